@@ -1,0 +1,348 @@
+// The forge catalogue as constant data, and the lookups over it.
+#include "forge_catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace trivelon {
+namespace {
+
+// Who may equip an item, as the result window shows it.
+constexpr std::string_view kE1 = "Предмет, необходимый для ковки.";
+constexpr std::string_view kE2 = "Могут одеть: NOVICE SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE ROGUE ALCHEMIST BARD DANCER SuperNOVICE";
+constexpr std::string_view kE3 = "Могут одеть: SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE ROGUE ALCHEMIST BARD DANCER";
+constexpr std::string_view kE4 = "Могут одеть: NOVICE SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST SuperNOVICE";
+constexpr std::string_view kE5 = "Могут одеть: SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST";
+constexpr std::string_view kE6 = "Могут одеть: KNIGHT CRUSADER";
+constexpr std::string_view kE7 = "Могут одеть: SWORDMAN KNIGHT CRUSADER";
+constexpr std::string_view kE8 = "Могут одеть: NOVICE SWORDMAN MERCHANT KNIGHT BLACKSMIT ASSASSIN CRUSADER ALCHEMIST SuperNOVICE";
+constexpr std::string_view kE9 = "Могут одеть: SWORDMAN MERCHANT KNIGHT BLACKSMIT CRUSADER ALCHEMIST";
+constexpr std::string_view kE10 = "Могут одеть: NOVICE SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST SuperNOVICE";
+constexpr std::string_view kE11 = "Могут одеть: SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST";
+constexpr std::string_view kE12 = "Могут одеть: ACOLYTE PRIEST MONK";
+constexpr std::string_view kE13 = "Могут одеть: PRIEST MONK";
+
+constexpr std::array<ForgeTool, 4> kTools{{
+    {"Mini Furnace", "images/minifurnace.bmp", 150},
+    {"Iron Hammer", "images/ironhammer.bmp", 1000},
+    {"Golden Hammer", "images/goldenhammer.bmp", 3000},
+    {"Oridecon Hammer", "images/orideconhammer.bmp", 5000},
+}};
+
+constexpr std::array<CategoryInfo, 8> kCategories{{
+    {ForgeCategory::Resources, "---------------Ресурсы---------------", SkillInput::None},
+    {ForgeCategory::Knives, "------------------Ножи------------------", SkillInput::SmDagger},
+    {ForgeCategory::OneHandedSwords, "-------Одноручные Мечи-------", SkillInput::SmSword},
+    {ForgeCategory::TwoHandedSwords, "--------Двуручные мечи--------", SkillInput::Sm2HSword},
+    {ForgeCategory::Axes, "----------------Топоры----------------", SkillInput::SmAxe},
+    {ForgeCategory::Maces, "----------------Дубины----------------", SkillInput::SmMace},
+    {ForgeCategory::Knuckles, "---------------Кастеты---------------", SkillInput::SmKn},
+    {ForgeCategory::Spears, "-----------------Копья-----------------", SkillInput::SmSpear},
+}};
+
+// In selector order within each category. "Broad Sword" is held but not offered.
+constexpr ForgeRecipe kEntries[] = {
+    {"Iron", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 5, 0, "images/big/iron.bmp",
+     {{"Iron Ore", "images/ironore.bmp", 1, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Железо. Нужно для ковки оружия 1 уровня.",
+     kE1, RateRule::IronRule, SkillInput::Iron, true},
+    {"Steel", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 10, 0, "images/big/steel.bmp",
+     {{"Iron", "images/iron.bmp", 3, 0}, {"Coal", "images/coal.bmp", 1, 0}, {"", "", 0, 0}},
+     "Сталь. Нужна для ковки оружия 2 уровня и некоторых видов оружия 3 уровня. Используется для починки одежды и оружия 3 уровня. Также используется в некоторых квестах.",
+     kE1, RateRule::SteelRule, SkillInput::Steel, true},
+    {"Oridecon", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 20, 0, "images/big/oridecon.bmp",
+     {{"Rough Oridecon", "images/roughoridecon.bmp", 3, 0}, {"Coal", "images/coal.bmp", 1, 0}, {"", "", 0, 0}},
+     "Используется для заточки оружия 3 и 4 уровней, а также для ковки оружия 3 уровня.",
+     kE1, RateRule::OrideconRule, SkillInput::Ori, true},
+    {"Elunium", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 20, 0, "images/big/elunium.bmp",
+     {{"Rough Elunium", "images/roughelunium.bmp", 3, 0}, {"Coal", "images/coal.bmp", 1, 0}, {"", "", 0, 0}},
+     "Используется для заточки любого типа одежды (за исключением вещей, которые невозможно заточить)",
+     kE1, RateRule::EluniumRule, SkillInput::Ori, true},
+    {"Flame Heart", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 30, 0, "images/big/flameheart.bmp",
+     {{"Red Blood", "images/redblood.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Камень, придающий скованному оружию элемент Огня (Fire)",
+     kE1, RateRule::StoneRule, SkillInput::Stone, true},
+    {"Rough Wind", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 30, 0, "images/big/roughwind.bmp",
+     {{"Wind of Verdure", "images/windofverdure.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Камень, придающий скованному оружию элемент Воздуха (Wind)",
+     kE1, RateRule::StoneRule, SkillInput::Stone, true},
+    {"Mystic Frozen", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 30, 0, "images/big/mysticfrozen.bmp",
+     {{"Crystal Blue", "images/crystalblue.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Камень, придающий скованному оружию элемент Воды (Ice)",
+     kE1, RateRule::StoneRule, SkillInput::Stone, true},
+    {"Great Nature", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 30, 0, "images/big/greatnature.bmp",
+     {{"Green Live", "images/greenlive.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Камень, придающий скованному оружию элемент Земли (Earth)",
+     kE1, RateRule::StoneRule, SkillInput::Stone, true},
+    {"Star Crumb", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 10, 0, "images/big/starcrumb.bmp",
+     {{"Star Dust", "images/stardust.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Осколок звезды, дающий скованному оружию возможность атаковать без промаха (5 ATK). ",
+     kE1, RateRule::FixedRule, SkillInput::None, true},
+    {"Knife", ForgeCategory::Knives, "Нож", 1, 17, 1, 40, 1, "images/big/knife.bmp",
+     {{"Iron", "images/iron.bmp", 1, 0}, {"Jellopy", "images/jellopy.bmp", 10, 0}, {"", "", 0, 0}},
+     "Простой нож. Очень слабое оружие, ковать не рекомендую.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Cutter", ForgeCategory::Knives, "Нож", 1, 30, 1, 50, 1, "images/big/cutter.bmp",
+     {{"Iron", "images/iron.bmp", 25, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Нож, используемый для атаки. Очень слабое оружие, ковать не рекомендую.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Main Gauche", ForgeCategory::Knives, "Нож", 1, 43, 1, 60, 1, "images/big/maingauche.bmp",
+     {{"Iron", "images/iron.bmp", 50, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Французский кинжал, обычно берется в левую руку для парирования атаки противника. Лучший из ножей 1 уровня.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Dirk", ForgeCategory::Knives, "Нож", 2, 59, 1, 50, 12, "images/big/dirk.bmp",
+     {{"Steel", "images/steel.bmp", 17, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Традиционный кинжал шотландских горцев. Ковать смысла не вижу.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Dagger", ForgeCategory::Knives, "Нож", 2, 73, 1, 60, 12, "images/big/dagger.bmp",
+     {{"Steel", "images/steel.bmp", 30, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Нож, используемый для нанесения ударов. Ковать смысла не вижу.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Stiletto", ForgeCategory::Knives, "Нож", 2, 87, 1, 70, 12, "images/big/stiletto.bmp",
+     {{"Steel", "images/steel.bmp", 40, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Длинный, легкий и тонкий нож. Убийца легко спрячет его в складках одежды. Лучший нож 2 уровня. Представляет интерес для Супер Новисов.",
+     kE2, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Gladius", ForgeCategory::Knives, "Нож", 3, 105, 1, 70, 24, "images/big/gladius.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 4, 0}, {"Steel", "images/steel.bmp", 40, 0}, {"Sapphire", "images/sapphire.bmp", 1, 4560}},
+     "Очень крепкий нож с длинной рукоятью. Скован ремесленниками Старого Света. Смысла ковать не вижу.",
+     kE3, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Damascus", ForgeCategory::Knives, "Нож", 3, 118, 1, 80, 24, "images/big/damascus.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 4, 0}, {"Steel", "images/steel.bmp", 60, 0}, {"Zircon", "images/zircon.bmp", 1, 4560}},
+     "Нож для убийства. Сделанный из чрезвычайно редкого и специфичного металла, он сам стремится к сердцу врага. Не ломается (за исключением попыток заточки). Лучший кинжал, который может сковать кузнец.",
+     kE3, RateRule::WeaponRule, SkillInput::SmDagger, true},
+    {"Sword", ForgeCategory::OneHandedSwords, "Меч (1Р)", 1, 25, 1, 50, 2, "images/big/sword.bmp",
+     {{"Iron", "images/iron.bmp", 2, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Обычный одноручный меч. Ну и кому он нужен?",
+     kE4, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Falchion", ForgeCategory::OneHandedSwords, "Меч (1Р)", 1, 39, 1, 60, 2, "images/big/falchion.bmp",
+     {{"Iron", "images/iron.bmp", 30, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Одноручный меч с кривым клинком. Собственно, бесполезная вещь.",
+     kE4, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Blade", ForgeCategory::OneHandedSwords, "Меч (1Р)", 1, 53, 1, 70, 2, "images/big/blade.bmp",
+     {{"Iron", "images/iron.bmp", 45, 0}, {"Tooth of Bat", "images/toothofbat.bmp", 25, 0}, {"", "", 0, 0}},
+     "Одноручный меч с толстым лезвием. Смысл ковки сомнительный... Хотя и лучший из одноручных мечей 1 уровня",
+     kE4, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Rapier", ForgeCategory::OneHandedSwords, "Меч (1Р)", 2, 70, 1, 50, 14, "images/big/rapier.bmp",
+     {{"Steel", "images/steel.bmp", 20, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Одноручный меч с длинным тонким клинком.",
+     kE4, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Scimiter", ForgeCategory::OneHandedSwords, "Меч (1Р)", 2, 85, 1, 70, 14, "images/big/scimiter.bmp",
+     {{"Steel", "images/steel.bmp", 35, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Тяжелый одноручный меч со скругленным клинком. Ковать не вижу смысла.",
+     kE4, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Ring Pommel Saber", ForgeCategory::OneHandedSwords, "Меч (1Р)", 2, 100, 1, 90, 14, "images/big/ringpommelsaber.bmp",
+     {{"Steel", "images/steel.bmp", 40, 0}, {"Wolf Claw", "images/wolfclaw.bmp", 50, 0}, {"", "", 0, 0}},
+     "Одноручный меч с богато украшенной рукоятью",
+     kE5, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Saber", ForgeCategory::OneHandedSwords, "Меч (1Р)", 3, 115, 1, 100, 27, "images/big/saber.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Steel", "images/steel.bmp", 5, 0}, {"Opal", "images/opal.bmp", 1, 0}},
+     "Тяжелый одноручный кавалерийский меч со слегка скругленным клинком односторонней заточки.",
+     kE5, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Haedonggum", ForgeCategory::OneHandedSwords, "Меч (1Р)", 3, 120, 1, 90, 27, "images/big/haedonggum.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Steel", "images/steel.bmp", 10, 0}, {"Topaz", "images/topaz.bmp", 1, 0}},
+     "Традиционный корейский одноручный меч, наделенный способностью контролировать мозг. INT +3.",
+     kE5, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Tsurugi", ForgeCategory::OneHandedSwords, "Меч (1Р)", 3, 130, 1, 120, 27, "images/big/tsurugi.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Steel", "images/steel.bmp", 15, 0}, {"Garnet", "images/garnet.bmp", 1, 0}},
+     "Самый мощный одноручный меч. Подходит как для убийства врагов, так и для наказания бывших друзей. Излюбленное оружие древних японских рыцарей - самураев.",
+     kE5, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Flamberge", ForgeCategory::OneHandedSwords, "Меч (1Р)", 3, 150, 1, 150, 27, "images/big/flamberge.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 6, 0}, {"Cursed Ruby", "images/cursedruby.bmp", 1, 0}, {"", "", 0, 0}},
+     "Одноручный меч с волнообразным лезвием. Скрывает в себе великую силу.",
+     kE6, RateRule::WeaponRule, SkillInput::SmSword, true},
+    {"Katana", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 1, 60, 1, 100, 4, "images/big/katana.bmp",
+     {{"Iron", "images/iron.bmp", 35, 0}, {"Horrendous Mouth", "images/horrendousmouth.bmp", 50, 0}, {"", "", 0, 0}},
+     "Хорошо прокованный боевой меч. Любимый клинок самураев.",
+     kE7, RateRule::WeaponRule, SkillInput::Sm2HSword, true},
+    {"Slayer", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 2, 90, 1, 130, 18, "images/big/slayer.bmp",
+     {{"Steel", "images/steel.bmp", 25, 0}, {"Decayed Nail", "images/decayednail.bmp", 20, 0}, {"", "", 0, 0}},
+     "Меч, спасавший многих воинов в битвах.",
+     kE7, RateRule::WeaponRule, SkillInput::Sm2HSword, true},
+    {"Bastard Sword", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 2, 115, 1, 160, 18, "images/big/bastardsword.bmp",
+     {{"Steel", "images/steel.bmp", 45, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Полутораручный меч с длинной рукоятью. Может использоваться как для рубки, так и для колющих ударов.",
+     kE7, RateRule::WeaponRule, SkillInput::Sm2HSword, true},
+    {"Two-handed Sword", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 3, 160, 1, 220, 33, "images/big/two-handedsword.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 12, 0}, {"Steel", "images/steel.bmp", 10, 0}, {"", "", 0, 0}},
+     "Мощный двуручный меч",
+     kE7, RateRule::WeaponRule, SkillInput::Sm2HSword, true},
+    {"Broad Sword", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 3, 140, 1, 200, 33, "images/big/broadsword.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 12, 0}, {"Steel", "images/steel.bmp", 20, 0}, {"", "", 0, 0}},
+     "Меч с широким клинком двусторонней заточки.DEF+5.",
+     kE7, RateRule::WeaponRule, SkillInput::Sm2HSword, false},
+    {"Claymore", ForgeCategory::TwoHandedSwords, "Меч (2Р)", 3, 180, 1, 250, 33, "images/big/claymore.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 16, 0}, {"Steel", "images/steel.bmp", 20, 0}, {"Cracked Diamond", "images/crackeddiamond.bmp", 1, 0}},
+     "Большой, обоюдоострый широкий меч, который использовался шотландскими горцами.",
+     kE6, RateRule::WeaponRule, SkillInput::Sm2HSword, true},
+    {"Axe", ForgeCategory::Axes, "Топор (1Р)", 1, 38, 1, 80, 3, "images/big/axe.bmp",
+     {{"Iron", "images/iron.bmp", 10, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Обычный топор. Идеальное оружие для боевого кузнеца с силой 130 и больше.",
+     kE8, RateRule::WeaponRule, SkillInput::SmAxe, true},
+    {"Battle Axe", ForgeCategory::Axes, "Топор (2Р)", 1, 80, 1, 150, 3, "images/big/battleaxe.bmp",
+     {{"Iron", "images/iron.bmp", 110, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Крепкий двуручный топор, поможет изрубить противника в капусту.",
+     kE9, RateRule::WeaponRule, SkillInput::SmAxe, true},
+    {"Hammer", ForgeCategory::Axes, "Топор (2Р)", 2, 120, 1, 220, 16, "images/big/hammer.bmp",
+     {{"Steel", "images/steel.bmp", 30, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Ну ОЧЕНЬ большой молот.",
+     kE9, RateRule::WeaponRule, SkillInput::SmAxe, true},
+    {"Buster", ForgeCategory::Axes, "Топор (2Р)", 3, 155, 1, 220, 30, "images/big/buster.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 4, 0}, {"Steel", "images/steel.bmp", 20, 0}, {"Orc`s Fang", "images/orcsfang.bmp", 30, 0}},
+     "Мощно выглядящий топор, сила которого соответствует его внешности.",
+     kE9, RateRule::WeaponRule, SkillInput::SmAxe, true},
+    {"Two-handed Axe", ForgeCategory::Axes, "Топор (2Р)", 3, 185, 1, 250, 30, "images/big/two-handedaxe.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Steel", "images/steel.bmp", 10, 0}, {"Amethyst", "images/amethyst.bmp", 1, 0}},
+     "Двуручный двулезвийный топор.",
+     kE9, RateRule::WeaponRule, SkillInput::SmAxe, true},
+    {"Club", ForgeCategory::Maces, "Дубина", 1, 23, 1, 70, 2, "images/big/club.bmp",
+     {{"Iron", "images/iron.bmp", 3, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Тяжелая палка, обычно с утолщением на конце, приспособленная для использования как оружие.",
+     kE10, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Mace", ForgeCategory::Maces, "Дубина", 1, 37, 1, 80, 2, "images/big/mace.bmp",
+     {{"Iron", "images/iron.bmp", 30, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Тяжелая средневековая палица с зазубреной металлической вершиной.",
+     kE10, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Smasher", ForgeCategory::Maces, "Дубина", 2, 54, 1, 100, 14, "images/big/smasher.bmp",
+     {{"Steel", "images/steel.bmp", 20, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Внушительно выглядящая булава. Удобная для расплющивания всяких штуковин.",
+     kE10, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Flail", ForgeCategory::Maces, "Дубина", 2, 69, 1, 90, 14, "images/big/flail.bmp",
+     {{"Steel", "images/steel.bmp", 33, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Эффективный боевой цеп, состоящий из длинного деревянного держака и более короткой утяжеленной палки, привязанной к его концу.",
+     kE11, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Chain", ForgeCategory::Maces, "Дубина", 2, 84, 1, 80, 14, "images/big/chain.bmp",
+     {{"Steel", "images/steel.bmp", 45, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Дубина с железной цепью на конце.",
+     kE11, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Morning Star", ForgeCategory::Maces, "Дубина", 3, 110, 1, 150, 27, "images/big/morningstar.bmp",
+     {{"Steel", "images/steel.bmp", 85, 0}, {"1carat Diamond", "images/1caratdiamond.bmp", 1, 3800}, {"", "", 0, 0}},
+     "Весьма опасно выглядящее оружие, железная дупина с шипастым шаром на конце.",
+     kE11, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Sword Mace", ForgeCategory::Maces, "Дубина", 3, 130, 1, 120, 27, "images/big/swordmace.bmp",
+     {{"Steel", "images/steel.bmp", 100, 0}, {"Sharp Scale", "images/sharpscale.bmp", 20, 0}, {"", "", 0, 0}},
+     "Очень мощная дубина, имеющая острые лезвия.",
+     kE11, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Stunner", ForgeCategory::Maces, "Дубина", 3, 140, 1, 200, 27, "images/big/stunner.bmp",
+     {{"Steel", "images/steel.bmp", 120, 0}, {"Heroic Emblem", "images/heroicemblem.bmp", 1, 0}, {"", "", 0, 0}},
+     "Дубина, которая мужет оглушить противника с одного удара. Накладывает статус Stun с вероятностью 10%",
+     kE12, RateRule::WeaponRule, SkillInput::SmMace, true},
+    {"Waghnak", ForgeCategory::Knuckles, "Кастет", 1, 30, 1, 40, 1, "images/big/waghnak.bmp",
+     {{"Iron", "images/iron.bmp", 160, 0}, {"Pearl", "images/pearl.bmp", 1, 0}, {"", "", 0, 0}},
+     "Распространенный и чрезвычайно мощный кастет, также известный как \"Клык Тигра\".",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Knuckle Duster", ForgeCategory::Knuckles, "Кастет", 2, 50, 1, 45, 12, "images/big/knuckleduster.bmp",
+     {{"Steel", "images/steel.bmp", 50, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Защита для рук,покрывает тыльную сторону руки и пальцы. Сделана из длинных кожаных ремней с железными шипами.",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Hora", ForgeCategory::Knuckles, "Кастет", 2, 65, 1, 45, 12, "images/big/hora.bmp",
+     {{"Steel", "images/steel.bmp", 65, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Серебряный кастет с алмазными шипами. Традиционное оружие древних племен, живущих на Дальнем Востоке. Обычно использовался борцами-чемпионами.",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Fist", ForgeCategory::Knuckles, "Кастет", 3, 115, 1, 65, 24, "images/big/fist.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 4, 0}, {"Ruby", "images/ruby.bmp", 10, 4560}, {"", "", 0, 0}},
+     "Оружие, идентичное человеческому кулаку. Эффективно повреждает противника.",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Claw", ForgeCategory::Knuckles, "Кастет", 3, 86, 1, 50, 24, "images/big/claw.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Topaz", "images/topaz.bmp", 10, 4560}, {"", "", 0, 0}},
+     "Оружие, идентичное человеческой руке с 3 стальными пальцами. Увеличивает физическую силу. STR +2",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Finger", ForgeCategory::Knuckles, "Кастет", 3, 97, 1, 50, 24, "images/big/finger.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 4, 0}, {"Opal", "images/opal.bmp", 10, 0}, {"", "", 0, 0}},
+     "Кастет, скованный в виде человеческих пальцев с длинными, острыми ногтями.",
+     kE13, RateRule::WeaponRule, SkillInput::SmKn, true},
+    {"Javelin", ForgeCategory::Spears, "Копьё (1Р)", 1, 28, 3, 70, 4, "images/big/javelin.bmp",
+     {{"Iron", "images/iron.bmp", 3, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Легкое метательное копьё.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Spear", ForgeCategory::Spears, "Копьё (1Р)", 1, 44, 3, 85, 4, "images/big/spear.bmp",
+     {{"Iron", "images/iron.bmp", 35, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Копье, состоящее из длинной рукояти с заостренным концом.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Pike", ForgeCategory::Spears, "Копьё (1Р)", 1, 60, 3, 100, 4, "images/big/pike.bmp",
+     {{"Iron", "images/iron.bmp", 70, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Длинное пехотное копье.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Guisarme", ForgeCategory::Spears, "Копьё (2Р)", 2, 84, 3, 100, 18, "images/big/guisarme.bmp",
+     {{"Steel", "images/steel.bmp", 25, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Выгнутое кривое лезвие соединенное с длинным древком. Используется для спешивания конных воинов.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Glaive", ForgeCategory::Spears, "Копьё (2Р)", 2, 104, 3, 120, 18, "images/big/glaive.bmp",
+     {{"Steel", "images/steel.bmp", 40, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Копье с широким лезвием",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Partizan", ForgeCategory::Spears, "Копьё (2Р)", 2, 124, 3, 200, 18, "images/big/partizan.bmp",
+     {{"Steel", "images/steel.bmp", 55, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
+     "Копье, имеющее лезвие с ответвлениями по бокам на длинном древке.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Trident", ForgeCategory::Spears, "Копьё (2Р)", 3, 150, 3, 120, 33, "images/big/trident.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 8, 0}, {"Steel", "images/steel.bmp", 10, 0}, {"Aquamarine", "images/aquamarine.bmp", 5, 0}},
+     "Копьё с 3 зубьями, обычно используется для рыбной ловли.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Hallberd", ForgeCategory::Spears, "Копьё (2Р)", 3, 165, 3, 250, 33, "images/big/hallberd.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 12, 0}, {"Steel", "images/steel.bmp", 10, 0}, {"", "", 0, 0}},
+     "Копье с подобным топору лезвием и стальным шипом на длинном древке.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+    {"Lance", ForgeCategory::Spears, "Копьё (2Р)", 3, 185, 3, 250, 33, "images/big/lance.bmp",
+     {{"Oridecon", "images/oridecon.bmp", 12, 0}, {"Ruby", "images/ruby.bmp", 3, 4560}, {"Evil Horn", "images/evilhorn.bmp", 2, 0}},
+     "Копьё, обычно используемое конными рыцарями.",
+     kE7, RateRule::WeaponRule, SkillInput::SmSpear, true},
+};
+
+std::vector<SelectorRow> BuildSelectorRows() {
+    std::vector<SelectorRow> rows;
+    for (const CategoryInfo& category : kCategories) {
+        rows.push_back({category.separator, nullptr});
+        for (const ForgeRecipe& entry : kEntries)
+            if (entry.category == category.category && entry.inSelector) rows.push_back({entry.displayName, &entry});
+    }
+    return rows;
+}
+
+}  // namespace
+
+const ForgeTool& ForgeRecipe::tool() const { return kTools[static_cast<std::size_t>(weaponLevel)]; }
+
+namespace ForgeCatalogue {
+
+std::span<const ForgeRecipe> Entries() { return kEntries; }
+
+std::span<const CategoryInfo> Categories() { return kCategories; }
+
+std::span<const SelectorRow> SelectorRows() {
+    static const std::vector<SelectorRow> rows = BuildSelectorRows();
+    return rows;
+}
+
+const ForgeRecipe* Find(std::string_view displayName) {
+    for (const ForgeRecipe& entry : kEntries)
+        if (entry.displayName == displayName) return &entry;
+    return nullptr;
+}
+
+bool IsSeparator(std::string_view text) {
+    return std::any_of(kCategories.begin(), kCategories.end(),
+                       [&](const CategoryInfo& c) { return c.separator == text; });
+}
+
+const ForgeTool* ToolForLevel(std::int32_t weaponLevel) {
+    if (weaponLevel < 0 || weaponLevel > 3) return nullptr;
+    return &kTools[static_cast<std::size_t>(weaponLevel)];
+}
+
+}  // namespace ForgeCatalogue
+
+std::string PictureKey(std::string_view name) {
+    std::string key;
+    for (char c : name) {
+        if (c == ' ' || c == '`') continue;
+        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return key;
+}
+
+std::string BigPicturePath(std::string_view name) { return "images/big/" + PictureKey(name) + ".bmp"; }
+
+std::string SmallPicturePath(std::string_view name) { return "images/" + PictureKey(name) + ".bmp"; }
+
+}  // namespace trivelon

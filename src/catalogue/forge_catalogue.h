@@ -1,0 +1,86 @@
+#pragma once
+// The forge catalogue: every forgeable item with what the result window shows
+// about it, its recipe and the rule its success rate follows. Constant data.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace trivelon {
+
+enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule, FixedRule, WeaponRule };
+
+// The main-window combo box whose value is an entry's own crafting skill level.
+enum class SkillInput { None, Iron, Steel, Ori, Stone, SmDagger, SmSword, Sm2HSword, SmAxe, SmMace, SmKn, SmSpear };
+
+enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };
+
+struct ForgeTool {
+    std::string_view name;
+    std::string_view picture;
+    std::int32_t price;
+};
+
+struct MaterialSlot {
+    std::string_view name;     // empty when the slot is not used
+    std::string_view picture;  // empty when the slot is not used
+    std::int32_t quantity;     // 0 when the slot is not used
+    std::int32_t presetPrice;  // 0 for none
+    bool used() const { return quantity > 0; }
+};
+
+struct ForgeRecipe {
+    std::string_view displayName;
+    ForgeCategory category;
+    std::string_view typeText;
+    std::int32_t weaponLevel;
+    std::int32_t atk;
+    std::int32_t range;
+    std::int32_t weight;
+    std::int32_t requiredBaseLevel;
+    std::string_view bigPicture;
+    MaterialSlot materials[3];
+    std::string_view description;
+    std::string_view equip;
+    RateRule rule;
+    SkillInput skill;
+    bool inSelector;  // false for the one entry the selector does not offer
+
+    const ForgeTool& tool() const;
+    bool isWeapon() const { return rule == RateRule::WeaponRule; }
+};
+
+struct CategoryInfo {
+    ForgeCategory category;
+    std::string_view separator;
+    SkillInput smithSkill;  // None for resources
+};
+
+// One row of the item selector: a separator (recipe == nullptr) or an entry.
+struct SelectorRow {
+    std::string_view text;
+    const ForgeRecipe* recipe;
+};
+
+namespace ForgeCatalogue {
+// Every entry, also the one the selector does not offer, in data order.
+std::span<const ForgeRecipe> Entries();
+std::span<const CategoryInfo> Categories();
+// The 68 rows of the item selector in order.
+std::span<const SelectorRow> SelectorRows();
+// The entry whose display name equals the text exactly, or nullptr.
+const ForgeRecipe* Find(std::string_view displayName);
+bool IsSeparator(std::string_view text);
+// Tool by weapon level 0..3; nullptr outside.
+const ForgeTool* ToolForLevel(std::int32_t weaponLevel);
+}  // namespace ForgeCatalogue
+
+inline constexpr std::string_view kMiniFurnace = "Mini Furnace";
+
+// Lower case, blanks and grave accents removed: "Orc`s Fang" -> "orcsfang".
+std::string PictureKey(std::string_view name);
+std::string BigPicturePath(std::string_view name);    // images/big/<key>.bmp
+std::string SmallPicturePath(std::string_view name);  // images/<key>.bmp
+
+}  // namespace trivelon
