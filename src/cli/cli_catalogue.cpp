@@ -1,0 +1,88 @@
+// trivelon-cli catalogue: the item selector's rows with every entry's fields.
+#include <QJsonArray>
+#include <QCommandLineParser>
+
+#include "catalogue/forge_catalogue.h"
+#include "cli_common.h"
+
+namespace trivelon::cli {
+
+namespace {
+
+const char* RuleName(RateRule rule) {
+    switch (rule) {
+        case RateRule::IronRule: return "IronRule";
+        case RateRule::SteelRule: return "SteelRule";
+        case RateRule::OrideconRule: return "OrideconRule";
+        case RateRule::EluniumRule: return "EluniumRule";
+        case RateRule::StoneRule: return "StoneRule";
+        case RateRule::FixedRule: return "FixedRule";
+        case RateRule::WeaponRule: return "WeaponRule";
+    }
+    return "";
+}
+
+const char* SkillName(SkillInput skill) {
+    switch (skill) {
+        case SkillInput::None: return "";
+        case SkillInput::Iron: return "Iron";
+        case SkillInput::Steel: return "Steel";
+        case SkillInput::Ori: return "Ori";
+        case SkillInput::Stone: return "Stone";
+        case SkillInput::SmDagger: return "SmDagger";
+        case SkillInput::SmSword: return "SmSword";
+        case SkillInput::Sm2HSword: return "Sm2HSword";
+        case SkillInput::SmAxe: return "SmAxe";
+        case SkillInput::SmMace: return "SmMace";
+        case SkillInput::SmKn: return "SmKn";
+        case SkillInput::SmSpear: return "SmSpear";
+    }
+    return "";
+}
+
+QJsonObject EntryJson(const ForgeRecipe& e) {
+    QJsonArray materials;
+    for (const MaterialSlot& m : e.materials)
+        if (m.used())
+            materials.append(QJsonObject{{"name", Q(m.name)},
+                                         {"picture", Q(m.picture)},
+                                         {"quantity", m.quantity},
+                                         {"preset_price", m.presetPrice}});
+    const ForgeTool& tool = e.tool();
+    return {
+        {"text", Q(e.displayName)},
+        {"separator", false},
+        {"type", Q(e.typeText)},
+        {"weapon_level", e.weaponLevel},
+        {"atk", e.atk},
+        {"range", e.range},
+        {"weight", e.weight},
+        {"base_level", e.requiredBaseLevel},
+        {"big_picture", Q(e.bigPicture)},
+        {"tool", QJsonObject{{"name", Q(tool.name)}, {"picture", Q(tool.picture)}, {"price", tool.price}}},
+        {"materials", materials},
+        {"description", Q(e.description)},
+        {"equip", Q(e.equip)},
+        {"rate_rule", RuleName(e.rule)},
+        {"skill_input", SkillName(e.skill)},
+    };
+}
+
+}  // namespace
+
+int RunCatalogue(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Lists the item selector's 68 rows in order: separators and entries.");
+    parser.addHelpOption();
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet("help")) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return kResult;
+    }
+    QJsonArray rows;
+    for (const SelectorRow& row : ForgeCatalogue::SelectorRows())
+        rows.append(row.recipe ? EntryJson(*row.recipe) : QJsonObject{{"text", Q(row.text)}, {"separator", true}});
+    return PrintJson({{"rows", rows}}, kResult);
+}
+
+}  // namespace trivelon::cli

@@ -1,0 +1,87 @@
+// trivelon-cli refine: the refining tab's figures for one class and one pair
+// of levels, as the tab shows them after the same picks and typing.
+#include <QCommandLineParser>
+
+#include "cli_common.h"
+#include "core/numbers.h"
+#include "core/refine.h"
+
+namespace trivelon::cli {
+
+int RunRefine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Refining figures as the refining tab shows them: picks the class, sets the current level, then the "
+        "target level (a current level above the target raises the target; a target below the current level "
+        "lowers it), and types the prices.");
+    parser.addHelpOption();
+    parser.addOption({"class", "equipment class: 1 to 4 weapon level, 5 armour (default 1)", "N", "1"});
+    parser.addOption({"from", "current level text, \"+0\" to \"+9\" (default \"+0\")", "level", "+0"});
+    parser.addOption({"to", "target level text, \"+1\" to \"+10\" (default: the class's safe level)", "level"});
+    parser.addOption({"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"});
+    parser.addOption({"material-price", "material price text (default: the class's default price)", "text"});
+    parser.addOption({"item-price", "price text of the item being refined (default \"0\")", "text", "0"});
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet("help")) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return kResult;
+    }
+    if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
+
+    const auto classNo = TryParseInt(S(parser.value("class")));
+    if (!classNo || *classNo < 1 || *classNo > 5) return UsageError("--class takes a number from 1 to 5");
+    const RefineClass& cls = RefineClassTable[static_cast<std::size_t>(*classNo - 1)];
+
+    RefineState state;
+    ApplyRefineClass(state, cls);
+    const auto from = ParseLevel(S(parser.value("from")), LevelKind::Current);
+    if (!from) return UsageError("--from takes a level from +0 to +9");
+    state.CurLevel = *from;
+    state.FinalLevel = std::max(state.FinalLevel, state.CurLevel);
+    if (parser.isSet("to")) {
+        const auto to = ParseLevel(S(parser.value("to")), LevelKind::Target);
+        if (!to) return UsageError("--to takes a level from +1 to +10");
+        state.FinalLevel = *to;
+        state.CurLevel = std::min(state.CurLevel, state.FinalLevel);
+    }
+
+    // The price edits normalise what is typed: anything but a whole number is 0.
+    const std::int32_t materialPrice =
+        parser.isSet("material-price") ? ParseLenientInt(S(parser.value("material-price")))
+                                       : *ParseStrictInt(cls.materialDefaultPrice);
+    const std::int32_t itemPrice = ParseLenientInt(S(parser.value("item-price")));
+    const std::int32_t fee = *ParseStrictInt(cls.fee);
+
+    std::int32_t w = 0;
+    if (RefineNeedsWeaponryResearch(state.ClassNo, state.CurLevel, state.FinalLevel)) {
+        auto parsed = ParseStrictInt(S(parser.value("weaponry-research")));
+        if (!parsed) return PrintError(parsed.error());
+        w = *parsed;
+    }
+    auto outcome = ComputeRefine(state.ClassNo, state.CurLevel, state.FinalLevel, w);
+    if (!outcome) return PrintError(outcome.error());
+    auto cost = RefineCost(outcome->MaterialCount, outcome->ItemCount, materialPrice, fee, itemPrice);
+    if (!cost) return PrintError(cost.error());
+
+    const bool hasRate = outcome->Rate.has_value();
+    return PrintJson(
+        {
+            {"class", *classNo},
+            {"from", Q(LevelText(state.CurLevel))},
+            {"to", Q(LevelText(state.FinalLevel))},
+            {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->Rate)) : QJsonValue()},
+            {"rate_text", hasRate ? QJsonValue(Q(FormatGeneral(*outcome->Rate, '.'))) : QJsonValue()},
+            {"materials", outcome->MaterialCount},
+            {"items", outcome->ItemCount},
+            {"bonus", Q(outcome->BonusText)},
+            {"fee", fee},
+            {"material", Q(cls.materialName)},
+            {"material_price", materialPrice},
+            {"item_price", itemPrice},
+            {"cost", *cost},
+            {"safe_level", Q(cls.safeLevelText)},
+        },
+        kResult);
+}
+
+}  // namespace trivelon::cli

@@ -1,0 +1,165 @@
+// The forge request's decisions: which controls to read in which order, the
+// rate, the recipe, the name decoration and the initial cost estimate.
+#include "forge_request.h"
+
+#include <array>
+
+#include "numbers.h"
+
+namespace trivelon {
+
+namespace {
+
+constexpr std::array<ElementStone, 4> kElementStones{{
+    {"Fire", "Flame Heart", "images/flameheart.bmp", 30000},
+    {"Earth", "Great Nature", "images/greatnature.bmp", 4000},
+    {"Wind", "Rough Wind", "images/roughwind.bmp", 65000},
+    {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp", 20000},
+}};
+
+Control ControlOf(SkillInput skill) {
+    switch (skill) {
+        case SkillInput::Iron: return Control::Iron;
+        case SkillInput::Steel: return Control::Steel;
+        case SkillInput::Ori: return Control::Ori;
+        case SkillInput::Stone: return Control::Stone;
+        case SkillInput::SmDagger: return Control::SmDagger;
+        case SkillInput::SmSword: return Control::SmSword;
+        case SkillInput::Sm2HSword: return Control::Sm2HSword;
+        case SkillInput::SmAxe: return Control::SmAxe;
+        case SkillInput::SmMace: return Control::SmMace;
+        case SkillInput::SmKn: return Control::SmKn;
+        case SkillInput::SmSpear: return Control::SmSpear;
+        case SkillInput::None: break;
+    }
+    return Control::Weapon;
+}
+
+// Reads one control strictly into a field; the message of a bad text otherwise.
+bool ReadInt(const ControlTextSource& source, Control control, std::int32_t& field, std::string& error) {
+    const std::string text = source.text(control);
+    auto value = ParseStrictInt(text);
+    if (!value) {
+        error = value.error();
+        return false;
+    }
+    field = *value;
+    return true;
+}
+
+void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
+    state.typeText = std::string(entry.typeText);
+    state.weaponLevel = entry.weaponLevel;
+    state.atk = entry.atk;
+    state.range = entry.range;
+    state.weight = entry.weight;
+    state.requiredBaseLevel = entry.requiredBaseLevel;
+    state.bigPicture = std::string(entry.bigPicture);
+    const ForgeTool& tool = entry.tool();
+    state.toolName = std::string(tool.name);
+    state.toolPicture = std::string(tool.picture);
+    state.toolPrice = tool.price;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const MaterialSlot& slot = entry.materials[i];
+        state.materials[i] = {std::string(slot.name), std::string(slot.picture), slot.quantity, slot.presetPrice};
+    }
+    state.description = std::string(entry.description);
+    state.equip = std::string(entry.equip);
+}
+
+// Reads what the entry's rule needs and sets the unclamped rate; false with
+// the message when a text is not a whole number.
+bool ComputeRate(const ControlTextSource& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
+    ForgeInputs& in = state.inputs;
+    if (!entry.isWeapon()) {
+        if (entry.skill != SkillInput::None && !ReadInt(source, ControlOf(entry.skill), *in.skillField(entry.skill), error))
+            return false;
+        state.starCrumbCount = 0;
+        state.elementFlag = 0;
+        state.rate = ForgeRate(entry.rule, in);
+        return true;
+    }
+
+    state.starCrumbCount = 0;
+    for (int box = 1; box <= 3; ++box)
+        if (source.starCrumbTicked(box)) state.starCrumbCount = box;
+    const std::string element = source.text(Control::Elt);
+    state.elementFlag = element == kNoElement ? 0 : 1;
+    if (state.elementFlag) state.elementName = element;
+
+    std::int32_t* smithSkill = in.skillField(entry.skill);
+    if (!ReadInt(source, ControlOf(entry.skill), *smithSkill, error) ||
+        !ReadInt(source, Control::WR, in.weaponryResearch, error) ||
+        !ReadInt(source, Control::Ori, in.orideconResearch, error))
+        return false;
+
+    const std::string anvil = source.text(Control::Anvil);
+    state.rate = ForgeRate(entry.rule, in,
+                           {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
+    return true;
+}
+
+}  // namespace
+
+const ElementStone* FindElementStone(std::string_view element) {
+    for (const ElementStone& stone : kElementStones)
+        if (stone.element == element) return &stone;
+    return nullptr;
+}
+
+std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,
+                             std::int32_t starCrumbs) {
+    std::string decorated(name);
+    if (elementFlag == 1) decorated = std::string(element) + " " + decorated;
+    static constexpr std::array<std::string_view, 4> kPrefixes{"", "VS ", "VVS ", "VVVS "};
+    if (starCrumbs >= 1 && starCrumbs <= 3) decorated = std::string(kPrefixes[starCrumbs]) + decorated;
+    return decorated;
+}
+
+ForgeRequestOutcome RunForgeRequest(const ControlTextSource& source, char decimalSeparator) {
+    ForgeRequestOutcome outcome;
+    ForgeState& state = outcome.state;
+    ForgeInputs& in = state.inputs;
+    if (!ReadInt(source, Control::Base, in.baseLevel, outcome.error) ||
+        !ReadInt(source, Control::Dex, in.dex, outcome.error) || !ReadInt(source, Control::Luk, in.luk, outcome.error) ||
+        !ReadInt(source, Control::Job, in.jobLevel, outcome.error)) {
+        outcome.stage = ForgeStage::FailedBeforeWindow;
+        return outcome;
+    }
+
+    outcome.caption = source.text(Control::Weapon);
+    if (ForgeCatalogue::IsSeparator(outcome.caption)) {
+        outcome.stage = ForgeStage::Separator;
+        return outcome;
+    }
+    outcome.stage = ForgeStage::FailedInWindow;
+    const ForgeRecipe* entry = ForgeCatalogue::Find(outcome.caption);
+    if (!entry) {
+        outcome.error = "Предмет «" + outcome.caption + "» не найден в каталоге";
+        return outcome;
+    }
+    state.itemName = outcome.caption;
+    CopyRecipe(*entry, state);
+    if (!ComputeRate(source, *entry, state, outcome.error)) return outcome;
+
+    if (state.rate > 100) state.rate = 100;
+    if (!(state.rate >= 1)) state.rate = 1;
+    state.rateText = FormatGeneral(state.rate, decimalSeparator);
+
+    if (state.toolName != kMiniFurnace)
+        state.itemName = DecorateItemName(state.itemName, state.elementFlag, state.elementName, state.starCrumbCount);
+    state.starCrumbPrice = state.starCrumbCount > 0 ? kStarCrumbPrice : 0;
+    state.elementStone = state.elementFlag > 0 ? FindElementStone(state.elementName) : nullptr;
+    state.elementStonePrice = state.elementStone ? state.elementStone->price : 0;
+
+    auto cost = InitialForgeCost(state, decimalSeparator);
+    if (!cost) {
+        outcome.error = cost.error();
+        return outcome;
+    }
+    state.cost = *cost;
+    outcome.stage = ForgeStage::Filled;
+    return outcome;
+}
+
+}  // namespace trivelon

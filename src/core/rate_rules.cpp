@@ -1,0 +1,88 @@
+// The success-rate rules. Sums are formed in 64 bits (no typed value can
+// overflow them) and divided in extended precision, then held as a double,
+// exactly as the 32-bit sums would be within the offered ranges.
+#include "rate_rules.h"
+
+namespace trivelon {
+
+namespace {
+
+struct SumWeights {
+    bool baseLevel;  // the level term takes the base level, else the job level
+    std::int64_t levelWeight;
+    std::int64_t dexWeight;
+    std::int64_t skillOffset;  // subtracted from the skill level before weighting
+    std::int64_t constant;
+};
+
+SumWeights WeightsOf(RateRule rule) {
+    switch (rule) {
+        case RateRule::IronRule:
+        case RateRule::WeaponRule: return {false, 20, 10, 0, 4500};
+        case RateRule::SteelRule: return {false, 20, 10, 0, 3500};
+        case RateRule::OrideconRule: return {true, 30, 20, 0, 1000};
+        case RateRule::EluniumRule: return {true, 30, 20, 1, 1000};
+        case RateRule::StoneRule: return {false, 20, 10, 0, 1500};
+        case RateRule::FixedRule: break;
+    }
+    return {false, 0, 0, 0, 0};
+}
+
+std::int32_t SkillLevelOf(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon) {
+    switch (rule) {
+        case RateRule::IronRule: return in.ironTempering;
+        case RateRule::SteelRule: return in.steelTempering;
+        case RateRule::OrideconRule:
+        case RateRule::EluniumRule: return in.orideconResearch;
+        case RateRule::StoneRule: return in.enchantedStoneCraft;
+        case RateRule::WeaponRule: return weapon.smithSkill;
+        case RateRule::FixedRule: break;
+    }
+    return 0;
+}
+
+double AddToRate(double rate, long double amount) { return static_cast<double>(rate + amount); }
+
+}  // namespace
+
+std::int32_t* ForgeInputs::skillField(SkillInput skill) {
+    switch (skill) {
+        case SkillInput::Iron: return &ironTempering;
+        case SkillInput::Steel: return &steelTempering;
+        case SkillInput::Ori: return &orideconResearch;
+        case SkillInput::Stone: return &enchantedStoneCraft;
+        case SkillInput::SmDagger: return &smithDagger;
+        case SkillInput::SmSword: return &smithSword;
+        case SkillInput::Sm2HSword: return &smith2HSword;
+        case SkillInput::SmAxe: return &smithAxe;
+        case SkillInput::SmMace: return &smithMace;
+        case SkillInput::SmKn: return &smithKnucklebrace;
+        case SkillInput::SmSpear: return &smithSpear;
+        case SkillInput::None: break;
+    }
+    return nullptr;
+}
+
+double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon) {
+    if (rule == RateRule::FixedRule) return 100.0;
+
+    const SumWeights w = WeightsOf(rule);
+    const std::int64_t level = w.baseLevel ? in.baseLevel : in.jobLevel;
+    std::int64_t sum = level * w.levelWeight + std::int64_t{in.dex} * w.dexWeight + std::int64_t{in.luk} * 10 +
+                       (std::int64_t{SkillLevelOf(rule, in, weapon)} - w.skillOffset) * 500 + w.constant;
+    if (rule == RateRule::WeaponRule)
+        sum += std::int64_t{in.weaponryResearch} * 100 - std::int64_t{weapon.starCrumbs} * 1500 -
+               std::int64_t{weapon.elementFlag} * 2500;
+
+    double rate = static_cast<double>(static_cast<long double>(sum) / 100.0L);
+    if (rule != RateRule::WeaponRule) return rate;
+
+    if (weapon.anvil == "Oridecon Anvil") rate = AddToRate(rate, 3);
+    else if (weapon.anvil == "Golden Anvil") rate = AddToRate(rate, 5);
+    else if (weapon.anvil == "Emperium Anvil") rate = AddToRate(rate, 10);
+    if (weapon.weaponLevel > 1) rate = AddToRate(rate, -10.0L * weapon.weaponLevel);
+    if (weapon.weaponLevel == 3) rate = AddToRate(rate, in.orideconResearch);
+    return rate;
+}
+
+}  // namespace trivelon

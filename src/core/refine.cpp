@@ -1,0 +1,130 @@
+// Refine expectation: rate, counts, bonus and cost of a refine from +c to +t.
+#include "refine.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numbers.h"
+
+namespace trivelon {
+
+namespace {
+
+const RefineSteps& StepsOf(std::int32_t classNo) { return RefineStepTable[static_cast<std::size_t>(classNo - 1)]; }
+
+std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +" : "ATK +"; }
+
+// Armour gains floor((70 n + 50) / 100) defence for n levels.
+long double DefenceBonus(std::int32_t levels) { return std::floor((70.0L * levels + 50) / 100); }
+
+void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
+    if (steps.armour) {
+        outcome.DefBonus = DefenceBonus(levels);
+        outcome.BonusText = BonusPrefix(steps) + std::to_string(static_cast<std::int32_t>(outcome.DefBonus));
+    } else {
+        outcome.AtkBonus = steps.atkPerLevel * levels;
+        outcome.BonusText = BonusPrefix(steps) + std::to_string(outcome.AtkBonus);
+    }
+}
+
+}  // namespace
+
+void InitRefine(RefineState& state) {
+    state.CurLevel = 0;
+    state.FinalLevel = 7;
+    state.ClassNo = 1;
+}
+
+const RefineClass* FindRefineClass(std::string_view classText) {
+    for (const RefineClass& cls : RefineClassTable)
+        if (cls.classText == classText) return &cls;
+    return nullptr;
+}
+
+void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
+    state.ClassNo = cls.classNo;
+    state.CurLevel = 0;
+    state.FinalLevel = StepsOf(cls.classNo).safeLevel;
+}
+
+std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
+    const std::int32_t lowest = kind == LevelKind::Current ? 0 : 1;
+    for (std::int32_t level = lowest; level <= lowest + 9; ++level)
+        if (text == LevelText(level)) return level;
+    return std::nullopt;
+}
+
+std::string LevelText(std::int32_t level) { return "+" + std::to_string(level); }
+
+bool RefineNeedsWeaponryResearch(std::int32_t classNo, std::int32_t cur, std::int32_t fin) {
+    return fin > StepsOf(classNo).safeLevel && cur < fin;
+}
+
+Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std::int32_t fin, std::int32_t w) {
+    const RefineSteps& steps = StepsOf(classNo);
+    const std::int32_t levels = fin - cur;
+    RefineOutcome outcome;
+
+    if (fin <= steps.safeLevel) {  // every step is safe
+        outcome.Rate = 100;
+        outcome.MaterialCount = levels;
+        outcome.ItemCount = 1;
+        SetBonus(steps, levels, outcome);
+        return outcome;
+    }
+    if (cur == fin) {  // above the safe level with nothing to do
+        SetBonus(steps, 0, outcome);
+        return outcome;
+    }
+
+    const std::int32_t first = std::max(cur, steps.safeLevel) + 1;
+    const std::int32_t risky = fin - first + 1;
+    // The product of the step rates is exact in extended precision as long as
+    // it stays below 2^64 (3 150 000 000 at most for the offered levels).
+    long double product = 1;
+    bool zeroStep = false;
+    for (std::int32_t level = first; level <= fin; ++level) {
+        const std::int64_t stepRate = std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
+        if (stepRate < 0)
+            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + std::to_string(stepRate) +
+                         "%, расчёт невозможен"};
+        zeroStep = zeroStep || stepRate == 0;
+        product *= static_cast<long double>(stepRate);
+    }
+    if (zeroStep) return Error{"Floating point division by zero"};
+
+    long double divisor = 1;
+    for (std::int32_t i = 1; i < risky; ++i) divisor *= 100;
+    const long double rate = product / divisor;
+    const long double attempts = 100 / rate;
+
+    auto items = Ceil(attempts);
+    if (!items) return Error{items.error()};
+    const long double rounded = std::nearbyint(attempts);  // an exact half goes to the even neighbour
+    if (!(rounded <= 2147483647.0L)) return Error{kOutOfRangeMessage};
+    auto materials = ToInt32(static_cast<Int128>(rounded) * levels);
+    if (!materials) return Error{materials.error()};
+
+    outcome.Rate = rate;
+    outcome.ItemCount = *items;
+    outcome.MaterialCount = *materials;
+    SetBonus(steps, levels, outcome);
+    if (!steps.armour) outcome.BonusText += "+1-" + std::to_string(steps.spreadPerLevel * risky);
+    return outcome;
+}
+
+Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
+                                std::int32_t attemptFee, std::int32_t itemPrice) {
+    return ToInt32(Int128{materialCount} * materialPrice + Int128{materialCount} * attemptFee +
+                   Int128{itemCount} * itemPrice);
+}
+
+void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
+    state.MaterialCount = outcome.MaterialCount;
+    state.ItemCount = outcome.ItemCount;
+    state.AtkBonus = outcome.AtkBonus;
+    state.DefBonus = outcome.DefBonus;
+    if (outcome.Rate) state.Rate = *outcome.Rate;
+}
+
+}  // namespace trivelon
