@@ -1,0 +1,70 @@
+#include "gui/calc.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "gui/control_factory.h"
+
+namespace trivelon::gui {
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+    Page1 = new QTabWidget(this);
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Page1);
+    Page1->addTab(buildForgeTab(), QStringLiteral("Ковка"));
+    Page1->addTab(buildRefineTab(), QStringLiteral("Заточка (Beta)"));
+    Page1->setCurrentIndex(0);
+    resize(688, 446);
+
+    setKeyboardOrder();
+    // Handlers are bound only now, so that building the window runs none.
+    bindHandlers();
+    InitRefine();
+}
+
+void TForm1::bindHandlers() {
+    connect(Base, &EditCombo::changed, this, &TForm1::BaseChange);
+    connect(Job, &EditCombo::changed, this, &TForm1::JobChange);
+    connect(Dex, &EditCombo::changed, this, &TForm1::DexChange);
+    connect(Luk, &EditCombo::changed, this, &TForm1::LukChange);
+    connect(SCrumb1, &PictureCheck::clicked, this, &TForm1::SCrumb1Click);
+    connect(SCrumb2, &PictureCheck::clicked, this, &TForm1::SCrumb2Click);
+    connect(SCrumb3, &PictureCheck::clicked, this, &TForm1::SCrumb3Click);
+    connect(Elt, &EditCombo::changed, this, &TForm1::EltChange);
+    connect(Submit, &QPushButton::clicked, this, &TForm1::SubmitClick);
+
+    connect(Refine, &ImageCombo::changed, this, &TForm1::RefineChange);
+    connect(RefLevel, &EditCombo::changed, this, &TForm1::RefLevelChange);
+    connect(FinalRefine, &EditCombo::changed, this, &TForm1::FinalRefineChange);
+    connect(PriceMaterial, &QLineEdit::textChanged, this, &TForm1::PriceMaterialChange);
+    connect(PriceRefItem, &QLineEdit::textChanged, this, &TForm1::PriceRefItemChange);
+}
+
+void TForm1::setKeyboardOrder() {
+    QWidget* const forge[] = {Base, Job,  Submit, Dex,  Luk,  SmDagger, SmSword, Sm2HSword, SmAxe, SmMace,
+                              SmKn, SmSpear, WR,   Ori,  Iron, Steel,    Stone,   Anvil,     Elt,   Weapon};
+    QWidget* const refine[] = {Refine, RefLevel, FinalRefine, PriceMaterial, PriceRefItem};
+    for (std::size_t i = 1; i < std::size(forge); ++i) setTabOrder(forge[i - 1], forge[i]);
+    for (std::size_t i = 1; i < std::size(refine); ++i) setTabOrder(refine[i - 1], refine[i]);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!desktop) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(desktop->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+}  // namespace trivelon::gui

@@ -1,0 +1,72 @@
+#include "gui/control_factory.h"
+
+#include <QPalette>
+#include <QStyledItemDelegate>
+
+namespace trivelon::gui {
+namespace {
+
+class FixedRowHeightDelegate : public QStyledItemDelegate {
+public:
+    FixedRowHeightDelegate(int rowHeight, QObject* parent) : QStyledItemDelegate(parent), rowHeight_(rowHeight) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), rowHeight_};
+    }
+
+private:
+    int rowHeight_;
+};
+
+}  // namespace
+
+QFont PixelFont(const QString& family, int pixelSize, bool bold) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* AddBoxLabel(QWidget* parent, const QString& text, const QRect& place, const BoxLabelLook& look) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setFont(look.font);
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wordWrap);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, look.background);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QStringList NumberItems(int first, int last, const QString& prefix) {
+    QStringList items;
+    for (int n = first; n <= last; ++n) items << prefix + QString::number(n);
+    return items;
+}
+
+void SetListRowHeight(QComboBox& combo, int rowHeight) {
+    combo.setItemDelegate(new FixedRowHeightDelegate(rowHeight, &combo));
+}
+
+EditCombo* AddEditCombo(QWidget* parent, const QRect& place, const QStringList& items, const QString& text,
+                        StartItem start) {
+    auto* combo = new EditCombo(parent);
+    combo->setGeometry(place);
+    combo->addItems(items);
+    combo->setCurrentIndex(start == StartItem::Matching ? static_cast<int>(items.indexOf(text)) : -1);
+    combo->setTextSilently(text);
+    return combo;
+}
+
+}  // namespace trivelon::gui

@@ -1,0 +1,44 @@
+#pragma once
+// Small builders for the controls of the main window, so that its layout
+// reads as data: place, font, colours and texts.
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "gui/widgets/edit_combo.h"
+
+namespace trivelon::gui {
+
+// A font chosen by family name with a character height in pixels; the font
+// system substitutes a similar family where the named one is missing.
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
+
+// A caption over the wallpaper: transparent background, sized to its text.
+QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font);
+
+// A fixed-size label with an opaque background.
+struct BoxLabelLook {
+    QColor background;
+    QFont font;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wordWrap = false;
+};
+QLabel* AddBoxLabel(QWidget* parent, const QString& text, const QRect& place, const BoxLabelLook& look);
+
+// "first" .. "last" as texts, each with the prefix in front ("+0" .. "+9").
+QStringList NumberItems(int first, int last, const QString& prefix = {});
+
+// The drop-down list of an editable combo box with rows of a fixed height.
+void SetListRowHeight(QComboBox& combo, int rowHeight);
+
+// How an editable combo box starts: its text, and whether the list item with
+// that text is current or no item is.
+enum class StartItem { Matching, None };
+EditCombo* AddEditCombo(QWidget* parent, const QRect& place, const QStringList& items, const QString& text,
+                        StartItem start);
+
+}  // namespace trivelon::gui

@@ -1,0 +1,49 @@
+#include "gui/error_reporter.h"
+
+#include <QMessageBox>
+
+namespace trivelon::gui {
+
+namespace {
+
+const QString kApplicationTitle = QStringLiteral("Тривелон");
+
+MessageBoxReporter& StandardReporter() {
+    static MessageBoxReporter reporter;
+    return reporter;
+}
+
+ErrorReporter* installedReporter = nullptr;
+
+}  // namespace
+
+ErrorReporter::~ErrorReporter() = default;
+
+void MessageBoxReporter::error(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, kApplicationTitle, WithFullStop(message), QMessageBox::Ok);
+    box.exec();
+}
+
+void MessageBoxReporter::warning(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
+    box.exec();
+}
+
+ErrorReporter& Reporter() {
+    return installedReporter ? *installedReporter : StandardReporter();
+}
+
+void SetReporter(ErrorReporter* reporter) {
+    installedReporter = reporter;
+}
+
+QString WithFullStop(const QString& message) {
+    if (message.isEmpty() || message.back().unicode() <= u'.') return message;
+    return message + u'.';
+}
+
+void ThrowIfFailed(const std::optional<QString>& failure) {
+    if (failure) throw HandlerError{*failure};
+}
+
+}  // namespace trivelon::gui

@@ -1,0 +1,30 @@
+#pragma once
+// An editable combo box whose text is free, with prefix completion from its
+// list and a change signal that fires only for what the user does.
+#include <QComboBox>
+
+namespace trivelon::gui {
+
+class EditCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit EditCombo(QWidget* parent = nullptr);
+
+    // Sets the text from code: no change signal, nothing at all when equal.
+    void setTextSilently(const QString& text);
+
+signals:
+    // The user picked a list item or edited the text (completion included).
+    void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static bool IsTypedCharacter(const QKeyEvent& key);
+    // Completes the text from the list; false when no item matches and the
+    // character is to be inserted as typed.
+    bool completeTypedText(const QString& typed);
+};
+
+}  // namespace trivelon::gui

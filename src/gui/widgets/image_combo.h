@@ -1,0 +1,22 @@
+#pragma once
+// A pick-only combo box whose rows carry an optional 24 x 24 picture.
+#include <QComboBox>
+#include <QImage>
+
+namespace trivelon::gui {
+
+class ImageCombo : public QComboBox {
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 24;
+
+    explicit ImageCombo(QWidget* parent = nullptr);
+
+    void addRow(const QString& text, const QImage& picture = {});
+
+signals:
+    // The user picked a row; changing the row from code stays silent.
+    void changed();
+};
+
+}  // namespace trivelon::gui
