@@ -1,0 +1,163 @@
+// Runs trivelon-cli as a player's script would and checks its exit status and
+// JSON output.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QJsonObject json;
+    QString out;
+};
+
+CliRun Cli(const QStringList& arguments) {
+    QProcess process;
+    process.start(TRIVELON_CLI, arguments);
+    process.waitForFinished(30000);
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out)};
+}
+
+TEST(CliForge, WorkedExamplesWithDefaults) {
+    struct Case {
+        QStringList args;
+        QString title;
+        QString rateText;
+        int cost;
+    };
+    const Case cases[] = {
+        {{"forge", "Iron"}, "Iron", "79.1", 182},
+        {{"forge", "Knife"}, "Knife", "100", 1000},
+        {{"forge", "Damascus", "--anvil", "None"}, "Damascus", "74.1", 19120},
+        {{"forge", "Knife", "--star-crumbs", "2", "--element", "Fire"}, "VVS Fire Knife", "54.1", 122000},
+        {{"forge", "Star Crumb", "--luk", "1"}, "Star Crumb", "100", 150},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.json["title"].toString(), c.title);
+        EXPECT_EQ(run.json["rate_text"].toString(), c.rateText);
+        EXPECT_EQ(run.json["cost"].toInt(), c.cost);
+        EXPECT_FALSE(run.json.contains("cost_after_prices"));
+    }
+}
+
+TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
+    const CliRun run = Cli({"forge", "Knife", "--star-crumbs", "2", "--element", "Fire"});
+    EXPECT_EQ(run.json["caption"].toString(), "Knife");
+    EXPECT_EQ(run.json["tool"].toObject()["name"].toString(), "Iron Hammer");
+    const QJsonArray materials = run.json["materials"].toArray();
+    ASSERT_EQ(materials.size(), 2);
+    EXPECT_EQ(materials[1].toObject()["name"].toString(), "Jellopy");
+    EXPECT_EQ(materials[1].toObject()["quantity"].toInt(), 10);
+    EXPECT_EQ(run.json["star_crumbs"].toObject()["quantity"].toInt(), 2);
+    EXPECT_EQ(run.json["star_crumbs"].toObject()["price"].toInt(), 15000);
+    EXPECT_EQ(run.json["element_stone"].toObject()["name"].toString(), "Flame Heart");
+    EXPECT_EQ(run.json["element_stone"].toObject()["price"].toInt(), 30000);
+
+    const CliRun resource = Cli({"forge", "Iron", "--star-crumbs", "3", "--element", "Ice"});
+    EXPECT_TRUE(resource.json["star_crumbs"].isNull());
+    EXPECT_TRUE(resource.json["element_stone"].isNull());
+    EXPECT_EQ(resource.json["title"].toString(), "Iron");
+}
+
+TEST(CliForge, PricesTypedIntoTheResultWindow) {
+    // Cutter at rate 40: one hammer and 25 Iron at 100 each, three attempts.
+    const CliRun cutter = Cli({"forge", "Cutter", "--job", "0", "--dex", "-50", "--luk", "0", "--smith-dagger", "0",
+                            "--weaponry-research", "0", "--anvil", "None", "--price1", "100"});
+    EXPECT_EQ(cutter.json["rate_text"].toString(), "40");
+    EXPECT_EQ(cutter.json["cost"].toInt(), 3000);
+    EXPECT_EQ(cutter.json["cost_after_prices"].toInt(), 10500);
+
+    // A resource at rate 56: deleting the typed price keeps the request's 216.
+    const CliRun iron = Cli({"forge", "Iron", "--job", "10", "--dex", "20", "--luk", "20", "--price1", ""});
+    EXPECT_EQ(iron.json["rate_text"].toString(), "56");
+    EXPECT_EQ(iron.json["cost"].toInt(), 216);
+    EXPECT_EQ(iron.json["cost_after_prices"].toInt(), 216);
+
+    const CliRun letters = Cli({"forge", "Knife", "--price2", "abc"});
+    EXPECT_EQ(letters.json["cost_after_prices"].toInt(), 1000);
+}
+
+TEST(CliForge, ErrorsWarningsAndUsage) {
+    const CliRun separator = Cli({"forge", "---------------Ресурсы---------------"});
+    EXPECT_EQ(separator.exitCode, 3);
+    EXPECT_EQ(separator.json["warning"].toString(), "Выберите, что ковать");
+
+    const CliRun badBase = Cli({"forge", "Knife", "--base", "7a", "--dex", "x"});
+    EXPECT_EQ(badBase.exitCode, 1);
+    EXPECT_EQ(badBase.json["error"].toString(), "'7a' is not a valid integer value");
+
+    const CliRun badOri = Cli({"forge", "Iron", "--oridecon-research", "q"});
+    EXPECT_EQ(badOri.exitCode, 0) << "Iron does not read Oridecon Research";
+    EXPECT_EQ(Cli({"forge", "Knife", "--oridecon-research", "q"}).exitCode, 1);
+
+    const CliRun unknown = Cli({"forge", "iron"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_FALSE(unknown.json["error"].toString().isEmpty());
+
+    EXPECT_EQ(Cli({"forge", "Knife", "--price3", "10"}).exitCode, 2) << "Knife has no third material";
+    EXPECT_EQ(Cli({"forge", "Knife", "--star-crumbs", "4"}).exitCode, 2);
+    EXPECT_EQ(Cli({"forge"}).exitCode, 2);
+    EXPECT_EQ(Cli({"smelt"}).exitCode, 2);
+    EXPECT_EQ(Cli({}).exitCode, 2);
+    const CliRun help = Cli({"forge", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--enchanted-stone-craft"));
+    EXPECT_TRUE(help.out.contains("--crumb-price"));
+}
+
+TEST(CliRefine, OutcomesAndCosts) {
+    const CliRun safe = Cli({"refine"});
+    EXPECT_EQ(safe.exitCode, 0);
+    EXPECT_EQ(safe.json["to"].toString(), "+7");
+    EXPECT_EQ(safe.json["cost"].toInt(), 1750);
+    EXPECT_EQ(safe.json["bonus"].toString(), "ATK +14");
+
+    const CliRun risky = Cli({"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0"});
+    EXPECT_EQ(risky.json["rate_text"].toString(), "0.064");
+    EXPECT_EQ(risky.json["materials"].toInt(), 7815);
+    EXPECT_EQ(risky.json["items"].toInt(), 1563);
+
+    const CliRun nothing = Cli({"refine", "--from", "+8", "--to", "+8"});
+    EXPECT_TRUE(nothing.json["rate"].isNull());
+    EXPECT_EQ(nothing.json["items"].toInt(), 0);
+
+    const CliRun coupled = Cli({"refine", "--from", "+9"});
+    EXPECT_EQ(coupled.json["to"].toString(), "+9");
+
+    const CliRun item = Cli({"refine", "--class", "2", "--item-price", "500", "--material-price", "0x3E8"});
+    EXPECT_EQ(item.json["material_price"].toInt(), 1000);
+    EXPECT_EQ(item.json["cost"].toInt(), 7700);
+
+    const CliRun zero = Cli({"refine", "--to", "+8", "--weaponry-research", "-60"});
+    EXPECT_EQ(zero.exitCode, 1);
+    EXPECT_EQ(zero.json["error"].toString(), "Floating point division by zero");
+    EXPECT_EQ(Cli({"refine", "--to", "+8", "--weaponry-research", "ten"}).json["error"].toString(),
+              "'ten' is not a valid integer value");
+    EXPECT_EQ(Cli({"refine", "--to", "+8", "--weaponry-research", "-70"}).exitCode, 1);
+    EXPECT_EQ(Cli({"refine", "--class", "6"}).exitCode, 2);
+    EXPECT_EQ(Cli({"refine", "--from", "+10"}).exitCode, 2);
+}
+
+TEST(CliCatalogue, ListsTheSelectorRows) {
+    const CliRun run = Cli({"catalogue"});
+    EXPECT_EQ(run.exitCode, 0);
+    const QJsonArray rows = run.json["rows"].toArray();
+    ASSERT_EQ(rows.size(), 68);
+    EXPECT_TRUE(rows[0].toObject()["separator"].toBool());
+    EXPECT_EQ(rows[1].toObject()["text"].toString(), "Iron");
+    EXPECT_EQ(rows[67].toObject()["text"].toString(), "Lance");
+    int separators = 0;
+    for (const QJsonValue& row : rows) separators += row.toObject()["separator"].toBool() ? 1 : 0;
+    EXPECT_EQ(separators, 8);
+}
+
+}  // namespace
