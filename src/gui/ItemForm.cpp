@@ -1,7 +1,6 @@
 #include "gui/ItemForm.h"
 
-#include <QLocale>
-
+#include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/widgets/wallpaper.h"
 
@@ -86,13 +85,6 @@ QLabel* MakeBlankPriceCell(QWidget* panel, int top) {
     QLabel* cell = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), blank);
     cell->hide();
     return cell;
-}
-
-// The decimal separator of the user's number format, as the core takes it.
-char DecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point.front().unicode() < 0x80) return static_cast<char>(point.front().unicode());
-    return '.';
 }
 
 std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
@@ -206,7 +198,8 @@ ForgeCostSheet TDBForm::costSheet() const {
 
 void TDBForm::priceChange() {
     Guarded([this] {
-        summ_price->setText(QString::fromStdString(Take(RecalculateForgeCost(costSheet(), DecimalSeparator()))));
+        const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
+        summ_price->setText(QString::fromStdString(cost));
     });
 }
 
