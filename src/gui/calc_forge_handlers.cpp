@@ -1,8 +1,8 @@
 // The forging tab's handlers: the character picture that follows the base
 // level, the star crumb and element coupling, and the forge request.
-#include "core/numbers.h"
 #include "gui/ItemForm.h"
 #include "gui/calc.h"
+#include "gui/control_numbers.h"
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/forge_presenter.h"
@@ -24,13 +24,11 @@ constexpr CharacterPicture kCharacterPictures[] = {
     {80, "images/bs81.bmp"}, {90, "images/bs91.bmp"},
 };
 
-std::int32_t WholeNumber(const QComboBox& combo) { return Take(ParseStrictInt(combo.currentText().toStdString())); }
-
 }  // namespace
 
 void TForm1::BaseChange() {
     Guarded([this] {
-        const std::int32_t level = WholeNumber(*Base);
+        const std::int32_t level = StrictWholeNumber(Base->currentText());
         for (const CharacterPicture& picture : kCharacterPictures) {
             if (level <= picture.aboveLevel) break;
             ThrowIfFailed(LoadPicture(*BS, QString::fromUtf8(picture.path)));
@@ -42,15 +40,15 @@ void TForm1::BaseChange() {
 // Job, Dex and Luk are only checked while typed: the forge request reads them
 // again itself.
 void TForm1::JobChange() {
-    Guarded([this] { WholeNumber(*Job); });
+    Guarded([this] { StrictWholeNumber(Job->currentText()); });
 }
 
 void TForm1::DexChange() {
-    Guarded([this] { WholeNumber(*Dex); });
+    Guarded([this] { StrictWholeNumber(Dex->currentText()); });
 }
 
 void TForm1::LukChange() {
-    Guarded([this] { WholeNumber(*Luk); });
+    Guarded([this] { StrictWholeNumber(Luk->currentText()); });
 }
 
 // The ticked star crumb boxes always form a prefix: none, 1, 1-2 or 1-3.

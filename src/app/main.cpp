@@ -1,0 +1,18 @@
+// Start-up of the desktop program: the application with its title, version
+// and icon, the main window, and the event loop until that window closes.
+#include <QApplication>
+#include <QIcon>
+
+#include "gui/calc.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The display name stays unset: Qt would append it to every window title.
+    QApplication::setApplicationName(QStringLiteral("Тривелон"));
+    QApplication::setApplicationVersion(QStringLiteral("0.5.0.4"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+
+    trivelon::gui::TForm1 form;
+    form.show();
+    return QApplication::exec();
+}
