@@ -1,0 +1,201 @@
+// The result window's cost recalculation over its texts, and its agreement
+// with the request's own estimate.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "catalogue/forge_catalogue.h"
+#include "core/forge_cost.h"
+#include "core/numbers.h"
+#include "fake_controls.h"
+
+namespace trivelon {
+namespace {
+
+// A filled weapon window with one material and no element or star crumbs.
+ForgeCostSheet WeaponSheet(std::string rate, std::string toolPrice, std::string quantity1, std::string price1) {
+    ForgeCostSheet sheet;
+    sheet.toolName = "Iron Hammer";
+    sheet.toolQuantity = "1";
+    sheet.toolPrice = std::move(toolPrice);
+    sheet.quantity[0] = std::move(quantity1);
+    sheet.price[0] = std::move(price1);
+    sheet.price[1] = sheet.price[2] = sheet.elementPrice = sheet.crumbPrice = "0";
+    sheet.rate = std::move(rate);
+    return sheet;
+}
+
+ForgeCostSheet ResourceSheet(std::string rate, std::string price1) {
+    ForgeCostSheet sheet = WeaponSheet(std::move(rate), "150", "1", std::move(price1));
+    sheet.toolName = std::string(kMiniFurnace);
+    return sheet;
+}
+
+std::string Cost(const ForgeCostSheet& sheet, char separator = '.') {
+    auto cost = RecalculateForgeCost(sheet, separator);
+    return cost.ok() ? *cost : "error: " + cost.error();
+}
+
+TEST(RecalculateForgeCost, CutterAtRateForty) {
+    EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500");
+}
+
+TEST(RecalculateForgeCost, WeaponPaysTheRoundedUpAttemptsPerSuccess) {
+    EXPECT_EQ(Cost(WeaponSheet("100", "1000", "2", "250")), "1500");
+    EXPECT_EQ(Cost(WeaponSheet("1", "1000", "2", "250")), "150000");
+    EXPECT_EQ(Cost(WeaponSheet("54.1", "1000", "1", "0")), "2000");
+    EXPECT_EQ(Cost(WeaponSheet("54,1", "1000", "1", "0"), ','), "2000");
+}
+
+TEST(RecalculateForgeCost, ResourcePaysTwoHundredMinusRatePercent) {
+    EXPECT_EQ(Cost(ResourceSheet("100", "0")), "150");
+    EXPECT_EQ(Cost(ResourceSheet("50", "1")), "227");  // 1.5 x 151 = 226.5
+    EXPECT_EQ(Cost(ResourceSheet("79.1", "0")), "182");
+    EXPECT_EQ(Cost(ResourceSheet("79,1", "0"), ','), "182");
+    EXPECT_EQ(Cost(ResourceSheet("1", "0")), "299");
+}
+
+TEST(RecalculateForgeCost, RateFiftySixGivesTheExactTwoHundredSixteen) {
+    // 144 percent of 150 is exactly 216; binary rounding of 1.44 must not add one.
+    EXPECT_EQ(Cost(ResourceSheet("56", "0")), "216");
+    EXPECT_EQ(Cost(ResourceSheet("56", "")), "216");
+}
+
+TEST(RecalculateForgeCost, PricesAreReadLeniently) {
+    ForgeCostSheet knife = WeaponSheet("100", "1000", "1", "0");
+    knife.quantity[1] = "10";
+    const std::string zero = Cost(knife);
+    EXPECT_EQ(zero, "1000");
+    for (const char* price : {"", "abc", "12abc", " ", "2147483648"}) {
+        knife.price[1] = price;
+        EXPECT_EQ(Cost(knife), zero) << "'" << price << "'";
+    }
+    knife.price[1] = "-50";
+    EXPECT_EQ(Cost(knife), "500");
+    knife.price[1] = "$10";
+    EXPECT_EQ(Cost(knife), "1160");
+}
+
+TEST(RecalculateForgeCost, QuantityOfAnUnpricedRowIsNotRead) {
+    ForgeCostSheet sheet = WeaponSheet("100", "1000", "1", "0");
+    sheet.quantity[1] = "it2_quan";
+    sheet.quantity[2] = "";
+    sheet.elementQuantity = "junk";
+    sheet.crumbQuantity = "";
+    EXPECT_EQ(Cost(sheet), "1000");
+
+    sheet.price[1] = "5";
+    EXPECT_EQ(Cost(sheet), "error: 'it2_quan' is not a valid integer value");
+    sheet.price[1] = "0";
+    sheet.crumbPrice = "15000";
+    EXPECT_EQ(Cost(sheet), "error: '' is not a valid integer value");
+}
+
+TEST(RecalculateForgeCost, ElementAndCrumbRowsAddTheirQuantityTimesPrice) {
+    ForgeCostSheet sheet = WeaponSheet("54.1", "1000", "1", "0");
+    sheet.quantity[1] = "10";
+    sheet.elementQuantity = "1";
+    sheet.elementPrice = "30000";
+    sheet.crumbQuantity = "2";
+    sheet.crumbPrice = "15000";
+    EXPECT_EQ(Cost(sheet), "122000");
+}
+
+TEST(RecalculateForgeCost, StrictTextsStopWithTheirMessage) {
+    ForgeCostSheet sheet = WeaponSheet("abc", "1000", "1", "0");
+    EXPECT_EQ(Cost(sheet), "error: 'abc' is not a valid floating point value");
+    sheet.rate = "";
+    EXPECT_EQ(Cost(sheet), "error: '' is not a valid floating point value");
+    // Whole numbers are read before the rate.
+    sheet.quantity[0] = "1x";
+    EXPECT_EQ(Cost(sheet), "error: '1x' is not a valid integer value");
+    sheet = WeaponSheet("100", "1000", "1", "0");
+    sheet.toolQuantity = "one";
+    EXPECT_EQ(Cost(sheet), "error: 'one' is not a valid integer value");
+}
+
+TEST(RecalculateForgeCost, NeverFilledWindowReportsTheToolPricePlaceholder) {
+    ForgeCostSheet design;
+    design.toolName = "hammer_name";
+    design.toolQuantity = "1";
+    design.toolPrice = "hammer_price";
+    design.quantity[0] = "2";
+    design.quantity[1] = "3";
+    design.quantity[2] = "4";
+    design.elementQuantity = "1";
+    design.crumbQuantity = "6";
+    design.price[0] = "70";
+    design.price[1] = design.price[2] = design.elementPrice = design.crumbPrice = "0";
+    design.rate = "";
+    EXPECT_EQ(Cost(design), "error: 'hammer_price' is not a valid integer value");
+}
+
+TEST(RecalculateForgeCost, ResultsBeyondThe32BitRangeAreErrors) {
+    const std::string overflow = "error: " + std::string(kOutOfRangeMessage);
+    EXPECT_EQ(Cost(WeaponSheet("100", "2147483647", "1", "1")), overflow);
+    EXPECT_EQ(Cost(WeaponSheet("100", "1000", "2147483647", "2")), overflow);
+    EXPECT_EQ(Cost(WeaponSheet("100", "-2147483648", "1", "-1")), overflow);
+    EXPECT_EQ(Cost(WeaponSheet("1", "30000000", "1", "0")), overflow);
+    EXPECT_EQ(Cost(WeaponSheet("100", "30000000", "1", "0")), "30000000");
+    ForgeCostSheet resource = ResourceSheet("1", "2000000000");
+    EXPECT_EQ(Cost(resource), overflow);
+    ForgeCostSheet tool = WeaponSheet("100", "2000000000", "1", "0");
+    tool.toolQuantity = "2";
+    EXPECT_EQ(Cost(tool), overflow);
+}
+
+TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
+    // 10 x 20 + 20 x 10 + 20 x 10 + 1 x 500 + 4500 = 5600.
+    FakeControls controls("Iron");
+    controls.set(Control::Job, "10").set(Control::Dex, "20").set(Control::Luk, "20").set(Control::Iron, "1");
+    auto outcome = RunForgeRequest(controls, '.');
+    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+    EXPECT_EQ(outcome.state.rateText, "56");
+    EXPECT_EQ(outcome.state.cost, 216);
+    EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state)), "216");
+}
+
+// A filled window recalculates, before any price is typed, to the estimate the
+// request wrote, for every entry and both decimal separators.
+TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
+    for (const char separator : {'.', ','}) {
+        for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
+            if (!row.recipe) continue;
+            for (bool extras : {false, true}) {
+                FakeControls controls{std::string(row.text)};
+                if (extras) controls.tick(1).tick(2).set(Control::Elt, "Ice").set(Control::Anvil, "None");
+                auto outcome = RunForgeRequest(controls, separator);
+                SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " +
+                             separator);
+                ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator),
+                          std::to_string(outcome.state.cost));
+            }
+        }
+    }
+}
+
+TEST(SheetOfFilledWindow, ShowsUnusedRowsWithoutQuantityAndPrice) {
+    auto outcome = RunForgeRequest(FakeControls("Knife").set(Control::Elt, "Earth"), '.');
+    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+    ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+    EXPECT_EQ(sheet.toolName, "Iron Hammer");
+    EXPECT_EQ(sheet.toolQuantity, "1");
+    EXPECT_EQ(sheet.toolPrice, "1000");
+    EXPECT_EQ(sheet.quantity[0], "1");
+    EXPECT_EQ(sheet.quantity[1], "10");
+    EXPECT_EQ(sheet.quantity[2], "");
+    EXPECT_EQ(sheet.price[2], "0");
+    EXPECT_EQ(sheet.elementQuantity, "1");
+    EXPECT_EQ(sheet.elementPrice, "4000");
+    EXPECT_EQ(sheet.crumbQuantity, "");
+    EXPECT_EQ(sheet.crumbPrice, "0");
+    EXPECT_EQ(sheet.rate, "84.1");
+
+    // Typing a price for the Jellopy changes the estimate as the window would.
+    sheet.price[1] = "12";
+    EXPECT_EQ(Cost(sheet), "10240");  // 2 x (1000 + 4000 + 10 x 12)
+}
+
+}  // namespace
+}  // namespace trivelon

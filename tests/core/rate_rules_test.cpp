@@ -1,0 +1,185 @@
+// Success rates of the seven rules with the main window's default character
+// and with inputs at and far beyond the offered ranges.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "core/rate_rules.h"
+
+namespace trivelon {
+namespace {
+
+ForgeInputs DefaultCharacter() {
+    ForgeInputs in;
+    in.baseLevel = 71;
+    in.jobLevel = 42;
+    in.dex = 117;
+    in.luk = 90;
+    in.smithDagger = in.smithSword = in.smith2HSword = in.smithAxe = 3;
+    in.smithMace = in.smithKnucklebrace = in.smithSpear = 3;
+    in.weaponryResearch = 10;
+    in.ironTempering = 1;
+    in.steelTempering = 1;
+    in.orideconResearch = 5;
+    in.enchantedStoneCraft = 5;
+    return in;
+}
+
+WeaponRateArgs DefaultWeapon(std::int32_t level) {
+    WeaponRateArgs w;
+    w.anvil = "Emperium Anvil";
+    w.weaponLevel = level;
+    w.smithSkill = 3;
+    return w;
+}
+
+struct RuleCase {
+    const char* name;
+    RateRule rule;
+    std::int32_t weaponLevel;  // used by WeaponRule only
+    double rate;
+};
+
+class DefaultCharacterRate : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(DefaultCharacterRate, MatchesTheWorkedValue) {
+    const auto& c = GetParam();
+    EXPECT_DOUBLE_EQ(ForgeRate(c.rule, DefaultCharacter(), DefaultWeapon(c.weaponLevel)), c.rate) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedValues, DefaultCharacterRate,
+    ::testing::Values(RuleCase{"Iron", RateRule::IronRule, 1, 79.1}, RuleCase{"Steel", RateRule::SteelRule, 1, 69.1},
+                      RuleCase{"Oridecon", RateRule::OrideconRule, 1, 88.7},
+                      RuleCase{"Elunium", RateRule::EluniumRule, 1, 83.7},
+                      RuleCase{"Stone", RateRule::StoneRule, 1, 69.1},
+                      RuleCase{"Fixed", RateRule::FixedRule, 1, 100.0},
+                      RuleCase{"Weapon1", RateRule::WeaponRule, 1, 109.1},
+                      RuleCase{"Weapon2", RateRule::WeaponRule, 2, 89.1},
+                      RuleCase{"Weapon3", RateRule::WeaponRule, 3, 84.1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WeaponRate, CrumbsAndElementLowerTheSum) {
+    WeaponRateArgs w = DefaultWeapon(1);
+    w.starCrumbs = 2;
+    w.elementFlag = 1;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), 54.1);
+
+    w.starCrumbs = 3;  // 45 + 25 = 70 points below the plain weapon
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), 39.1);
+}
+
+TEST(WeaponRate, OnlyTheThreeNamedAnvilsAddPoints) {
+    struct Case {
+        std::string_view anvil;
+        double rate;  // level 1 weapon, default character
+    };
+    for (const Case& c : {Case{"Emperium Anvil", 109.1}, Case{"Golden Anvil", 104.1}, Case{"Oridecon Anvil", 102.1},
+                          Case{"Iron Anvil", 99.1}, Case{"None", 99.1}, Case{"", 99.1},
+                          Case{"emperium anvil", 99.1}, Case{"Emperium Anvil ", 99.1}, Case{" Golden Anvil", 99.1},
+                          Case{"GOLDEN ANVIL", 99.1}, Case{"Oridecon  Anvil", 99.1}}) {
+        WeaponRateArgs w = DefaultWeapon(1);
+        w.anvil = c.anvil;
+        EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), c.rate) << "'" << c.anvil << "'";
+    }
+}
+
+TEST(WeaponRate, WeaponryResearchAndOrideconResearchTerms) {
+    ForgeInputs in = DefaultCharacter();
+    in.weaponryResearch = 0;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(1)), 99.1);
+
+    // Oridecon Research counts only at weapon level 3; the smith skill is the
+    // one passed with the weapon, not a field of the inputs.
+    in = DefaultCharacter();
+    in.orideconResearch = 1;
+    in.smithDagger = 1;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(2)), 89.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(3)), 80.1);
+}
+
+TEST(WeaponRate, LowestOfferedInputsGoFarBelowZero) {
+    ForgeInputs in;
+    in.baseLevel = in.jobLevel = in.dex = in.luk = 1;
+    in.orideconResearch = 1;
+    WeaponRateArgs w;
+    w.starCrumbs = 3;
+    w.elementFlag = 1;
+    w.anvil = "None";
+    w.weaponLevel = 3;
+    w.smithSkill = 1;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, w), -48.6);
+}
+
+TEST(ResourceRates, EachReadsItsOwnSkill) {
+    ForgeInputs in = DefaultCharacter();
+    in.ironTempering = 5;  // +20 points for Iron only
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::IronRule, in), 99.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::SteelRule, in), 69.1);
+
+    in = DefaultCharacter();
+    in.orideconResearch = 1;  // Oridecon and Elunium share Oridecon Research
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, in), 68.7);
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::EluniumRule, in), 63.7);
+
+    in = DefaultCharacter();
+    in.baseLevel = 1;  // the Oridecon rules take the base level, the others the job level
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, in), 67.7);
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::StoneRule, in), 69.1);
+}
+
+TEST(FixedRate, IsAlwaysOneHundred) {
+    ForgeInputs in;
+    in.jobLevel = -5000;
+    in.dex = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(ForgeRate(RateRule::FixedRule, in), 100.0);
+    EXPECT_EQ(ForgeRate(RateRule::FixedRule, DefaultCharacter()), 100.0);
+}
+
+TEST(RateRules, ExtremeInputsAreSummedWithoutWrapping) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    ForgeInputs huge;
+    huge.baseLevel = huge.jobLevel = huge.dex = huge.luk = kMax;
+    huge.smithDagger = huge.weaponryResearch = huge.ironTempering = huge.steelTempering = kMax;
+    huge.orideconResearch = huge.enchantedStoneCraft = kMax;
+
+    const long long m = kMax;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::IronRule, huge), static_cast<double>(m * 540 + 4500) / 100);
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, huge), static_cast<double>(m * 560 + 1000) / 100);
+
+    WeaponRateArgs w = DefaultWeapon(3);
+    w.smithSkill = kMax;
+    const double weapon = ForgeRate(RateRule::WeaponRule, huge, w);
+    EXPECT_TRUE(std::isfinite(weapon));
+    EXPECT_GT(weapon, 100.0);
+
+    ForgeInputs tiny;
+    tiny.baseLevel = tiny.jobLevel = tiny.dex = tiny.luk = kMin;
+    tiny.steelTempering = tiny.orideconResearch = kMin;
+    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::SteelRule, tiny), static_cast<double>(-(m + 1) * 540 + 3500) / 100);
+    EXPECT_LT(ForgeRate(RateRule::EluniumRule, tiny), 0.0);
+}
+
+TEST(SkillField, PointsAtTheInputOfEachSkill) {
+    ForgeInputs in;
+    EXPECT_EQ(in.skillField(SkillInput::None), nullptr);
+    EXPECT_EQ(in.skillField(SkillInput::Iron), &in.ironTempering);
+    EXPECT_EQ(in.skillField(SkillInput::Steel), &in.steelTempering);
+    EXPECT_EQ(in.skillField(SkillInput::Ori), &in.orideconResearch);
+    EXPECT_EQ(in.skillField(SkillInput::Stone), &in.enchantedStoneCraft);
+    EXPECT_EQ(in.skillField(SkillInput::SmDagger), &in.smithDagger);
+    EXPECT_EQ(in.skillField(SkillInput::SmSword), &in.smithSword);
+    EXPECT_EQ(in.skillField(SkillInput::Sm2HSword), &in.smith2HSword);
+    EXPECT_EQ(in.skillField(SkillInput::SmAxe), &in.smithAxe);
+    EXPECT_EQ(in.skillField(SkillInput::SmMace), &in.smithMace);
+    EXPECT_EQ(in.skillField(SkillInput::SmKn), &in.smithKnucklebrace);
+    EXPECT_EQ(in.skillField(SkillInput::SmSpear), &in.smithSpear);
+}
+
+}  // namespace
+}  // namespace trivelon

@@ -1,0 +1,275 @@
+// Refining: the class and step tables, the expectation from +c to +t, level
+// texts, the cost and the state changes of the refining tab.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "core/numbers.h"
+#include "core/refine.h"
+
+namespace trivelon {
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+TEST(RefineTables, ClassDefaultsAreTheSafeRefineOutcome) {
+    for (std::size_t i = 0; i < RefineClassTable.size(); ++i) {
+        const RefineClass& cls = RefineClassTable[i];
+        const RefineSteps& steps = RefineStepTable[i];
+        SCOPED_TRACE(std::string(cls.classText));
+        EXPECT_EQ(cls.classNo, static_cast<std::int32_t>(i + 1));
+        EXPECT_EQ(cls.safeLevelText, LevelText(steps.safeLevel));
+        EXPECT_EQ(cls.materialCountText, std::to_string(steps.safeLevel));
+        EXPECT_EQ(FindRefineClass(cls.classText), &cls);
+
+        const std::int32_t price = *ParseStrictInt(cls.materialDefaultPrice);
+        const std::int32_t fee = *ParseStrictInt(cls.fee);
+        EXPECT_EQ(cls.safeAvgCost, std::to_string(*RefineCost(steps.safeLevel, 1, price, fee, 0)));
+
+        auto safe = ComputeRefine(cls.classNo, 0, steps.safeLevel, 10);
+        ASSERT_TRUE(safe.ok()) << safe.error();
+        EXPECT_EQ(safe->BonusText, cls.safeBonusText);
+        EXPECT_EQ(safe->MaterialCount, steps.safeLevel);
+        EXPECT_EQ(safe->ItemCount, 1);
+        ASSERT_TRUE(safe->Rate.has_value());
+        EXPECT_EQ(*safe->Rate, 100.0L);
+    }
+    EXPECT_EQ(FindRefineClass("Одежда "), nullptr);
+    EXPECT_EQ(FindRefineClass("оружие 1 уровня"), nullptr);
+}
+
+struct OutcomeRow {
+    std::int32_t classNo, target;
+    const char* rate10;
+    std::int32_t materials10, items10;
+    const char* bonus;
+    const char* rate0;
+    std::int32_t materials0, items0;
+};
+
+class RefineFromZero : public ::testing::TestWithParam<OutcomeRow> {};
+
+TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
+    const OutcomeRow& row = GetParam();
+    struct Expected {
+        std::int32_t w;
+        const char* rate;
+        std::int32_t materials, items;
+    };
+    for (const Expected& e : {Expected{10, row.rate10, row.materials10, row.items10},
+                              Expected{0, row.rate0, row.materials0, row.items0}}) {
+        SCOPED_TRACE("W " + std::to_string(e.w));
+        auto outcome = ComputeRefine(row.classNo, 0, row.target, e.w);
+        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        ASSERT_TRUE(outcome->Rate.has_value());
+        EXPECT_EQ(FormatGeneral(*outcome->Rate, '.'), e.rate);
+        EXPECT_EQ(outcome->MaterialCount, e.materials);
+        EXPECT_EQ(outcome->ItemCount, e.items);
+        EXPECT_EQ(outcome->BonusText, row.bonus);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllClasses, RefineFromZero,
+    ::testing::Values(OutcomeRow{1, 8, "70", 8, 2, "ATK +16+1-3", "60", 16, 2},
+                      OutcomeRow{1, 9, "35", 27, 3, "ATK +18+1-6", "24", 36, 5},
+                      OutcomeRow{1, 10, "10.5", 100, 10, "ATK +20+1-9", "4.8", 210, 21},
+                      OutcomeRow{2, 7, "70", 7, 2, "ATK +21+1-5", "60", 14, 2},
+                      OutcomeRow{2, 8, "35", 24, 3, "ATK +24+1-10", "24", 32, 5},
+                      OutcomeRow{2, 9, "10.5", 90, 10, "ATK +27+1-15", "4.8", 189, 21},
+                      OutcomeRow{2, 10, "3.15", 320, 32, "ATK +30+1-20", "0.96", 1040, 105},
+                      OutcomeRow{3, 6, "70", 6, 2, "ATK +30+1-8", "60", 12, 2},
+                      OutcomeRow{3, 7, "42", 14, 3, "ATK +35+1-16", "30", 21, 4},
+                      OutcomeRow{3, 8, "12.6", 64, 8, "ATK +40+1-24", "6", 136, 17},
+                      OutcomeRow{3, 9, "3.78", 234, 27, "ATK +45+1-32", "1.2", 747, 84},
+                      OutcomeRow{3, 10, "1.134", 880, 89, "ATK +50+1-40", "0.24", 4170, 417},
+                      OutcomeRow{4, 5, "70", 5, 2, "ATK +35+1-14", "60", 10, 2},
+                      OutcomeRow{4, 6, "35", 18, 3, "ATK +42+1-28", "24", 24, 5},
+                      OutcomeRow{4, 7, "17.5", 42, 6, "ATK +49+1-42", "9.6", 70, 11},
+                      OutcomeRow{4, 8, "5.25", 152, 20, "ATK +56+1-56", "1.92", 416, 53},
+                      OutcomeRow{4, 9, "1.575", 567, 64, "ATK +63+1-70", "0.384", 2340, 261},
+                      OutcomeRow{4, 10, "0.315", 3170, 318, "ATK +70+1-84", "0.0384", 26040, 2605},
+                      OutcomeRow{5, 5, "70", 5, 2, "DEF +4", "60", 10, 2},
+                      OutcomeRow{5, 6, "35", 18, 3, "DEF +4", "24", 24, 5},
+                      OutcomeRow{5, 7, "17.5", 42, 6, "DEF +5", "9.6", 70, 11},
+                      OutcomeRow{5, 8, "5.25", 152, 20, "DEF +6", "1.92", 416, 53},
+                      OutcomeRow{5, 9, "1.575", 567, 64, "DEF +6", "0.384", 2340, 261},
+                      OutcomeRow{5, 10, "0.315", 3170, 318, "DEF +7", "0.0384", 26040, 2605}));
+
+struct PartialCase {
+    std::int32_t classNo, cur, fin, w;
+    const char* rate;
+    std::int32_t materials, items;
+    const char* bonus;
+};
+
+TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
+    for (const PartialCase& c : {
+             // Q = 2.5 exactly: the half goes to the even 2, items round up to 3.
+             PartialCase{1, 8, 9, 0, "40", 2, 3, "ATK +2+1-3"},
+             PartialCase{1, 8, 10, 0, "8", 24, 13, "ATK +4+1-6"},
+             // Q lies just above 1562.5 at extended precision.
+             PartialCase{4, 5, 10, 0, "0.064", 7815, 1563, "ATK +35+1-70"},
+             PartialCase{5, 5, 10, 0, "0.064", 7815, 1563, "DEF +4"},
+             PartialCase{3, 6, 10, 10, "1.62", 248, 62, "ATK +20+1-32"},
+             // Safe steps below the first risky one still count as materials.
+             PartialCase{1, 3, 8, 10, "70", 5, 2, "ATK +10+1-3"},
+         }) {
+        SCOPED_TRACE("class " + std::to_string(c.classNo) + " +" + std::to_string(c.cur) + " -> +" +
+                     std::to_string(c.fin) + " W " + std::to_string(c.w));
+        auto outcome = ComputeRefine(c.classNo, c.cur, c.fin, c.w);
+        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        ASSERT_TRUE(outcome->Rate.has_value());
+        EXPECT_EQ(FormatGeneral(*outcome->Rate, '.'), c.rate);
+        EXPECT_EQ(outcome->MaterialCount, c.materials);
+        EXPECT_EQ(outcome->ItemCount, c.items);
+        EXPECT_EQ(outcome->BonusText, c.bonus);
+    }
+}
+
+TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
+    auto safeNone = ComputeRefine(2, 3, 3, 10);
+    ASSERT_TRUE(safeNone.ok());
+    EXPECT_EQ(safeNone->Rate, 100.0L);
+    EXPECT_EQ(safeNone->MaterialCount, 0);
+    EXPECT_EQ(safeNone->ItemCount, 1);
+    EXPECT_EQ(safeNone->BonusText, "ATK +0");
+    EXPECT_EQ(ComputeRefine(5, 2, 2, 10)->BonusText, "DEF +0");
+
+    // A safe refine does not depend on Weaponry Research at all.
+    auto safeAnyW = ComputeRefine(1, 0, 7, -1000);
+    ASSERT_TRUE(safeAnyW.ok());
+    EXPECT_EQ(safeAnyW->BonusText, "ATK +14");
+
+    for (std::int32_t classNo : {1, 5}) {
+        auto nothing = ComputeRefine(classNo, 8, 8, 10);
+        ASSERT_TRUE(nothing.ok());
+        EXPECT_FALSE(nothing->Rate.has_value());
+        EXPECT_EQ(nothing->MaterialCount, 0);
+        EXPECT_EQ(nothing->ItemCount, 0);
+        EXPECT_EQ(nothing->AtkBonus, 0);
+        EXPECT_EQ(nothing->BonusText, classNo == 5 ? "DEF +0" : "ATK +0");
+    }
+}
+
+TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
+    const std::int32_t defence[] = {0, 1, 1, 2, 3, 4, 4, 5, 6, 6, 7};
+    for (std::int32_t n = 0; n <= 10; ++n) {
+        auto outcome = ComputeRefine(5, 0, n, 10);
+        ASSERT_TRUE(outcome.ok()) << n;
+        EXPECT_EQ(outcome->DefBonus, defence[n]) << n;
+        EXPECT_EQ(outcome->BonusText, "DEF +" + std::to_string(defence[n])) << n;
+    }
+    EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->BonusText, "DEF +6");
+}
+
+TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
+    auto zero = ComputeRefine(1, 7, 8, -60);
+    ASSERT_FALSE(zero.ok());
+    EXPECT_EQ(zero.error(), "Floating point division by zero");
+
+    EXPECT_FALSE(ComputeRefine(1, 7, 8, -70).ok());
+    // Two negative steps multiply to a positive product; still no valid rate.
+    EXPECT_FALSE(ComputeRefine(1, 7, 9, -70).ok());
+    EXPECT_FALSE(ComputeRefine(4, 0, 10, std::numeric_limits<std::int32_t>::min()).ok());
+}
+
+// Far beyond 100 per step the refine is certain; the sums must not wrap into
+// negative rates. Rejecting such a W outright is equally sound.
+TEST(ComputeRefine, HugeWeaponryResearchDoesNotWrap) {
+    auto outcome = ComputeRefine(4, 4, 10, kMax);
+    if (!outcome.ok()) {
+        EXPECT_FALSE(outcome.error().empty());
+        return;
+    }
+    ASSERT_TRUE(outcome->Rate.has_value());
+    EXPECT_GT(*outcome->Rate, 100.0L);
+    EXPECT_EQ(outcome->ItemCount, 1);
+    EXPECT_EQ(outcome->MaterialCount, 0);
+}
+
+TEST(RefineNeedsWeaponryResearch, OnlyWithStepsAboveTheSafeLevel) {
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(1, 0, 7));
+    EXPECT_TRUE(RefineNeedsWeaponryResearch(1, 0, 8));
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(1, 8, 8));
+    EXPECT_TRUE(RefineNeedsWeaponryResearch(5, 4, 5));
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(5, 0, 4));
+}
+
+TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
+    for (std::int32_t level = 0; level <= 10; ++level) {
+        const std::string text = "+" + std::to_string(level);
+        EXPECT_EQ(LevelText(level), text);
+        EXPECT_EQ(ParseLevel(text, LevelKind::Current),
+                  level <= 9 ? std::optional<std::int32_t>(level) : std::nullopt)
+            << text;
+        EXPECT_EQ(ParseLevel(text, LevelKind::Target),
+                  level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
+            << text;
+    }
+    for (const char* text : {" +1", "+1 ", "+01", "1", "", "+", "+11", "-1", "+1O", "＋1"}) {
+        EXPECT_FALSE(ParseLevel(text, LevelKind::Current).has_value()) << text;
+        EXPECT_FALSE(ParseLevel(text, LevelKind::Target).has_value()) << text;
+    }
+}
+
+TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItems) {
+    EXPECT_EQ(*RefineCost(7, 1, 200, 50, 0), 1750);
+    EXPECT_EQ(*RefineCost(8, 2, 200, 50, 0), 2000);
+    EXPECT_EQ(*RefineCost(6, 1, 1000, 200, 500), 7700);
+    EXPECT_EQ(*RefineCost(26040, 2605, 5000, 20000, 0), 651000000);
+    EXPECT_EQ(*RefineCost(1, 1, -300, 50, 0), -250);
+    EXPECT_FALSE(RefineCost(26040, 2605, 100000, 20000, 0).ok());
+    EXPECT_FALSE(RefineCost(1, 1, kMax, 1, 0).ok());
+    EXPECT_FALSE(RefineCost(0, 2, 0, 0, kMax).ok());
+}
+
+TEST(RefineState, InitAndClassChange) {
+    RefineState state;
+    state.CurLevel = 4;
+    state.FinalLevel = 9;
+    state.ClassNo = 3;
+    InitRefine(state);
+    EXPECT_EQ(state.CurLevel, 0);
+    EXPECT_EQ(state.FinalLevel, 7);
+    EXPECT_EQ(state.ClassNo, 1);
+
+    state.CurLevel = 3;
+    state.FinalLevel = 9;
+    state.Rate = 42;
+    state.MaterialPrice = 77;
+    ApplyRefineClass(state, RefineClassTable[1]);
+    EXPECT_EQ(state.ClassNo, 2);
+    EXPECT_EQ(state.CurLevel, 0);
+    EXPECT_EQ(state.FinalLevel, 6);
+    EXPECT_EQ(state.Rate, 42.0L);
+    EXPECT_EQ(state.MaterialPrice, 77);
+
+    ApplyRefineClass(state, RefineClassTable[4]);
+    EXPECT_EQ(state.ClassNo, 5);
+    EXPECT_EQ(state.FinalLevel, 4);
+}
+
+TEST(RefineState, StoringAnOutcomeKeepsTheLastRateWhenNoneIsComputed) {
+    RefineState state;
+    StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
+    EXPECT_EQ(state.Rate, 35.0L);
+    EXPECT_EQ(state.MaterialCount, 27);
+    EXPECT_EQ(state.ItemCount, 3);
+    EXPECT_EQ(state.AtkBonus, 18);
+
+    StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
+    EXPECT_EQ(state.Rate, 35.0L);
+    EXPECT_EQ(state.MaterialCount, 0);
+    EXPECT_EQ(state.ItemCount, 0);
+    EXPECT_EQ(state.AtkBonus, 0);
+
+    StoreRefineOutcome(state, *ComputeRefine(5, 0, 7, 10));
+    EXPECT_EQ(state.DefBonus, 5.0L);
+    EXPECT_EQ(FormatGeneral(state.Rate, '.'), "17.5");
+}
+
+}  // namespace
+}  // namespace trivelon
