@@ -1,0 +1,130 @@
+// The widgets that show pictures: the tick box, the picture box with its
+// see-through colour, the tiled wallpaper and the combo box with row pictures.
+#include <QAbstractItemView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gui/widgets/image_combo.h"
+#include "gui/widgets/picture_box.h"
+#include "gui/widgets/picture_check.h"
+#include "gui/widgets/wallpaper.h"
+
+using namespace trivelon::gui;
+
+namespace {
+
+const QColor kBehind(Qt::red);
+
+// A parent filled with a known colour, so that see-through pixels show it.
+class Backdrop : public QWidget {
+public:
+    Backdrop() {
+        setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, kBehind);
+        setPalette(palette);
+        resize(60, 60);
+    }
+};
+
+}  // namespace
+
+class PictureWidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void checkBoxTurnsOverOnLeftReleaseAndReportsTheNewState() {
+        PictureCheck box;
+        QSignalSpy clicked(&box, &PictureCheck::clicked);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(40, 8));
+        QVERIFY(box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(!box.isChecked());
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(clicked.at(0).at(0).toBool(), true);
+        QCOMPARE(clicked.at(1).at(0).toBool(), false);
+    }
+
+    void checkBoxIgnoresOtherButtonsAndReleasesOutside() {
+        PictureCheck box;
+        QSignalSpy clicked(&box, &PictureCheck::clicked);
+        QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(85, 5));
+        QVERIFY(!box.isChecked());
+        QCOMPARE(clicked.count(), 0);
+    }
+
+    void checkBoxSetFromCodeIsSilentAndNeverTakesFocus() {
+        PictureCheck box;
+        QSignalSpy clicked(&box, &PictureCheck::clicked);
+        box.setChecked(true);
+        QVERIFY(box.isChecked());
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(box.focusPolicy(), Qt::NoFocus);
+        QCOMPARE(box.size(), QSize(80, 17));
+    }
+
+    void checkBoxDrawsItsTickAndLeavesTheRestSeeThrough() {
+        Backdrop backdrop;
+        auto* box = new PictureCheck(&backdrop);
+        const QImage unticked = backdrop.grab().toImage();
+        box->setChecked(true);
+        const QImage ticked = backdrop.grab().toImage();
+        QVERIFY(ticked.copy(0, 4, 10, 10) != unticked.copy(0, 4, 10, 10));
+        QCOMPARE(ticked.pixelColor(40, 8), kBehind);
+    }
+
+    void transparentBoxLeavesOutTheBottomLeftColour() {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        picture.setPixelColor(1, 1, Qt::green);
+        Backdrop backdrop;
+        auto* box = new PictureBox(&backdrop);
+        box->resize(3, 3);
+        box->setPicture(picture);
+        QImage shown = backdrop.grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(shown.pixelColor(3, 3), kBehind);  // clipped to the box
+
+        box->setTransparent(true);
+        shown = backdrop.grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), kBehind);
+        QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::green));
+
+        box->setPicture(QImage());
+        QCOMPARE(backdrop.grab().toImage().pixelColor(1, 1), kBehind);
+    }
+
+    void wallpaperTilesFromTheTopLeftAndFollowsItsSize() {
+        QImage tile(3, 3, QImage::Format_RGB32);
+        tile.fill(Qt::yellow);
+        tile.setPixelColor(0, 0, Qt::black);
+        Wallpaper wallpaper(tile);
+        wallpaper.resize(7, 7);
+        QImage shown = wallpaper.grab().toImage();
+        QCOMPARE(shown.pixelColor(3, 6), QColor(Qt::black));
+        wallpaper.resize(10, 10);
+        shown = wallpaper.grab().toImage();
+        QCOMPARE(shown.pixelColor(9, 9), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(8, 9), QColor(Qt::yellow));
+    }
+
+    void imageComboReportsPicksButNotCode() {
+        ImageCombo combo;
+        QImage picture(24, 24, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        combo.addRow("Оружие 1 уровня", picture);
+        combo.addRow("Одежда");
+        combo.show();
+        QSignalSpy changed(&combo, &ImageCombo::changed);
+        combo.setCurrentIndex(1);
+        QCOMPARE(changed.count(), 0);
+        QTest::keyClick(&combo, Qt::Key_Up);
+        QCOMPARE(combo.currentText(), QString("Оружие 1 уровня"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(combo.view()->sizeHintForRow(0), ImageCombo::kRowHeight);
+    }
+};
+
+QTEST_MAIN(PictureWidgetsTest)
+#include "picture_widgets_test.moc"
