@@ -1,0 +1,119 @@
+#include "main_window_harness.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+
+#include "catalogue/forge_catalogue.h"
+#include "core/forge_request.h"
+#include "core/refine.h"
+#include "gui/qt_text.h"
+#include "typing.h"
+
+namespace trivelon::gui::testing {
+namespace {
+
+QStringList EveryPicturePath() {
+    QStringList paths{QtText(kEmptyPicture), QtText(kStarCrumbPicture)};
+    for (const char* level : {"0", "41", "66", "81", "91"}) paths << QStringLiteral("images/bs%1.bmp").arg(level);
+    for (const ForgeRecipe& entry : ForgeCatalogue::Entries()) {
+        paths << QtText(entry.bigPicture) << QtText(entry.tool().picture);
+        for (const MaterialSlot& slot : entry.materials)
+            if (slot.used()) paths << QtText(slot.picture);
+    }
+    for (const char* element : {"Fire", "Earth", "Wind", "Ice"}) paths << QtText(FindElementStone(element)->picture);
+    for (const RefineClass& cls : RefineClassTable) paths << QtText(cls.materialImage);
+    paths.removeDuplicates();
+    return paths;
+}
+
+QByteArray SmallBitmap() {
+    QImage picture(24, 24, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes;
+}
+
+}  // namespace
+
+PictureFolder::PictureFolder() : previous_(QDir::currentPath()) {
+    QDir(dir_.path()).mkpath(QStringLiteral("images/big"));
+    const QByteArray bitmap = SmallBitmap();
+    for (const QString& path : EveryPicturePath()) write(path, bitmap);
+    QDir::setCurrent(dir_.path());
+}
+
+PictureFolder::~PictureFolder() { QDir::setCurrent(previous_); }
+
+void PictureFolder::write(const QString& relativePath, const QByteArray& bytes) const {
+    QFile file(absolute(relativePath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test picture %s", qPrintable(relativePath));
+}
+
+void PictureFolder::remove(const QString& relativePath) const { QFile::remove(absolute(relativePath)); }
+
+QString PictureFolder::absolute(const QString& relativePath) const { return dir_.filePath(relativePath); }
+
+MainWindowFixture::MainWindowFixture() : window(std::make_unique<TForm1>()) {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+}
+
+MainWindowFixture::~MainWindowFixture() { CloseResultWindows(); }
+
+void TypeInto(QComboBox& combo, const QString& text) {
+    QLineEdit* edit = combo.lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    TypeText(edit, text);
+}
+
+void TypeInto(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    TypeText(&edit, text);
+}
+
+void PickRow(QComboBox& combo, const QString& text) {
+    const int row = combo.findText(text, Qt::MatchExactly);
+    if (row < 0) qFatal("no row %s", qPrintable(text));
+    combo.showPopup();
+    QAbstractItemView* list = combo.view();
+    const QModelIndex index = list->model()->index(row, combo.modelColumn(), list->rootIndex());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+void Click(PictureCheck& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8)); }
+
+TDBForm* PressSubmit(TForm1& window) {
+    const QPointer<TDBForm> before = TDBForm::DBForm();
+    QTest::mouseClick(window.Submit, Qt::LeftButton);
+    TDBForm* newest = TDBForm::DBForm();
+    return newest != before ? newest : nullptr;
+}
+
+QList<TDBForm*> ResultWindows() {
+    QList<TDBForm*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TDBForm*>(widget)) windows << form;
+    return windows;
+}
+
+void CloseResultWindows() {
+    for (TDBForm* form : ResultWindows()) form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace trivelon::gui::testing

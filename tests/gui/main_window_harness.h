@@ -1,0 +1,60 @@
+#pragma once
+// What the main window tests share: a working directory with every picture
+// the program loads, a recording reporter, and the user's gestures (typing,
+// picking a row, clicking a box or button).
+#include <memory>
+
+#include <QComboBox>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "gui/ItemForm.h"
+#include "gui/calc.h"
+#include "recording_reporter.h"
+
+namespace trivelon::gui::testing {
+
+// A temporary working directory holding images/ and images/big/ with a small
+// bitmap for every path the program loads. Restores the old directory.
+class PictureFolder {
+public:
+    PictureFolder();
+    ~PictureFolder();
+
+    // Replaces one picture file (relative path) with the given bytes.
+    void write(const QString& relativePath, const QByteArray& bytes) const;
+    void remove(const QString& relativePath) const;
+    QString absolute(const QString& relativePath) const;
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// A shown main window in a picture folder, with messages recorded.
+struct MainWindowFixture {
+    PictureFolder pictures;
+    RecordingReporter reporter;
+    std::unique_ptr<TForm1> window;
+
+    MainWindowFixture();
+    ~MainWindowFixture();
+};
+
+// Replaces the text of an editable combo box as a user would: select all,
+// type the text (an empty text just deletes).
+void TypeInto(QComboBox& combo, const QString& text);
+// Replaces the text of an edit as a user would.
+void TypeInto(QLineEdit& edit, const QString& text);
+// Opens the drop-down list and clicks the row with this text.
+void PickRow(QComboBox& combo, const QString& text);
+void Click(PictureCheck& box);
+// Presses the button and returns the result window it opened, if any.
+TDBForm* PressSubmit(TForm1& window);
+// Every result window that is still alive.
+QList<TDBForm*> ResultWindows();
+// Closes and frees every result window.
+void CloseResultWindows();
+
+}  // namespace trivelon::gui::testing

@@ -1,0 +1,126 @@
+// The main window as it starts: titles, defaults of both tabs, keyboard
+// order, hints, and how the window follows a resize.
+#include <QApplication>
+#include <QTest>
+
+#include "main_window_harness.h"
+
+using namespace trivelon::gui;
+using namespace trivelon::gui::testing;
+
+class MainWindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnTheForgingTabWithItsTitleAndSize() {
+        MainWindowFixture f;
+        QCOMPARE(f.window->windowTitle(), QString("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
+        QCOMPARE(f.window->size(), QSize(688, 446));
+        QCOMPARE(f.window->Page1->count(), 2);
+        QCOMPARE(f.window->Page1->tabText(0), QString("Ковка"));
+        QCOMPARE(f.window->Page1->tabText(1), QString("Заточка (Beta)"));
+        QCOMPARE(f.window->Page1->currentIndex(), 0);
+    }
+
+    void forgingTabDefaultsAndNoHandlerRanWhileBuilding() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        const std::pair<EditCombo*, const char*> texts[] = {
+            {w.Base, "71"}, {w.Job, "42"},     {w.Dex, "117"},   {w.Luk, "90"},     {w.SmDagger, "3"},
+            {w.SmSword, "3"}, {w.Sm2HSword, "3"}, {w.SmAxe, "3"}, {w.SmMace, "3"},    {w.SmKn, "3"},
+            {w.SmSpear, "3"}, {w.WR, "10"},     {w.Ori, "5"},     {w.Iron, "1"},     {w.Steel, "1"},
+            {w.Stone, "5"},  {w.Anvil, "Emperium Anvil"}, {w.Elt, "Без элемента"},
+        };
+        for (const auto& [combo, text] : texts) QCOMPARE(combo->currentText(), QString(text));
+        QCOMPARE(w.Base->count(), 99);
+        QCOMPARE(w.Luk->count(), 200);
+        QCOMPARE(w.WR->itemText(0), QString("0"));
+        // Defaults marked as text only leave no list item current.
+        QCOMPARE(w.WR->currentIndex(), -1);
+        QCOMPARE(w.Anvil->currentIndex(), -1);
+        QCOMPARE(w.Base->currentIndex(), 70);
+
+        QCOMPARE(w.Weapon->count(), 68);
+        QCOMPARE(w.Weapon->currentText(), QString("---------------Ресурсы---------------"));
+        QCOMPARE(w.Weapon->itemText(1), QString("Iron"));
+        for (PictureCheck* box : {w.SCrumb1, w.SCrumb2, w.SCrumb3}) QVERIFY(!box->isChecked());
+
+        // BaseChange did not run: both character pictures are the built-in one.
+        QVERIFY(w.BS->picturePath().isEmpty());
+        QVERIFY(w.ImageBS->picturePath().isEmpty());
+        QCOMPARE(w.BS->picture(), w.ImageBS->picture());
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    void refiningTabDefaults() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        QCOMPARE(w.Refine->count(), 5);
+        QCOMPARE(w.Refine->currentText(), QString("Оружие 1 уровня"));
+        QCOMPARE(w.RefLevel->currentText(), QString("+0"));
+        QCOMPARE(w.RefLevel->currentIndex(), -1);
+        QCOMPARE(w.FinalRefine->currentText(), QString("+7"));
+        QCOMPARE(w.FinalRefine->count(), 10);
+        const std::pair<QLabel*, const char*> labels[] = {
+            {w.SafeRefine, "+7"}, {w.Price1Ref, "50"},  {w.NameMaterial, " Phracon"}, {w.RefineRate, "100"},
+            {w.QuanMaterial, "7"}, {w.QuanRefItem, "1"}, {w.AvgRefPrice, "1750"},    {w.Bonus, "ATK +14"},
+        };
+        for (const auto& [label, text] : labels) QCOMPARE(label->text(), QString(text));
+        QCOMPARE(w.PriceMaterial->text(), QString("200"));
+        QCOMPARE(w.PriceRefItem->text(), QString("0"));
+        QVERIFY(w.material->picturePath().isEmpty());
+    }
+
+    void starCrumbBoxesCarryTheOnlyHintsAndTakeNoFocus() {
+        MainWindowFixture f;
+        QCOMPARE(f.window->SCrumb1->toolTip(), QString("VeryStrong (VS)"));
+        QCOMPARE(f.window->SCrumb2->toolTip(), QString("Very Very Strong (VVS)"));
+        QCOMPARE(f.window->SCrumb3->toolTip(), QString("Very Very Very Strong (VVVS)"));
+        QCOMPARE(f.window->SCrumb1->focusPolicy(), Qt::NoFocus);
+        QVERIFY(f.window->Base->toolTip().isEmpty());
+    }
+
+    void tabKeyWalksTheForgingTabInItsOrder() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        const QList<QWidget*> order = {w.Base,     w.Job,     w.Submit,    w.Dex,   w.Luk,    w.SmDagger, w.SmSword,
+                                       w.Sm2HSword, w.SmAxe,  w.SmMace,    w.SmKn,  w.SmSpear, w.WR,       w.Ori,
+                                       w.Iron,      w.Steel,  w.Stone,     w.Anvil, w.Elt,    w.Weapon};
+        checkTabOrder(order);
+    }
+
+    void tabKeyWalksTheRefiningTabInItsOrder() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        w.Page1->setCurrentIndex(1);
+        checkTabOrder({w.Refine, w.RefLevel, w.FinalRefine, w.PriceMaterial, w.PriceRefItem});
+    }
+
+    void resizingMovesNoControlButTheTabsFollow() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        const QSize pageBefore = w.Page1->currentWidget()->size();
+        const QRect submitBefore = w.Submit->geometry();
+        w.resize(900, 600);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.Page1->size(), QSize(900, 600));
+        QCOMPARE(w.Page1->currentWidget()->size(), pageBefore + QSize(900 - 688, 600 - 446));
+        QCOMPARE(w.Submit->geometry(), submitBefore);
+        QCOMPARE(w.Base->pos(), QPoint(440, 8));
+    }
+
+private:
+    // Tab from each control must land on the next one.
+    void checkTabOrder(const QList<QWidget*>& order) {
+        order.front()->setFocus();
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY2(focused == order[i] || focused->parentWidget() == order[i],
+                     qPrintable(QString("step %1 reached %2").arg(i).arg(focused->metaObject()->className())));
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowLayoutTest)
+#include "main_window_layout_test.moc"
