@@ -1,0 +1,157 @@
+// The forge result window: its design, its focus order, the cost estimate
+// that follows typed prices, and its life after closing.
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gui/ItemForm.h"
+#include "recording_reporter.h"
+#include "typing.h"
+
+using namespace trivelon::gui;
+
+namespace {
+
+// Fills the window as the forge request does for "Cutter" at the rate 40:
+// the "Iron Hammer" at 1000 Zeny and 25 "Iron", no other rows.
+void FillAsCutter(TDBForm& form) {
+    form.hammer_name->setText("Iron Hammer");
+    form.hammer_price->setText("1000");
+    form.it1_quan->setText("25");
+    form.it1_name->setText("Iron");
+    for (QLabel* unused : {form.it2_quan, form.it3_quan, form.ele_quan, form.crumb_quan}) unused->clear();
+    form.Rate->setText("40");
+    form.summ_price->setText("3000");
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    TypeText(edit, text);
+}
+
+}  // namespace
+
+class ItemFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void designTextsAndLook() {
+        TDBForm form;
+        QCOMPARE(form.windowTitle(), QString("DBForm"));
+        QCOMPARE(form.size(), QSize(505, 490));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(form.isWindow());
+        QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+        const QList<std::pair<QLabel*, QString>> design = {
+            {form.WeaponName, "Weapon Name"}, {form.TypeItem, "Тип:"}, {form.atk, "ATK:"},
+            {form.lvl, "Уровень:"}, {form.weight, "Вес:"}, {form.range, "Дистанция:"},
+            {form.baselev, "Нужен Base:"}, {form.Label1, "Вероятность успешной ковки"}, {form.Label2, "%"},
+            {form.Label6, "Для ковки надо:"}, {form.hammer_quan, "1"}, {form.it1_quan, "2"},
+            {form.it2_quan, "3"}, {form.it3_quan, "4"}, {form.ele_quan, "1"}, {form.crumb_quan, "6"},
+            {form.hammer_name, "hammer_name"}, {form.it1_name, "it1_name"}, {form.it2_name, "it2_name"},
+            {form.it3_name, "it3_name"}, {form.ele_name, "ele_name"}, {form.crumb_name, "crumb_name"},
+            {form.hammer_price, "hammer_price"}, {form.itzham, "Zeny/шт"}, {form.itzcrumb, "Zeny/шт"},
+            {form.Label3, "Средняя себестоимость ковки:"}, {form.Label5, "Zeny"}, {form.Rate, ""},
+            {form.summ_price, ""}, {form.Type_sign, ""}, {form.descript, ""}, {form.Wear, ""}};
+        for (const auto& [label, text] : design) QCOMPARE(label->text(), text);
+
+        form.show();
+        for (QLineEdit* edit : {form.it1_price, form.it2_price, form.it3_price, form.ele_price, form.crumb_price}) {
+            QCOMPARE(edit->text(), QString("0"));
+            QVERIFY(edit->isVisible());
+        }
+        for (QLabel* blank : {form.it2_noprice, form.it3_noprice, form.ele_noprice, form.crumb_noprice}) {
+            QVERIFY(!blank->isVisible());
+            QCOMPARE(blank->geometry(), form.it2_price->geometry().translated(0, blank->y() - form.it2_price->y()));
+        }
+        QCOMPARE(form.WeaponName->geometry(), QRect(16, 16, 473, 25));
+        QCOMPARE(form.WeaponName->font().pixelSize(), 16);
+        QVERIFY(form.WeaponName->font().bold());
+        QCOMPARE(form.WeaponName->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(form.TypeItem->palette().color(QPalette::Window), QColor(255, 251, 240));
+        QCOMPARE(form.BigImage->geometry(), QRect(16, 42, 75, 100));
+    }
+
+    void onlyThePriceEditsTakeFocusInRowOrder() {
+        TDBForm form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const QList<QWidget*> order = {form.it1_price, form.it2_price, form.it3_price, form.ele_price,
+                                       form.crumb_price, form.it1_price};
+        order.front()->setFocus();
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), order[i]);
+        }
+        for (QWidget* child : form.findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(child)) QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+        }
+    }
+
+    void typedPricesRecalculateTheCost() {
+        RecordingReporter recorder;
+        TDBForm form;
+        form.show();
+        FillAsCutter(form);
+        Retype(form.it1_price, "100");
+        QCOMPARE(form.summ_price->text(), QString("10500"));
+        Retype(form.it2_price, "abc");  // not a number: counts as 0
+        QCOMPARE(form.summ_price->text(), QString("10500"));
+        Retype(form.it1_price, "");
+        QCOMPARE(form.summ_price->text(), QString("3000"));
+        form.crumb_quan->setText("2");
+        form.crumb_price->setText("-20");  // set by code: still recalculated
+        QCOMPARE(form.summ_price->text(), QString("2880"));
+        QVERIFY(recorder.errors.isEmpty());
+    }
+
+    void failedRecalculationReportsAndKeepsTheCost() {
+        RecordingReporter recorder;
+        TDBForm neverFilled;
+        neverFilled.show();
+        Retype(neverFilled.it1_price, "5");
+        QCOMPARE(recorder.errors.last(), QString("'hammer_price' is not a valid integer value"));
+        QCOMPARE(neverFilled.summ_price->text(), QString());
+
+        TDBForm form;
+        FillAsCutter(form);
+        form.Rate->setText("4O");
+        form.it1_price->setText("100");
+        QCOMPARE(recorder.errors.last(), QString("'4O' is not a valid floating point value"));
+        QCOMPARE(form.summ_price->text(), QString("3000"));
+        form.it1_price->setText("100");  // the same text again: nothing runs
+        QCOMPARE(recorder.errors.size(), 3);
+    }
+
+    void eachWindowRecalculatesOnlyItself() {
+        RecordingReporter recorder;
+        TDBForm first;
+        TDBForm second;
+        FillAsCutter(first);
+        FillAsCutter(second);
+        first.it1_price->setText("100");
+        QCOMPARE(first.summ_price->text(), QString("10500"));
+        QCOMPARE(second.summ_price->text(), QString("3000"));
+    }
+
+    void newestWindowIsForgottenOnceClosed() {
+        auto* older = new TDBForm;
+        auto* newest = new TDBForm;
+        QCOMPARE(TDBForm::DBForm().data(), newest);
+        newest->show();
+        older->show();
+        QSignalSpy destroyed(newest, &QObject::destroyed);
+        QVERIFY(newest->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(destroyed.count(), 1);
+        QVERIFY(TDBForm::DBForm().isNull());
+        delete older;
+    }
+};
+
+QTEST_MAIN(ItemFormTest)
+#include "item_form_test.moc"
