@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "core/numbers.h"
 #include "core/refine.h"
@@ -226,49 +227,28 @@ TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItems) {
     EXPECT_FALSE(RefineCost(0, 2, 0, 0, kMax).ok());
 }
 
-TEST(RefineState, InitAndClassChange) {
+TEST(RefineState, InitClassChangeAndStoredOutcome) {
     RefineState state;
     state.CurLevel = 4;
-    state.FinalLevel = 9;
     state.ClassNo = 3;
     InitRefine(state);
-    EXPECT_EQ(state.CurLevel, 0);
-    EXPECT_EQ(state.FinalLevel, 7);
-    EXPECT_EQ(state.ClassNo, 1);
+    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 7, 1));
+
+    StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
+    EXPECT_EQ(std::tie(state.MaterialCount, state.ItemCount, state.AtkBonus), std::make_tuple(27, 3, 18));
+    EXPECT_EQ(state.Rate, 35.0L);
+    // Nothing to do above the safe level: counts cleared, the last rate stays.
+    StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
+    EXPECT_EQ(std::tie(state.MaterialCount, state.ItemCount, state.AtkBonus), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(state.Rate, 35.0L);
 
     state.CurLevel = 3;
     state.FinalLevel = 9;
-    state.Rate = 42;
-    state.MaterialPrice = 77;
     ApplyRefineClass(state, RefineClassTable[1]);
-    EXPECT_EQ(state.ClassNo, 2);
-    EXPECT_EQ(state.CurLevel, 0);
-    EXPECT_EQ(state.FinalLevel, 6);
-    EXPECT_EQ(state.Rate, 42.0L);
-    EXPECT_EQ(state.MaterialPrice, 77);
-
+    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 6, 2));
+    EXPECT_EQ(state.Rate, 35.0L);  // a class change leaves the stored rate alone
     ApplyRefineClass(state, RefineClassTable[4]);
-    EXPECT_EQ(state.ClassNo, 5);
-    EXPECT_EQ(state.FinalLevel, 4);
-}
-
-TEST(RefineState, StoringAnOutcomeKeepsTheLastRateWhenNoneIsComputed) {
-    RefineState state;
-    StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
-    EXPECT_EQ(state.Rate, 35.0L);
-    EXPECT_EQ(state.MaterialCount, 27);
-    EXPECT_EQ(state.ItemCount, 3);
-    EXPECT_EQ(state.AtkBonus, 18);
-
-    StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
-    EXPECT_EQ(state.Rate, 35.0L);
-    EXPECT_EQ(state.MaterialCount, 0);
-    EXPECT_EQ(state.ItemCount, 0);
-    EXPECT_EQ(state.AtkBonus, 0);
-
-    StoreRefineOutcome(state, *ComputeRefine(5, 0, 7, 10));
-    EXPECT_EQ(state.DefBonus, 5.0L);
-    EXPECT_EQ(FormatGeneral(state.Rate, '.'), "17.5");
+    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 4, 5));
 }
 
 }  // namespace
