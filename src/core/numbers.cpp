@@ -1,6 +1,7 @@
 // Reading and writing whole and decimal numbers, and the checked conversions
 // that keep every shown integer within the 32-bit range.
 #include "numbers.h"
+#include "text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -70,11 +71,11 @@ bool SplitDecimal(std::string_view text, char separator, DecimalParts& parts) {
 }  // namespace
 
 std::string IntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return Join({"'", text, "' is not a valid integer value"});
 }
 
 std::string FloatMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return Join({"'", text, "' is not a valid floating point value"});
 }
 
 std::optional<std::int32_t> TryParseInt(std::string_view text) {
@@ -141,10 +142,9 @@ std::string FormatGeneral(long double value, char decimalSeparator) {
 Result<long double> ParseStrictFloat(std::string_view text, char decimalSeparator) {
     DecimalParts parts;
     if (!SplitDecimal(text, decimalSeparator, parts)) return Error{FloatMessage(text)};
-    std::string plain = parts.negative ? "-" : "";
-    plain += parts.integerDigits.empty() ? "0" : std::string(parts.integerDigits);
-    if (!parts.fractionDigits.empty()) plain += "." + std::string(parts.fractionDigits);
-    if (parts.hasExponent) plain += "e" + std::string(parts.exponent);
+    const std::string plain =
+        Join({parts.negative ? "-" : "", parts.integerDigits.empty() ? "0" : parts.integerDigits, ".",
+              parts.fractionDigits, parts.hasExponent ? "e" : "", parts.exponent});
     long double value = std::strtold(plain.c_str(), nullptr);
     if (!std::isfinite(value)) return Error{FloatMessage(text)};
     return value;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "text.h"
 
 namespace trivelon {
 
@@ -54,7 +55,7 @@ std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
     return std::nullopt;
 }
 
-std::string LevelText(std::int32_t level) { return "+" + std::to_string(level); }
+std::string LevelText(std::int32_t level) { return Join({"+", std::to_string(level)}); }
 
 bool RefineNeedsWeaponryResearch(std::int32_t classNo, std::int32_t cur, std::int32_t fin) {
     return fin > StepsOf(classNo).safeLevel && cur < fin;

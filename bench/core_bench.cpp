@@ -1,0 +1,83 @@
+// Speed of the calculations behind every press and keystroke.
+// Run: cmake --preset bench && cmake --build --preset bench &&
+//      ./build-bench/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+#include "catalogue/forge_catalogue.h"
+#include "core/forge_cost.h"
+#include "core/forge_request.h"
+#include "core/refine.h"
+
+namespace {
+
+using namespace trivelon;
+
+class DefaultControls : public ControlTextSource {
+public:
+    explicit DefaultControls(std::string item) : item_(std::move(item)) {}
+    std::string text(Control control) const override {
+        switch (control) {
+            case Control::Base: return "71";
+            case Control::Job: return "42";
+            case Control::Dex: return "117";
+            case Control::Luk: return "90";
+            case Control::Weapon: return item_;
+            case Control::WR: return "10";
+            case Control::Ori: return "5";
+            case Control::Iron:
+            case Control::Steel: return "1";
+            case Control::Stone: return "5";
+            case Control::Anvil: return "Emperium Anvil";
+            case Control::Elt: return "Fire";
+            default: return "3";
+        }
+    }
+    bool starCrumbTicked(int box) const override { return box <= 2; }
+
+private:
+    std::string item_;
+};
+
+void BM_ForgeRequest(benchmark::State& state) {
+    const ForgeRecipe& entry = ForgeCatalogue::Entries()[static_cast<std::size_t>(state.range(0))];
+    const DefaultControls controls{std::string(entry.displayName)};
+    state.SetLabel(std::string(entry.displayName));
+    for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(controls, '.'));
+}
+BENCHMARK(BM_ForgeRequest)->DenseRange(0, static_cast<int>(ForgeCatalogue::Entries().size()) - 1);
+
+// Every class and every pair of current and target levels, W 10.
+void BM_ComputeRefineAllPairs(benchmark::State& state) {
+    for (auto _ : state)
+        for (std::int32_t cls = 1; cls <= 5; ++cls)
+            for (std::int32_t cur = 0; cur <= 9; ++cur)
+                for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
+                    benchmark::DoNotOptimize(ComputeRefine(cls, cur, fin, 10));
+    state.SetItemsProcessed(state.iterations() * 5 * 55);
+}
+BENCHMARK(BM_ComputeRefineAllPairs);
+
+void BM_RecalculateForgeCost(benchmark::State& state) {
+    ForgeCostSheet sheet;
+    sheet.toolName = "Oridecon Hammer";
+    sheet.toolQuantity = "1";
+    sheet.toolPrice = "5000";
+    sheet.quantity[0] = "4";
+    sheet.quantity[1] = "60";
+    sheet.quantity[2] = "1";
+    sheet.price[0] = "23000";
+    sheet.price[1] = "1500";
+    sheet.price[2] = "4560";
+    sheet.elementQuantity = "1";
+    sheet.elementPrice = "30000";
+    sheet.crumbQuantity = "2";
+    sheet.crumbPrice = "15000";
+    sheet.rate = "44.1";
+    for (auto _ : state) benchmark::DoNotOptimize(RecalculateForgeCost(sheet, '.'));
+}
+BENCHMARK(BM_RecalculateForgeCost);
+
+}  // namespace
