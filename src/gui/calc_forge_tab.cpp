@@ -123,6 +123,7 @@ QWidget* TForm1::buildForgeTab() {
 
     Weapon = new ImageCombo(panel);
     Weapon->setGeometry(16, 248, 153, 23);
+    SetListWidth(*Weapon, 153);
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
         if (row.recipe)

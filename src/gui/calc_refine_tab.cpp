@@ -97,6 +97,7 @@ QWidget* TForm1::buildRefineTab() {
 
     Refine = new ImageCombo(panel);
     Refine->setGeometry(104, 248, 153, 23);
+    SetListWidth(*Refine, 153);
     for (const RefineClass& cls : RefineClassTable)
         Refine->addRow(QString::fromUtf8(cls.classText.data(), static_cast<qsizetype>(cls.classText.size())),
                        QImage(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));

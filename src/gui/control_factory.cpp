@@ -1,5 +1,6 @@
 #include "gui/control_factory.h"
 
+#include <QAbstractItemView>
 #include <QPalette>
 #include <QStyledItemDelegate>
 
@@ -58,6 +59,8 @@ QStringList NumberItems(int first, int last, const QString& prefix) {
 void SetListRowHeight(QComboBox& combo, int rowHeight) {
     combo.setItemDelegate(new FixedRowHeightDelegate(rowHeight, &combo));
 }
+
+void SetListWidth(QComboBox& combo, int width) { combo.view()->window()->setMaximumWidth(width); }
 
 EditCombo* AddEditCombo(QWidget* parent, const QRect& place, const QStringList& items, const QString& text,
                         StartItem start) {

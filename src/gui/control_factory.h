@@ -35,6 +35,9 @@ QStringList NumberItems(int first, int last, const QString& prefix = {});
 // The drop-down list of an editable combo box with rows of a fixed height.
 void SetListRowHeight(QComboBox& combo, int rowHeight);
 
+// The drop-down list keeps this width even when its texts are wider.
+void SetListWidth(QComboBox& combo, int width);
+
 // How an editable combo box starts: its text, and whether the list item with
 // that text is current or no item is.
 enum class StartItem { Matching, None };
