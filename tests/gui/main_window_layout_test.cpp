@@ -71,6 +71,20 @@ private slots:
         QVERIFY(w.material->picturePath().isEmpty());
     }
 
+    void builtInPicturesAreFound() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        QCOMPARE(w.BS->picture().size(), QSize(125, 125));
+        QCOMPARE(w.ImageBS->picture(), w.BS->picture());
+        QCOMPARE(w.material->picture().size(), QSize(24, 24));
+        QVERIFY(!w.windowIcon().isNull());
+        QVERIFY(w.Weapon->itemIcon(0).isNull());
+        for (int row = 1; row < w.Weapon->count(); ++row)
+            if (!w.Weapon->itemText(row).startsWith(u'-'))
+                QVERIFY2(!w.Weapon->itemIcon(row).isNull(), qPrintable(w.Weapon->itemText(row)));
+        for (int row = 0; row < w.Refine->count(); ++row) QVERIFY(!w.Refine->itemIcon(row).isNull());
+    }
+
     void starCrumbBoxesCarryTheOnlyHintsAndTakeNoFocus() {
         MainWindowFixture f;
         QCOMPARE(f.window->SCrumb1->toolTip(), QString("VeryStrong (VS)"));
