@@ -18,7 +18,12 @@ const QColor kCream(255, 251, 240);
 // Yellow rows carry the main results, cream rows the details.
 BoxLabelLook Main() { return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true)}; }
 BoxLabelLook MainCentred() { return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true), Qt::AlignCenter}; }
-BoxLabelLook MainWrapped() { return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true), Qt::AlignCenter, true}; }
+BoxLabelLook MainWrapped() {
+    return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true), Qt::AlignLeft | Qt::AlignVCenter, true};
+}
+BoxLabelLook MainCentredWrapped() {
+    return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true), Qt::AlignCenter, true};
+}
 BoxLabelLook Detail() { return {kCream, PixelFont(QStringLiteral("Arial"), 16)}; }
 BoxLabelLook DetailCentred() { return {kCream, PixelFont(QStringLiteral("Arial"), 16), Qt::AlignCenter}; }
 BoxLabelLook BonusRow() { return {kCream, PixelFont(QStringLiteral("Arial"), 19, true)}; }
@@ -55,8 +60,8 @@ constexpr RowLabel kRowLabels[] = {
     {nullptr, "Среднее количество вещей:", 320, 200, 257, 24, Detail},
     {&TForm1::QuanRefItem, "1", 576, 200, 65, 24, DetailCentred},
     {nullptr, "шт.", 640, 200, 33, 24, Detail},
-    {nullptr, "Средняя себестоимость заточки:", 272, 225, 257, 49, Main},
-    {&TForm1::AvgRefPrice, "1750", 528, 225, 145, 49, MainWrapped},
+    {nullptr, "Средняя себестоимость заточки:", 272, 225, 257, 49, MainWrapped},
+    {&TForm1::AvgRefPrice, "1750", 528, 225, 145, 49, MainCentredWrapped},
     {nullptr, "Бонус от заточки:", 272, 275, 177, 22, BonusRow},
     {&TForm1::Bonus, "ATK +14", 448, 275, 225, 22, BonusValue},
 };
