@@ -23,12 +23,13 @@ struct ReturningErrorManager {
 
 void IgnoreMessage(j_common_ptr) {}
 
-// A decoded picture larger than this is not one of ours.
-constexpr JDIMENSION kMaxSide = 16384;
+// The built-in picture is a small tile; anything far larger is refused
+// before memory is set aside for it.
+constexpr JDIMENSION kMaxSide = 4096;
 
 // Kept free of C++ objects with destructors: longjmp skips them.
 bool DecodeInto(const QByteArray& data, QImage* image) {
-    jpeg_decompress_struct info;
+    jpeg_decompress_struct info{};
     ReturningErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpBackOnError;

@@ -46,14 +46,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("letter") << "Stream read error" << "Stream read error.";
         QTest::newRow("apostrophe") << "'' is not a valid integer value" << "'' is not a valid integer value.";
-        QTest::newRow("digit") << "level 1" << "level 1.";
         QTest::newRow("slash is above the stop") << "a/" << "a/.";
-        QTest::newRow("full stop") << "Done." << "Done.";
         QTest::newRow("bracket") << "Unknown picture file extension (.png)" << "Unknown picture file extension (.png)";
         QTest::newRow("apostrophe is below the stop") << "'-'" << "'-'";
-        QTest::newRow("dash") << "a -" << "a -";
         QTest::newRow("cyrillic") << "Ошибка" << "Ошибка.";
-        QTest::newRow("empty") << "" << "";
     }
     void fullStopFollowsTheLastCharacter() {
         QFETCH(QString, message);
@@ -61,22 +57,19 @@ private slots:
         QCOMPARE(WithFullStop(message), shown);
     }
 
-    void errorBoxHasTheApplicationTitleAnErrorIconAndOk() {
+    void boxesHaveTheirCaptionIconAndOneOkButton() {
         MessageBoxReporter reporter;
-        const ShownBox box = CaptureModalBox([&] { reporter.error("'x' is not a valid integer value"); });
-        QCOMPARE(box.caption, QString("Тривелон"));
-        QCOMPARE(box.text, QString("'x' is not a valid integer value."));
-        QCOMPARE(box.icon, QMessageBox::Critical);
-        QCOMPARE(box.buttons, QStringList{"OK"});
-    }
+        const ShownBox error = CaptureModalBox([&] { reporter.error("'x' is not a valid integer value"); });
+        QCOMPARE(error.caption, QString("Тривелон"));
+        QCOMPARE(error.text, QString("'x' is not a valid integer value."));
+        QCOMPARE(error.icon, QMessageBox::Critical);
+        QCOMPARE(error.buttons, QStringList{"OK"});
 
-    void warningBoxKeepsItsTextAsGiven() {
-        MessageBoxReporter reporter;
-        const ShownBox box = CaptureModalBox([&] { reporter.warning("Warning", "Выберите, что ковать"); });
-        QCOMPARE(box.caption, QString("Warning"));
-        QCOMPARE(box.text, QString("Выберите, что ковать"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QCOMPARE(box.buttons, QStringList{"OK"});
+        const ShownBox warning = CaptureModalBox([&] { reporter.warning("Warning", "Выберите, что ковать"); });
+        QCOMPARE(warning.caption, QString("Warning"));
+        QCOMPARE(warning.text, QString("Выберите, что ковать"));  // no full stop added
+        QCOMPARE(warning.icon, QMessageBox::Warning);
+        QCOMPARE(warning.buttons, QStringList{"OK"});
     }
 
     void guardStopsTheHandlerAtTheFirstFailureAndReportsIt() {

@@ -1,5 +1,8 @@
 // Reading bitmap files named relative to the working directory: every
 // message the user can see, and the box keeping its picture on failure.
+#include <cerrno>
+#include <cstring>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -51,6 +54,7 @@ private slots:
         QVERIFY(QDir::setCurrent(workDir_.path()));
         QVERIFY(QDir().mkpath("images/big"));
         WriteFile("images/good.bmp", ValidBitmap());
+        WriteFile("images/upper.BMP", ValidBitmap());
     }
     void cleanupTestCase() { QDir::setCurrent(previousDir_); }
 
@@ -60,13 +64,7 @@ private slots:
         QCOMPARE(box.picture().size(), QSize(6, 4));
         QCOMPARE(box.picture().pixelColor(2, 1), QColor(Qt::white));
         QCOMPARE(box.picturePath(), QString("images/good.bmp"));
-    }
-
-    void extensionIsMatchedIgnoringCase() {
-        WriteFile("images/upper.BMP", ValidBitmap());
-        PictureBox box;
-        QCOMPARE(LoadPicture(box, "images/upper.BMP"), std::nullopt);
-        QVERIFY(!box.picture().isNull());
+        QCOMPARE(LoadPicture(box, "images/upper.BMP"), std::nullopt);  // extension in any case
     }
 
     void emptyFileGivesAnEmptyPictureWithoutMessage() {
@@ -84,7 +82,6 @@ private slots:
         QTest::addColumn<QString>("message");
         const QByteArray good = ValidBitmap();
         QTest::newRow("unknown extension") << "images/good.png" << good << "Unknown picture file extension (.png)";
-        QTest::newRow("no extension") << "images/good" << good << "Unknown picture file extension (.)";
         QTest::newRow("5 bytes") << "images/short.bmp" << QByteArray("BM\0\0\0", 5) << "Stream read error";
         QTest::newRow("text file") << "images/bs0.bmp" << QByteArray("this is not a picture at all\n")
                                    << "Bitmap image is not valid";
@@ -111,8 +108,8 @@ private slots:
 
     void missingFileNamesTheFullPathAndTheReason() {
         PictureBox box;
-        const QString expected =
-            QString("Cannot open file \"%1/images/big/missing.bmp\". No such file or directory").arg(workDir_.path());
+        const QString expected = QString("Cannot open file \"%1/images/big/missing.bmp\". %2")
+                                     .arg(workDir_.path(), QString::fromLocal8Bit(std::strerror(ENOENT)));
         QCOMPARE(LoadPicture(box, "images/big/missing.bmp"), expected);
         QVERIFY(box.picture().isNull());
     }
