@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "gui/calc.h"
+#include "start_probe.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
 
     trivelon::gui::TForm1 form;
+    trivelon::app::QuitAfterFirstPaintIfRequested(form);
     form.show();
     return QApplication::exec();
 }
