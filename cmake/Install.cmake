@@ -49,7 +49,4 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_STRIP_FILES ON)
-# cpack stages the files under DESTDIR with the real prefix, so that the
-# desktop entry written at install time names the prefix of the package.
-set(CPACK_SET_DESTDIR ON)
 include(CPack)
