@@ -2,6 +2,7 @@
 // order, hints, and how the window follows a resize.
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "main_window_harness.h"
 
@@ -121,6 +122,14 @@ private slots:
         QCOMPARE(w.Page1->currentWidget()->size(), pageBefore + QSize(900 - 688, 600 - 446));
         QCOMPARE(w.Submit->geometry(), submitBefore);
         QCOMPARE(w.Base->pos(), QPoint(440, 8));
+    }
+
+    void closingTheMainWindowEndsTheProgram() {
+        MainWindowFixture f;
+        QVERIFY(PressSubmit(*f.window));
+        QTimer::singleShot(0, f.window.get(), &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
     }
 
 private:
