@@ -53,8 +53,6 @@ struct ComboSpec {
     StartItem start;
 };
 
-QStringList SmithSkillItems() { return NumberItems(1, 3); }
-
 struct StarCrumbSpec {
     PictureCheck* TForm1::*member;
     int boxLeft;
@@ -82,19 +80,20 @@ QWidget* TForm1::buildForgeTab() {
         AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
                    PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold));
 
+    const QStringList smithLevels = NumberItems(1, 3);
     const QStringList oneToFive = NumberItems(1, 5);
     const ComboSpec combos[] = {
         {&TForm1::Base, {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
         {&TForm1::Job, {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
         {&TForm1::Dex, {440, 48, 65, 21}, NumberItems(1, 170), "117", StartItem::Matching},
         {&TForm1::Luk, {608, 48, 65, 21}, NumberItems(1, 200), "90", StartItem::Matching},
-        {&TForm1::SmDagger, {440, 112, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::SmSword, {440, 144, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::Sm2HSword, {440, 176, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::SmAxe, {440, 208, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::SmMace, {440, 240, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::SmKn, {440, 272, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
-        {&TForm1::SmSpear, {440, 304, 40, 21}, SmithSkillItems(), "3", StartItem::Matching},
+        {&TForm1::SmDagger, {440, 112, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::SmSword, {440, 144, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::Sm2HSword, {440, 176, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::SmAxe, {440, 208, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::SmMace, {440, 240, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::SmKn, {440, 272, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&TForm1::SmSpear, {440, 304, 40, 21}, smithLevels, "3", StartItem::Matching},
         {&TForm1::WR, {632, 112, 40, 21}, NumberItems(0, 10), "10", StartItem::None},
         {&TForm1::Ori, {632, 144, 40, 21}, oneToFive, "5", StartItem::Matching},
         {&TForm1::Iron, {632, 176, 40, 21}, oneToFive, "1", StartItem::Matching},
