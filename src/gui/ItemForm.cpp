@@ -101,6 +101,9 @@ TDBForm::TDBForm(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Result windows live beside the main window; closing the main window
+    // ends the program even while some of them are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("DBForm"));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(FontOf(QStringLiteral("MS Sans Serif"), 11));
