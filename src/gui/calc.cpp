@@ -1,7 +1,5 @@
 #include "gui/calc.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -67,13 +65,6 @@ void TForm1::showEvent(QShowEvent* event) {
     QRect frame = frameGeometry();
     frame.moveCenter(desktop->availableGeometry().center());
     move(frame.topLeft());
-}
-
-// Closing the main window ends the program, also while result windows are
-// still open.
-void TForm1::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    QCoreApplication::quit();
 }
 
 }  // namespace trivelon::gui
