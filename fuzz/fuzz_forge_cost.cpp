@@ -1,0 +1,44 @@
+// The result window's cost recalculation over arbitrary texts. Input: a flag
+// byte (bit 0 names the tool "Mini Furnace" instead of the first text, bit 1
+// picks "," as the decimal separator), then the 14 texts of the sheet in the
+// order of trivelon::ForgeCostSheet, one per line. A cost is always a plain
+// 32-bit whole number; a failure always has a message.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "check.h"
+#include "core/forge_cost.h"
+#include "core/numbers.h"
+#include "split_texts.h"
+
+using trivelon::fuzz::Require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const std::uint8_t flags = data[0];
+    const char separator = (flags & 0x02) ? ',' : '.';
+    const auto texts = trivelon::fuzz::SplitTexts<14>(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+
+    trivelon::ForgeCostSheet sheet;
+    sheet.toolName = (flags & 0x01) ? std::string(trivelon::kMiniFurnace) : texts[0];
+    sheet.toolQuantity = texts[1];
+    sheet.toolPrice = texts[2];
+    for (std::size_t i = 0; i < 3; ++i) sheet.quantity[i] = texts[3 + i];
+    sheet.elementQuantity = texts[6];
+    sheet.crumbQuantity = texts[7];
+    for (std::size_t i = 0; i < 3; ++i) sheet.price[i] = texts[8 + i];
+    sheet.elementPrice = texts[11];
+    sheet.crumbPrice = texts[12];
+    sheet.rate = texts[13];
+
+    const auto cost = trivelon::RecalculateForgeCost(sheet, separator);
+    if (!cost) {
+        Require(!cost.error().empty(), "a failed recalculation carries its message");
+        return 0;
+    }
+    const auto value = trivelon::ParseStrictInt(*cost);
+    Require(value && std::to_string(*value) == *cost, "a cost is a plain 32-bit whole number");
+    return 0;
+}

@@ -1,0 +1,80 @@
+// The forge request over arbitrary control texts. Input: a flag byte (bits 0
+// to 2 tick the star crumb boxes, bit 3 takes the item from the selector,
+// bit 4 picks "," as the decimal separator), a selector row index byte, then
+// the 19 control texts in the order of trivelon::Control, one per line.
+// A filled result must have a clamped rate whose text reads back, and the
+// result window's own recalculation must agree with the request's cost.
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "check.h"
+#include "core/forge_cost.h"
+#include "core/forge_request.h"
+#include "core/numbers.h"
+#include "split_texts.h"
+
+using trivelon::fuzz::Require;
+
+namespace {
+
+constexpr std::size_t kControlCount = static_cast<std::size_t>(trivelon::Control::Anvil) + 1;
+
+class FuzzedControls : public trivelon::ControlTextSource {
+public:
+    FuzzedControls(std::array<std::string, kControlCount> texts, std::uint8_t crumbBits)
+        : texts_(std::move(texts)), crumbBits_(crumbBits) {}
+
+    std::string text(trivelon::Control control) const override { return texts_[static_cast<std::size_t>(control)]; }
+    bool starCrumbTicked(int box) const override { return (crumbBits_ >> (box - 1)) & 1; }
+
+private:
+    std::array<std::string, kControlCount> texts_;
+    std::uint8_t crumbBits_;
+};
+
+void CheckFilled(const trivelon::ForgeState& state, char separator) {
+    Require(state.rate >= 1 && state.rate <= 100, "a filled request's rate lies in 1..100");
+    const auto shown = trivelon::ParseStrictFloat(state.rateText, separator);
+    Require(shown.ok(), "the printed rate reads back");
+    Require(std::fabs(*shown - state.rate) <= 1e-12L, "the printed rate is the rate");
+
+    const auto recalculated = trivelon::RecalculateForgeCost(trivelon::SheetOfFilledWindow(state), separator);
+    Require(recalculated.ok(), "a filled window recalculates its cost");
+    Require(*recalculated == std::to_string(state.cost), "the window's recalculation equals the request's cost");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    const std::uint8_t flags = data[0];
+    const std::uint8_t rowIndex = data[1];
+    const char separator = (flags & 0x10) ? ',' : '.';
+    auto texts = trivelon::fuzz::SplitTexts<kControlCount>(
+        std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
+    if (flags & 0x08) {
+        const auto rows = trivelon::ForgeCatalogue::SelectorRows();
+        texts[static_cast<std::size_t>(trivelon::Control::Weapon)] = std::string(rows[rowIndex % rows.size()].text);
+    }
+
+    const FuzzedControls controls(std::move(texts), flags & 0x07);
+    const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(controls, separator);
+    switch (outcome.stage) {
+        case trivelon::ForgeStage::FailedBeforeWindow:
+        case trivelon::ForgeStage::FailedInWindow:
+            Require(!outcome.error.empty(), "a failed request carries its message");
+            break;
+        case trivelon::ForgeStage::Separator:
+            Require(trivelon::ForgeCatalogue::IsSeparator(outcome.caption), "only a category header is rejected");
+            break;
+        case trivelon::ForgeStage::Filled:
+            CheckFilled(outcome.state, separator);
+            break;
+    }
+    return 0;
+}

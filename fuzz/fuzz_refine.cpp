@@ -1,0 +1,63 @@
+// The refine computation over any class, any level pair and any Weaponry
+// Research value, the cost over any five 32-bit values, and the level
+// selectors' parser over any text. Counts are never negative, a rate means at
+// least one item, a cost is the exact sum, and a parsed level names itself.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "check.h"
+#include "core/numbers.h"
+#include "core/refine.h"
+
+using trivelon::fuzz::Require;
+
+namespace {
+
+void CheckComputation(FuzzedDataProvider& input) {
+    const auto classNo = input.ConsumeIntegralInRange<std::int32_t>(1, 5);
+    const auto target = input.ConsumeIntegralInRange<std::int32_t>(0, 10);
+    const auto current = input.ConsumeIntegralInRange<std::int32_t>(0, target);
+    const auto research = input.ConsumeIntegral<std::int32_t>();
+
+    const auto outcome = trivelon::ComputeRefine(classNo, current, target, research);
+    if (!outcome) {
+        Require(!outcome.error().empty(), "a failed computation carries its message");
+        return;
+    }
+    Require(outcome->MaterialCount >= 0 && outcome->ItemCount >= 0, "counts are never negative");
+    if (outcome->Rate) Require(outcome->ItemCount >= 1, "a refine with a rate uses at least one item");
+}
+
+void CheckCost(FuzzedDataProvider& input) {
+    std::int32_t values[5];
+    for (std::int32_t& value : values) value = input.ConsumeIntegral<std::int32_t>();
+    const auto [materials, items, materialPrice, fee, itemPrice] = values;
+    const trivelon::Int128 exact = trivelon::Int128{materials} * materialPrice + trivelon::Int128{materials} * fee +
+                                   trivelon::Int128{items} * itemPrice;
+    const auto cost = trivelon::RefineCost(materials, items, materialPrice, fee, itemPrice);
+    Require(cost.ok() == (exact >= INT32_MIN && exact <= INT32_MAX), "a cost is given exactly when it fits");
+    if (cost) Require(*cost == exact, "a cost is the exact sum");
+}
+
+void CheckLevelText(FuzzedDataProvider& input) {
+    const auto kind = input.ConsumeBool() ? trivelon::LevelKind::Current : trivelon::LevelKind::Target;
+    const std::string text = input.ConsumeRemainingBytesAsString();
+    const auto level = trivelon::ParseLevel(text, kind);
+    if (!level) return;
+    const std::int32_t lowest = kind == trivelon::LevelKind::Current ? 0 : 1;
+    Require(*level >= lowest && *level <= lowest + 9, "a parsed level lies in its selector's range");
+    Require(trivelon::LevelText(*level) == text, "a parsed level is written as the text it came from");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    CheckComputation(input);
+    CheckCost(input);
+    CheckLevelText(input);
+    return 0;
+}
