@@ -71,20 +71,23 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
 }
 
 ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
+    // A row the window does not use shows no quantity and keeps its price edit at "0".
+    auto quantityText = [](bool used, std::int32_t quantity) { return used ? std::to_string(quantity) : std::string(); };
+    auto priceText = [](bool used, std::int32_t price) { return std::to_string(used ? price : 0); };
     ForgeCostSheet sheet;
     sheet.toolName = state.toolName;
-    sheet.toolQuantity = "1";
+    sheet.toolQuantity = quantityText(true, 1);
     sheet.toolPrice = std::to_string(state.toolPrice);
     for (std::size_t i = 0; i < 3; ++i) {
         const ForgeMaterial& material = state.materials[i];
-        const bool shown = i == 0 || material.quantity > 0;
-        sheet.quantity[i] = shown ? std::to_string(material.quantity) : "";
-        sheet.price[i] = shown ? std::to_string(material.price) : "0";
+        const bool used = i == 0 || material.quantity > 0;
+        sheet.quantity[i] = quantityText(used, material.quantity);
+        sheet.price[i] = priceText(used, material.price);
     }
-    sheet.elementQuantity = state.elementFlag > 0 ? "1" : "";
-    sheet.elementPrice = state.elementStone ? std::to_string(state.elementStone->price) : "0";
-    sheet.crumbQuantity = state.starCrumbCount > 0 ? std::to_string(state.starCrumbCount) : "";
-    sheet.crumbPrice = state.starCrumbCount > 0 ? std::to_string(kStarCrumbPrice) : "0";
+    sheet.elementQuantity = quantityText(state.elementFlag > 0, 1);
+    sheet.elementPrice = priceText(state.elementStone != nullptr, state.elementStonePrice);
+    sheet.crumbQuantity = quantityText(state.starCrumbCount > 0, state.starCrumbCount);
+    sheet.crumbPrice = priceText(state.starCrumbCount > 0, state.starCrumbPrice);
     sheet.rate = state.rateText;
     return sheet;
 }
