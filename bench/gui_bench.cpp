@@ -1,0 +1,98 @@
+// Response times of the main window, driven as a user would: the press of
+// "Считаем..." until its result window is filled and painted, and a typed
+// target refine level until the refining tab's labels show the new figures.
+// Run offscreen from any folder; the pictures are read from the repository:
+//   QT_QPA_PLATFORM=offscreen build-bench/bench/gui_bench -median 9
+#include <memory>
+
+#include <QDir>
+#include <QTest>
+
+#include "gui/ItemForm.h"
+#include "gui/calc.h"
+#include "main_window_harness.h"
+#include "recording_reporter.h"
+#include "typing.h"
+
+using namespace trivelon::gui;
+using namespace trivelon::gui::testing;
+
+namespace {
+
+// Counts the paints a widget receives, so that every measured press is known
+// to have painted its window.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+}  // namespace
+
+class GuiBench : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(TRIVELON_SOURCE_DIR))); }
+
+    void init() {
+        window_ = std::make_unique<TForm1>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void cleanup() {
+        CloseResultWindows();
+        window_.reset();
+        QVERIFY2(reporter_.errors.isEmpty(), qPrintable(reporter_.errors.join(u'\n')));
+        QVERIFY(reporter_.warnings.isEmpty());
+    }
+
+    void forgePressToPaintedResultWindow() {
+        TForm1& w = *window_;
+        PickRow(*w.Weapon, QStringLiteral("Knife"));
+        PickRow(*w.Elt, QStringLiteral("Fire"));
+        Click(*w.SCrumb2);
+
+        QBENCHMARK {
+            TDBForm* result = PressSubmit(w);
+            QVERIFY(result);
+            PaintCounter counter;
+            result->installEventFilter(&counter);
+            // The new window's expose arrives as an event, and is painted on it.
+            QCoreApplication::processEvents();
+            QVERIFY(counter.paints > 0);
+            CloseResultWindows();
+        }
+    }
+
+    void typedTargetLevelToUpdatedLabels() {
+        TForm1& w = *window_;
+        QLineEdit* level = w.FinalRefine->lineEdit();
+        level->setFocus();
+        // Each iteration types the digit after "+" that the other left out, so
+        // every keystroke changes the level and runs the refine handler once.
+        const QString digits[] = {QStringLiteral("9"), QStringLiteral("8")};
+        int next = 0;
+        QBENCHMARK {
+            level->setSelection(1, static_cast<int>(level->text().size()) - 1);
+            TypeText(level, digits[next]);
+            next = 1 - next;
+        }
+        QVERIFY(w.FinalRefine->currentText() == QStringLiteral("+8") ||
+                w.FinalRefine->currentText() == QStringLiteral("+9"));
+        QVERIFY(w.RefineRate->text() != QStringLiteral("100"));
+    }
+
+private:
+    RecordingReporter reporter_;
+    std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(GuiBench)
+#include "gui_bench.moc"
