@@ -19,8 +19,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Page1);
-    Page1->addTab(buildForgeTab(), QStringLiteral("Ковка"));
-    Page1->addTab(buildRefineTab(), QStringLiteral("Заточка (Beta)"));
+    buildForgeTab();
+    buildRefineTab();
     Page1->setCurrentIndex(0);
     resize(688, 446);
 

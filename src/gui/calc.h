@@ -62,8 +62,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* buildForgeTab();
-    QWidget* buildRefineTab();
+    // Each builder adds its page to the tabs before it fills the page: a
+    // filled page moved into the tabs would have every control's font
+    // resolved again, and every combo box would lay out its whole list anew.
+    void buildForgeTab();
+    void buildRefineTab();
     void bindHandlers();
     void setKeyboardOrder();
 

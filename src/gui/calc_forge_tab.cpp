@@ -71,10 +71,11 @@ constexpr int kStarCrumbPictureTop = 296;
 
 }  // namespace
 
-QWidget* TForm1::buildForgeTab() {
+void TForm1::buildForgeTab() {
     auto* panel = new TabPanel(QImage(QStringLiteral(":/pictures/wallpaper_forge.bmp"), "BMP"));
     panel->setBackground(QColor(255, 251, 240));
     panel->resize(680, 418);
+    Page1->addTab(panel, QStringLiteral("Ковка"));
 
     for (const CaptionSpec& caption : kForgeCaptions)
         AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
@@ -146,7 +147,6 @@ QWidget* TForm1::buildForgeTab() {
 
     Submit = new QPushButton(QStringLiteral("Считаем..."), panel);
     Submit->setGeometry(336, 384, 75, 25);
-    return panel;
 }
 
 }  // namespace trivelon::gui

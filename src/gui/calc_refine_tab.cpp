@@ -87,9 +87,10 @@ QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
 
 }  // namespace
 
-QWidget* TForm1::buildRefineTab() {
+void TForm1::buildRefineTab() {
     auto* panel = new TabPanel(RefineWallpaperTile());
     panel->resize(680, 418);
+    Page1->addTab(panel, QStringLiteral("Заточка (Beta)"));
 
     ImageBS = new PictureBox(panel);
     ImageBS->setGeometry(96, 72, 125, 125);
@@ -128,7 +129,6 @@ QWidget* TForm1::buildRefineTab() {
 
     PriceMaterial = AddPriceEdit(panel, {528, 128, 73, 24}, QStringLiteral("200"));
     PriceRefItem = AddPriceEdit(panel, {528, 152, 73, 24}, QStringLiteral("0"));
-    return panel;
 }
 
 }  // namespace trivelon::gui
