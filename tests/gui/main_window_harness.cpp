@@ -91,7 +91,9 @@ void PickRow(QComboBox& combo, const QString& text) {
     combo.showPopup();
     QAbstractItemView* list = combo.view();
     const QModelIndex index = list->model()->index(row, combo.modelColumn(), list->rootIndex());
-    list->scrollTo(index);
+    // Centred: a row scrolled only into view can end up half below the
+    // bottom edge of a list that has just opened, and the click then misses.
+    list->scrollTo(index, QAbstractItemView::PositionAtCenter);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
