@@ -199,10 +199,14 @@ ForgeCostSheet TDBForm::costSheet() const {
     return sheet;
 }
 
+// Only a window that shows a cost gets a new one. The forge request writes
+// the first cost as its last step; until then, and for good when a picture
+// stopped the filling part way, rows still hold their design quantities, and
+// a cost worked out over them would be made up.
 void TDBForm::priceChange() {
     Guarded([this] {
         const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
-        summ_price->setText(QString::fromStdString(cost));
+        if (!summ_price->text().isEmpty()) summ_price->setText(QString::fromStdString(cost));
     });
 }
 

@@ -253,6 +253,37 @@ private slots:
         QVERIFY(window->summ_price->text().isEmpty());
     }
 
+    // A window whose filling stopped at a picture still shows design texts
+    // in its later rows. It shows no cost: neither the one worked out when
+    // the star crumb price was set during the filling, nor one that typed
+    // prices would make up from its design quantities.
+    void aWindowStoppedPartWayShowsNoCost_data() {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<bool>("starCrumb");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("material picture") << "images/iron.bmp" << false << "";
+        QTest::newRow("element picture after the star crumbs") << "images/flameheart.bmp" << true << "Fire";
+    }
+    void aWindowStoppedPartWayShowsNoCost() {
+        QFETCH(QString, missing);
+        QFETCH(bool, starCrumb);
+        QFETCH(QString, element);
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        f.pictures.remove(missing);
+        PickRow(*w.Weapon, "Knife");
+        if (starCrumb) Click(*w.SCrumb1);
+        if (!element.isEmpty()) PickRow(*w.Elt, element);
+        TDBForm* window = PressSubmit(w);
+        QCOMPARE(f.reporter.errors.size(), 1);
+        QCOMPARE(window->ele_name->text(), QString("ele_name"));
+        QVERIFY(window->summ_price->text().isEmpty());
+
+        TypeInto(*window->ele_price, "5");
+        QVERIFY(window->summ_price->text().isEmpty());
+        QCOMPARE(f.reporter.errors.size(), 1);
+    }
+
     void anEmptyPlaceholderFileShowsNothingAndIsNoError() {
         MainWindowFixture f;
         f.pictures.write("images/empty.bmp", {});
