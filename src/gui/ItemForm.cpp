@@ -2,6 +2,7 @@
 
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
+#include "gui/known_format_image.h"
 #include "gui/widgets/wallpaper.h"
 
 namespace trivelon::gui {
@@ -110,7 +111,9 @@ TDBForm::TDBForm(QWidget* parent)
 
     auto* panel = new QWidget(this);
     panel->setGeometry(0, 0, kClientWidth, kClientHeight);
-    auto* wallpaper = new Wallpaper(QImage(QStringLiteral(":/pictures/wallpaper_result.bmp")), panel);
+    // Every result window shows the same tile: it is decoded once.
+    static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
+    auto* wallpaper = new Wallpaper(tile, panel);
     wallpaper->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
 
     const QColor highlight = palette().color(QPalette::Light);

@@ -6,6 +6,7 @@
 #include "core/forge_request.h"
 #include "gui/calc.h"
 #include "gui/control_factory.h"
+#include "gui/known_format_image.h"
 #include "gui/tab_panel.h"
 
 namespace trivelon::gui {
@@ -72,7 +73,7 @@ constexpr int kStarCrumbPictureTop = 296;
 }  // namespace
 
 void TForm1::buildForgeTab() {
-    auto* panel = new TabPanel(QImage(QStringLiteral(":/pictures/wallpaper_forge.bmp"), "BMP"));
+    auto* panel = new TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp")));
     panel->setBackground(QColor(255, 251, 240));
     panel->resize(680, 418);
     Page1->addTab(panel, QStringLiteral("Ковка"));
@@ -119,7 +120,7 @@ void TForm1::buildForgeTab() {
     BS = new PictureBox(panel);
     BS->setGeometry(96, 72, 125, 125);
     BS->setTransparent(true);
-    BS->setPicture(QImage(QStringLiteral(":/pictures/character.bmp")));
+    BS->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
 
     Weapon = new ImageCombo(panel);
     Weapon->setGeometry(16, 248, 153, 23);
@@ -127,14 +128,14 @@ void TForm1::buildForgeTab() {
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
         if (row.recipe)
-            Weapon->addRow(text, QImage(QStringLiteral(":/pictures/rows/%1.bmp")
+            Weapon->addRow(text, BuiltInPicture(QStringLiteral(":/pictures/rows/%1.bmp")
                                             .arg(QString::fromStdString(PictureKey(row.text)))));
         else
             Weapon->addRow(text);
     }
     Weapon->setCurrentIndex(0);
 
-    const QImage starCrumb(QStringLiteral(":/pictures/starcrumb.gif"));
+    const QImage starCrumb = BuiltInPicture(QStringLiteral(":/pictures/starcrumb.gif"));
     for (const StarCrumbSpec& spec : kStarCrumbs) {
         auto* picture = new PictureBox(panel);
         picture->setGeometry(spec.boxLeft + kStarCrumbPictureOffset, kStarCrumbPictureTop, 25, 25);

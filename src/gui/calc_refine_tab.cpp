@@ -7,6 +7,7 @@
 #include "gui/calc.h"
 #include "gui/control_factory.h"
 #include "gui/jpeg_decoder.h"
+#include "gui/known_format_image.h"
 #include "gui/tab_panel.h"
 
 namespace trivelon::gui {
@@ -95,7 +96,7 @@ void TForm1::buildRefineTab() {
     ImageBS = new PictureBox(panel);
     ImageBS->setGeometry(96, 72, 125, 125);
     ImageBS->setTransparent(true);
-    ImageBS->setPicture(QImage(QStringLiteral(":/pictures/character.bmp")));
+    ImageBS->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
 
     const QFont headline = PixelFont(QStringLiteral("Verdana"), 16, true);
     AddCaption(panel, QStringLiteral("Что точим?"), {112, 216}, headline);
@@ -106,7 +107,7 @@ void TForm1::buildRefineTab() {
     SetListWidth(*Refine, 153);
     for (const RefineClass& cls : RefineClassTable)
         Refine->addRow(QString::fromUtf8(cls.classText.data(), static_cast<qsizetype>(cls.classText.size())),
-                       QImage(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
+                       BuiltInPicture(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
     Refine->setCurrentIndex(0);
 
     RefLevel = AddEditCombo(panel, {48, 247, 49, 24}, NumberItems(0, 9, "+"), "+0", StartItem::None);
@@ -125,7 +126,7 @@ void TForm1::buildRefineTab() {
 
     material = new PictureBox(panel);
     material->setGeometry(512, 80, 24, 24);
-    material->setPicture(QImage(QStringLiteral(":/pictures/material_phracon.bmp")));
+    material->setPicture(BuiltInPicture(QStringLiteral(":/pictures/material_phracon.bmp")));
 
     PriceMaterial = AddPriceEdit(panel, {528, 128, 73, 24}, QStringLiteral("200"));
     PriceRefItem = AddPriceEdit(panel, {528, 152, 73, 24}, QStringLiteral("0"));

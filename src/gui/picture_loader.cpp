@@ -9,11 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 
+#include "gui/known_format_image.h"
 #include "gui/widgets/picture_box.h"
 
 namespace trivelon::gui {
@@ -139,8 +141,10 @@ std::optional<QString> LoadPicture(PictureBox& box, const QString& relativePath)
     }
     if (auto failure = CheckBitmapHeader(read.bytes)) return failure;
 
-    QImage picture;
-    if (!picture.loadFromData(read.bytes, "BMP") || picture.isNull()) return kInvalidBitmap;
+    QBuffer data(&read.bytes);
+    data.open(QIODevice::ReadOnly);
+    const QImage picture = DecodeKnownFormat(data, "BMP");
+    if (picture.isNull()) return kInvalidBitmap;
     box.setPictureFromFile(picture, relativePath);
     return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/known_format_image.h"
+
 namespace trivelon::gui {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr int kTickSize = 10;
 // The built-in tick picture, or a plain drawn box when the resource is not
 // compiled in.
 QImage TickPicture(const QString& resource, bool ticked, bool enabled) {
-    QImage picture(resource);
+    QImage picture = BuiltInPicture(resource);
     if (!picture.isNull()) return picture;
     picture = QImage(kTickSize, kTickSize, QImage::Format_RGB32);
     picture.fill(enabled ? Qt::white : Qt::lightGray);
