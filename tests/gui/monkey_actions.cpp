@@ -1,0 +1,303 @@
+// What the monkey does: each action picks its target among the controls the
+// windows offer at that moment, acts through real key presses and mouse
+// clicks, and describes itself for the log.
+#include <algorithm>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTabBar>
+#include <QTest>
+
+#include "monkey.h"
+#include "typing.h"
+
+namespace trivelon::gui::testing {
+
+namespace {
+
+struct NamedCombo {
+    const char* name;
+    EditCombo* TForm1::*member;
+};
+
+constexpr NamedCombo kForgeCombos[] = {
+    {"Base", &TForm1::Base},       {"Job", &TForm1::Job},         {"Dex", &TForm1::Dex},
+    {"Luk", &TForm1::Luk},         {"SmDagger", &TForm1::SmDagger}, {"SmSword", &TForm1::SmSword},
+    {"Sm2HSword", &TForm1::Sm2HSword}, {"SmAxe", &TForm1::SmAxe}, {"SmMace", &TForm1::SmMace},
+    {"SmKn", &TForm1::SmKn},       {"SmSpear", &TForm1::SmSpear}, {"WR", &TForm1::WR},
+    {"Ori", &TForm1::Ori},         {"Iron", &TForm1::Iron},       {"Steel", &TForm1::Steel},
+    {"Stone", &TForm1::Stone},     {"Anvil", &TForm1::Anvil},     {"Elt", &TForm1::Elt},
+};
+
+struct EditKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+const EditKey kEditKeys[] = {
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier}, {"Delete", Qt::Key_Delete, Qt::NoModifier},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},       {"Home", Qt::Key_Home, Qt::NoModifier},
+    {"End", Qt::Key_End, Qt::NoModifier},             {"Left", Qt::Key_Left, Qt::NoModifier},
+    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier},  {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
+};
+
+// Types the text key by key, as TypeText does; a character beyond the Basic
+// Multilingual Plane (an emoji) is one key press carrying both halves of its
+// surrogate pair, as a keyboard or input method delivers it.
+void TypeKeys(QLineEdit* edit, const QString& text) {
+    qsizetype run = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (!text[i].isHighSurrogate() || !text[i + 1].isLowSurrogate()) continue;
+        TypeText(edit, text.mid(run, i - run));
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, 2), Qt::NoModifier);
+        run = i + 2;
+        ++i;
+    }
+    TypeText(edit, text.mid(run));
+}
+
+// A text short enough for the log.
+QString Shown(const QString& text) {
+    constexpr qsizetype kShownLength = 40;
+    if (text.size() <= kShownLength) return u'"' + text + u'"';
+    return QStringLiteral("\"%1...\" (%2 characters)").arg(text.left(kShownLength)).arg(text.size());
+}
+
+// The price edits of a result window that the user can reach: those of the
+// rows the request did not hide.
+QList<MonkeyField> PriceFields(const TDBForm& window) {
+    const std::pair<const char*, QLineEdit*> edits[] = {{"it1_price", window.it1_price},
+                                                        {"it2_price", window.it2_price},
+                                                        {"it3_price", window.it3_price},
+                                                        {"ele_price", window.ele_price},
+                                                        {"crumb_price", window.crumb_price}};
+    QList<MonkeyField> fields;
+    for (const auto& [name, edit] : edits)
+        if (edit->isVisible())
+            fields.append({QStringLiteral("%1 of %2").arg(QString::fromLatin1(name), window.objectName()), edit});
+    return fields;
+}
+
+}  // namespace
+
+Monkey::Monkey(MainWindowFixture& fixture, PictureDamage& pictures, std::uint64_t seed)
+    : fixture_(fixture), window_(*fixture.window), pictures_(pictures), random_(seed) {}
+
+void Monkey::act() {
+    const MonkeyAction action = chooseAction();
+    ++actionCounts_[static_cast<int>(action)];
+    ++actionNumber_;
+    const QString what = perform(action);
+    QCoreApplication::processEvents();
+    recent_ << QStringLiteral("#%1 %2").arg(actionNumber_).arg(what);
+    constexpr qsizetype kRecentKept = 30;
+    if (recent_.size() > kRecentKept) recent_.removeFirst();
+}
+
+// Weights out of which one action is drawn. Actions on the forging tab's
+// button and boxes need that tab; a window action needs a window. The more
+// windows are open, the likelier one is closed, so that they do not pile up.
+MonkeyAction Monkey::chooseAction() {
+    std::array<int, kMonkeyActionKinds> weights{};
+    auto weight = [&weights](MonkeyAction action) -> int& { return weights[static_cast<int>(action)]; };
+    const bool forge = onForgeTab();
+    const int windows = static_cast<int>(windows_.size());
+    weight(MonkeyAction::Type) = 28;
+    weight(MonkeyAction::FixInputs) = forge ? 3 : 0;
+    weight(MonkeyAction::Paste) = 2;
+    weight(MonkeyAction::EditKey) = 10;
+    weight(MonkeyAction::PickRow) = 16;
+    weight(MonkeyAction::SwitchTab) = forge ? 3 : 6;
+    if (forge) {
+        weight(MonkeyAction::ClickStarCrumb) = 8;
+        weight(MonkeyAction::SubmitByMouse) = 4;
+        weight(MonkeyAction::SubmitByKey) = 3;
+    }
+    if (windows > 0) {
+        weight(MonkeyAction::TypePrice) = 12;
+        weight(MonkeyAction::CloseWindow) = std::min(windows, 12);
+    }
+    constexpr qsizetype kMostDamaged = 3;
+    if (pictures_.damagedCount() < kMostDamaged) weight(MonkeyAction::DamagePicture) = 2;
+    if (pictures_.damagedCount() > 0) weight(MonkeyAction::RestorePicture) = 3;
+
+    int drawn = 0;
+    for (int w : weights) drawn += w;
+    drawn = random_.below(drawn);
+    for (int kind = 0; kind < kMonkeyActionKinds; ++kind) {
+        if (drawn < weights[kind]) return static_cast<MonkeyAction>(kind);
+        drawn -= weights[kind];
+    }
+    return MonkeyAction::Type;
+}
+
+QString Monkey::perform(MonkeyAction action) {
+    switch (action) {
+        case MonkeyAction::Type: return typeIntoMainWindow();
+        case MonkeyAction::FixInputs: return fixInputs();
+        case MonkeyAction::Paste: return paste();
+        case MonkeyAction::EditKey: return pressEditKey();
+        case MonkeyAction::PickRow: return pickRow();
+        case MonkeyAction::ClickStarCrumb: return clickStarCrumb();
+        case MonkeyAction::SubmitByMouse: return submit(false);
+        case MonkeyAction::SubmitByKey: return submit(true);
+        case MonkeyAction::SwitchTab: return switchTab();
+        case MonkeyAction::TypePrice: return typePrice();
+        case MonkeyAction::CloseWindow: return closeWindow();
+        case MonkeyAction::DamagePicture: return QStringLiteral("damage ") + pictures_.damageOne(random_);
+        case MonkeyAction::RestorePicture: return QStringLiteral("restore ") + pictures_.restoreOne(random_);
+    }
+    return {};
+}
+
+// A list field gets one of its own list texts typed now and then, so that
+// the inputs are often valid and forge requests get through.
+QString Monkey::typeIntoMainWindow() {
+    const MonkeyField field = random_.pick(mainFields());
+    if (field.list && random_.percent(40))
+        return typeInto(field, field.list->itemText(random_.below(field.list->count())));
+    return typeInto(field, random_.text());
+}
+
+// Mostly replaces the whole text, as the harness does; sometimes types on
+// at the end of what is there.
+QString Monkey::typeInto(const MonkeyField& field, const QString& text) {
+    const bool replace = random_.percent(70);
+    if (replace) {
+        TypeInto(*field.edit, QString());
+    } else {
+        field.edit->setFocus();
+        QTest::keyClick(field.edit, Qt::Key_End);
+    }
+    TypeKeys(field.edit, text);
+    return QStringLiteral("%1 %2 %3").arg(replace ? "type into" : "type on in", field.name, Shown(text));
+}
+
+// A user who typed rubbish sets it right before trying again: every forging
+// input whose text is none of its list rows gets a row picked.
+QString Monkey::fixInputs() {
+    QStringList fixed;
+    for (const NamedCombo& named : kForgeCombos) {
+        EditCombo* combo = window_.*named.member;
+        if (combo->findText(combo->currentText(), Qt::MatchExactly) >= 0) continue;
+        PickRow(*combo, combo->itemText(random_.below(combo->count())));
+        fixed << QString::fromLatin1(named.name);
+    }
+    return QStringLiteral("pick a row in every input that holds none: ") + fixed.join(u' ');
+}
+
+QString Monkey::paste() {
+    const QString text = random_.percent(50) ? random_.longText() : random_.text();
+    QGuiApplication::clipboard()->setText(text);
+    const MonkeyField field = random_.pick(mainFields() + priceFields());
+    field.edit->setFocus();
+    if (random_.percent(50)) field.edit->selectAll();
+    QTest::keyClick(field.edit, Qt::Key_V, Qt::ControlModifier);
+    return QStringLiteral("paste into %1 %2").arg(field.name, Shown(text));
+}
+
+QString Monkey::pressEditKey() {
+    const MonkeyField field = random_.pick(mainFields() + priceFields());
+    const EditKey& key = kEditKeys[random_.below(static_cast<int>(std::size(kEditKeys)))];
+    field.edit->setFocus();
+    QTest::keyClick(field.edit, key.key, key.modifiers);
+    return QStringLiteral("press %1 in %2").arg(QString::fromLatin1(key.name), field.name);
+}
+
+// On the forging tab the item selector gets a good share, so that many
+// requests are for items rather than category headers.
+QString Monkey::pickRow() {
+    std::pair<const char*, QComboBox*> target;
+    if (!onForgeTab()) {
+        const std::pair<const char*, QComboBox*> refineCombos[] = {
+            {"Refine", window_.Refine}, {"RefLevel", window_.RefLevel}, {"FinalRefine", window_.FinalRefine}};
+        target = refineCombos[random_.below(static_cast<int>(std::size(refineCombos)))];
+    } else if (random_.percent(40)) {
+        target = {"Weapon", window_.Weapon};
+    } else {
+        const NamedCombo& named = kForgeCombos[random_.below(static_cast<int>(std::size(kForgeCombos)))];
+        target = {named.name, window_.*named.member};
+    }
+    const QString row = target.second->itemText(random_.below(target.second->count()));
+    PickRow(*target.second, row);
+    return QStringLiteral("pick %1 in %2").arg(Shown(row), QString::fromLatin1(target.first));
+}
+
+QString Monkey::clickStarCrumb() {
+    PictureCheck* const boxes[] = {window_.SCrumb1, window_.SCrumb2, window_.SCrumb3};
+    const int box = random_.below(3);
+    Click(*boxes[box]);
+    return QStringLiteral("click SCrumb%1").arg(box + 1);
+}
+
+QString Monkey::submit(bool byKeyboard) {
+    const QPointer<TDBForm> before = TDBForm::DBForm();
+    TDBForm* opened = nullptr;
+    if (byKeyboard) {
+        window_.Submit->setFocus();
+        QTest::keyClick(window_.Submit, Qt::Key_Space);
+        opened = TDBForm::DBForm() != before ? TDBForm::DBForm().data() : nullptr;
+    } else {
+        opened = PressSubmit(window_);
+    }
+    const QString how = byKeyboard ? QStringLiteral("press Space on Submit") : QStringLiteral("click Submit");
+    if (!opened) return how + QStringLiteral(": no window");
+    ++opened_;
+    opened->setObjectName(QStringLiteral("result window %1").arg(opened_));
+    windows_ << opened;
+    const bool filled = !opened->summ_price->text().isEmpty();
+    if (filled) ++filled_;
+    return QStringLiteral("%1: opened %2 \"%3\"%4")
+        .arg(how, opened->objectName(), opened->windowTitle(), filled ? QString() : QStringLiteral(" (no cost)"));
+}
+
+QString Monkey::switchTab() {
+    QTabWidget& tabs = *window_.Page1;
+    if (random_.percent(50)) {
+        QTabBar* bar = tabs.tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1 - tabs.currentIndex()).center());
+        return QStringLiteral("click tab %1").arg(tabs.tabText(tabs.currentIndex()));
+    }
+    QTest::keyClick(&tabs, Qt::Key_Tab, Qt::ControlModifier);
+    return QStringLiteral("Ctrl+Tab to %1").arg(tabs.tabText(tabs.currentIndex()));
+}
+
+QString Monkey::typePrice() { return typeInto(random_.pick(PriceFields(*someWindow())), random_.text()); }
+
+QString Monkey::closeWindow() {
+    TDBForm* window = someWindow();
+    const QString name = window->objectName();
+    windows_.removeOne(window);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ++closed_;
+    return QStringLiteral("close ") + name;
+}
+
+bool Monkey::onForgeTab() const { return window_.Page1->currentIndex() == 0; }
+
+QList<MonkeyField> Monkey::mainFields() const {
+    QList<MonkeyField> fields;
+    if (onForgeTab()) {
+        for (const NamedCombo& named : kForgeCombos)
+            fields.append({QString::fromLatin1(named.name), (window_.*named.member)->lineEdit(), window_.*named.member});
+        return fields;
+    }
+    return {{QStringLiteral("RefLevel"), window_.RefLevel->lineEdit(), window_.RefLevel},
+            {QStringLiteral("FinalRefine"), window_.FinalRefine->lineEdit(), window_.FinalRefine},
+            {QStringLiteral("PriceMaterial"), window_.PriceMaterial},
+            {QStringLiteral("PriceRefItem"), window_.PriceRefItem}};
+}
+
+QList<MonkeyField> Monkey::priceFields() const {
+    QList<MonkeyField> fields;
+    for (const QPointer<TDBForm>& window : windows_)
+        if (window) fields += PriceFields(*window);
+    return fields;
+}
+
+// The newest window half of the time, else any open one.
+TDBForm* Monkey::someWindow() { return random_.percent(50) ? windows_.last().data() : random_.pick(windows_).data(); }
+
+}  // namespace trivelon::gui::testing
