@@ -25,8 +25,13 @@ namespace {
 constexpr qsizetype kFileHeaderSize = 14;
 constexpr qsizetype kInfoHeaderSizeOffset = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
-// A picture whose header claims more is rejected before decoding.
+// A picture whose header claims more is rejected before decoding: no
+// picture box shows more than a fraction of it, and a tiny hostile file
+// must not make the decoder allocate hundreds of megabytes.
 constexpr std::int64_t kMaxSide = 16384;
+constexpr std::int64_t kMaxPixels = 4096 * 4096;
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kBitFields = 3;
 // No acceptable bitmap is larger; bigger files are not read into memory.
 constexpr std::int64_t kMaxFileSize = 256 * 1024 * 1024;
 
@@ -112,7 +117,7 @@ std::optional<QString> CheckBitmapHeader(const QByteArray& bytes) {
     // 32-bit dimensions before a 16-bit plane count otherwise.
     const int dimensionWidth = core ? 2 : 4;
     const qsizetype planesOffset = 18 + 2 * dimensionWidth;
-    if (bytes.size() < planesOffset + 2) return kStreamReadError;
+    if (bytes.size() < planesOffset + 4) return kStreamReadError;
     if (LittleEndian(bytes, planesOffset, 2) != 1) return kInvalidBitmap;
 
     std::int64_t width = LittleEndian(bytes, 18, dimensionWidth);
@@ -122,6 +127,18 @@ std::optional<QString> CheckBitmapHeader(const QByteArray& bytes) {
         height = static_cast<std::int32_t>(height);  // negative for top-down rows
     }
     if (width > kMaxSide || height > kMaxSide || -height > kMaxSide || width < 0) return kInvalidBitmap;
+    const std::int64_t rows = height < 0 ? -height : height;
+    if (width * rows > kMaxPixels) return kInvalidBitmap;
+
+    // Uncompressed rows must all be in the file.
+    const std::uint32_t bitsPerPixel = LittleEndian(bytes, planesOffset + 2, 2);
+    const std::uint32_t compression = core || bytes.size() < planesOffset + 8 ? kUncompressed
+                                                                              : LittleEndian(bytes, planesOffset + 4, 4);
+    if (compression == kUncompressed || compression == kBitFields) {
+        const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        const std::int64_t pixelOffset = LittleEndian(bytes, 10, 4);
+        if (pixelOffset + rowBytes * rows > bytes.size()) return kInvalidBitmap;
+    }
     return std::nullopt;
 }
 

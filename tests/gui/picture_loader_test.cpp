@@ -93,6 +93,14 @@ private slots:
         QTest::newRow("huge height") << "images/tall.bmp" << WithLittleEndian(good, 22, 0x80000000u, 4)
                                      << "Bitmap image is not valid";
         QTest::newRow("pixels missing") << "images/cut2.bmp" << good.left(40) << "Bitmap image is not valid";
+        // A few bytes must not make the decoder allocate a huge picture.
+        QTest::newRow("small file claiming 5700 x 5700")
+            << "images/vast.bmp" << WithLittleEndian(WithLittleEndian(good, 18, 5700, 4), 22, 5700, 4)
+            << "Bitmap image is not valid";
+        QTest::newRow("rows beyond the end of the file")
+            << "images/rows.bmp" << WithLittleEndian(WithLittleEndian(good, 18, 1000, 4), 22, 1000, 4)
+            << "Bitmap image is not valid";
+        QTest::newRow("header cut before the bit count") << "images/cut3.bmp" << good.left(27) << "Stream read error";
     }
     void unusableFilesGiveTheirMessages() {
         QFETCH(QString, path);
