@@ -13,15 +13,6 @@ namespace {
 
 const QString kNoElement = QStringLiteral("Без элемента");
 
-// The ticked boxes as a string such as "12" ("" for none).
-QString Ticked(const TForm1& w) {
-    QString ticked;
-    if (w.SCrumb1->isChecked()) ticked += u'1';
-    if (w.SCrumb2->isChecked()) ticked += u'2';
-    if (w.SCrumb3->isChecked()) ticked += u'3';
-    return ticked;
-}
-
 PictureCheck& Box(TForm1& w, int number) {
     PictureCheck* boxes[] = {w.SCrumb1, w.SCrumb2, w.SCrumb3};
     return *boxes[number - 1];

@@ -99,6 +99,14 @@ void PickRow(QComboBox& combo, const QString& text) {
 
 void Click(PictureCheck& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8)); }
 
+QString Ticked(const TForm1& window) {
+    QString ticked;
+    if (window.SCrumb1->isChecked()) ticked += u'1';
+    if (window.SCrumb2->isChecked()) ticked += u'2';
+    if (window.SCrumb3->isChecked()) ticked += u'3';
+    return ticked;
+}
+
 TDBForm* PressSubmit(TForm1& window) {
     const QPointer<TDBForm> before = TDBForm::DBForm();
     QTest::mouseClick(window.Submit, Qt::LeftButton);

@@ -34,14 +34,6 @@ QString Template(QString message) {
     return message.replace(singleQuoted, QStringLiteral("'%s'")).replace(doubleQuoted, QStringLiteral("\"%s\""));
 }
 
-QString Ticked(const TForm1& w) {
-    QString ticked;
-    if (w.SCrumb1->isChecked()) ticked += u'1';
-    if (w.SCrumb2->isChecked()) ticked += u'2';
-    if (w.SCrumb3->isChecked()) ticked += u'3';
-    return ticked;
-}
-
 // The first design text that a filled result window still shows.
 QString PlaceholderShown(const TDBForm& w) {
     const std::pair<const QLabel*, const char*> placeholders[] = {
