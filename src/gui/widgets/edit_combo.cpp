@@ -1,5 +1,6 @@
 #include "gui/widgets/edit_combo.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -7,7 +8,11 @@
 namespace trivelon::gui {
 
 EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // A line edit that already has a completer spares the combo box building
+    // its own over the list; the box completes by itself, so it is dropped.
+    auto* edit = new QLineEdit(this);
+    edit->setCompleter(new QCompleter(edit));
+    setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     lineEdit()->installEventFilter(this);
