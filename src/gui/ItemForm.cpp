@@ -1,5 +1,6 @@
 #include "gui/ItemForm.h"
 
+#include "gui/control_factory.h"
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/known_format_image.h"
@@ -27,13 +28,6 @@ struct Look {
     QString family = QStringLiteral("Arial");
 };
 
-QFont FontOf(const QString& family, int pixelSize, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* MakeLabel(QWidget* panel, const QRect& place, const Look& look, const QString& text = QString()) {
     auto* label = new QLabel(text, panel);
     label->setGeometry(place);
@@ -41,7 +35,7 @@ QLabel* MakeLabel(QWidget* panel, const QRect& place, const Look& look, const QS
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, look.background);
     label->setPalette(palette);
-    label->setFont(FontOf(look.family, look.pixelSize, look.bold));
+    label->setFont(PixelFont(look.family, look.pixelSize, look.bold));
     label->setAlignment(look.alignment);
     label->setWordWrap(look.wrap);
     return label;
@@ -76,7 +70,7 @@ RecipeRow MakeRecipeRow(QWidget* panel, int top, const QString& quantity, const 
 QLineEdit* MakePriceEdit(QWidget* panel, int top) {
     auto* edit = new QLineEdit(QStringLiteral("0"), panel);
     edit->setGeometry(kPriceLeft, top, kPriceWidth, kRowHeight);
-    edit->setFont(FontOf(QStringLiteral("Arial"), 15));
+    edit->setFont(PixelFont(QStringLiteral("Arial"), 15));
     return edit;
 }
 
@@ -107,7 +101,7 @@ TDBForm::TDBForm(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("DBForm"));
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(FontOf(QStringLiteral("MS Sans Serif"), 11));
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     auto* panel = new QWidget(this);
     panel->setGeometry(0, 0, kClientWidth, kClientHeight);

@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
+#include "gui/font_families.h"
+
 namespace trivelon::gui {
 namespace {
 
@@ -22,7 +24,7 @@ private:
 }  // namespace
 
 QFont PixelFont(const QString& family, int pixelSize, bool bold) {
-    QFont font(family);
+    QFont font(InstalledFamilyFor(family));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

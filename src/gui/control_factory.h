@@ -13,8 +13,8 @@
 
 namespace trivelon::gui {
 
-// A font chosen by family name with a character height in pixels; the font
-// system substitutes a similar family where the named one is missing.
+// A font chosen by family name with a character height in pixels; a close
+// installed family stands in where the named one is missing.
 QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
 
 // A caption over the wallpaper: transparent background, sized to its text.
