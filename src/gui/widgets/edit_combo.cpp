@@ -1,17 +1,29 @@
 #include "gui/widgets/edit_combo.h"
 
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace trivelon::gui {
+namespace {
+
+// A line edit that already has a completer spares the combo box building its
+// own over the list; the box completes by itself, so each box drops it again
+// at once. One completer therefore serves every box in turn.
+QCompleter* CompleterToDrop() {
+    static QPointer<QCompleter> shared;
+    if (!shared) shared = new QCompleter(QCoreApplication::instance());
+    return shared;
+}
+
+}  // namespace
 
 EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
-    // A line edit that already has a completer spares the combo box building
-    // its own over the list; the box completes by itself, so it is dropped.
     auto* edit = new QLineEdit(this);
-    edit->setCompleter(new QCompleter(edit));
+    edit->setCompleter(CompleterToDrop());
     setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
