@@ -1,6 +1,6 @@
 #pragma once
 // Start-up probe for scripted checks of an installed program: with the
-// environment variable TRIVELON_QUIT_AFTER_START=1 the program quits with
+// environment variable TRIVELON_QUIT_AFTER_START=1 the program ends with
 // status 0 as soon as its main window has been shown and painted once.
 class QWidget;
 
