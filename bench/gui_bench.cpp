@@ -78,6 +78,7 @@ private slots:
 
     void typedTargetLevelToUpdatedLabels() {
         TForm1& w = *window_;
+        OpenRefineTab(w);
         QLineEdit* level = w.FinalRefine->lineEdit();
         level->setFocus();
         // Each iteration types the digit after "+" that the other left out, so

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/control_factory.h"
+#include "gui/tab_panel.h"
 
 namespace trivelon::gui {
 
@@ -20,17 +21,20 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Page1);
     buildForgeTab();
-    buildRefineTab();
+    addRefinePage();
     Page1->setCurrentIndex(0);
     resize(688, 446);
 
-    setKeyboardOrder();
+    setForgeKeyboardOrder();
     // Handlers are bound only now, so that building the window runs none.
-    bindHandlers();
+    bindForgeHandlers();
     InitRefine();
+    connect(Page1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (Page1->widget(index) == refinePage_) buildRefineTabOnce();
+    });
 }
 
-void TForm1::bindHandlers() {
+void TForm1::bindForgeHandlers() {
     connect(Base, &EditCombo::changed, this, &TForm1::BaseChange);
     connect(Job, &EditCombo::changed, this, &TForm1::JobChange);
     connect(Dex, &EditCombo::changed, this, &TForm1::DexChange);
@@ -40,7 +44,9 @@ void TForm1::bindHandlers() {
     connect(SCrumb3, &PictureCheck::clicked, this, &TForm1::SCrumb3Click);
     connect(Elt, &EditCombo::changed, this, &TForm1::EltChange);
     connect(Submit, &QPushButton::clicked, this, &TForm1::SubmitClick);
+}
 
+void TForm1::bindRefineHandlers() {
     connect(Refine, &ImageCombo::changed, this, &TForm1::RefineChange);
     connect(RefLevel, &EditCombo::changed, this, &TForm1::RefLevelChange);
     connect(FinalRefine, &EditCombo::changed, this, &TForm1::FinalRefineChange);
@@ -48,12 +54,24 @@ void TForm1::bindHandlers() {
     connect(PriceRefItem, &QLineEdit::textChanged, this, &TForm1::PriceRefItemChange);
 }
 
-void TForm1::setKeyboardOrder() {
+namespace {
+
+template <std::size_t N>
+void SetTabOrder(QWidget* const (&order)[N]) {
+    for (std::size_t i = 1; i < N; ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace
+
+void TForm1::setForgeKeyboardOrder() {
     QWidget* const forge[] = {Base, Job,  Submit, Dex,  Luk,  SmDagger, SmSword, Sm2HSword, SmAxe, SmMace,
                               SmKn, SmSpear, WR,   Ori,  Iron, Steel,    Stone,   Anvil,     Elt,   Weapon};
+    SetTabOrder(forge);
+}
+
+void TForm1::setRefineKeyboardOrder() {
     QWidget* const refine[] = {Refine, RefLevel, FinalRefine, PriceMaterial, PriceRefItem};
-    for (std::size_t i = 1; i < std::size(forge); ++i) setTabOrder(forge[i - 1], forge[i]);
-    for (std::size_t i = 1; i < std::size(refine); ++i) setTabOrder(refine[i - 1], refine[i]);
+    SetTabOrder(refine);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -15,6 +15,8 @@
 
 namespace trivelon::gui {
 
+class TabPanel;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -31,12 +33,14 @@ public:
     PictureBox* BS;
     QPushButton* Submit;
 
-    // Refining tab.
-    ImageCombo* Refine;
-    EditCombo *RefLevel, *FinalRefine;
-    PictureBox *ImageBS, *material;
-    QLineEdit *PriceMaterial, *PriceRefItem;
-    QLabel *SafeRefine, *Price1Ref, *NameMaterial, *QuanMaterial, *QuanRefItem, *RefineRate, *AvgRefPrice, *Bonus;
+    // Refining tab: its controls are built the first time the tab is opened,
+    // and these stay null until then.
+    ImageCombo* Refine = nullptr;
+    EditCombo *RefLevel = nullptr, *FinalRefine = nullptr;
+    PictureBox *ImageBS = nullptr, *material = nullptr;
+    QLineEdit *PriceMaterial = nullptr, *PriceRefItem = nullptr;
+    QLabel *SafeRefine = nullptr, *Price1Ref = nullptr, *NameMaterial = nullptr, *QuanMaterial = nullptr,
+           *QuanRefItem = nullptr, *RefineRate = nullptr, *AvgRefPrice = nullptr, *Bonus = nullptr;
 
 public slots:
     // Forging tab.
@@ -62,13 +66,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Each builder adds its page to the tabs before it fills the page: a
-    // filled page moved into the tabs would have every control's font
-    // resolved again, and every combo box would lay out its whole list anew.
+    // Each page is in the tabs before it is filled: a filled page moved into
+    // the tabs would have every control's font resolved again, and every
+    // combo box would lay out its whole list anew.
     void buildForgeTab();
-    void buildRefineTab();
-    void bindHandlers();
-    void setKeyboardOrder();
+    void bindForgeHandlers();
+    void setForgeKeyboardOrder();
+    // The refining tab's page is added empty, and filled, bound and ordered
+    // when the tab is first opened: most sessions only forge, and the window
+    // opens sooner without building controls that are not shown.
+    void addRefinePage();
+    void buildRefineTabOnce();
+    void bindRefineHandlers();
+    void setRefineKeyboardOrder();
 
     // What the two level handlers share once the levels are coupled.
     void recomputeRefine();
@@ -78,6 +88,7 @@ private:
     std::int32_t shownRefineCost() const;
 
     RefineState refine_;
+    TabPanel* refinePage_ = nullptr;
     bool centred_ = false;
 };
 

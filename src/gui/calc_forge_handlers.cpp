@@ -32,7 +32,9 @@ void TForm1::BaseChange() {
         for (const CharacterPicture& picture : kCharacterPictures) {
             if (level <= picture.aboveLevel) break;
             ThrowIfFailed(LoadPicture(*BS, QString::fromUtf8(picture.path)));
-            ThrowIfFailed(LoadPicture(*ImageBS, QString::fromUtf8(picture.path)));
+            // The refining tab's copy, once that tab is built; until then it
+            // takes BS's picture when it is built.
+            if (ImageBS) ThrowIfFailed(LoadPicture(*ImageBS, QString::fromUtf8(picture.path)));
         }
     });
 }

@@ -4,6 +4,7 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
+#include "gui/built_in_icon.h"
 #include "gui/calc.h"
 #include "gui/control_factory.h"
 #include "gui/known_format_image.h"
@@ -128,7 +129,7 @@ void TForm1::buildForgeTab() {
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
         if (row.recipe)
-            Weapon->addRow(text, BuiltInPicture(QStringLiteral(":/pictures/rows/%1.bmp")
+            Weapon->addRow(text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp")
                                             .arg(QString::fromStdString(PictureKey(row.text)))));
         else
             Weapon->addRow(text);

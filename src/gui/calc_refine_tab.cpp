@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "core/refine.h"
+#include "gui/built_in_icon.h"
 #include "gui/calc.h"
 #include "gui/control_factory.h"
 #include "gui/jpeg_decoder.h"
@@ -88,15 +89,23 @@ QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
 
 }  // namespace
 
-void TForm1::buildRefineTab() {
-    auto* panel = new TabPanel(RefineWallpaperTile());
-    panel->resize(680, 418);
-    Page1->addTab(panel, QStringLiteral("Заточка (Beta)"));
+void TForm1::addRefinePage() {
+    refinePage_ = new TabPanel(QImage());
+    refinePage_->resize(680, 418);
+    Page1->addTab(refinePage_, QStringLiteral("Заточка (Beta)"));
+}
+
+void TForm1::buildRefineTabOnce() {
+    if (Refine) return;
+    TabPanel* panel = refinePage_;
+    panel->setTile(RefineWallpaperTile());
 
     ImageBS = new PictureBox(panel);
     ImageBS->setGeometry(96, 72, 125, 125);
     ImageBS->setTransparent(true);
-    ImageBS->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
+    // The same picture as the forging tab's: the built-in one, or the one
+    // the base level has loaded since the start.
+    ImageBS->setPictureFromFile(BS->picture(), BS->picturePath());
 
     const QFont headline = PixelFont(QStringLiteral("Verdana"), 16, true);
     AddCaption(panel, QStringLiteral("Что точим?"), {112, 216}, headline);
@@ -107,7 +116,7 @@ void TForm1::buildRefineTab() {
     SetListWidth(*Refine, 153);
     for (const RefineClass& cls : RefineClassTable)
         Refine->addRow(QString::fromUtf8(cls.classText.data(), static_cast<qsizetype>(cls.classText.size())),
-                       BuiltInPicture(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
+                       BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
     Refine->setCurrentIndex(0);
 
     RefLevel = AddEditCombo(panel, {48, 247, 49, 24}, NumberItems(0, 9, "+"), "+0", StartItem::None);
@@ -130,6 +139,12 @@ void TForm1::buildRefineTab() {
 
     PriceMaterial = AddPriceEdit(panel, {528, 128, 73, 24}, QStringLiteral("200"));
     PriceRefItem = AddPriceEdit(panel, {528, 152, 73, 24}, QStringLiteral("0"));
+
+    // Controls made inside a page that is already on screen stay hidden
+    // until they are shown.
+    for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
+    setRefineKeyboardOrder();
+    bindRefineHandlers();
 }
 
 }  // namespace trivelon::gui

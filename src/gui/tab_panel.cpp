@@ -19,6 +19,8 @@ void TabPanel::setBackground(const QColor& colour) {
     setAutoFillBackground(true);
 }
 
+void TabPanel::setTile(const QImage& tile) { wallpaper_->setTile(tile); }
+
 void TabPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     wallpaper_->setGeometry(rect().adjusted(1, 1, -1, -1));

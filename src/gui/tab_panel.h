@@ -15,6 +15,7 @@ public:
     TabPanel(const QImage& tile, QWidget* parent = nullptr);
 
     void setBackground(const QColor& colour);
+    void setTile(const QImage& tile);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -108,7 +108,10 @@ private slots:
         TForm1& w = *f.window;
         TypeInto(*w.Base, level);
         QCOMPARE(w.BS->picturePath(), picture);
+        // The refining tab, built only now, shows the same picture.
+        OpenRefineTab(w);
         QCOMPARE(w.ImageBS->picturePath(), picture);
+        QCOMPARE(w.ImageBS->picture(), w.BS->picture());
     }
 
     void pickingALevelFromTheListLoadsItsPicture() {
@@ -128,6 +131,7 @@ private slots:
         // Emptying the field and typing the sign are the only complaints.
         QCOMPARE(f.reporter.errors, QStringList({ConversionMessage(""), ConversionMessage("-")}));
         TypeInto(*w.Base, "0");
+        OpenRefineTab(w);
         QVERIFY(w.ImageBS->picturePath().isEmpty());
     }
 
@@ -145,6 +149,8 @@ private slots:
     void missingLowerPictureStopsBeforeHigherOnes() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
+        OpenForgeTab(w);
         f.pictures.remove("images/bs0.bmp");
         PickRow(*w.Base, "95");
         QCOMPARE(f.reporter.errors.size(), 1);
@@ -158,7 +164,11 @@ private slots:
     void brokenPictureInTheSecondBoxStopsThere() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        // Built before the level changes, the refining tab loads its copy too.
+        OpenRefineTab(w);
+        OpenForgeTab(w);
         PickRow(*w.Base, "45");
+        QCOMPARE(w.ImageBS->picturePath(), QString("images/bs41.bmp"));
         f.pictures.write("images/bs66.bmp", "this is a text file, not a bitmap");
         PickRow(*w.Base, "70");
         QCOMPARE(f.reporter.errors, QStringList{"Bitmap image is not valid"});

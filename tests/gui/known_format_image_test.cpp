@@ -1,10 +1,12 @@
 // Pictures decoded as a named format only: every built-in picture the
 // windows decode this way is found and decodes, and data of another format
-// is refused rather than handed to the decoder that recognises it.
+// is refused rather than handed to the decoder that recognises it. Icons of
+// built-in pictures decode when first drawn and draw the same picture.
 #include <QBuffer>
 #include <QDirIterator>
 #include <QTest>
 
+#include "gui/built_in_icon.h"
 #include "gui/known_format_image.h"
 
 using namespace trivelon::gui;
@@ -45,6 +47,25 @@ private slots:
         // Wallpapers, character, ticks, star crumb, 60 selector and 5 class rows.
         QVERIFY(decoded > 70);
         QVERIFY(BuiltInPicture(QStringLiteral(":/pictures/missing.bmp")).isNull());
+    }
+
+    void builtInIconDrawsItsPictureWhenFirstAsked() {
+        const QString resource = QStringLiteral(":/pictures/rows/axe.bmp");
+        const QIcon icon = BuiltInIcon(resource);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.actualSize(QSize(24, 24)), QSize(24, 24));
+        const QImage expected = BuiltInPicture(resource).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_RGB32), expected);
+        // A copy shares nothing that could go stale.
+        const QIcon copy = icon;
+        QCOMPARE(copy.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_RGB32), expected);
+
+        // A missing picture counts as present until it is asked for, then as
+        // null, and draws nothing.
+        const QIcon missing = BuiltInIcon(QStringLiteral(":/pictures/missing.bmp"));
+        QVERIFY(!missing.isNull());
+        QVERIFY(missing.pixmap(QSize(24, 24)).isNull());
+        QVERIFY(missing.isNull());
     }
 
     void dataOfAnotherFormatIsRefused() {

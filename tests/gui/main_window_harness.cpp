@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include "catalogue/forge_catalogue.h"
@@ -98,6 +99,23 @@ void PickRow(QComboBox& combo, const QString& text) {
 }
 
 void Click(PictureCheck& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8)); }
+
+namespace {
+
+void ClickTab(TForm1& window, int index) {
+    QTabBar* bar = window.Page1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    if (window.Page1->currentIndex() != index) qFatal("tab %d did not open", index);
+}
+
+}  // namespace
+
+void OpenRefineTab(TForm1& window) {
+    ClickTab(window, 1);
+    if (!window.Refine) qFatal("the refining tab was not built");
+}
+
+void OpenForgeTab(TForm1& window) { ClickTab(window, 0); }
 
 QString Ticked(const TForm1& window) {
     QString ticked;

@@ -50,6 +50,10 @@ void TypeInto(QLineEdit& edit, const QString& text);
 // Opens the drop-down list and clicks the row with this text.
 void PickRow(QComboBox& combo, const QString& text);
 void Click(PictureCheck& box);
+// Clicks the refining tab, which builds its controls the first time.
+void OpenRefineTab(TForm1& window);
+// Clicks the forging tab.
+void OpenForgeTab(TForm1& window);
 // The ticked star crumb boxes as a string such as "12" ("" for none).
 QString Ticked(const TForm1& window);
 // Presses the button and returns the result window it opened, if any.

@@ -48,14 +48,40 @@ private slots:
 
         // BaseChange did not run: both character pictures are the built-in one.
         QVERIFY(w.BS->picturePath().isEmpty());
+        OpenRefineTab(w);
         QVERIFY(w.ImageBS->picturePath().isEmpty());
         QCOMPARE(w.BS->picture(), w.ImageBS->picture());
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    void refiningTabIsBuiltWhenFirstOpenedAndThenShown() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        QVERIFY(!w.Refine);
+        QVERIFY(!w.AvgRefPrice);
+        OpenRefineTab(w);
+        for (QWidget* control : std::initializer_list<QWidget*>{w.Refine, w.RefLevel, w.FinalRefine, w.PriceMaterial,
+                                                               w.PriceRefItem, w.AvgRefPrice, w.ImageBS, w.material})
+            QVERIFY(control->isVisible());
+        QCOMPARE(w.Refine->parentWidget(), w.Page1->widget(1));
+        QCOMPARE(w.Refine->geometry(), QRect(104, 248, 153, 23));
+        // Opening it again builds nothing more.
+        QLabel* const cost = w.AvgRefPrice;
+        const int children = w.Page1->widget(1)->children().size();
+        OpenForgeTab(w);
+        OpenRefineTab(w);
+        QCOMPARE(w.AvgRefPrice, cost);
+        QCOMPARE(w.Page1->widget(1)->children().size(), children);
+        // Its handlers are bound: a typed level recomputes.
+        TypeInto(*w.FinalRefine, "+8");
+        QVERIFY(w.RefineRate->text() != QString("100"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void refiningTabDefaults() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         QCOMPARE(w.Refine->count(), 5);
         QCOMPARE(w.Refine->currentText(), QString("Оружие 1 уровня"));
         QCOMPARE(w.RefLevel->currentText(), QString("+0"));
@@ -75,6 +101,7 @@ private slots:
     void builtInPicturesAreFound() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         QCOMPARE(w.BS->picture().size(), QSize(125, 125));
         QCOMPARE(w.ImageBS->picture(), w.BS->picture());
         QCOMPARE(w.material->picture().size(), QSize(24, 24));

@@ -74,11 +74,14 @@ QString Monkey::brokenMainWindowRule() const {
     static const QStringList prefixes = {"", "1", "12", "123"};
     if (!prefixes.contains(Ticked(window_)))
         return QStringLiteral("star crumb boxes %1 ticked, not a prefix").arg(Ticked(window_));
-    for (const QLabel* count : {window_.QuanMaterial, window_.QuanRefItem})
-        if (!IsInteger(count->text(), false))
-            return QStringLiteral("a refine count shows \"%1\"").arg(count->text());
-    if (!IsInteger(window_.AvgRefPrice->text(), true))
-        return QStringLiteral("the refine cost shows \"%1\"").arg(window_.AvgRefPrice->text());
+    // The refining tab's labels exist once that tab has been opened.
+    if (window_.AvgRefPrice) {
+        for (const QLabel* count : {window_.QuanMaterial, window_.QuanRefItem})
+            if (!IsInteger(count->text(), false))
+                return QStringLiteral("a refine count shows \"%1\"").arg(count->text());
+        if (!IsInteger(window_.AvgRefPrice->text(), true))
+            return QStringLiteral("the refine cost shows \"%1\"").arg(window_.AvgRefPrice->text());
+    }
     if (QApplication::activePopupWidget()) return QStringLiteral("a drop-down list stayed open");
     return {};
 }

@@ -92,7 +92,7 @@ private slots:
         ImageCombo combo;
         QImage picture(24, 24, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        combo.addRow("Оружие 1 уровня", picture);
+        combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
         combo.addRow("Одежда");
         combo.show();
         QSignalSpy changed(&combo, &ImageCombo::changed);
@@ -102,6 +102,28 @@ private slots:
         QCOMPARE(combo.currentText(), QString("Оружие 1 уровня"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(combo.view()->sizeHintForRow(0), ImageCombo::kRowHeight);
+    }
+
+    void imageComboDrawsEachRowsPictureBeforeItsText() {
+        ImageCombo combo;
+        QImage picture(24, 24, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
+        combo.addRow("Одежда");
+        combo.resize(153, 23);
+        combo.show();
+        combo.showPopup();
+        QAbstractItemView* list = combo.view();
+        const QImage shown = list->viewport()->grab().toImage();
+        const QRect first = list->visualRect(list->model()->index(0, 0));
+        const QRect second = list->visualRect(list->model()->index(1, 0));
+        // The picture sits 2 pixels in, centred in the 24-pixel row.
+        QCOMPARE(shown.pixelColor(first.left() + 2, first.center().y()), QColor(Qt::darkGreen));
+        QCOMPARE(shown.pixelColor(first.left() + 25, first.center().y()), QColor(Qt::darkGreen));
+        QVERIFY(shown.pixelColor(first.left() + 27, first.center().y()) != QColor(Qt::darkGreen));
+        // A row without a picture has none.
+        QVERIFY(shown.pixelColor(second.left() + 2, second.center().y()) != QColor(Qt::darkGreen));
+        combo.hidePopup();
     }
 };
 

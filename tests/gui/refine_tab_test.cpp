@@ -30,6 +30,7 @@ private slots:
     void pickingAClassShowsItsSafeRefine() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         PickRow(*w.Refine, "Оружие 2 уровня");
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(w.SafeRefine->text(), QString("+6"));
@@ -51,6 +52,7 @@ private slots:
     void aClassChangeRecomputesTheCostOnlyWhenThePriceTextChanges() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         TypeInto(*w.PriceRefItem, "500");
         QCOMPARE(w.AvgRefPrice->text(), QString("2250"));
         PickRow(*w.Refine, "Оружие 2 уровня");
@@ -65,6 +67,7 @@ private slots:
     void aMissingMaterialPictureStopsTheClassChangeThere() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         f.pictures.remove("images/emveretarcon.bmp");
         PickRow(*w.Refine, "Оружие 2 уровня");
         QCOMPARE(f.reporter.errors.size(), 1);
@@ -107,6 +110,7 @@ private slots:
         QFETCH(QStringList, shown);
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         if (cls != w.Refine->currentText()) PickRow(*w.Refine, cls);
         TypeInto(*w.WR, research);
         PickRow(*w.RefLevel, from);
@@ -118,6 +122,7 @@ private slots:
     void theSelectorsKeepCurrentAtOrBelowTarget() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         PickRow(*w.RefLevel, "+9");
         QCOMPARE(w.FinalRefine->currentText(), QString("+9"));
         // Nothing above the safe level is left to do, and no rate was computed yet.
@@ -133,6 +138,7 @@ private slots:
     void theLastRateStaysWhenNothingIsLeftToDo() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         PickRow(*w.FinalRefine, "+8");
         PickRow(*w.RefLevel, "+8");
         QCOMPARE(Shown(w), QStringList({"70", "0", "0", "ATK +0", "0"}));
@@ -141,6 +147,7 @@ private slots:
     void aTypedLevelOutsideTheListKeepsTheLevel() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         PickRow(*w.FinalRefine, "+8");
         TypeInto(*w.FinalRefine, "8");
         QVERIFY(f.reporter.errors.isEmpty());
@@ -161,6 +168,7 @@ private slots:
         QFETCH(QString, cost);
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         TypeInto(*w.PriceMaterial, typed);
         QCOMPARE(w.PriceMaterial->text(), shown);
         QCOMPARE(w.AvgRefPrice->text(), cost);
@@ -170,6 +178,7 @@ private slots:
     void theItemPriceCountsPerItemUsedUp() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         PickRow(*w.FinalRefine, "+10");
         TypeInto(*w.PriceRefItem, "1000");
         QCOMPARE(w.QuanRefItem->text(), QString("10"));
@@ -188,6 +197,7 @@ private slots:
         QFETCH(QString, message);
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         TypeInto(*w.WR, research);
         const QStringList before = Shown(w);
         PickRow(*w.FinalRefine, "+8");
@@ -200,6 +210,7 @@ private slots:
     void aCostBeyond32BitsIsReportedOnceAndShowsNothingNew() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        OpenRefineTab(w);
         // Pasted, so that one change both normalises the text and overflows.
         QApplication::clipboard()->setText("0400000000");
         w.PriceMaterial->setFocus();

@@ -11,7 +11,6 @@ namespace {
 constexpr int kPictureLeft = 2;
 constexpr int kTextGap = 8;
 constexpr int kPictureSize = 24;
-constexpr int kPictureRole = Qt::UserRole + 1;
 
 // Draws a row as picture and text on one line, both vertically centred.
 class ImageRowDelegate : public QStyledItemDelegate {
@@ -24,11 +23,12 @@ public:
         const QPalette& palette = option.palette;
         painter->fillRect(option.rect, highlighted ? palette.highlight() : palette.base());
         int textLeft = option.rect.left() + kPictureLeft;
-        const QImage picture = index.data(kPictureRole).value<QImage>();
-        if (!picture.isNull()) {
-            const int top = option.rect.top() + (option.rect.height() - picture.height()) / 2;
-            painter->drawImage(textLeft, top, picture);
-            textLeft += picture.width() + kTextGap;
+        const QIcon picture = index.data(Qt::DecorationRole).value<QIcon>();
+        const QSize size = picture.isNull() ? QSize() : picture.actualSize(QSize(kPictureSize, kPictureSize));
+        if (!size.isEmpty()) {
+            const int top = option.rect.top() + (option.rect.height() - size.height()) / 2;
+            picture.paint(painter, QRect(QPoint(textLeft, top), size));
+            textLeft += size.width() + kTextGap;
         }
         painter->setPen(highlighted ? palette.highlightedText().color() : palette.text().color());
         QRect textRect = option.rect;
@@ -54,10 +54,6 @@ ImageCombo::ImageCombo(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, &ImageCombo::changed);
 }
 
-void ImageCombo::addRow(const QString& text, const QImage& picture) {
-    const int row = count();
-    addItem(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)), text);
-    setItemData(row, picture, kPictureRole);
-}
+void ImageCombo::addRow(const QString& text, const QIcon& picture) { addItem(picture, text); }
 
 }  // namespace trivelon::gui

@@ -1,7 +1,7 @@
 #pragma once
 // A pick-only combo box whose rows carry an optional 24 x 24 picture.
 #include <QComboBox>
-#include <QImage>
+#include <QIcon>
 
 namespace trivelon::gui {
 
@@ -12,7 +12,7 @@ public:
 
     explicit ImageCombo(QWidget* parent = nullptr);
 
-    void addRow(const QString& text, const QImage& picture = {});
+    void addRow(const QString& text, const QIcon& picture = {});
 
 signals:
     // The user picked a row; changing the row from code stays silent.
