@@ -1,8 +1,8 @@
 // Start-up of the desktop program: the application with its title, version
 // and icon, the main window, and the event loop until that window closes.
 #include <QApplication>
-#include <QIcon>
 
+#include "gui/built_in_icon.h"
 #include "gui/calc.h"
 #include "start_probe.h"
 
@@ -11,7 +11,8 @@ int main(int argc, char* argv[]) {
     // The display name stays unset: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Тривелон"));
     QApplication::setApplicationVersion(QStringLiteral("0.5.0.4"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    // Decoded only when the window system asks for the icon.
+    QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 
     trivelon::gui::TForm1 form;
     trivelon::app::QuitAfterFirstPaintIfRequested(form);

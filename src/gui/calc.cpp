@@ -1,11 +1,11 @@
 #include "gui/calc.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "gui/built_in_icon.h"
 #include "gui/control_factory.h"
 #include "gui/tab_panel.h"
 
@@ -13,7 +13,7 @@ namespace trivelon::gui {
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowIcon(BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     Page1 = new QTabWidget(this);

@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(w.BS->picture().size(), QSize(125, 125));
         QCOMPARE(w.ImageBS->picture(), w.BS->picture());
         QCOMPARE(w.material->picture().size(), QSize(24, 24));
-        QVERIFY(!w.windowIcon().isNull());
+        QCOMPARE(w.windowIcon().pixmap(QSize(32, 32)).size(), QSize(32, 32));
+        QCOMPARE(w.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
         QVERIFY(w.Weapon->itemIcon(0).isNull());
         for (int row = 1; row < w.Weapon->count(); ++row)
             if (!w.Weapon->itemText(row).startsWith(u'-'))
