@@ -5,7 +5,9 @@
 # hyperfine offscreen and under a virtual X display; the peak resident set
 # size is read with GNU time. Prints the medians, the peaks and the ratios
 # program / floor beside the target, and keeps hyperfine's JSON in
-# build-bench/startup/.
+# build-bench/startup/. Each environment is also measured with the two
+# programs alternating run for run (bench/startup_alternating.py), which a
+# drift in the machine's speed cannot push to one side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -56,6 +58,7 @@ measure() {
     "$name" "$program_ms" "$floor_ms" "$time_ratio" "$target" "$(verdict "$time_ratio")"
   printf '%-9s peak memory:     trivelon %s KiB, floor %s KiB, ratio %s (target <= %s: %s)\n' \
     "$name" "$program_kib" "$floor_kib" "$memory_ratio" "$target" "$(verdict "$memory_ratio")"
+  bench/startup_alternating.py 80 "$name"
 }
 
 # Called again by itself inside each environment.
@@ -64,7 +67,7 @@ if [ "${1:-}" = --measure ]; then
   exit
 fi
 
-scripts/install-deps.sh hyperfine xvfb xauth time
+scripts/install-deps.sh hyperfine xvfb xauth time python3
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 mkdir -p "$out"
