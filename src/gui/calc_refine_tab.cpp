@@ -145,6 +145,9 @@ void TForm1::buildRefineTabOnce() {
     for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
     setRefineKeyboardOrder();
     bindRefineHandlers();
+    // Switching tabs moved the focus from the forging tab onto this page
+    // while it was still empty; it belongs on the page's first control.
+    if (panel->hasFocus()) Refine->setFocus();
 }
 
 }  // namespace trivelon::gui

@@ -78,6 +78,20 @@ private slots:
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
+    void switchingTabsByKeyboardFocusesTheRefiningTabsFirstControl() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        w.Base->lineEdit()->setFocus();
+        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(w.Page1->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Refine));
+        // And back, and again: the focus follows as it does for any page.
+        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(w.Page1->currentIndex(), 0);
+        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Refine));
+    }
+
     void refiningTabDefaults() {
         MainWindowFixture f;
         TForm1& w = *f.window;
