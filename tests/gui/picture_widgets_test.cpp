@@ -27,6 +27,14 @@ public:
     }
 };
 
+// A row with a plain dark green picture, then a row without one.
+void AddTwoRows(ImageCombo& combo) {
+    QImage picture(24, 24, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
+    combo.addRow("Одежда");
+}
+
 }  // namespace
 
 class PictureWidgetsTest : public QObject {
@@ -90,10 +98,7 @@ private slots:
 
     void imageComboReportsPicksButNotCode() {
         ImageCombo combo;
-        QImage picture(24, 24, QImage::Format_RGB32);
-        picture.fill(Qt::darkGreen);
-        combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
-        combo.addRow("Одежда");
+        AddTwoRows(combo);
         combo.show();
         QSignalSpy changed(&combo, &ImageCombo::changed);
         combo.setCurrentIndex(1);
@@ -106,10 +111,7 @@ private slots:
 
     void imageComboDrawsEachRowsPictureBeforeItsText() {
         ImageCombo combo;
-        QImage picture(24, 24, QImage::Format_RGB32);
-        picture.fill(Qt::darkGreen);
-        combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
-        combo.addRow("Одежда");
+        AddTwoRows(combo);
         combo.resize(153, 23);
         combo.show();
         combo.showPopup();
