@@ -79,15 +79,16 @@ private slots:
     void typedTargetLevelToUpdatedLabels() {
         TForm1& w = *window_;
         OpenRefineTab(w);
-        QLineEdit* level = w.FinalRefine->lineEdit();
-        level->setFocus();
-        // Each iteration types the digit after "+" that the other left out, so
-        // every keystroke changes the level and runs the refine handler once.
+        ClickInto(*w.FinalRefine);
+        // Each iteration selects the digit after "+" and types the one the
+        // other left out, so every keystroke changes the level and runs the
+        // refine handler once.
         const QString digits[] = {QStringLiteral("9"), QStringLiteral("8")};
         int next = 0;
         QBENCHMARK {
-            level->setSelection(1, static_cast<int>(level->text().size()) - 1);
-            TypeText(level, digits[next]);
+            PressKey(Qt::Key_End);
+            PressKey(Qt::Key_Left, Qt::ShiftModifier);
+            TypeText(digits[next]);
             next = 1 - next;
         }
         QVERIFY(w.FinalRefine->currentText() == QStringLiteral("+8") ||

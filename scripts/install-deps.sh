@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core
 )
 packages+=("$@")
 

@@ -55,7 +55,7 @@ for program in /usr/bin/trivelon /usr/bin/trivelon-cli; do
 done
 if dpkg -L trivelon | grep -Ei 'test|bench'; then fail "tests or benchmarks are installed"; fi
 fields=$(dpkg-query -W -f='${Version} ${Section} ${Depends}' trivelon)
-grep -q '^0\.5\.0\.4 games .*fonts-liberation' <<<"$fields" || fail "package fields: $fields"
+grep -q '^0\.5\.0\.4 games .*fonts-liberation, fonts-dejavu-core' <<<"$fields" || fail "package fields: $fields"
 grep -q 'libqt6widgets6' <<<"$fields" || fail "Qt dependency not declared: $fields"
 pass "installed files and package fields"
 

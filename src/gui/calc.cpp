@@ -3,11 +3,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "gui/built_in_icon.h"
 #include "gui/control_factory.h"
 #include "gui/tab_panel.h"
+#include "gui/widgets/classic_style.h"
 
 namespace trivelon::gui {
 
@@ -17,6 +19,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     Page1 = new QTabWidget(this);
+    Page1->setStyle(ClassicStyle::instance());
+    Page1->tabBar()->setStyle(ClassicStyle::instance());
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Page1);

@@ -70,6 +70,8 @@ constexpr int kStarCrumbTop = 304;
 // Each picture sits just right of its box's 10-pixel tick mark.
 constexpr int kStarCrumbPictureOffset = 16;
 constexpr int kStarCrumbPictureTop = 296;
+// The item selector's list shows this many rows and scrolls the rest.
+constexpr int kItemListRows = 20;
 
 }  // namespace
 
@@ -126,6 +128,7 @@ void TForm1::buildForgeTab() {
     Weapon = new ImageCombo(panel);
     Weapon->setGeometry(16, 248, 153, 23);
     SetListWidth(*Weapon, 153);
+    Weapon->setMaxVisibleItems(kItemListRows);
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
         if (row.recipe)

@@ -1,6 +1,7 @@
 // The forging tab's couplings: the star crumb cascade, the element and third
 // star crumb exclusion, the character picture that follows the base level,
 // and the whole-number checks while typing.
+#include <QApplication>
 #include <QTest>
 
 #include "gui/error_reporter.h"
@@ -19,6 +20,24 @@ PictureCheck& Box(TForm1& w, int number) {
 }
 
 QString ConversionMessage(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
+
+// The editable boxes of both tabs in keyboard order, by the names the
+// window gives them.
+const std::pair<const char*, EditCombo* TForm1::*> kEditableBoxes[] = {
+    {"Base", &TForm1::Base},   {"Job", &TForm1::Job},         {"Dex", &TForm1::Dex},
+    {"Luk", &TForm1::Luk},     {"SmDagger", &TForm1::SmDagger}, {"SmSword", &TForm1::SmSword},
+    {"Sm2HSword", &TForm1::Sm2HSword}, {"SmAxe", &TForm1::SmAxe}, {"SmMace", &TForm1::SmMace},
+    {"SmKn", &TForm1::SmKn},   {"SmSpear", &TForm1::SmSpear}, {"WR", &TForm1::WR},
+    {"Ori", &TForm1::Ori},     {"Iron", &TForm1::Iron},       {"Steel", &TForm1::Steel},
+    {"Stone", &TForm1::Stone}, {"Anvil", &TForm1::Anvil},     {"Elt", &TForm1::Elt},
+    {"RefLevel", &TForm1::RefLevel}, {"FinalRefine", &TForm1::FinalRefine},
+};
+
+EditCombo* Box(TForm1& w, const QString& name) {
+    for (const auto& [boxName, member] : kEditableBoxes)
+        if (name == QLatin1String(boxName)) return w.*member;
+    qFatal("no box %s", qPrintable(name));
+}
 
 }  // namespace
 
@@ -85,6 +104,82 @@ private slots:
             TypeInto(*w.Elt, text);
         QCOMPARE(w.Elt->currentText(), shown);
         QCOMPARE(Ticked(w), ticked);
+    }
+
+    // Keys as the window system delivers them, to the focused box, complete
+    // from its list: the typed text in the case typed, the rest of the first
+    // matching item selected, and that item current. "\b" stands for
+    // Backspace, which first removes a selected completion.
+    void typedKeysCompleteInEveryEditableBox_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("tabFrom");  // empty: focused by a click
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("current");
+        for (const auto& [name, member] : kEditableBoxes) {
+            const QString box = QLatin1String(name);
+            if (box == "Anvil" || box == "Elt" || box == "RefLevel" || box == "FinalRefine") continue;
+            // "2" is no box's default item, so the current item moves.
+            QTest::addRow("%s clicked", name) << box << "" << "2" << "2" << "" << "2";
+        }
+        QTest::newRow("Elt F") << "Elt" << "" << "F" << "Fire" << "ire" << "Fire";
+        QTest::newRow("Elt f keeps the case") << "Elt" << "" << "f" << "fire" << "ire" << "Fire";
+        QTest::newRow("Elt Backspace removes the completion") << "Elt" << "" << "f\b" << "f" << "" << "Fire";
+        QTest::newRow("Elt mixed case") << "Elt" << "" << "eA" << "eArth" << "rth" << "Earth";
+        QTest::newRow("Elt whole item") << "Elt" << "" << "ice" << "ice" << "" << "Ice";
+        QTest::newRow("Elt typed past every item") << "Elt" << "" << "wix" << "wix" << "" << "Wind";
+        QTest::newRow("Elt Cyrillic") << "Elt" << "" << "б" << "без элемента" << "ез элемента" << "Без элемента";
+        QTest::newRow("Anvil g") << "Anvil" << "" << "g" << "golden Anvil" << "olden Anvil" << "Golden Anvil";
+        QTest::newRow("RefLevel +") << "RefLevel" << "" << "+" << "+0" << "0" << "+0";
+        QTest::newRow("FinalRefine +1 then 0") << "FinalRefine" << "" << "+10" << "+10" << "" << "+10";
+        QTest::newRow("Job after Tab") << "Job" << "Base" << "5" << "5" << "" << "5";
+        QTest::newRow("Elt after Tab") << "Elt" << "Anvil" << "W" << "Wind" << "ind" << "Wind";
+        QTest::newRow("Anvil after Tab") << "Anvil" << "Stone" << "o" << "oridecon Anvil" << "ridecon Anvil"
+                                         << "Oridecon Anvil";
+        QTest::newRow("FinalRefine after Tab") << "FinalRefine" << "RefLevel" << "+8" << "+8" << "" << "+8";
+    }
+    void typedKeysCompleteInEveryEditableBox() {
+        QFETCH(QString, box);
+        QFETCH(QString, tabFrom);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, selected);
+        QFETCH(QString, current);
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        if (box == "RefLevel" || box == "FinalRefine") OpenRefineTab(w);
+        EditCombo& target = *Box(w, box);
+        if (tabFrom.isEmpty()) {
+            ClickInto(target);
+            PressKey(Qt::Key_A, Qt::ControlModifier);
+        } else {
+            ClickInto(*Box(w, tabFrom));
+            PressKey(Qt::Key_Tab);  // selects the whole text of the box it enters
+        }
+        QCOMPARE(QApplication::focusWidget(), &target);
+        for (const QChar key : keys) {
+            if (key == u'\b')
+                PressKey(Qt::Key_Backspace);
+            else
+                TypeText(key);
+        }
+        QCOMPARE(target.currentText(), shown);
+        QCOMPARE(target.lineEdit()->selectedText(), selected);
+        QCOMPARE(target.itemText(target.currentIndex()), current);
+    }
+
+    // A typed element reaches the forge request as the completed word.
+    void aTypedElementCompletesBeforeTheForgeRequestReadsIt() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        PickRow(*w.Weapon, "Knife");
+        TypeInto(*w.Elt, "F");
+        TDBForm* window = PressSubmit(w);
+        QVERIFY(window);
+        QCOMPARE(window->WeaponName->text(), QString("Fire Knife"));
+        QCOMPARE(window->ele_name->text(), QString("Flame Heart"));
+        QCOMPARE(window->summ_price->text(), QString("62000"));
     }
 
     void characterPictureFollowsTheBaseLevel_data() {

@@ -24,13 +24,6 @@ void FillAsCutter(TDBForm& form) {
     form.summ_price->setText("3000");
 }
 
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    TypeText(edit, text);
-}
-
 }  // namespace
 
 class ItemFormTest : public QObject {
@@ -75,9 +68,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         const QList<QWidget*> order = {form.it1_price, form.it2_price, form.it3_price, form.ele_price,
                                        form.crumb_price, form.it1_price};
-        order.front()->setFocus();
+        ClickInto(*order.front());
         for (qsizetype i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            PressKey(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), order[i]);
         }
         for (QWidget* child : form.findChildren<QWidget*>()) {
@@ -90,11 +83,11 @@ private slots:
         TDBForm form;
         form.show();
         FillAsCutter(form);
-        Retype(form.it1_price, "100");
+        TypeInto(*form.it1_price, "100");
         QCOMPARE(form.summ_price->text(), QString("10500"));
-        Retype(form.it2_price, "abc");  // not a number: counts as 0
+        TypeInto(*form.it2_price, "abc");  // not a number: counts as 0
         QCOMPARE(form.summ_price->text(), QString("10500"));
-        Retype(form.it1_price, "");
+        TypeInto(*form.it1_price, "");
         QCOMPARE(form.summ_price->text(), QString("3000"));
         form.crumb_quan->setText("2");
         form.crumb_price->setText("-20");  // set by code: still recalculated
@@ -106,7 +99,7 @@ private slots:
         RecordingReporter recorder;
         TDBForm neverFilled;
         neverFilled.show();
-        Retype(neverFilled.it1_price, "5");
+        TypeInto(*neverFilled.it1_price, "5");
         QCOMPARE(recorder.errors.last(), QString("'hammer_price' is not a valid integer value"));
         QCOMPARE(neverFilled.summ_price->text(), QString());
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
 
@@ -14,7 +15,6 @@
 #include "core/forge_request.h"
 #include "core/refine.h"
 #include "gui/qt_text.h"
-#include "typing.h"
 
 namespace trivelon::gui::testing {
 namespace {
@@ -71,40 +71,29 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<TForm1>()) {
 
 MainWindowFixture::~MainWindowFixture() { CloseResultWindows(); }
 
-void TypeInto(QComboBox& combo, const QString& text) {
-    QLineEdit* edit = combo.lineEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    TypeText(edit, text);
-}
-
-void TypeInto(QLineEdit& edit, const QString& text) {
-    edit.setFocus();
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Delete);
-    TypeText(&edit, text);
-}
-
 void PickRow(QComboBox& combo, const QString& text) {
     const int row = combo.findText(text, Qt::MatchExactly);
     if (row < 0) qFatal("no row %s", qPrintable(text));
-    combo.showPopup();
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.editable = combo.isEditable();
+    ClickAt(combo, combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).center());
     QAbstractItemView* list = combo.view();
+    if (!list->isVisible()) qFatal("the list for %s did not open", qPrintable(text));
     const QModelIndex index = list->model()->index(row, combo.modelColumn(), list->rootIndex());
     // Centred: a row scrolled only into view can end up half below the
     // bottom edge of a list that has just opened, and the click then misses.
     list->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    ClickAt(*list->viewport(), list->visualRect(index).center());
 }
 
-void Click(PictureCheck& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 8)); }
+void Click(PictureCheck& box) { ClickAt(box, QPoint(5, 8)); }
 
 namespace {
 
 void ClickTab(TForm1& window, int index) {
     QTabBar* bar = window.Page1->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    ClickAt(*bar, bar->tabRect(index).center());
     if (window.Page1->currentIndex() != index) qFatal("tab %d did not open", index);
 }
 
@@ -127,7 +116,7 @@ QString Ticked(const TForm1& window) {
 
 TDBForm* PressSubmit(TForm1& window) {
     const QPointer<TDBForm> before = TDBForm::DBForm();
-    QTest::mouseClick(window.Submit, Qt::LeftButton);
+    ClickAt(*window.Submit, window.Submit->rect().center());
     TDBForm* newest = TDBForm::DBForm();
     return newest != before ? newest : nullptr;
 }

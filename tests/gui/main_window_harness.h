@@ -12,6 +12,7 @@
 #include "gui/ItemForm.h"
 #include "gui/calc.h"
 #include "recording_reporter.h"
+#include "typing.h"
 
 namespace trivelon::gui::testing {
 
@@ -42,11 +43,6 @@ struct MainWindowFixture {
     ~MainWindowFixture();
 };
 
-// Replaces the text of an editable combo box as a user would: select all,
-// type the text (an empty text just deletes).
-void TypeInto(QComboBox& combo, const QString& text);
-// Replaces the text of an edit as a user would.
-void TypeInto(QLineEdit& edit, const QString& text);
 // Opens the drop-down list and clicks the row with this text.
 void PickRow(QComboBox& combo, const QString& text);
 void Click(PictureCheck& box);

@@ -1,9 +1,13 @@
 // The main window as it starts: titles, defaults of both tabs, keyboard
 // order, hints, and how the window follows a resize.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
+#include "gui/widgets/wallpaper.h"
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
@@ -81,14 +85,14 @@ private slots:
     void switchingTabsByKeyboardFocusesTheRefiningTabsFirstControl() {
         MainWindowFixture f;
         TForm1& w = *f.window;
-        w.Base->lineEdit()->setFocus();
-        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        ClickInto(*w.Base);
+        PressKey(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.Page1->currentIndex(), 1);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Refine));
         // And back, and again: the focus follows as it does for any page.
-        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        PressKey(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.Page1->currentIndex(), 0);
-        QTest::keyClick(w.Page1, Qt::Key_Tab, Qt::ControlModifier);
+        PressKey(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Refine));
     }
 
@@ -128,6 +132,22 @@ private slots:
         for (int row = 0; row < w.Refine->count(); ++row) QVERIFY(!w.Refine->itemIcon(row).isNull());
     }
 
+    // The item list shows at most 20 rows (fewer where the screen has no
+    // room for them) and scrolls the rest, instead of covering the screen.
+    void itemListShowsTwentyRowsAndScrolls() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        PickRow(*w.Weapon, "Knife");
+        ClickAt(*w.Weapon, w.Weapon->rect().center());
+        QAbstractItemView* list = w.Weapon->view();
+        QVERIFY(list->isVisible());
+        QCOMPARE(w.Weapon->maxVisibleItems(), 20);
+        QVERIFY(list->viewport()->height() <= 20 * ImageCombo::kRowHeight);
+        QVERIFY(list->window()->height() < w.screen()->availableGeometry().height());
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
+        PressKey(Qt::Key_Escape);
+    }
+
     void starCrumbBoxesCarryTheOnlyHintsAndTakeNoFocus() {
         MainWindowFixture f;
         QCOMPARE(f.window->SCrumb1->toolTip(), QString("VeryStrong (VS)"));
@@ -149,14 +169,17 @@ private slots:
     void tabKeyWalksTheRefiningTabInItsOrder() {
         MainWindowFixture f;
         TForm1& w = *f.window;
-        w.Page1->setCurrentIndex(1);
+        OpenRefineTab(w);
         checkTabOrder({w.Refine, w.RefLevel, w.FinalRefine, w.PriceMaterial, w.PriceRefItem});
     }
 
     void resizingMovesNoControlButTheTabsFollow() {
         MainWindowFixture f;
         TForm1& w = *f.window;
+        // Each page's panel and the wallpaper one pixel inside it.
         const QSize pageBefore = w.Page1->currentWidget()->size();
+        QCOMPARE(pageBefore, QSize(680, 418));
+        QCOMPARE(w.Page1->currentWidget()->findChild<Wallpaper*>()->geometry(), QRect(1, 1, 678, 416));
         const QRect submitBefore = w.Submit->geometry();
         w.resize(900, 600);
         QCoreApplication::processEvents();
@@ -174,12 +197,49 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
+    // Every list item of every editable box, and what a person types within
+    // a number field's range, negative values included, shows whole: the
+    // field need not scroll its text to show the end of it.
+    void editableBoxesShowWholeTexts() {
+        MainWindowFixture f;
+        TForm1& w = *f.window;
+        OpenRefineTab(w);
+        QList<EditCombo*> boxes = {w.Base, w.Job, w.Dex, w.Luk, w.SmDagger, w.SmSword, w.Sm2HSword, w.SmAxe,
+                                   w.SmMace, w.SmKn, w.SmSpear, w.WR, w.Ori, w.Iron, w.Steel, w.Stone,
+                                   w.Anvil, w.Elt, w.RefLevel, w.FinalRefine};
+        for (EditCombo* box : boxes) {
+            QStringList texts;
+            for (int row = 0; row < box->count(); ++row) {
+                texts << box->itemText(row);
+                if (box->itemText(row).toInt() > 0 && box->itemText(row).front().isDigit())
+                    texts << u'-' + box->itemText(row);
+            }
+            if (box == w.WR) texts << QStringLiteral("-60");  // the research that makes a step rate 0
+            QLineEdit* field = box->lineEdit();
+            for (const QString& text : texts) {
+                box->setTextSilently(text);
+                field->home(false);
+                field->grab();
+                const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                field->end(false);
+                field->grab();
+                const int end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                const qreal advance = QFontMetricsF(field->font()).horizontalAdvance(text);
+                QVERIFY2(qAbs(end - start - advance) < 1,
+                         qPrintable(QStringLiteral("\"%1\" in a box at %2, %3: %4 of %5 pixels shown")
+                                        .arg(text).arg(box->x()).arg(box->y()).arg(end - start).arg(advance)));
+            }
+        }
+    }
+
 private:
     // Tab from each control must land on the next one.
     void checkTabOrder(const QList<QWidget*>& order) {
-        order.front()->setFocus();
+        ClickInto(*order.front());
+        // A click on a pick-only box opens its list, which Escape closes.
+        if (QApplication::activePopupWidget()) PressKey(Qt::Key_Escape);
         for (qsizetype i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            PressKey(Qt::Key_Tab);
             QWidget* focused = QApplication::focusWidget();
             QVERIFY2(focused == order[i] || focused->parentWidget() == order[i],
                      qPrintable(QString("step %1 reached %2").arg(i).arg(focused->metaObject()->className())));

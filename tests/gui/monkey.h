@@ -35,11 +35,11 @@ enum class MonkeyAction {
 };
 inline constexpr int kMonkeyActionKinds = static_cast<int>(MonkeyAction::RestorePicture) + 1;
 
-// A text field with the name the window gives it, for the log, and the
-// list of suggestions it belongs to, if any.
+// A text field (an edit or an editable combo box) with the name the window
+// gives it, for the log, and its list of suggestions, if any.
 struct MonkeyField {
     QString name;
-    QLineEdit* edit;
+    QWidget* control;
     const QComboBox* list = nullptr;
 };
 

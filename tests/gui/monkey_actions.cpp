@@ -42,21 +42,6 @@ const EditKey kEditKeys[] = {
     {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier},  {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
 };
 
-// Types the text key by key, as TypeText does; a character beyond the Basic
-// Multilingual Plane (an emoji) is one key press carrying both halves of its
-// surrogate pair, as a keyboard or input method delivers it.
-void TypeKeys(QLineEdit* edit, const QString& text) {
-    qsizetype run = 0;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (!text[i].isHighSurrogate() || !text[i + 1].isLowSurrogate()) continue;
-        TypeText(edit, text.mid(run, i - run));
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, 2), Qt::NoModifier);
-        run = i + 2;
-        ++i;
-    }
-    TypeText(edit, text.mid(run));
-}
-
 // A text short enough for the log.
 QString Shown(const QString& text) {
     constexpr qsizetype kShownLength = 40;
@@ -165,12 +150,12 @@ QString Monkey::typeIntoMainWindow() {
 QString Monkey::typeInto(const MonkeyField& field, const QString& text) {
     const bool replace = random_.percent(70);
     if (replace) {
-        TypeInto(*field.edit, QString());
+        TypeInto(*field.control, QString());
     } else {
-        field.edit->setFocus();
-        QTest::keyClick(field.edit, Qt::Key_End);
+        ClickInto(*field.control);
+        PressKey(Qt::Key_End);
     }
-    TypeKeys(field.edit, text);
+    TypeText(text);
     return QStringLiteral("%1 %2 %3").arg(replace ? "type into" : "type on in", field.name, Shown(text));
 }
 
@@ -191,17 +176,17 @@ QString Monkey::paste() {
     const QString text = random_.percent(50) ? random_.longText() : random_.text();
     QGuiApplication::clipboard()->setText(text);
     const MonkeyField field = random_.pick(mainFields() + priceFields());
-    field.edit->setFocus();
-    if (random_.percent(50)) field.edit->selectAll();
-    QTest::keyClick(field.edit, Qt::Key_V, Qt::ControlModifier);
+    ClickInto(*field.control);
+    if (random_.percent(50)) PressKey(Qt::Key_A, Qt::ControlModifier);
+    PressKey(Qt::Key_V, Qt::ControlModifier);
     return QStringLiteral("paste into %1 %2").arg(field.name, Shown(text));
 }
 
 QString Monkey::pressEditKey() {
     const MonkeyField field = random_.pick(mainFields() + priceFields());
     const EditKey& key = kEditKeys[random_.below(static_cast<int>(std::size(kEditKeys)))];
-    field.edit->setFocus();
-    QTest::keyClick(field.edit, key.key, key.modifiers);
+    ClickInto(*field.control);
+    PressKey(key.key, key.modifiers);
     return QStringLiteral("press %1 in %2").arg(QString::fromLatin1(key.name), field.name);
 }
 
@@ -235,8 +220,10 @@ QString Monkey::submit(bool byKeyboard) {
     const QPointer<TDBForm> before = TDBForm::DBForm();
     TDBForm* opened = nullptr;
     if (byKeyboard) {
-        window_.Submit->setFocus();
-        QTest::keyClick(window_.Submit, Qt::Key_Space);
+        // Tab from the job level reaches the button, as the keyboard order says.
+        ClickInto(*window_.Job);
+        PressKey(Qt::Key_Tab);
+        PressKey(Qt::Key_Space);
         opened = TDBForm::DBForm() != before ? TDBForm::DBForm().data() : nullptr;
     } else {
         opened = PressSubmit(window_);
@@ -256,10 +243,11 @@ QString Monkey::switchTab() {
     QTabWidget& tabs = *window_.Page1;
     if (random_.percent(50)) {
         QTabBar* bar = tabs.tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1 - tabs.currentIndex()).center());
+        ClickAt(*bar, bar->tabRect(1 - tabs.currentIndex()).center());
         return QStringLiteral("click tab %1").arg(tabs.tabText(tabs.currentIndex()));
     }
-    QTest::keyClick(&tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::setActiveWindow(&window_);  // back to the main window, as by its title bar
+    PressKey(Qt::Key_Tab, Qt::ControlModifier);
     return QStringLiteral("Ctrl+Tab to %1").arg(tabs.tabText(tabs.currentIndex()));
 }
 
@@ -281,11 +269,11 @@ QList<MonkeyField> Monkey::mainFields() const {
     QList<MonkeyField> fields;
     if (onForgeTab()) {
         for (const NamedCombo& named : kForgeCombos)
-            fields.append({QString::fromLatin1(named.name), (window_.*named.member)->lineEdit(), window_.*named.member});
+            fields.append({QString::fromLatin1(named.name), window_.*named.member, window_.*named.member});
         return fields;
     }
-    return {{QStringLiteral("RefLevel"), window_.RefLevel->lineEdit(), window_.RefLevel},
-            {QStringLiteral("FinalRefine"), window_.FinalRefine->lineEdit(), window_.FinalRefine},
+    return {{QStringLiteral("RefLevel"), window_.RefLevel, window_.RefLevel},
+            {QStringLiteral("FinalRefine"), window_.FinalRefine, window_.FinalRefine},
             {QStringLiteral("PriceMaterial"), window_.PriceMaterial},
             {QStringLiteral("PriceRefItem"), window_.PriceRefItem}};
 }

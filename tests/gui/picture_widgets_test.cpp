@@ -27,10 +27,13 @@ public:
     }
 };
 
-// A row with a plain dark green picture, then a row without one.
+// A row with a picture of a dark green square on a white background 4
+// pixels wide, then a row without one.
 void AddTwoRows(ImageCombo& combo) {
     QImage picture(24, 24, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
+    picture.fill(Qt::white);
+    for (int y = 4; y < 20; ++y)
+        for (int x = 4; x < 20; ++x) picture.setPixelColor(x, y, Qt::darkGreen);
     combo.addRow("Оружие 1 уровня", QIcon(QPixmap::fromImage(picture)));
     combo.addRow("Одежда");
 }
@@ -120,11 +123,16 @@ private slots:
         const QRect first = list->visualRect(list->model()->index(0, 0));
         const QRect second = list->visualRect(list->model()->index(1, 0));
         // The picture sits 2 pixels in, centred in the 24-pixel row.
-        QCOMPARE(shown.pixelColor(first.left() + 2, first.center().y()), QColor(Qt::darkGreen));
-        QCOMPARE(shown.pixelColor(first.left() + 25, first.center().y()), QColor(Qt::darkGreen));
-        QVERIFY(shown.pixelColor(first.left() + 27, first.center().y()) != QColor(Qt::darkGreen));
+        QCOMPARE(shown.pixelColor(first.left() + 2 + 4, first.center().y()), QColor(Qt::darkGreen));
+        QCOMPARE(shown.pixelColor(first.left() + 2 + 19, first.center().y()), QColor(Qt::darkGreen));
+        QVERIFY(shown.pixelColor(first.left() + 2 + 20, first.center().y()) != QColor(Qt::darkGreen));
+        // The current row is highlighted across its whole width: the
+        // picture's background lets the highlight through.
+        const QColor highlight = list->palette().color(QPalette::Highlight);
+        QCOMPARE(shown.pixelColor(first.left() + 3, first.center().y()), highlight);
+        QCOMPARE(shown.pixelColor(first.right() - 1, first.center().y()), highlight);
         // A row without a picture has none.
-        QVERIFY(shown.pixelColor(second.left() + 2, second.center().y()) != QColor(Qt::darkGreen));
+        QVERIFY(shown.pixelColor(second.left() + 2 + 4, second.center().y()) != QColor(Qt::darkGreen));
         combo.hidePopup();
     }
 };

@@ -110,9 +110,9 @@ private slots:
         QFETCH(QStringList, shown);
         MainWindowFixture f;
         TForm1& w = *f.window;
+        TypeInto(*w.WR, research);
         OpenRefineTab(w);
         if (cls != w.Refine->currentText()) PickRow(*w.Refine, cls);
-        TypeInto(*w.WR, research);
         PickRow(*w.RefLevel, from);
         PickRow(*w.FinalRefine, to);
         QVERIFY(f.reporter.errors.isEmpty());
@@ -197,8 +197,8 @@ private slots:
         QFETCH(QString, message);
         MainWindowFixture f;
         TForm1& w = *f.window;
-        OpenRefineTab(w);
         TypeInto(*w.WR, research);
+        OpenRefineTab(w);
         const QStringList before = Shown(w);
         PickRow(*w.FinalRefine, "+8");
         QCOMPARE(f.reporter.errors.size(), 1);
@@ -213,9 +213,9 @@ private slots:
         OpenRefineTab(w);
         // Pasted, so that one change both normalises the text and overflows.
         QApplication::clipboard()->setText("0400000000");
-        w.PriceMaterial->setFocus();
-        w.PriceMaterial->selectAll();
-        QTest::keyClick(w.PriceMaterial, Qt::Key_V, Qt::ControlModifier);
+        ClickInto(*w.PriceMaterial);
+        PressKey(Qt::Key_A, Qt::ControlModifier);
+        PressKey(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.PriceMaterial->text(), QString("400000000"));
         QCOMPARE(f.reporter.errors.size(), 1);
         QCOMPARE(w.AvgRefPrice->text(), QString("1750"));

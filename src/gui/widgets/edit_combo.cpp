@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QSignalBlocker>
 
+#include "gui/widgets/classic_style.h"
+
 namespace trivelon::gui {
 namespace {
 
@@ -22,12 +24,15 @@ QCompleter* CompleterToDrop() {
 }  // namespace
 
 EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
+    setStyle(ClassicStyle::instance());
     auto* edit = new QLineEdit(this);
+    // The field keeps one pixel of its usual two beside the text, so that
+    // the narrowest boxes show their whole texts.
+    edit->setTextMargins(-1, 0, -1, 0);
     edit->setCompleter(CompleterToDrop());
     setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    lineEdit()->installEventFilter(this);
     // Qt would pick the list item matching the text when editing finishes
     // and report it as a pick; here the text alone is what counts.
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
@@ -41,12 +46,12 @@ void EditCombo::setTextSilently(const QString& text) {
     lineEdit()->setText(text);
 }
 
-bool EditCombo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (IsTypedCharacter(*key)) return completeTypedText(key->text());
+void EditCombo::keyPressEvent(QKeyEvent* event) {
+    if (IsTypedCharacter(*event) && completeTypedText(event->text())) {
+        event->accept();
+        return;
     }
-    return QComboBox::eventFilter(watched, event);
+    QComboBox::keyPressEvent(event);
 }
 
 bool EditCombo::IsTypedCharacter(const QKeyEvent& key) {

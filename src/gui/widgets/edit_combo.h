@@ -18,7 +18,9 @@ signals:
     void changed();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The box holds the keyboard focus for its text field (it is the field's
+    // focus proxy), so typed keys arrive here before the field sees them.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static bool IsTypedCharacter(const QKeyEvent& key);

@@ -1,8 +1,12 @@
 #include "gui/widgets/image_combo.h"
 
 #include <QAbstractItemView>
+#include <QBitmap>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include "gui/widgets/classic_style.h"
 
 namespace trivelon::gui {
 
@@ -12,7 +16,17 @@ constexpr int kPictureLeft = 2;
 constexpr int kTextGap = 8;
 constexpr int kPictureSize = 24;
 
-// Draws a row as picture and text on one line, both vertically centred.
+// A row picture with the colour of its bottom-left pixel, its background,
+// left out, so that the row's own colour shows around the figure.
+QPixmap WithBackgroundSeeThrough(QPixmap picture) {
+    const QImage pixels = picture.toImage();
+    const QColor background = pixels.pixelColor(0, pixels.height() - 1);
+    picture.setMask(picture.createMaskFromColor(background, Qt::MaskInColor));
+    return picture;
+}
+
+// Draws a row as picture and text on one line, both vertically centred; the
+// row under the pointer is highlighted across its whole width.
 class ImageRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -27,7 +41,7 @@ public:
         const QSize size = picture.isNull() ? QSize() : picture.actualSize(QSize(kPictureSize, kPictureSize));
         if (!size.isEmpty()) {
             const int top = option.rect.top() + (option.rect.height() - size.height()) / 2;
-            picture.paint(painter, QRect(QPoint(textLeft, top), size));
+            painter->drawPixmap(textLeft, top, WithBackgroundSeeThrough(picture.pixmap(size)));
             textLeft += size.width() + kTextGap;
         }
         painter->setPen(highlighted ? palette.highlightedText().color() : palette.text().color());
@@ -48,10 +62,21 @@ public:
 }  // namespace
 
 ImageCombo::ImageCombo(QWidget* parent) : QComboBox(parent) {
+    setStyle(ClassicStyle::instance());
     setEditable(false);
     setIconSize(QSize(kPictureSize, kPictureSize));
     setItemDelegate(new ImageRowDelegate(this));
     connect(this, &QComboBox::activated, this, &ImageCombo::changed);
+}
+
+void ImageCombo::keyPressEvent(QKeyEvent* event) {
+    const bool switchesTabs = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+                              (event->modifiers() & Qt::ControlModifier);
+    if (switchesTabs) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void ImageCombo::addRow(const QString& text, const QIcon& picture) { addItem(picture, text); }

@@ -14,6 +14,11 @@ public:
 
     void addRow(const QString& text, const QIcon& picture = {});
 
+protected:
+    // Ctrl+Tab and Ctrl+Shift+Tab belong to the tabs around the box, whatever
+    // text the platform gives them; the box would take them for a search.
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     // The user picked a row; changing the row from code stays silent.
     void changed();
