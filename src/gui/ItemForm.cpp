@@ -136,7 +136,7 @@ TDBForm::TDBForm(QWidget* parent)
     descript = MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true});
     Wear = MakeLabel(panel, QRect(16, 224, 473, 79), Look{highlight, 13, false, fromTop, true});
 
-    Label6 = MakeLabel(panel, QRect(16, 304, 143, 144), title, QStringLiteral("Для ковки надо:"));
+    Label6 = MakeLabel(panel, QRect(16, 304, 143, 144), Look{kCream, 16, true}, QStringLiteral("Для ковки надо:"));
     const RecipeRow tool = MakeRecipeRow(panel, 304, QStringLiteral("1"), QStringLiteral("hammer_name"));
     hammer_quan = tool.quantity, hammer = tool.picture, hammer_name = tool.name, itzham = tool.unit;
     hammer_price = MakeLabel(panel, QRect(kPriceLeft, 304, kPriceWidth, kRowHeight), Look{kWhite, 15},

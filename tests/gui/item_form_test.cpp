@@ -50,6 +50,11 @@ private slots:
             {form.Label3, "Средняя себестоимость ковки:"}, {form.Label5, "Zeny"}, {form.Rate, ""},
             {form.summ_price, ""}, {form.Type_sign, ""}, {form.descript, ""}, {form.Wear, ""}};
         for (const auto& [label, text] : design) QCOMPARE(label->text(), text);
+        const QColor yellow(255, 255, 0), cream(255, 251, 240), white(255, 255, 255);
+        const QList<std::pair<QLabel*, QColor>> backgrounds = {
+            {form.WeaponName, yellow}, {form.TypeItem, cream}, {form.Label6, cream},
+            {form.it1_quan, white},    {form.descript, white}, {form.summ_price, yellow}};
+        for (const auto& [label, colour] : backgrounds) QCOMPARE(label->palette().color(QPalette::Window), colour);
 
         form.show();
         for (QLineEdit* edit : {form.it1_price, form.it2_price, form.it3_price, form.ele_price, form.crumb_price}) {
