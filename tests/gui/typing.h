@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -24,7 +25,13 @@ inline void ClickAt(QWidget& control, QPoint point, Qt::MouseButton button = Qt:
         qFatal("%s is covered by %s where it is clicked", control.metaObject()->className(),
                target->metaObject()->className());
     const QPoint inTarget = target->mapFrom(window, inWindow);
-    QTest::mouseMove(target, inTarget);
+    // The move goes to the widget under the pointer, as the press and release
+    // do. (QTest's own move without a button sets the cursor position, which
+    // the offscreen platform hands to the first window there, not to an open
+    // list on top of it.)
+    QMouseEvent move(QEvent::MouseMove, inTarget, target->mapToGlobal(inTarget), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
     QTest::mouseClick(target, button, {}, inTarget);
 }
 
