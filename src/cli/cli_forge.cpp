@@ -160,7 +160,7 @@ int RunForge(const QStringList& arguments) {
 
     QJsonObject result = ResultJson(outcome);
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
-    std::string shownCost = std::to_string(outcome.state.cost);
+    std::int32_t shownCost = outcome.state.cost;
     bool pricesGiven = false;
     for (const PriceOption& option : kPriceOptions) {
         if (!parser.isSet(option.name)) continue;
@@ -172,9 +172,11 @@ int RunForge(const QStringList& arguments) {
         *edit = typed;
         auto cost = RecalculateForgeCost(sheet, '.');
         if (!cost) return PrintError(cost.error());
-        shownCost = *cost;
+        auto value = ParseStrictInt(*cost);
+        if (!value) return PrintError(value.error());
+        shownCost = *value;
     }
-    if (pricesGiven) result["cost_after_prices"] = QJsonValue(static_cast<qint64>(std::stoll(shownCost)));
+    if (pricesGiven) result["cost_after_prices"] = shownCost;
     return PrintJson(result, kResult);
 }
 
