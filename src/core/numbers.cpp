@@ -95,8 +95,9 @@ constexpr long double kSubnormalScale = 1e27L;
 // std::from_chars, which never consults the process locale. Empty when the
 // value is too large to hold. std::from_chars reports a value below the
 // normal range as out of range without giving it; that value is read scaled
-// up into the normal range and scaled back, and one too small even for that
-// is zero.
+// up into the normal range and scaled back (rounded twice, which can differ
+// from one rounding in a subnormal's last place), and one too small even for
+// that is zero.
 std::optional<long double> ReadMagnitude(const DecimalParts& parts) {
     const std::int64_t exponent = ExponentValue(parts);
     long double value = 0;
