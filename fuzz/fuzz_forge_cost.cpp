@@ -2,9 +2,13 @@
 // byte (bit 0 names the tool "Mini Furnace" instead of the first text, bit 1
 // picks "," as the decimal separator), then the 14 texts of the sheet in the
 // order of trivelon::ForgeCostSheet, one per line. A cost is always a plain
-// 32-bit whole number; a failure always has a message.
+// 32-bit whole number; a failure always has a message; the process running in
+// a comma locale changes neither.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <locale>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +16,25 @@
 #include "core/forge_cost.h"
 #include "core/numbers.h"
 #include "split_texts.h"
+#include "support/process_locale.h"
 
 using trivelon::fuzz::Require;
+
+namespace {
+
+std::optional<std::locale> commaLocale;
+
+std::string Outcome(const trivelon::Result<std::string>& cost) { return cost ? *cost : "error: " + cost.error(); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    commaLocale = trivelon::test_support::InstalledCommaLocale();
+    if (!commaLocale)
+        std::fprintf(stderr, "No comma locale is installed: costs are not compared across locales "
+                             "(make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8)\n");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -34,6 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.rate = texts[13];
 
     const auto cost = trivelon::RecalculateForgeCost(sheet, separator);
+    if (commaLocale) {
+        const trivelon::test_support::ProcessLocale comma(*commaLocale);
+        Require(Outcome(trivelon::RecalculateForgeCost(sheet, separator)) == Outcome(cost),
+                "a comma locale gives the same cost or message");
+    }
     if (!cost) {
         Require(!cost.error().empty(), "a failed recalculation carries its message");
         return 0;

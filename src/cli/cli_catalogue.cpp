@@ -73,12 +73,8 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
 int RunCatalogue(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Lists the item selector's 68 rows in order: separators and entries.");
-    parser.addHelpOption();
-    if (!parser.parse(arguments)) return UsageError(parser.errorText());
-    if (parser.isSet("help")) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kResult;
-    }
+    if (auto exit = ParseArguments(parser, {}, arguments)) return *exit;
+    if (!parser.positionalArguments().isEmpty()) return UsageError("catalogue takes no arguments besides options");
     QJsonArray rows;
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows())
         rows.append(row.recipe ? EntryJson(*row.recipe) : QJsonObject{{"text", Q(row.text)}, {"separator", true}});

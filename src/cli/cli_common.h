@@ -1,24 +1,48 @@
 #pragma once
-// What the command-line front end's subcommands share: exit codes, JSON
-// output and the conversion of core texts.
+// What the command-line front end's subcommands share: exit codes, argument
+// parsing, output and the conversion of core texts.
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace trivelon::cli {
 
-enum ExitCode { kResult = 0, kCalculationError = 1, kUsageError = 2, kSeparatorWarning = 3 };
+enum ExitCode {
+    kResult = 0,
+    kCalculationError = 1,
+    kOutputError = 1,  // standard output could not be written
+    kUsageError = 2,
+    kSeparatorWarning = 3,
+};
 
 inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 inline std::string S(const QString& text) { return text.toStdString(); }
 
+// Writes the text on standard output and flushes it; returns the code, or
+// kOutputError with a message on standard error when the text could not be
+// written whole.
+int PrintText(const QByteArray& text, ExitCode code);
 // Prints one JSON object on standard output and returns the exit code.
 int PrintJson(const QJsonObject& object, ExitCode code);
 int PrintError(const std::string& message);
 // Prints the message and a pointer to --help on standard error.
 int UsageError(const QString& message);
+
+// Adds -h/--help and the options to the parser and reads a subcommand's
+// arguments (arguments[0] is the program name as it was called). An option
+// that takes a value takes the next argument, whatever it begins with; an
+// argument beginning with "---", such as a category header, is never an
+// option. Returns the exit code when the run ends here (help printed or
+// wrong usage), nothing when the subcommand goes on.
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                                  const QStringList& arguments);
 
 // Each subcommand gets the arguments after its name (arguments[0] is the
 // program name as it was called, for the parser).

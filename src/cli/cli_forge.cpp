@@ -124,23 +124,14 @@ int RunForge(const QStringList& arguments) {
         "\"Two-handed Sword\"), with the texts a user would type into the main window. Each option defaults to "
         "the main window's default. Price options are typed afterwards into the result window's price edits, in "
         "the order listed, each recalculating the window's cost (reported as cost_after_prices).");
-    parser.addHelpOption();
     parser.addPositionalArgument("ITEM", "display name of the item to forge");
+    QList<QCommandLineOption> options;
     for (const ControlOption& option : kControlOptions)
-        parser.addOption({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")",
-                          "text", option.defaultText});
-    parser.addOption({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
-    for (const PriceOption& option : kPriceOptions) parser.addOption({option.name, option.description, "text"});
-    // Category headers begin with dashes; they are item names, never options.
-    QStringList ordered;
-    QStringList headers;
-    for (const QString& argument : arguments) (argument.startsWith("---") ? headers : ordered).append(argument);
-    if (!headers.isEmpty()) ordered << "--" << headers;
-    if (!parser.parse(ordered)) return UsageError(parser.errorText());
-    if (parser.isSet("help")) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kResult;
-    }
+        options.append({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")",
+                        "text", option.defaultText});
+    options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
+    for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
+    if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
 
     OptionTexts source;
@@ -160,7 +151,7 @@ int RunForge(const QStringList& arguments) {
 
     QJsonObject result = ResultJson(outcome);
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
-    std::string shownCost = std::to_string(outcome.state.cost);
+    std::int32_t shownCost = outcome.state.cost;
     bool pricesGiven = false;
     for (const PriceOption& option : kPriceOptions) {
         if (!parser.isSet(option.name)) continue;
@@ -172,9 +163,11 @@ int RunForge(const QStringList& arguments) {
         *edit = typed;
         auto cost = RecalculateForgeCost(sheet, '.');
         if (!cost) return PrintError(cost.error());
-        shownCost = *cost;
+        auto value = ParseStrictInt(*cost);
+        if (!value) return PrintError(value.error());
+        shownCost = *value;
     }
-    if (pricesGiven) result["cost_after_prices"] = QJsonValue(static_cast<qint64>(std::stoll(shownCost)));
+    if (pricesGiven) result["cost_after_prices"] = shownCost;
     return PrintJson(result, kResult);
 }
 

@@ -14,18 +14,15 @@ int RunRefine(const QStringList& arguments) {
         "Refining figures as the refining tab shows them: picks the class, sets the current level, then the "
         "target level (a current level above the target raises the target; a target below the current level "
         "lowers it), and types the prices.");
-    parser.addHelpOption();
-    parser.addOption({"class", "equipment class: 1 to 4 weapon level, 5 armour (default 1)", "N", "1"});
-    parser.addOption({"from", "current level text, \"+0\" to \"+9\" (default \"+0\")", "level", "+0"});
-    parser.addOption({"to", "target level text, \"+1\" to \"+10\" (default: the class's safe level)", "level"});
-    parser.addOption({"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"});
-    parser.addOption({"material-price", "material price text (default: the class's default price)", "text"});
-    parser.addOption({"item-price", "price text of the item being refined (default \"0\")", "text", "0"});
-    if (!parser.parse(arguments)) return UsageError(parser.errorText());
-    if (parser.isSet("help")) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kResult;
-    }
+    const QList<QCommandLineOption> options = {
+        {"class", "equipment class: 1 to 4 weapon level, 5 armour (default 1)", "N", "1"},
+        {"from", "current level text, \"+0\" to \"+9\" (default \"+0\")", "level", "+0"},
+        {"to", "target level text, \"+1\" to \"+10\" (default: the class's safe level)", "level"},
+        {"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"},
+        {"material-price", "material price text (default: the class's default price)", "text"},
+        {"item-price", "price text of the item being refined (default \"0\")", "text", "0"},
+    };
+    if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
 
     const auto classNo = TryParseInt(S(parser.value("class")));

@@ -67,17 +67,17 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
     auto cost = sheet.toolName == kMiniFurnace ? ResourceCost(sheet.rate, *rate, total, decimalSeparator)
                                                : WeaponCost(*rate, total);
     if (!cost) return Error{cost.error()};
-    return std::to_string(*cost);
+    return IntegerText(*cost);
 }
 
 ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
     // A row the window does not use shows no quantity and keeps its price edit at "0".
-    auto quantityText = [](bool used, std::int32_t quantity) { return used ? std::to_string(quantity) : std::string(); };
-    auto priceText = [](bool used, std::int32_t price) { return std::to_string(used ? price : 0); };
+    auto quantityText = [](bool used, std::int32_t quantity) { return used ? IntegerText(quantity) : std::string(); };
+    auto priceText = [](bool used, std::int32_t price) { return IntegerText(used ? price : 0); };
     ForgeCostSheet sheet;
     sheet.toolName = state.toolName;
     sheet.toolQuantity = quantityText(true, 1);
-    sheet.toolPrice = std::to_string(state.toolPrice);
+    sheet.toolPrice = IntegerText(state.toolPrice);
     for (std::size_t i = 0; i < 3; ++i) {
         const ForgeMaterial& material = state.materials[i];
         const bool used = i == 0 || material.quantity > 0;

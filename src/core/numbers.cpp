@@ -3,10 +3,10 @@
 #include "numbers.h"
 #include "text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace trivelon {
 
@@ -68,7 +68,58 @@ bool SplitDecimal(std::string_view text, char separator, DecimalParts& parts) {
     return i == end;
 }
 
+// The exponent's value, held far beyond any exponent extended precision can
+// reach so that no text overflows it.
+std::int64_t ExponentValue(const DecimalParts& parts) {
+    constexpr std::int64_t kBeyondAnyRange = 1'000'000'000'000'000;
+    std::int64_t value = 0;
+    for (char c : parts.exponent)
+        if (IsDigit(c) && value < kBeyondAnyRange) value = value * 10 + (c - '0');
+    return !parts.exponent.empty() && parts.exponent[0] == '-' ? -value : value;
+}
+
+// The power of ten of the leading significant digit; the digits are not all zero.
+std::int64_t LeadingDecade(const DecimalParts& parts, std::int64_t exponent) {
+    const std::size_t integerStart = parts.integerDigits.find_first_not_of('0');
+    if (integerStart != std::string_view::npos)
+        return exponent + static_cast<std::int64_t>(parts.integerDigits.size() - integerStart) - 1;
+    return exponent - static_cast<std::int64_t>(parts.fractionDigits.find_first_not_of('0')) - 1;
+}
+
+// Moving a value below the normal range up by 10^27 brings every subnormal
+// into it; 10^27 = 2^27 * 5^27 is exact in extended precision.
+constexpr std::int64_t kSubnormalShift = 27;
+constexpr long double kSubnormalScale = 1e27L;
+
+// The magnitude of the parts in extended precision, rounded to nearest, by
+// std::from_chars, which never consults the process locale. Empty when the
+// value is too large to hold. std::from_chars reports a value below the
+// normal range as out of range without giving it; that value is read scaled
+// up into the normal range and scaled back (rounded twice, which can differ
+// from one rounding in a subnormal's last place), and one too small even for
+// that is zero.
+std::optional<long double> ReadMagnitude(const DecimalParts& parts) {
+    const std::int64_t exponent = ExponentValue(parts);
+    long double value = 0;
+    auto read = [&](std::int64_t scaledExponent) {
+        const std::string plain = Join({parts.integerDigits.empty() ? "0" : parts.integerDigits, ".",
+                                        parts.fractionDigits, "e", IntegerText(scaledExponent)});
+        return std::from_chars(plain.data(), plain.data() + plain.size(), value).ec;
+    };
+    const std::errc outcome = read(exponent);
+    if (outcome == std::errc()) return value;
+    if (outcome != std::errc::result_out_of_range || LeadingDecade(parts, exponent) >= 0) return std::nullopt;
+    if (read(exponent + kSubnormalShift) != std::errc()) return 0.0L;
+    return value / kSubnormalScale;
+}
+
 }  // namespace
+
+std::string IntegerText(std::int64_t value) {
+    char buffer[24];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
 
 std::string IntegerMessage(std::string_view text) {
     return Join({"'", text, "' is not a valid integer value"});
@@ -113,25 +164,24 @@ std::string FormatGeneral(long double value, char decimalSeparator) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0) return "0";
+    // "d.dddddddddddddde±x", correctly rounded, in every locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);  // d.dddddddddddddde±x, correctly rounded
-    std::string_view text(buffer);
-    std::string result;
-    std::size_t i = 0;
-    if (text[0] == '-') {
-        result += '-';
-        i = 1;
-    }
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t mark = text.find('e');
+    std::string result = text[0] == '-' ? "-" : "";
     std::string digits;
-    for (; text[i] != 'e'; ++i)
-        if (IsDigit(text[i])) digits += text[i];
-    const int exponent = std::atoi(buffer + i + 1);
+    for (char c : text.substr(0, mark))
+        if (IsDigit(c)) digits += c;
+    const std::size_t exponentStart = mark + (text[mark + 1] == '+' ? 2 : 1);
+    int exponent = 0;
+    std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent >= 15 || exponent < -5) {
         result += digits[0];
         if (digits.size() > 1) result += decimalSeparator + digits.substr(1);
-        return result + "E" + std::to_string(exponent);
+        return result + "E" + IntegerText(exponent);
     }
     if (exponent < 0) return result + "0" + decimalSeparator + std::string(-exponent - 1, '0') + digits;
     const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
@@ -142,12 +192,9 @@ std::string FormatGeneral(long double value, char decimalSeparator) {
 Result<long double> ParseStrictFloat(std::string_view text, char decimalSeparator) {
     DecimalParts parts;
     if (!SplitDecimal(text, decimalSeparator, parts)) return Error{FloatMessage(text)};
-    const std::string plain =
-        Join({parts.negative ? "-" : "", parts.integerDigits.empty() ? "0" : parts.integerDigits, ".",
-              parts.fractionDigits, parts.hasExponent ? "e" : "", parts.exponent});
-    long double value = std::strtold(plain.c_str(), nullptr);
-    if (!std::isfinite(value)) return Error{FloatMessage(text)};
-    return value;
+    const std::optional<long double> magnitude = ReadMagnitude(parts);
+    if (!magnitude) return Error{FloatMessage(text)};
+    return parts.negative ? -*magnitude : *magnitude;
 }
 
 std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decimalSeparator) {

@@ -1,6 +1,7 @@
 #pragma once
 // Whole numbers and decimal numbers as the program reads them from control
-// texts and writes them back. Every value is a signed 32-bit integer or an
+// texts and writes them back, the same in every locale: the only decimal
+// separator is the one passed in. Every value is a signed 32-bit integer or an
 // extended-precision float; arithmetic that could leave the 32-bit range is
 // done wider and checked with ToInt32.
 #include <cfloat>
@@ -24,6 +25,9 @@ Result<std::int32_t> ParseStrictInt(std::string_view text);
 std::optional<std::int32_t> TryParseInt(std::string_view text);
 // The same syntax; any failure gives 0.
 std::int32_t ParseLenientInt(std::string_view text);
+
+// Plain decimal digits with a leading "-" when negative.
+std::string IntegerText(std::int64_t value);
 
 std::string IntegerMessage(std::string_view text);
 std::string FloatMessage(std::string_view text);

@@ -21,10 +21,10 @@ long double DefenceBonus(std::int32_t levels) { return std::floor((70.0L * level
 void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
     if (steps.armour) {
         outcome.DefBonus = DefenceBonus(levels);
-        outcome.BonusText = BonusPrefix(steps) + std::to_string(static_cast<std::int32_t>(outcome.DefBonus));
+        outcome.BonusText = BonusPrefix(steps) + IntegerText(static_cast<std::int32_t>(outcome.DefBonus));
     } else {
         outcome.AtkBonus = steps.atkPerLevel * levels;
-        outcome.BonusText = BonusPrefix(steps) + std::to_string(outcome.AtkBonus);
+        outcome.BonusText = BonusPrefix(steps) + IntegerText(outcome.AtkBonus);
     }
 }
 
@@ -55,7 +55,7 @@ std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
     return std::nullopt;
 }
 
-std::string LevelText(std::int32_t level) { return Join({"+", std::to_string(level)}); }
+std::string LevelText(std::int32_t level) { return Join({"+", IntegerText(level)}); }
 
 bool RefineNeedsWeaponryResearch(std::int32_t classNo, std::int32_t cur, std::int32_t fin) {
     return fin > StepsOf(classNo).safeLevel && cur < fin;
@@ -87,7 +87,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std:
     for (std::int32_t level = first; level <= fin; ++level) {
         const std::int64_t stepRate = std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
         if (stepRate < 0)
-            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + std::to_string(stepRate) +
+            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
                          "%, расчёт невозможен"};
         zeroStep = zeroStep || stepRate == 0;
         product *= static_cast<long double>(stepRate);
@@ -110,7 +110,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std:
     outcome.ItemCount = *items;
     outcome.MaterialCount = *materials;
     SetBonus(steps, levels, outcome);
-    if (!steps.armour) outcome.BonusText += "+1-" + std::to_string(steps.spreadPerLevel * risky);
+    if (!steps.armour) outcome.BonusText += "+1-" + IntegerText(steps.spreadPerLevel * risky);
     return outcome;
 }
 

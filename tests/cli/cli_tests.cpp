@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -14,14 +15,18 @@ struct CliRun {
     int exitCode;
     QJsonObject json;
     QString out;
+    QString err;
 };
 
-CliRun Cli(const QStringList& arguments) {
+// Runs the program; standard output goes to the file when one is named.
+CliRun Cli(const QStringList& arguments, const QString& outputFile = {}) {
     QProcess process;
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     process.start(TRIVELON_CLI, arguments);
     process.waitForFinished(30000);
     const QByteArray out = process.readAllStandardOutput();
-    return {process.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out)};
+    return {process.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 TEST(CliForge, WorkedExamplesWithDefaults) {
@@ -112,6 +117,66 @@ TEST(CliForge, ErrorsWarningsAndUsage) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--enchanted-stone-craft"));
     EXPECT_TRUE(help.out.contains("--crumb-price"));
+}
+
+// Whatever follows an option that takes a value is its value; an argument
+// beginning with "---" elsewhere is the item, as category headers are.
+TEST(CliArguments, ValuesBeginningWithADashAndStrayArguments) {
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* key;  // a field of the JSON output, or "stderr"
+        QString expected;
+    };
+    const QString header = "---------------Ресурсы---------------";
+    const Case cases[] = {
+        {{"forge", "Knife", "--base", "---x"}, 1, "error", "'---x' is not a valid integer value"},
+        {{"forge", "--base", "---x", "Knife"}, 1, "error", "'---x' is not a valid integer value"},
+        {{"forge", "--base", "-", "Knife"}, 1, "error", "'-' is not a valid integer value"},
+        {{"forge", "Knife", "--anvil", "---"}, 0, "rate_text", "99.1"},  // an anvil the list does not offer
+        {{"forge", "Knife", "--anvil", "--help"}, 0, "rate_text", "99.1"},
+        {{"forge", "--anvil", header, "Knife"}, 0, "rate_text", "99.1"},
+        {{"forge", "--anvil", "None", header}, 3, "warning", "Выберите, что ковать"},
+        {{"forge", header, "--luk", "-5"}, 3, "warning", "Выберите, что ковать"},
+        {{"forge", "Knife", "--anvil"}, 2, "stderr", "Missing value after '--anvil'."},
+        {{"refine", "--material-price", "-5"}, 0, "material_price", "-5"},
+        {{"refine", "foo"}, 2, "stderr", "refine takes no arguments"},
+        {{"catalogue", "foo"}, 2, "stderr", "catalogue takes no arguments"},
+        {{"catalogue", header}, 2, "stderr", "catalogue takes no arguments"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        const QString actual = std::string_view(c.key) == "stderr" ? run.err : run.json[c.key].toVariant().toString();
+        EXPECT_TRUE(actual.contains(c.expected)) << actual.toStdString();
+    }
+}
+
+TEST(CliArguments, EveryCommandDescribesItsOptions) {
+    for (const char* command : {"forge", "refine", "catalogue"}) {
+        SCOPED_TRACE(command);
+        const CliRun help = Cli({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.contains("-h, --help"));
+        // Every option the help lists is accepted.
+        EXPECT_FALSE(help.out.contains("--help-all"));
+        EXPECT_EQ(Cli({command, "-h"}).out, help.out);
+    }
+}
+
+// Output that cannot be written is a failure, never a result.
+TEST(CliOutput, AFullDiskIsReported) {
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    const QStringList runs[] = {{"catalogue"}, {"forge", "Knife"}, {"forge", "iron"}, {"refine"},
+                                {"forge", "---------------Ресурсы---------------"}, {"forge", "--help"},
+                                {"--help"}};
+    for (const QStringList& args : runs) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun run = Cli(args, "/dev/full");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.startsWith("trivelon-cli: cannot write the output: ")) << run.err.toStdString();
+    }
 }
 
 TEST(CliRefine, OutcomesAndCosts) {

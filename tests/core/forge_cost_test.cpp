@@ -1,13 +1,16 @@
-// The result window's cost recalculation over its texts, and its agreement
-// with the request's own estimate.
+// The result window's cost recalculation over its texts, its agreement with
+// the request's own estimate, and its independence of the process locale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <locale>
 #include <string>
 
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_cost.h"
 #include "core/numbers.h"
 #include "fake_controls.h"
+#include "support/process_locale.h"
 
 namespace trivelon {
 namespace {
@@ -185,6 +188,71 @@ TEST(SheetOfFilledWindow, TypedPricesChangeTheEstimate) {
     EXPECT_EQ(sheet.rate, "84.1");
     sheet.price[1] = "12";
     EXPECT_EQ(Cost(sheet), "10240");  // 2 x (1000 + 4000 + 10 x 12)
+}
+
+// The desktop program switches to the user's locale at start; a locale whose
+// decimal separator is a comma must not change a rate or a cost. Rates just
+// either side of 100 / n show a whole-number misreading at once, as it
+// changes the count of attempts.
+class InCommaLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto locale = test_support::InstalledCommaLocale();
+        if (!locale) GTEST_SKIP() << "no comma locale is installed; make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8";
+        comma_ = *locale;
+    }
+    std::locale comma_;
+};
+
+struct Figures {
+    long double value = 0;
+    std::string parsed;  // the value read, printed back
+    std::string weaponCost;
+    std::string resourceCost;
+};
+
+Figures FiguresOf(const std::string& rate, char separator) {
+    Figures figures;
+    auto value = ParseStrictFloat(rate, separator);
+    figures.value = value.ok() ? *value : 0;
+    figures.parsed = value.ok() ? FormatGeneral(*value, separator) : "error: " + value.error();
+    figures.weaponCost = Cost(WeaponSheet(rate, "5000", "1", "1000"), separator);
+    figures.resourceCost = Cost(ResourceSheet(rate, "1000"), separator);
+    return figures;
+}
+
+TEST_F(InCommaLocale, RatesAndCostsAreThoseOfTheCLocale) {
+    for (const char* rate : {"33.4", "33.5", "16.8", "12.7", "1.5", "1.5E1", "100", "abc"}) {
+        for (const char separator : {'.', ','}) {
+            std::string text = rate;
+            if (separator == ',') std::replace(text.begin(), text.end(), '.', ',');
+            SCOPED_TRACE(text + " read with '" + separator + "'");
+            const Figures inC = FiguresOf(text, separator);
+            const test_support::ProcessLocale comma(comma_);
+            const Figures inComma = FiguresOf(text, separator);
+            EXPECT_EQ(inComma.value, inC.value);
+            EXPECT_EQ(inComma.parsed, inC.parsed);
+            EXPECT_EQ(inComma.weaponCost, inC.weaponCost);
+            EXPECT_EQ(inComma.resourceCost, inC.resourceCost);
+        }
+    }
+}
+
+// Lance at 33.5 with 100 typed as the Oridecon price: 100 / 33.5 rounds up to
+// three attempts, not the four of a rate misread as 33.
+TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
+    const test_support::ProcessLocale comma(comma_);
+    for (const char separator : {'.', ','}) {
+        FakeControls controls("Lance");
+        controls.set(Control::Dex, "82").set(Control::Luk, "1").set(Control::Job, "1").set(Control::WR, "0");
+        controls.set(Control::Anvil, "None").set(Control::SmSpear, "1");
+        auto outcome = RunForgeRequest(controls, separator);
+        ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+        EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
+        ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+        sheet.price[0] = "100";
+        EXPECT_EQ(Cost(sheet, separator), "59640") << separator;
+    }
 }
 
 }  // namespace

@@ -97,7 +97,10 @@ TEST(ParseStrictFloat, ReadsWithTheGivenSeparatorAndSurroundingBlanks) {
     };
     for (const Case& c : {Case{"79.1", '.', 79.1L}, Case{" 79.1 ", '.', 79.1L}, Case{"79,1", ',', 79.1L},
                           Case{"100", '.', 100.0L}, Case{"-5", '.', -5.0L}, Case{"1E2", '.', 100.0L},
-                          Case{"0.0384", '.', 0.0384L}}) {
+                          Case{"0.0384", '.', 0.0384L},
+                          // Below the normal range: subnormal values, then zero.
+                          Case{"1e-4940", '.', 1e-4940L}, Case{"-0,3e-4949", ',', -3e-4950L},
+                          Case{"0.00001e-4930", '.', 1e-4935L}, Case{"1e-5000", '.', 0.0L}}) {
         auto parsed = ParseStrictFloat(c.text, c.separator);
         ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error();
         EXPECT_EQ(*parsed, c.value) << c.text;
@@ -110,7 +113,8 @@ TEST(ParseStrictFloat, RejectsWithTheFloatMessage) {
         char separator;
     };
     for (const Case& c : {Case{"", '.'}, Case{"x", '.'}, Case{"abc", '.'}, Case{"79.1x", '.'},
-                          Case{"1.2.3", '.'}, Case{"79.1", ','}, Case{"79,1", '.'}, Case{"7 9", '.'}}) {
+                          Case{"1.2.3", '.'}, Case{"79.1", ','}, Case{"79,1", '.'}, Case{"7 9", '.'},
+                          Case{"1e5000", '.'}, Case{"-1e99999999999999999999", '.'}}) {
         auto parsed = ParseStrictFloat(c.text, c.separator);
         ASSERT_FALSE(parsed.ok()) << "accepted '" << c.text << "'";
         EXPECT_EQ(parsed.error(), std::string("'") + c.text + "' is not a valid floating point value");

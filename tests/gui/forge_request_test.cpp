@@ -164,7 +164,8 @@ private slots:
 
         // A price typed for it counts once per attempt.
         const int before = window->summ_price->text().toInt();
-        const int attempts = static_cast<int>(std::ceil(100.0 / window->Rate->text().toDouble()));
+        const double rate = QString(window->Rate->text()).replace(QChar(SystemDecimalSeparator()), u'.').toDouble();
+        const int attempts = static_cast<int>(std::ceil(100.0 / rate));
         TypeInto(*window->ele_price, "700");
         QCOMPARE(window->summ_price->text().toInt(), before + attempts * 700);
     }

@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "gui/bitmap_decoder.h"
 #include "gui/jpeg_decoder.h"
 #include "gui/picture_loader.h"
 #include "gui/widgets/picture_box.h"
@@ -28,6 +31,8 @@ QByteArray ValidBitmap() {
     return bytes;
 }
 
+const QString kInvalid = QStringLiteral("Bitmap image is not valid");
+
 QByteArray WithLittleEndian(QByteArray bytes, int offset, quint32 value, int width) {
     for (int i = 0; i < width; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     return bytes;
@@ -37,6 +42,51 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// A bitmap file with a 40-byte header, a grey colour table and the given
+// pixel data.
+QByteArray Bitmap(qint32 width, qint32 height, quint16 bits, quint32 compression, const QByteArray& pixels) {
+    const int colours = bits <= 8 ? 1 << bits : 0;
+    const quint32 offset = 14 + 40 + 4 * colours;
+    QByteArray bytes(offset, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes = WithLittleEndian(bytes, 2, offset + pixels.size(), 4);
+    bytes = WithLittleEndian(bytes, 10, offset, 4);
+    bytes = WithLittleEndian(bytes, 14, 40, 4);
+    bytes = WithLittleEndian(bytes, 18, static_cast<quint32>(width), 4);
+    bytes = WithLittleEndian(bytes, 22, static_cast<quint32>(height), 4);
+    bytes = WithLittleEndian(bytes, 26, 1, 2);
+    bytes = WithLittleEndian(bytes, 28, bits, 2);
+    bytes = WithLittleEndian(bytes, 30, compression, 4);
+    bytes = WithLittleEndian(bytes, 34, pixels.size(), 4);
+    for (int i = 0; i < colours; ++i) bytes = WithLittleEndian(bytes, 54 + 4 * i, (i * 255 / colours) * 0x010101u, 4);
+    return bytes + pixels;
+}
+
+constexpr quint32 kRle8 = 1;
+const QByteArray kEndOfRle("\0\1", 2);
+
+// The most the process's resident memory grows to while `load` runs, where
+// Linux can tell (its peak can be reset); empty elsewhere.
+template <class Load>
+std::optional<qint64> PeakGrowthDuring(Load load) {
+    auto residentKiB = [](const char* field) -> std::optional<qint64> {
+        QFile status("/proc/self/status");
+        if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith(field)) return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
+        return std::nullopt;
+    };
+    QFile clearRefs("/proc/self/clear_refs");
+    if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1) return std::nullopt;
+    clearRefs.close();
+    const auto before = residentKiB("VmRSS:");
+    load();
+    const auto peak = residentKiB("VmHWM:");
+    if (!before || !peak) return std::nullopt;
+    return (*peak - *before) * 1024;
 }
 
 }  // namespace
@@ -128,6 +178,89 @@ private slots:
         const std::optional<QString> message = LoadPicture(box, "images/folder.bmp");
         QVERIFY(message && message->startsWith("Cannot open file \"" + workDir_.path() + "/images/folder.bmp\". "));
         QVERIFY(!message->endsWith('.'));
+    }
+
+    // Hostile files: each is refused or loads within a memory budget of
+    // 20 MiB, and decoding the same bytes in memory gives the same outcome.
+    // The largest bitmap allowed needs 4 MiB each for its bytes, its picture,
+    // its see-through copy and the drawn pixmap, and the allocator some room.
+    void hostileBitmapsAreRefusedOrStayWithinBudget_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("sparseSize");  // the file is extended to this size, unwritten
+        QTest::addColumn<QString>("message");    // empty when the file loads
+        QTest::addColumn<QSize>("size");
+        const QByteArray none;
+        const QByteArray allowed = Bitmap(1024, 1024, 32, 0, QByteArray(4 * 1024 * 1024, '\x40'));
+        QTest::newRow("RLE file of 1080 bytes declaring 4096 x 4096")
+            << Bitmap(4096, 4096, 8, kRle8, kEndOfRle) << qint64{0} << kInvalid << QSize();
+        QTest::newRow("RLE file declaring 1024 x 1024") << Bitmap(1024, -1024, 8, kRle8, kEndOfRle) << qint64{0}
+                                                         << QString() << QSize(1024, 1024);
+        QTest::newRow("RLE file declaring 1025 x 1") << Bitmap(1025, 1, 8, kRle8, kEndOfRle) << qint64{0} << kInvalid
+                                                      << QSize();
+        QTest::newRow("1-bit 4096 x 4096") << Bitmap(4096, 4096, 1, 0, QByteArray(512 * 4096, '\0')) << qint64{0}
+                                           << kInvalid << QSize();
+        QTest::newRow("32-bit 1024 x 1024, the largest allowed") << allowed << qint64{0} << QString()
+                                                                 << QSize(1024, 1024);
+        const QByteArray largestFile = allowed + QByteArray(kMaxBitmapFileSize - allowed.size(), '\0');
+        QTest::newRow("largest file allowed") << largestFile << qint64{0} << QString() << QSize(1024, 1024);
+        QTest::newRow("a byte larger") << largestFile + '\0' << qint64{0} << kInvalid << QSize();
+        QTest::newRow("large sparse bitmap") << Bitmap(75, 100, 8, 0, QByteArray(76 * 100, '\1'))
+                                             << qint64{250} * 1024 * 1024 << kInvalid << QSize();
+        QTest::newRow("large sparse file of zeros") << none << qint64{250} * 1024 * 1024 << kInvalid << QSize();
+        QTest::newRow("truncated in the pixels") << allowed.left(3 * 1024 * 1024) << qint64{0} << kInvalid << QSize();
+        QTest::newRow("truncated in the colour table") << Bitmap(4, 4, 8, 0, QByteArray(16, '\0')).left(300)
+                                                       << qint64{0} << kInvalid << QSize();
+        QTest::newRow("truncated in the header") << allowed.left(25) << qint64{0} << "Stream read error" << QSize();
+    }
+    void hostileBitmapsAreRefusedOrStayWithinBudget() {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, sparseSize);
+        QFETCH(QString, message);
+        QFETCH(QSize, size);
+        const QString path = "images/hostile.bmp";
+        WriteFile(path, content);
+        if (sparseSize > 0) QVERIFY(QFile::resize(path, sparseSize));
+
+        PictureBox box;
+        box.setTransparent(true);
+        std::optional<QString> failure;
+        const std::optional<qint64> growth = PeakGrowthDuring([&] { failure = LoadPicture(box, path); });
+        QCOMPARE(failure.value_or(QString()), message);
+        QCOMPARE(box.picture().size(), size.isValid() ? size : QSize(0, 0));
+        constexpr qint64 kBudget = 20 * 1024 * 1024;
+        if (growth) QVERIFY2(*growth <= kBudget, qPrintable(QString::number(*growth) + " bytes"));
+        if (sparseSize == 0) QCOMPARE(DecodeBitmap(content).failure.value_or(QString()), message);
+        QFile::remove(path);
+    }
+
+    // Only regular files are read; anything else is a file that cannot be
+    // opened, with the system's reason, and never makes the load wait.
+    void onlyRegularFilesAreRead_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("errorNumber");  // 0 when the picture loads
+        QVERIFY(QFile::link("good.bmp", "images/link.bmp"));
+        QVERIFY(QFile::link("loop2.bmp", "images/loop1.bmp") && QFile::link("loop1.bmp", "images/loop2.bmp"));
+        QVERIFY(QFile::link("gone.bmp", "images/dangling.bmp"));
+        QCOMPARE(::mkfifo("images/pipe.bmp", 0600), 0);
+        QTest::newRow("link to a bitmap") << "images/link.bmp" << 0;
+        QTest::newRow("symbolic link loop") << "images/loop1.bmp" << ELOOP;
+        QTest::newRow("dangling link") << "images/dangling.bmp" << ENOENT;
+        QTest::newRow("pipe without a writer") << "images/pipe.bmp" << EINVAL;
+        QTest::newRow("folder on the way") << "images/good.bmp/x.bmp" << ENOTDIR;
+    }
+    void onlyRegularFilesAreRead() {
+        QFETCH(QString, path);
+        QFETCH(int, errorNumber);
+        PictureBox box;
+        const std::optional<QString> failure = LoadPicture(box, path);
+        if (errorNumber == 0) {
+            QCOMPARE(failure, std::nullopt);
+            QCOMPARE(box.picture().size(), QSize(6, 4));
+            return;
+        }
+        QCOMPARE(failure.value_or(QString()), QString("Cannot open file \"%1/%2\". %3")
+                                                  .arg(workDir_.path(), path,
+                                                       QString::fromLocal8Bit(std::strerror(errorNumber))));
     }
 
     void jpegDecodesOrGivesAnEmptyImage() {

@@ -88,6 +88,38 @@ private slots:
         QCOMPARE(backdrop.grab().toImage().pixelColor(1, 1), kBehind);
     }
 
+    // Indexed pictures get the colour clear in their colour table: every
+    // entry of that colour, not only the bottom-left pixel's own index.
+    void transparentBoxLeavesOutTheColourOfIndexedPictures_data() {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QColor>("kept");
+        QImage indexed(4, 4, QImage::Format_Indexed8);
+        indexed.setColorTable({qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 0, 255)});
+        indexed.fill(0);
+        indexed.setPixel(1, 1, 1);
+        indexed.setPixel(2, 2, 2);  // the same blue at another index
+        QTest::newRow("8-bit, one colour at two indices") << indexed << QColor(Qt::green);
+        QImage mono(4, 4, QImage::Format_Mono);
+        mono.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+        mono.fill(0);
+        mono.setPixel(1, 1, 1);
+        QTest::newRow("1-bit") << mono << QColor(Qt::black);
+    }
+    void transparentBoxLeavesOutTheColourOfIndexedPictures() {
+        QFETCH(QImage, picture);
+        QFETCH(QColor, kept);
+        Backdrop backdrop;
+        auto* box = new PictureBox(&backdrop);
+        box->resize(4, 4);
+        box->setTransparent(true);
+        box->setPicture(picture);
+        const QImage shown = backdrop.grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), kBehind);
+        QCOMPARE(shown.pixelColor(1, 1), kept);
+        QCOMPARE(shown.pixelColor(2, 2), kBehind);
+        QCOMPARE(box->picture(), picture);  // the box keeps the picture as it came
+    }
+
     void wallpaperTilesFromTheTopLeft() {
         QImage tile(3, 3, QImage::Format_RGB32);
         tile.fill(Qt::yellow);

@@ -2,25 +2,9 @@
 
 #include <QPainter>
 
+#include "gui/widgets/see_through.h"
+
 namespace trivelon::gui {
-
-namespace {
-
-// The picture with every pixel of its bottom-left pixel's colour made
-// see-through, so that painting needs no per-pixel work.
-QImage WithBottomLeftColourClear(const QImage& picture) {
-    QImage masked = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = masked.pixel(0, masked.height() - 1) | 0xFF000000u;
-    for (int y = 0; y < masked.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x) {
-            if ((row[x] | 0xFF000000u) == key) row[x] = 0;
-        }
-    }
-    return masked;
-}
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
