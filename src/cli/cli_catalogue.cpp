@@ -44,25 +44,25 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
     QJsonArray materials;
     for (const MaterialSlot& m : e.materials)
         if (m.used())
-            materials.append(QJsonObject{{"name", Q(m.name)},
-                                         {"picture", Q(m.picture)},
+            materials.append(QJsonObject{{"name", QtText(m.name)},
+                                         {"picture", QtText(m.picture)},
                                          {"quantity", m.quantity},
                                          {"preset_price", m.presetPrice}});
     const ForgeTool& tool = e.tool();
     return {
-        {"text", Q(e.displayName)},
+        {"text", QtText(e.displayName)},
         {"separator", false},
-        {"type", Q(e.typeText)},
+        {"type", QtText(e.typeText)},
         {"weapon_level", e.weaponLevel},
         {"atk", e.atk},
         {"range", e.range},
         {"weight", e.weight},
         {"base_level", e.requiredBaseLevel},
-        {"big_picture", Q(e.bigPicture)},
-        {"tool", QJsonObject{{"name", Q(tool.name)}, {"picture", Q(tool.picture)}, {"price", tool.price}}},
+        {"big_picture", QtText(e.bigPicture)},
+        {"tool", QJsonObject{{"name", QtText(tool.name)}, {"picture", QtText(tool.picture)}, {"price", tool.price}}},
         {"materials", materials},
-        {"description", Q(e.description)},
-        {"equip", Q(e.equip)},
+        {"description", QtText(e.description)},
+        {"equip", QtText(e.equip)},
         {"rate_rule", RuleName(e.rule)},
         {"skill_input", SkillName(e.skill)},
     };
@@ -77,7 +77,7 @@ int RunCatalogue(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty()) return UsageError("catalogue takes no arguments besides options");
     QJsonArray rows;
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows())
-        rows.append(row.recipe ? EntryJson(*row.recipe) : QJsonObject{{"text", Q(row.text)}, {"separator", true}});
+        rows.append(row.recipe ? EntryJson(*row.recipe) : QJsonObject{{"text", QtText(row.text)}, {"separator", true}});
     return PrintJson({{"rows", rows}}, kResult);
 }
 

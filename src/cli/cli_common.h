@@ -1,6 +1,6 @@
 #pragma once
 // What the command-line front end's subcommands share: exit codes, argument
-// parsing, output and the conversion of core texts.
+// parsing and output.
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -10,7 +10,8 @@
 #include <QStringList>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "qt_text/qt_text.h"
 
 namespace trivelon::cli {
 
@@ -21,9 +22,6 @@ enum ExitCode {
     kUsageError = 2,
     kSeparatorWarning = 3,
 };
-
-inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-inline std::string S(const QString& text) { return text.toStdString(); }
 
 // Writes the text on standard output and flushes it; returns the code, or
 // kOutputError with a message on standard error when the text could not be

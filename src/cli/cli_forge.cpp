@@ -66,7 +66,7 @@ public:
 };
 
 QJsonObject SlotJson(std::string_view name, std::string_view picture, std::int32_t quantity, std::int32_t price) {
-    return {{"name", Q(name)}, {"picture", Q(picture)}, {"quantity", quantity}, {"price", price}};
+    return {{"name", QtText(name)}, {"picture", QtText(picture)}, {"quantity", quantity}, {"price", price}};
 }
 
 QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
@@ -80,25 +80,25 @@ QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
     if (s.elementStone)
         stone = SlotJson(s.elementStone->name, s.elementStone->picture, 1, s.elementStonePrice);
     else if (s.elementFlag > 0)  // a typed element that names no stone: the row shows the text, price 0
-        stone = QJsonObject{{"name", Q(s.elementName)}, {"picture", QJsonValue()}, {"quantity", 1}, {"price", 0}};
+        stone = QJsonObject{{"name", QtText(s.elementName)}, {"picture", QJsonValue()}, {"quantity", 1}, {"price", 0}};
     return {
-        {"caption", Q(outcome.caption)},
-        {"title", Q(s.itemName)},
+        {"caption", QtText(outcome.caption)},
+        {"title", QtText(s.itemName)},
         {"rate", s.rate},
-        {"rate_text", Q(s.rateText)},
-        {"type", Q(s.typeText)},
+        {"rate_text", QtText(s.rateText)},
+        {"type", QtText(s.typeText)},
         {"weapon_level", s.weaponLevel},
         {"atk", s.atk},
         {"range", s.range},
         {"weight", s.weight},
         {"base_level", s.requiredBaseLevel},
-        {"big_picture", Q(s.bigPicture)},
+        {"big_picture", QtText(s.bigPicture)},
         {"tool", SlotJson(s.toolName, s.toolPicture, 1, s.toolPrice)},
         {"materials", materials},
         {"star_crumbs", crumbs},
         {"element_stone", stone},
-        {"description", Q(s.description)},
-        {"equip", Q(s.equip)},
+        {"description", QtText(s.description)},
+        {"equip", QtText(s.equip)},
         {"cost", s.cost},
     };
 }
@@ -135,9 +135,9 @@ int RunForge(const QStringList& arguments) {
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
 
     OptionTexts source;
-    source.texts[Control::Weapon] = S(parser.positionalArguments()[0]);
-    for (const ControlOption& option : kControlOptions) source.texts[option.control] = S(parser.value(option.name));
-    const auto crumbs = TryParseInt(S(parser.value("star-crumbs")));
+    source.texts[Control::Weapon] = CoreText(parser.positionalArguments()[0]);
+    for (const ControlOption& option : kControlOptions) source.texts[option.control] = CoreText(parser.value(option.name));
+    const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
     source.starCrumbs = *crumbs;
 
@@ -145,7 +145,7 @@ int RunForge(const QStringList& arguments) {
     switch (outcome.stage) {
         case ForgeStage::FailedBeforeWindow:
         case ForgeStage::FailedInWindow: return PrintError(outcome.error);
-        case ForgeStage::Separator: return PrintJson({{"warning", Q(kChooseItemWarning)}}, kSeparatorWarning);
+        case ForgeStage::Separator: return PrintJson({{"warning", QtText(kChooseItemWarning)}}, kSeparatorWarning);
         case ForgeStage::Filled: break;
     }
 
@@ -158,7 +158,7 @@ int RunForge(const QStringList& arguments) {
         pricesGiven = true;
         std::string* edit = PriceEdit(sheet, outcome.state, option.row);
         if (!edit) return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
-        const std::string typed = S(parser.value(option.name));
+        const std::string typed = CoreText(parser.value(option.name));
         if (*edit == typed) continue;  // an unchanged text does not recalculate
         *edit = typed;
         auto cost = RecalculateForgeCost(sheet, '.');

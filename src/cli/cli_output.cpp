@@ -21,7 +21,7 @@ int PrintJson(const QJsonObject& object, ExitCode code) {
     return PrintText(QJsonDocument(object).toJson(QJsonDocument::Indented), code);
 }
 
-int PrintError(const std::string& message) { return PrintJson({{"error", Q(message)}}, kCalculationError); }
+int PrintError(const std::string& message) { return PrintJson({{"error", QtText(message)}}, kCalculationError); }
 
 int UsageError(const QString& message) {
     std::fprintf(stderr, "trivelon-cli: %s\nTry 'trivelon-cli --help'.\n", message.toUtf8().constData());

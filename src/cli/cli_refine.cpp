@@ -25,18 +25,18 @@ int RunRefine(const QStringList& arguments) {
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
 
-    const auto classNo = TryParseInt(S(parser.value("class")));
+    const auto classNo = TryParseInt(CoreText(parser.value("class")));
     if (!classNo || *classNo < 1 || *classNo > 5) return UsageError("--class takes a number from 1 to 5");
     const RefineClass& cls = RefineClassTable[static_cast<std::size_t>(*classNo - 1)];
 
     RefineState state;
     ApplyRefineClass(state, cls);
-    const auto from = ParseLevel(S(parser.value("from")), LevelKind::Current);
+    const auto from = ParseLevel(CoreText(parser.value("from")), LevelKind::Current);
     if (!from) return UsageError("--from takes a level from +0 to +9");
     state.CurLevel = *from;
     state.FinalLevel = std::max(state.FinalLevel, state.CurLevel);
     if (parser.isSet("to")) {
-        const auto to = ParseLevel(S(parser.value("to")), LevelKind::Target);
+        const auto to = ParseLevel(CoreText(parser.value("to")), LevelKind::Target);
         if (!to) return UsageError("--to takes a level from +1 to +10");
         state.FinalLevel = *to;
         state.CurLevel = std::min(state.CurLevel, state.FinalLevel);
@@ -44,14 +44,14 @@ int RunRefine(const QStringList& arguments) {
 
     // The price edits normalise what is typed: anything but a whole number is 0.
     const std::int32_t materialPrice =
-        parser.isSet("material-price") ? ParseLenientInt(S(parser.value("material-price")))
+        parser.isSet("material-price") ? ParseLenientInt(CoreText(parser.value("material-price")))
                                        : *ParseStrictInt(cls.materialDefaultPrice);
-    const std::int32_t itemPrice = ParseLenientInt(S(parser.value("item-price")));
+    const std::int32_t itemPrice = ParseLenientInt(CoreText(parser.value("item-price")));
     const std::int32_t fee = *ParseStrictInt(cls.fee);
 
     std::int32_t w = 0;
     if (RefineNeedsWeaponryResearch(state.ClassNo, state.CurLevel, state.FinalLevel)) {
-        auto parsed = ParseStrictInt(S(parser.value("weaponry-research")));
+        auto parsed = ParseStrictInt(CoreText(parser.value("weaponry-research")));
         if (!parsed) return PrintError(parsed.error());
         w = *parsed;
     }
@@ -64,19 +64,19 @@ int RunRefine(const QStringList& arguments) {
     return PrintJson(
         {
             {"class", *classNo},
-            {"from", Q(LevelText(state.CurLevel))},
-            {"to", Q(LevelText(state.FinalLevel))},
+            {"from", QtText(LevelText(state.CurLevel))},
+            {"to", QtText(LevelText(state.FinalLevel))},
             {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->Rate)) : QJsonValue()},
-            {"rate_text", hasRate ? QJsonValue(Q(FormatGeneral(*outcome->Rate, '.'))) : QJsonValue()},
+            {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->Rate, '.'))) : QJsonValue()},
             {"materials", outcome->MaterialCount},
             {"items", outcome->ItemCount},
-            {"bonus", Q(outcome->BonusText)},
+            {"bonus", QtText(outcome->BonusText)},
             {"fee", fee},
-            {"material", Q(cls.materialName)},
+            {"material", QtText(cls.materialName)},
             {"material_price", materialPrice},
             {"item_price", itemPrice},
             {"cost", *cost},
-            {"safe_level", Q(cls.safeLevelText)},
+            {"safe_level", QtText(cls.safeLevelText)},
         },
         kResult);
 }

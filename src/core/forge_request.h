@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "../catalogue/forge_catalogue.h"
+#include "catalogue/forge_catalogue.h"
 #include "rate_rules.h"
 #include "result.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "../catalogue/forge_catalogue.h"
+#include "catalogue/forge_catalogue.h"
 
 namespace trivelon {
 

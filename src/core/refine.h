@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "../catalogue/refine_tables.h"
+#include "catalogue/refine_tables.h"
 #include "result.h"
 
 namespace trivelon {

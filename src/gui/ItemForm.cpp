@@ -5,6 +5,7 @@
 #include "gui/error_reporter.h"
 #include "gui/known_format_image.h"
 #include "gui/widgets/wallpaper.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -82,8 +83,8 @@ QLabel* MakeBlankPriceCell(QWidget* panel, int top) {
     return cell;
 }
 
-std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
-std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string TextOf(const QLabel* label) { return CoreText(label->text()); }
+std::string TextOf(const QLineEdit* edit) { return CoreText(edit->text()); }
 
 }  // namespace
 
@@ -203,7 +204,7 @@ ForgeCostSheet TDBForm::costSheet() const {
 void TDBForm::priceChange() {
     Guarded([this] {
         const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
-        if (!summ_price->text().isEmpty()) summ_price->setText(QString::fromStdString(cost));
+        if (!summ_price->text().isEmpty()) summ_price->setText(QtText(cost));
     });
 }
 

@@ -8,7 +8,7 @@
 #include "gui/forge_presenter.h"
 #include "gui/main_window_source.h"
 #include "gui/picture_loader.h"
-#include "gui/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 namespace {
@@ -82,17 +82,17 @@ void TForm1::EltChange() {
 void TForm1::SubmitClick() {
     Guarded([this] {
         const ForgeRequestOutcome outcome = RunForgeRequest(MainWindowSource(*this), SystemDecimalSeparator());
-        if (outcome.stage == ForgeStage::FailedBeforeWindow) throw HandlerError{QString::fromStdString(outcome.error)};
+        if (outcome.stage == ForgeStage::FailedBeforeWindow) throw HandlerError{QtText(outcome.error)};
 
         auto* window = new TDBForm;
         TDBForm::DBForm() = window;
-        window->setWindowTitle(QString::fromStdString(outcome.caption));
+        window->setWindowTitle(QtText(outcome.caption));
         window->show();
         switch (outcome.stage) {
             case ForgeStage::Separator:
                 Reporter().warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));
                 return;
-            case ForgeStage::FailedInWindow: throw HandlerError{QString::fromStdString(outcome.error)};
+            case ForgeStage::FailedInWindow: throw HandlerError{QtText(outcome.error)};
             case ForgeStage::Filled: FillResultWindow(*window, outcome.state); return;
             case ForgeStage::FailedBeforeWindow: return;
         }

@@ -9,6 +9,7 @@
 #include "gui/control_factory.h"
 #include "gui/known_format_image.h"
 #include "gui/tab_panel.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 namespace {
@@ -111,8 +112,8 @@ void TForm1::buildForgeTab() {
          StartItem::None},
         {&TForm1::Elt,
          {176, 247, 121, 24},
-         {QString::fromUtf8(kNoElement.data(), kNoElement.size()), "Fire", "Ice", "Wind", "Earth"},
-         QString::fromUtf8(kNoElement.data(), kNoElement.size()),
+         {QtText(kNoElement), "Fire", "Ice", "Wind", "Earth"},
+         QtText(kNoElement),
          StartItem::Matching},
     };
     for (const ComboSpec& spec : combos)
@@ -130,10 +131,10 @@ void TForm1::buildForgeTab() {
     SetListWidth(*Weapon, 153);
     Weapon->setMaxVisibleItems(kItemListRows);
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
-        const QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
+        const QString text = QtText(row.text);
         if (row.recipe)
             Weapon->addRow(text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp")
-                                            .arg(QString::fromStdString(PictureKey(row.text)))));
+                                            .arg(QtText(PictureKey(row.text)))));
         else
             Weapon->addRow(text);
     }

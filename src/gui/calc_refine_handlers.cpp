@@ -7,7 +7,7 @@
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/picture_loader.h"
-#include "gui/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -15,7 +15,7 @@ void TForm1::InitRefine() { trivelon::InitRefine(refine_); }
 
 void TForm1::RefineChange() {
     Guarded([this] {
-        const RefineClass* cls = FindRefineClass(Refine->currentText().toStdString());
+        const RefineClass* cls = FindRefineClass(CoreText(Refine->currentText()));
         if (!cls) return;
         ApplyRefineClass(refine_, *cls);
         RefineRate->setText(QStringLiteral("100"));
@@ -36,7 +36,7 @@ void TForm1::RefineChange() {
 
 void TForm1::RefLevelChange() {
     Guarded([this] {
-        if (const auto level = ParseLevel(RefLevel->currentText().toStdString(), LevelKind::Current))
+        if (const auto level = ParseLevel(CoreText(RefLevel->currentText()), LevelKind::Current))
             refine_.CurLevel = *level;
         if (refine_.CurLevel > refine_.FinalLevel) {
             refine_.FinalLevel = refine_.CurLevel;
@@ -48,7 +48,7 @@ void TForm1::RefLevelChange() {
 
 void TForm1::FinalRefineChange() {
     Guarded([this] {
-        if (const auto level = ParseLevel(FinalRefine->currentText().toStdString(), LevelKind::Target))
+        if (const auto level = ParseLevel(CoreText(FinalRefine->currentText()), LevelKind::Target))
             refine_.FinalLevel = *level;
         if (refine_.FinalLevel < refine_.CurLevel) {
             refine_.CurLevel = refine_.FinalLevel;
@@ -74,12 +74,12 @@ void TForm1::recomputeRefine() {
                                               refine_.AttemptFee, refine_.ItemPrice));
 
     StoreRefineOutcome(refine_, outcome);
-    Bonus->setText(QString::fromStdString(outcome.BonusText));
+    Bonus->setText(QtText(outcome.BonusText));
     QuanRefItem->setText(QString::number(refine_.ItemCount));
     QuanMaterial->setText(QString::number(refine_.MaterialCount));
     // Without a rate of its own (nothing to do above the safe level) the
     // last computed rate stays.
-    RefineRate->setText(QString::fromStdString(FormatGeneral(refine_.Rate, SystemDecimalSeparator())));
+    RefineRate->setText(QtText(FormatGeneral(refine_.Rate, SystemDecimalSeparator())));
     AvgRefPrice->setText(QString::number(cost));
 }
 
@@ -89,7 +89,7 @@ void TForm1::PriceRefItemChange() { priceEdited(*PriceRefItem, &RefineState::Ite
 
 void TForm1::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) {
     Guarded([&] {
-        const std::int32_t value = ParseLenientInt(edit.text().toStdString());
+        const std::int32_t value = ParseLenientInt(CoreText(edit.text()));
         refine_.*field = value;
         const QString normalised = QString::number(value);
         if (edit.text() != normalised) {

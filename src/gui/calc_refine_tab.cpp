@@ -10,6 +10,7 @@
 #include "gui/jpeg_decoder.h"
 #include "gui/known_format_image.h"
 #include "gui/tab_panel.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 namespace {
@@ -115,7 +116,7 @@ void TForm1::buildRefineTabOnce() {
     Refine->setGeometry(104, 248, 153, 23);
     SetListWidth(*Refine, 153);
     for (const RefineClass& cls : RefineClassTable)
-        Refine->addRow(QString::fromUtf8(cls.classText.data(), static_cast<qsizetype>(cls.classText.size())),
+        Refine->addRow(QtText(cls.classText),
                        BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
     Refine->setCurrentIndex(0);
 

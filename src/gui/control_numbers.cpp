@@ -2,9 +2,10 @@
 
 #include "core/numbers.h"
 #include "gui/error_reporter.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
-std::int32_t StrictWholeNumber(const QString& text) { return Take(ParseStrictInt(text.toStdString())); }
+std::int32_t StrictWholeNumber(const QString& text) { return Take(ParseStrictInt(CoreText(text))); }
 
 }  // namespace trivelon::gui

@@ -3,7 +3,7 @@
 #include "gui/ItemForm.h"
 #include "gui/error_reporter.h"
 #include "gui/picture_loader.h"
-#include "gui/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 namespace {
@@ -51,7 +51,7 @@ void ShowUnusedRow(const RecipeRow& row) {
 
 void FillMaterialRow(const RecipeRow& row, const ForgeMaterial& material) {
     if (material.quantity > 0)
-        ShowUsedRow(row, {material.picture, QString::number(material.quantity), QString::fromStdString(material.name),
+        ShowUsedRow(row, {material.picture, QString::number(material.quantity), QtText(material.name),
                           material.price});
     else
         ShowUnusedRow(row);
@@ -75,12 +75,12 @@ void FillElementRow(TDBForm& w, const ForgeState& state) {
     else if (const ElementStone* stone = state.elementStone)
         ShowUsedRow(row, {stone->picture, QStringLiteral("1"), QtText(stone->name), stone->price});
     else
-        ShowUsedRow(row, {{}, QStringLiteral("1"), QString::fromStdString(state.elementName), 0});
+        ShowUsedRow(row, {{}, QStringLiteral("1"), QtText(state.elementName), 0});
 }
 
 void FillStatistics(TDBForm& w, const ForgeState& state) {
-    w.WeaponName->setText(QString::fromStdString(state.itemName));
-    w.Type_sign->setText(QString::fromStdString(state.typeText));
+    w.WeaponName->setText(QtText(state.itemName));
+    w.Type_sign->setText(QtText(state.typeText));
     w.weight_sign->setText(QString::number(state.weight));
 
     const bool hasAtk = state.atk > 0;
@@ -100,7 +100,7 @@ void FillStatistics(TDBForm& w, const ForgeState& state) {
 
 void FillToolRow(TDBForm& w, const ForgeState& state) {
     Load(*w.hammer, state.toolPicture);
-    w.hammer_name->setText(QString::fromStdString(state.toolName));
+    w.hammer_name->setText(QtText(state.toolName));
     w.hammer_price->setText(QString::number(state.toolPrice));
     w.itzham->setText(QtText(kPricePerUnit));
 }
@@ -109,14 +109,14 @@ void FillToolRow(TDBForm& w, const ForgeState& state) {
 
 void FillResultWindow(TDBForm& w, const ForgeState& state) {
     Load(*w.BigImage, state.bigPicture);
-    w.descript->setText(QString::fromStdString(state.description));
-    w.Wear->setText(QString::fromStdString(state.equip));
-    w.Rate->setText(QString::fromStdString(state.rateText));
+    w.descript->setText(QtText(state.description));
+    w.Wear->setText(QtText(state.equip));
+    w.Rate->setText(QtText(state.rateText));
     FillStatistics(w, state);
     FillToolRow(w, state);
     ShowUsedRow({w.item1, w.it1_quan, w.it1_name, w.it1_price, nullptr, w.itz1},
                 {state.materials[0].picture, QString::number(state.materials[0].quantity),
-                 QString::fromStdString(state.materials[0].name), state.materials[0].price});
+                 QtText(state.materials[0].name), state.materials[0].price});
     FillMaterialRow({w.item2, w.it2_quan, w.it2_name, w.it2_price, w.it2_noprice, w.itz2}, state.materials[1]);
     FillMaterialRow({w.item3, w.it3_quan, w.it3_name, w.it3_price, w.it3_noprice, w.itz3}, state.materials[2]);
     FillStarCrumbRow(w, state);

@@ -1,6 +1,7 @@
 #include "gui/main_window_source.h"
 
 #include "gui/calc.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -35,7 +36,7 @@ const QComboBox* ComboOf(const TForm1& w, Control control) {
 
 std::string MainWindowSource::text(Control control) const {
     const QComboBox* combo = ComboOf(window_, control);
-    return combo ? combo->currentText().toStdString() : std::string{};
+    return combo ? CoreText(combo->currentText()) : std::string{};
 }
 
 bool MainWindowSource::starCrumbTicked(int box) const {

@@ -14,7 +14,7 @@
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
 #include "core/refine.h"
-#include "gui/qt_text.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui::testing {
 namespace {
