@@ -15,23 +15,23 @@ namespace {
 
 using namespace trivelon;
 
-class DefaultControls : public ControlTextSource {
+class DefaultControls : public ForgeInputTexts {
 public:
     explicit DefaultControls(std::string item) : item_(std::move(item)) {}
     std::string text(Control control) const override {
         switch (control) {
-            case Control::Base: return "71";
-            case Control::Job: return "42";
-            case Control::Dex: return "117";
-            case Control::Luk: return "90";
-            case Control::Weapon: return item_;
-            case Control::WR: return "10";
-            case Control::Ori: return "5";
-            case Control::Iron:
-            case Control::Steel: return "1";
-            case Control::Stone: return "5";
-            case Control::Anvil: return "Emperium Anvil";
-            case Control::Elt: return "Fire";
+            case ForgeInput::BaseLevel: return "71";
+            case ForgeInput::JobLevel: return "42";
+            case ForgeInput::Dex: return "117";
+            case ForgeInput::Luk: return "90";
+            case ForgeInput::Item: return item_;
+            case ForgeInput::WeaponryResearch: return "10";
+            case ForgeInput::OrideconResearch: return "5";
+            case ForgeInput::IronTempering:
+            case ForgeInput::SteelTempering: return "1";
+            case ForgeInput::EnchantedStoneCraft: return "5";
+            case ForgeInput::Anvil: return "Emperium Anvil";
+            case ForgeInput::Element: return "Fire";
             default: return "3";
         }
     }

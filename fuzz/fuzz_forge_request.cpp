@@ -22,9 +22,9 @@ using trivelon::fuzz::Require;
 
 namespace {
 
-constexpr std::size_t kControlCount = static_cast<std::size_t>(trivelon::Control::Anvil) + 1;
+constexpr std::size_t kControlCount = static_cast<std::size_t>(trivelon::ForgeInput::Anvil) + 1;
 
-class FuzzedControls : public trivelon::ControlTextSource {
+class FuzzedControls : public trivelon::ForgeInputTexts {
 public:
     FuzzedControls(std::array<std::string, kControlCount> texts, std::uint8_t crumbBits)
         : texts_(std::move(texts)), crumbBits_(crumbBits) {}
@@ -59,17 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
     if (flags & 0x08) {
         const auto rows = trivelon::ForgeCatalogue::SelectorRows();
-        texts[static_cast<std::size_t>(trivelon::Control::Weapon)] = std::string(rows[rowIndex % rows.size()].text);
+        texts[static_cast<std::size_t>(trivelon::ForgeInput::Item)] = std::string(rows[rowIndex % rows.size()].text);
     }
 
     const FuzzedControls controls(std::move(texts), flags & 0x07);
     const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(controls, separator);
     switch (outcome.stage) {
-        case trivelon::ForgeStage::FailedBeforeWindow:
-        case trivelon::ForgeStage::FailedInWindow:
+        case trivelon::ForgeStage::InvalidCharacter:
+        case trivelon::ForgeStage::InvalidSkillOrItem:
             Require(!outcome.error.empty(), "a failed request carries its message");
             break;
-        case trivelon::ForgeStage::Separator:
+        case trivelon::ForgeStage::CategoryHeader:
             Require(trivelon::ForgeCatalogue::IsSeparator(outcome.caption), "only a category header is rejected");
             break;
         case trivelon::ForgeStage::Filled:

@@ -17,18 +17,18 @@ using trivelon::fuzz::Require;
 namespace {
 
 void CheckComputation(FuzzedDataProvider& input) {
-    const auto classNo = input.ConsumeIntegralInRange<std::int32_t>(1, 5);
+    const auto classNumber = input.ConsumeIntegralInRange<std::int32_t>(1, 5);
     const auto target = input.ConsumeIntegralInRange<std::int32_t>(0, 10);
     const auto current = input.ConsumeIntegralInRange<std::int32_t>(0, target);
     const auto research = input.ConsumeIntegral<std::int32_t>();
 
-    const auto outcome = trivelon::ComputeRefine(classNo, current, target, research);
+    const auto outcome = trivelon::ComputeRefine(classNumber, current, target, research);
     if (!outcome) {
         Require(!outcome.error().empty(), "a failed computation carries its message");
         return;
     }
-    Require(outcome->MaterialCount >= 0 && outcome->ItemCount >= 0, "counts are never negative");
-    if (outcome->Rate) Require(outcome->ItemCount >= 1, "a refine with a rate uses at least one item");
+    Require(outcome->materialCount >= 0 && outcome->itemCount >= 0, "counts are never negative");
+    if (outcome->rate) Require(outcome->itemCount >= 1, "a refine with a rate uses at least one item");
 }
 
 void CheckCost(FuzzedDataProvider& input) {

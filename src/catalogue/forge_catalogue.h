@@ -11,8 +11,12 @@ namespace trivelon {
 
 enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule, FixedRule, WeaponRule };
 
-// The main-window combo box whose value is an entry's own crafting skill level.
-enum class SkillInput { None, Iron, Steel, Ori, Stone, SmDagger, SmSword, Sm2HSword, SmAxe, SmMace, SmKn, SmSpear };
+// The skill whose level an entry's rate reads besides the character's.
+enum class SkillInput {
+    None,
+    IronTempering, SteelTempering, OrideconResearch, EnchantedStoneCraft,
+    SmithDagger, SmithSword, Smith2HSword, SmithAxe, SmithMace, SmithKnucklebrace, SmithSpear,
+};
 
 enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };
 

@@ -8,7 +8,7 @@
 namespace trivelon {
 
 struct RefineClass {
-    std::int32_t classNo;  // 1..5, the row's position
+    std::int32_t classNumber;  // 1..5, the row's position
     std::string_view classText;
     std::string_view safeLevelText;  // "+7" .. "+4"
     std::string_view fee;            // Zeny per attempt, as shown
@@ -20,7 +20,7 @@ struct RefineClass {
     std::string_view materialDefaultPrice;
 };
 
-inline constexpr std::array<RefineClass, 5> RefineClassTable{{
+inline constexpr std::array<RefineClass, 5> kRefineClasses{{
     {1, "Оружие 1 уровня", "+7", "50", "ATK +14", "1750", "7", "images/phracon.bmp", " Phracon", "200"},
     {2, "Оружие 2 уровня", "+6", "200", "ATK +18", "7200", "6", "images/emveretarcon.bmp", " Emveretarcon", "1000"},
     {3, "Оружие 3 уровня", "+5", "5000", "ATK +25", "50000", "5", "images/oridecon.bmp", " Oridecon", "5000"},
@@ -38,7 +38,7 @@ struct RefineSteps {
     bool armour;
 };
 
-inline constexpr std::array<RefineSteps, 5> RefineStepTable{{
+inline constexpr std::array<RefineSteps, 5> kRefineSteps{{
     {7, {0, 0, 0, 0, 0, 0, 0, 0, 60, 40, 20}, 2, 3, false},
     {6, {0, 0, 0, 0, 0, 0, 0, 60, 40, 20, 20}, 3, 5, false},
     {5, {0, 0, 0, 0, 0, 0, 60, 50, 20, 20, 20}, 5, 8, false},

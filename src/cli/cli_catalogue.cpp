@@ -22,20 +22,21 @@ const char* RuleName(RateRule rule) {
     return "";
 }
 
-const char* SkillName(SkillInput skill) {
+// The skill an entry's rate reads, by the forge option that sets it.
+const char* SkillOption(SkillInput skill) {
     switch (skill) {
         case SkillInput::None: return "";
-        case SkillInput::Iron: return "Iron";
-        case SkillInput::Steel: return "Steel";
-        case SkillInput::Ori: return "Ori";
-        case SkillInput::Stone: return "Stone";
-        case SkillInput::SmDagger: return "SmDagger";
-        case SkillInput::SmSword: return "SmSword";
-        case SkillInput::Sm2HSword: return "Sm2HSword";
-        case SkillInput::SmAxe: return "SmAxe";
-        case SkillInput::SmMace: return "SmMace";
-        case SkillInput::SmKn: return "SmKn";
-        case SkillInput::SmSpear: return "SmSpear";
+        case SkillInput::IronTempering: return "iron-tempering";
+        case SkillInput::SteelTempering: return "steel-tempering";
+        case SkillInput::OrideconResearch: return "oridecon-research";
+        case SkillInput::EnchantedStoneCraft: return "enchanted-stone-craft";
+        case SkillInput::SmithDagger: return "smith-dagger";
+        case SkillInput::SmithSword: return "smith-sword";
+        case SkillInput::Smith2HSword: return "smith-2h-sword";
+        case SkillInput::SmithAxe: return "smith-axe";
+        case SkillInput::SmithMace: return "smith-mace";
+        case SkillInput::SmithKnucklebrace: return "smith-knucklebrace";
+        case SkillInput::SmithSpear: return "smith-spear";
     }
     return "";
 }
@@ -64,7 +65,7 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
         {"description", QtText(e.description)},
         {"equip", QtText(e.equip)},
         {"rate_rule", RuleName(e.rule)},
-        {"skill_input", SkillName(e.skill)},
+        {"skill_option", SkillOption(e.skill)},
     };
 }
 

@@ -14,32 +14,32 @@ namespace trivelon::cli {
 
 namespace {
 
-struct ControlOption {
-    Control control;
+struct InputOption {
+    ForgeInput input;
     const char* name;
     const char* defaultText;
     const char* description;
 };
 
-const ControlOption kControlOptions[] = {
-    {Control::Base, "base", "71", "base level"},
-    {Control::Job, "job", "42", "job level"},
-    {Control::Dex, "dex", "117", "Dex"},
-    {Control::Luk, "luk", "90", "Luk"},
-    {Control::SmDagger, "smith-dagger", "3", "Smith Dagger level"},
-    {Control::SmSword, "smith-sword", "3", "Smith Sword level"},
-    {Control::Sm2HSword, "smith-2h-sword", "3", "Smith 2H Sword level"},
-    {Control::SmAxe, "smith-axe", "3", "Smith Axe level"},
-    {Control::SmMace, "smith-mace", "3", "Smith Mace level"},
-    {Control::SmKn, "smith-knucklebrace", "3", "Smith Knucklebrace level"},
-    {Control::SmSpear, "smith-spear", "3", "Smith Spear level"},
-    {Control::WR, "weaponry-research", "10", "Weaponry Research level"},
-    {Control::Ori, "oridecon-research", "5", "Oridecon Research level"},
-    {Control::Iron, "iron-tempering", "1", "Iron Tempering level"},
-    {Control::Steel, "steel-tempering", "1", "Steel Tempering level"},
-    {Control::Stone, "enchanted-stone-craft", "5", "Enchanted Stone Craft level"},
-    {Control::Anvil, "anvil", "Emperium Anvil", "anvil (None, Iron Anvil, Oridecon Anvil, Golden Anvil, Emperium Anvil)"},
-    {Control::Elt, "element", "Без элемента", "element (Без элемента, Fire, Ice, Wind, Earth)"},
+const InputOption kInputOptions[] = {
+    {ForgeInput::BaseLevel, "base", "71", "base level"},
+    {ForgeInput::JobLevel, "job", "42", "job level"},
+    {ForgeInput::Dex, "dex", "117", "Dex"},
+    {ForgeInput::Luk, "luk", "90", "Luk"},
+    {ForgeInput::SmithDagger, "smith-dagger", "3", "Smith Dagger level"},
+    {ForgeInput::SmithSword, "smith-sword", "3", "Smith Sword level"},
+    {ForgeInput::Smith2HSword, "smith-2h-sword", "3", "Smith 2H Sword level"},
+    {ForgeInput::SmithAxe, "smith-axe", "3", "Smith Axe level"},
+    {ForgeInput::SmithMace, "smith-mace", "3", "Smith Mace level"},
+    {ForgeInput::SmithKnucklebrace, "smith-knucklebrace", "3", "Smith Knucklebrace level"},
+    {ForgeInput::SmithSpear, "smith-spear", "3", "Smith Spear level"},
+    {ForgeInput::WeaponryResearch, "weaponry-research", "10", "Weaponry Research level"},
+    {ForgeInput::OrideconResearch, "oridecon-research", "5", "Oridecon Research level"},
+    {ForgeInput::IronTempering, "iron-tempering", "1", "Iron Tempering level"},
+    {ForgeInput::SteelTempering, "steel-tempering", "1", "Steel Tempering level"},
+    {ForgeInput::EnchantedStoneCraft, "enchanted-stone-craft", "5", "Enchanted Stone Craft level"},
+    {ForgeInput::Anvil, "anvil", "Emperium Anvil", "anvil (None, Iron Anvil, Oridecon Anvil, Golden Anvil, Emperium Anvil)"},
+    {ForgeInput::Element, "element", "Без элемента", "element (Без элемента, Fire, Ice, Wind, Earth)"},
 };
 
 // The result window's price edits, in the order the options are applied.
@@ -57,11 +57,11 @@ const PriceOption kPriceOptions[] = {
     {PriceRow::Crumbs, "crumb-price", "unit price typed for a star crumb"},
 };
 
-class OptionTexts : public ControlTextSource {
+class OptionTexts : public ForgeInputTexts {
 public:
-    std::map<Control, std::string> texts;
+    std::map<ForgeInput, std::string> texts;
     int starCrumbs = 0;
-    std::string text(Control control) const override { return texts.at(control); }
+    std::string text(ForgeInput input) const override { return texts.at(input); }
     bool starCrumbTicked(int box) const override { return box <= starCrumbs; }
 };
 
@@ -126,7 +126,7 @@ int RunForge(const QStringList& arguments) {
         "the order listed, each recalculating the window's cost (reported as cost_after_prices).");
     parser.addPositionalArgument("ITEM", "display name of the item to forge");
     QList<QCommandLineOption> options;
-    for (const ControlOption& option : kControlOptions)
+    for (const InputOption& option : kInputOptions)
         options.append({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")",
                         "text", option.defaultText});
     options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
@@ -135,17 +135,17 @@ int RunForge(const QStringList& arguments) {
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
 
     OptionTexts source;
-    source.texts[Control::Weapon] = CoreText(parser.positionalArguments()[0]);
-    for (const ControlOption& option : kControlOptions) source.texts[option.control] = CoreText(parser.value(option.name));
+    source.texts[ForgeInput::Item] = CoreText(parser.positionalArguments()[0]);
+    for (const InputOption& option : kInputOptions) source.texts[option.input] = CoreText(parser.value(option.name));
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
     source.starCrumbs = *crumbs;
 
     const ForgeRequestOutcome outcome = RunForgeRequest(source, '.');
     switch (outcome.stage) {
-        case ForgeStage::FailedBeforeWindow:
-        case ForgeStage::FailedInWindow: return PrintError(outcome.error);
-        case ForgeStage::Separator: return PrintJson({{"warning", QtText(kChooseItemWarning)}}, kSeparatorWarning);
+        case ForgeStage::InvalidCharacter:
+        case ForgeStage::InvalidSkillOrItem: return PrintError(outcome.error);
+        case ForgeStage::CategoryHeader: return PrintJson({{"warning", QtText(kChooseItemWarning)}}, kSeparatorWarning);
         case ForgeStage::Filled: break;
     }
 

@@ -25,21 +25,19 @@ int RunRefine(const QStringList& arguments) {
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
 
-    const auto classNo = TryParseInt(CoreText(parser.value("class")));
-    if (!classNo || *classNo < 1 || *classNo > 5) return UsageError("--class takes a number from 1 to 5");
-    const RefineClass& cls = RefineClassTable[static_cast<std::size_t>(*classNo - 1)];
+    const auto classNumber = TryParseInt(CoreText(parser.value("class")));
+    if (!classNumber || *classNumber < 1 || *classNumber > 5) return UsageError("--class takes a number from 1 to 5");
+    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(*classNumber - 1)];
 
     RefineState state;
     ApplyRefineClass(state, cls);
     const auto from = ParseLevel(CoreText(parser.value("from")), LevelKind::Current);
     if (!from) return UsageError("--from takes a level from +0 to +9");
-    state.CurLevel = *from;
-    state.FinalLevel = std::max(state.FinalLevel, state.CurLevel);
+    ChooseCurrentLevel(state, *from);
     if (parser.isSet("to")) {
         const auto to = ParseLevel(CoreText(parser.value("to")), LevelKind::Target);
         if (!to) return UsageError("--to takes a level from +1 to +10");
-        state.FinalLevel = *to;
-        state.CurLevel = std::min(state.CurLevel, state.FinalLevel);
+        ChooseTargetLevel(state, *to);
     }
 
     // The price edits normalise what is typed: anything but a whole number is 0.
@@ -50,27 +48,27 @@ int RunRefine(const QStringList& arguments) {
     const std::int32_t fee = *ParseStrictInt(cls.fee);
 
     std::int32_t w = 0;
-    if (RefineNeedsWeaponryResearch(state.ClassNo, state.CurLevel, state.FinalLevel)) {
+    if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
         auto parsed = ParseStrictInt(CoreText(parser.value("weaponry-research")));
         if (!parsed) return PrintError(parsed.error());
         w = *parsed;
     }
-    auto outcome = ComputeRefine(state.ClassNo, state.CurLevel, state.FinalLevel, w);
+    auto outcome = ComputeRefine(state.classNumber, state.currentLevel, state.targetLevel, w);
     if (!outcome) return PrintError(outcome.error());
-    auto cost = RefineCost(outcome->MaterialCount, outcome->ItemCount, materialPrice, fee, itemPrice);
+    auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
     if (!cost) return PrintError(cost.error());
 
-    const bool hasRate = outcome->Rate.has_value();
+    const bool hasRate = outcome->rate.has_value();
     return PrintJson(
         {
-            {"class", *classNo},
-            {"from", QtText(LevelText(state.CurLevel))},
-            {"to", QtText(LevelText(state.FinalLevel))},
-            {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->Rate)) : QJsonValue()},
-            {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->Rate, '.'))) : QJsonValue()},
-            {"materials", outcome->MaterialCount},
-            {"items", outcome->ItemCount},
-            {"bonus", QtText(outcome->BonusText)},
+            {"class", *classNumber},
+            {"from", QtText(LevelText(state.currentLevel))},
+            {"to", QtText(LevelText(state.targetLevel))},
+            {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->rate)) : QJsonValue()},
+            {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->rate, '.'))) : QJsonValue()},
+            {"materials", outcome->materialCount},
+            {"items", outcome->itemCount},
+            {"bonus", QtText(outcome->bonusText)},
             {"fee", fee},
             {"material", QtText(cls.materialName)},
             {"material_price", materialPrice},

@@ -17,27 +17,27 @@ constexpr std::array<ElementStone, 4> kElementStones{{
     {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp", 20000},
 }};
 
-Control ControlOf(SkillInput skill) {
+ForgeInput InputOf(SkillInput skill) {
     switch (skill) {
-        case SkillInput::Iron: return Control::Iron;
-        case SkillInput::Steel: return Control::Steel;
-        case SkillInput::Ori: return Control::Ori;
-        case SkillInput::Stone: return Control::Stone;
-        case SkillInput::SmDagger: return Control::SmDagger;
-        case SkillInput::SmSword: return Control::SmSword;
-        case SkillInput::Sm2HSword: return Control::Sm2HSword;
-        case SkillInput::SmAxe: return Control::SmAxe;
-        case SkillInput::SmMace: return Control::SmMace;
-        case SkillInput::SmKn: return Control::SmKn;
-        case SkillInput::SmSpear: return Control::SmSpear;
+        case SkillInput::IronTempering: return ForgeInput::IronTempering;
+        case SkillInput::SteelTempering: return ForgeInput::SteelTempering;
+        case SkillInput::OrideconResearch: return ForgeInput::OrideconResearch;
+        case SkillInput::EnchantedStoneCraft: return ForgeInput::EnchantedStoneCraft;
+        case SkillInput::SmithDagger: return ForgeInput::SmithDagger;
+        case SkillInput::SmithSword: return ForgeInput::SmithSword;
+        case SkillInput::Smith2HSword: return ForgeInput::Smith2HSword;
+        case SkillInput::SmithAxe: return ForgeInput::SmithAxe;
+        case SkillInput::SmithMace: return ForgeInput::SmithMace;
+        case SkillInput::SmithKnucklebrace: return ForgeInput::SmithKnucklebrace;
+        case SkillInput::SmithSpear: return ForgeInput::SmithSpear;
         case SkillInput::None: break;
     }
-    return Control::Weapon;
+    return ForgeInput::Item;
 }
 
 // Reads one control strictly into a field; the message of a bad text otherwise.
-bool ReadInt(const ControlTextSource& source, Control control, std::int32_t& field, std::string& error) {
-    const std::string text = source.text(control);
+bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& field, std::string& error) {
+    const std::string text = source.text(input);
     auto value = ParseStrictInt(text);
     if (!value) {
         error = value.error();
@@ -69,10 +69,10 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
 
 // Reads what the entry's rule needs and sets the unclamped rate; false with
 // the message when a text is not a whole number.
-bool ComputeRate(const ControlTextSource& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
+bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
     ForgeInputs& in = state.inputs;
     if (!entry.isWeapon()) {
-        if (entry.skill != SkillInput::None && !ReadInt(source, ControlOf(entry.skill), *in.skillField(entry.skill), error))
+        if (entry.skill != SkillInput::None && !ReadInt(source, InputOf(entry.skill), *in.skillField(entry.skill), error))
             return false;
         state.starCrumbCount = 0;
         state.elementFlag = 0;
@@ -83,17 +83,17 @@ bool ComputeRate(const ControlTextSource& source, const ForgeRecipe& entry, Forg
     state.starCrumbCount = 0;
     for (int box = 1; box <= 3; ++box)
         if (source.starCrumbTicked(box)) state.starCrumbCount = box;
-    const std::string element = source.text(Control::Elt);
+    const std::string element = source.text(ForgeInput::Element);
     state.elementFlag = element == kNoElement ? 0 : 1;
     if (state.elementFlag) state.elementName = element;
 
     std::int32_t* smithSkill = in.skillField(entry.skill);
-    if (!ReadInt(source, ControlOf(entry.skill), *smithSkill, error) ||
-        !ReadInt(source, Control::WR, in.weaponryResearch, error) ||
-        !ReadInt(source, Control::Ori, in.orideconResearch, error))
+    if (!ReadInt(source, InputOf(entry.skill), *smithSkill, error) ||
+        !ReadInt(source, ForgeInput::WeaponryResearch, in.weaponryResearch, error) ||
+        !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;
 
-    const std::string anvil = source.text(Control::Anvil);
+    const std::string anvil = source.text(ForgeInput::Anvil);
     state.rate = ForgeRate(entry.rule, in,
                            {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
     return true;
@@ -116,23 +116,23 @@ std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, st
     return decorated;
 }
 
-ForgeRequestOutcome RunForgeRequest(const ControlTextSource& source, char decimalSeparator) {
+ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalSeparator) {
     ForgeRequestOutcome outcome;
     ForgeState& state = outcome.state;
     ForgeInputs& in = state.inputs;
-    if (!ReadInt(source, Control::Base, in.baseLevel, outcome.error) ||
-        !ReadInt(source, Control::Dex, in.dex, outcome.error) || !ReadInt(source, Control::Luk, in.luk, outcome.error) ||
-        !ReadInt(source, Control::Job, in.jobLevel, outcome.error)) {
-        outcome.stage = ForgeStage::FailedBeforeWindow;
+    if (!ReadInt(source, ForgeInput::BaseLevel, in.baseLevel, outcome.error) ||
+        !ReadInt(source, ForgeInput::Dex, in.dex, outcome.error) || !ReadInt(source, ForgeInput::Luk, in.luk, outcome.error) ||
+        !ReadInt(source, ForgeInput::JobLevel, in.jobLevel, outcome.error)) {
+        outcome.stage = ForgeStage::InvalidCharacter;
         return outcome;
     }
 
-    outcome.caption = source.text(Control::Weapon);
+    outcome.caption = source.text(ForgeInput::Item);
     if (ForgeCatalogue::IsSeparator(outcome.caption)) {
-        outcome.stage = ForgeStage::Separator;
+        outcome.stage = ForgeStage::CategoryHeader;
         return outcome;
     }
-    outcome.stage = ForgeStage::FailedInWindow;
+    outcome.stage = ForgeStage::InvalidSkillOrItem;
     const ForgeRecipe* entry = ForgeCatalogue::Find(outcome.caption);
     if (!entry) {
         outcome.error = "Предмет «" + outcome.caption + "» не найден в каталоге";

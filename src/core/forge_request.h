@@ -11,20 +11,20 @@
 
 namespace trivelon {
 
-// The main-window controls the request reads.
-enum class Control {
-    Base, Dex, Luk, Job, Weapon,
-    Iron, Steel, Ori, Stone,
-    SmDagger, SmSword, Sm2HSword, SmAxe, SmMace, SmKn, SmSpear,
-    WR, Elt, Anvil,
+// The inputs of the main window that the request reads, each a text.
+enum class ForgeInput {
+    BaseLevel, Dex, Luk, JobLevel, Item,
+    IronTempering, SteelTempering, OrideconResearch, EnchantedStoneCraft,
+    SmithDagger, SmithSword, Smith2HSword, SmithAxe, SmithMace, SmithKnucklebrace, SmithSpear,
+    WeaponryResearch, Element, Anvil,
 };
 
-// Where the request gets its texts from, one control at a time, so that a
-// control the chosen entry does not need is never read.
-class ControlTextSource {
+// Where the request gets its texts from, one input at a time, so that an
+// input the chosen entry does not need is never read.
+class ForgeInputTexts {
 public:
-    virtual ~ControlTextSource() = default;
-    virtual std::string text(Control control) const = 0;
+    virtual ~ForgeInputTexts() = default;
+    virtual std::string text(ForgeInput input) const = 0;
     virtual bool starCrumbTicked(int box) const = 0;  // box 1..3
 };
 
@@ -82,21 +82,22 @@ struct ForgeState {
     std::int32_t cost = 0;                       // the initial cost estimate
 };
 
+// How far a request got.
 enum class ForgeStage {
-    FailedBeforeWindow,  // a character input failed: no window
-    Separator,           // a category header: warn, window stays empty
-    FailedInWindow,      // a skill input failed or the name is unknown: caption only
-    Filled,              // state is complete
+    InvalidCharacter,    // a character input is not a whole number: no window
+    CategoryHeader,      // a category header was chosen: warn, the window stays empty
+    InvalidSkillOrItem,  // a skill input is not a whole number, or the item is unknown: caption only
+    Filled,              // the state is complete
 };
 
 struct ForgeRequestOutcome {
-    ForgeStage stage = ForgeStage::FailedBeforeWindow;
+    ForgeStage stage = ForgeStage::InvalidCharacter;
     std::string caption;  // the item name as selected
     std::string error;    // for the two failure stages
     ForgeState state;     // for Filled
 };
 
-ForgeRequestOutcome RunForgeRequest(const ControlTextSource& source, char decimalSeparator);
+ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalSeparator);
 
 // Name decoration of a weapon: element in front, then "VS ", "VVS " or "VVVS ".
 std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,

@@ -47,17 +47,17 @@ double AddToRate(double rate, long double amount) { return static_cast<double>(r
 
 std::int32_t* ForgeInputs::skillField(SkillInput skill) {
     switch (skill) {
-        case SkillInput::Iron: return &ironTempering;
-        case SkillInput::Steel: return &steelTempering;
-        case SkillInput::Ori: return &orideconResearch;
-        case SkillInput::Stone: return &enchantedStoneCraft;
-        case SkillInput::SmDagger: return &smithDagger;
-        case SkillInput::SmSword: return &smithSword;
-        case SkillInput::Sm2HSword: return &smith2HSword;
-        case SkillInput::SmAxe: return &smithAxe;
-        case SkillInput::SmMace: return &smithMace;
-        case SkillInput::SmKn: return &smithKnucklebrace;
-        case SkillInput::SmSpear: return &smithSpear;
+        case SkillInput::IronTempering: return &ironTempering;
+        case SkillInput::SteelTempering: return &steelTempering;
+        case SkillInput::OrideconResearch: return &orideconResearch;
+        case SkillInput::EnchantedStoneCraft: return &enchantedStoneCraft;
+        case SkillInput::SmithDagger: return &smithDagger;
+        case SkillInput::SmithSword: return &smithSword;
+        case SkillInput::Smith2HSword: return &smith2HSword;
+        case SkillInput::SmithAxe: return &smithAxe;
+        case SkillInput::SmithMace: return &smithMace;
+        case SkillInput::SmithKnucklebrace: return &smithKnucklebrace;
+        case SkillInput::SmithSpear: return &smithSpear;
         case SkillInput::None: break;
     }
     return nullptr;

@@ -11,7 +11,7 @@ namespace trivelon {
 
 namespace {
 
-const RefineSteps& StepsOf(std::int32_t classNo) { return RefineStepTable[static_cast<std::size_t>(classNo - 1)]; }
+const RefineSteps& StepsOf(std::int32_t classNumber) { return kRefineSteps[static_cast<std::size_t>(classNumber - 1)]; }
 
 std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +" : "ATK +"; }
 
@@ -20,32 +20,26 @@ long double DefenceBonus(std::int32_t levels) { return std::floor((70.0L * level
 
 void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
     if (steps.armour) {
-        outcome.DefBonus = DefenceBonus(levels);
-        outcome.BonusText = BonusPrefix(steps) + IntegerText(static_cast<std::int32_t>(outcome.DefBonus));
+        outcome.defenceBonus = DefenceBonus(levels);
+        outcome.bonusText = BonusPrefix(steps) + IntegerText(static_cast<std::int32_t>(outcome.defenceBonus));
     } else {
-        outcome.AtkBonus = steps.atkPerLevel * levels;
-        outcome.BonusText = BonusPrefix(steps) + IntegerText(outcome.AtkBonus);
+        outcome.attackBonus = steps.atkPerLevel * levels;
+        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.attackBonus);
     }
 }
 
 }  // namespace
 
-void InitRefine(RefineState& state) {
-    state.CurLevel = 0;
-    state.FinalLevel = 7;
-    state.ClassNo = 1;
-}
-
 const RefineClass* FindRefineClass(std::string_view classText) {
-    for (const RefineClass& cls : RefineClassTable)
+    for (const RefineClass& cls : kRefineClasses)
         if (cls.classText == classText) return &cls;
     return nullptr;
 }
 
 void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
-    state.ClassNo = cls.classNo;
-    state.CurLevel = 0;
-    state.FinalLevel = StepsOf(cls.classNo).safeLevel;
+    state.classNumber = cls.classNumber;
+    state.currentLevel = 0;
+    state.targetLevel = StepsOf(cls.classNumber).safeLevel;
 }
 
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
@@ -57,19 +51,33 @@ std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
 
 std::string LevelText(std::int32_t level) { return Join({"+", IntegerText(level)}); }
 
-bool RefineNeedsWeaponryResearch(std::int32_t classNo, std::int32_t cur, std::int32_t fin) {
-    return fin > StepsOf(classNo).safeLevel && cur < fin;
+bool ChooseCurrentLevel(RefineState& state, std::int32_t level) {
+    state.currentLevel = level;
+    if (state.currentLevel <= state.targetLevel) return false;
+    state.targetLevel = state.currentLevel;
+    return true;
 }
 
-Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std::int32_t fin, std::int32_t w) {
-    const RefineSteps& steps = StepsOf(classNo);
+bool ChooseTargetLevel(RefineState& state, std::int32_t level) {
+    state.targetLevel = level;
+    if (state.targetLevel >= state.currentLevel) return false;
+    state.currentLevel = state.targetLevel;
+    return true;
+}
+
+bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin) {
+    return fin > StepsOf(classNumber).safeLevel && cur < fin;
+}
+
+Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
+    const RefineSteps& steps = StepsOf(classNumber);
     const std::int32_t levels = fin - cur;
     RefineOutcome outcome;
 
     if (fin <= steps.safeLevel) {  // every step is safe
-        outcome.Rate = 100;
-        outcome.MaterialCount = levels;
-        outcome.ItemCount = 1;
+        outcome.rate = 100;
+        outcome.materialCount = levels;
+        outcome.itemCount = 1;
         SetBonus(steps, levels, outcome);
         return outcome;
     }
@@ -106,11 +114,11 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std:
     auto materials = ToInt32(static_cast<Int128>(rounded) * levels);
     if (!materials) return Error{materials.error()};
 
-    outcome.Rate = rate;
-    outcome.ItemCount = *items;
-    outcome.MaterialCount = *materials;
+    outcome.rate = rate;
+    outcome.itemCount = *items;
+    outcome.materialCount = *materials;
     SetBonus(steps, levels, outcome);
-    if (!steps.armour) outcome.BonusText += "+1-" + IntegerText(steps.spreadPerLevel * risky);
+    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(steps.spreadPerLevel * risky);
     return outcome;
 }
 
@@ -121,11 +129,11 @@ Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCou
 }
 
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
-    state.MaterialCount = outcome.MaterialCount;
-    state.ItemCount = outcome.ItemCount;
-    state.AtkBonus = outcome.AtkBonus;
-    state.DefBonus = outcome.DefBonus;
-    if (outcome.Rate) state.Rate = *outcome.Rate;
+    state.materialCount = outcome.materialCount;
+    state.itemCount = outcome.itemCount;
+    state.attackBonus = outcome.attackBonus;
+    state.defenceBonus = outcome.defenceBonus;
+    if (outcome.rate) state.rate = *outcome.rate;
 }
 
 }  // namespace trivelon

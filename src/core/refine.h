@@ -11,21 +11,21 @@
 
 namespace trivelon {
 
+// The refining tab's working values; a new state is the tab's start: class
+// 1 from +0 to +7.
 struct RefineState {
-    std::int32_t CurLevel = 0;
-    std::int32_t FinalLevel = 7;
-    std::int32_t ClassNo = 1;
-    std::int32_t MaterialPrice = 0;
-    std::int32_t ItemPrice = 0;
-    std::int32_t AttemptFee = 0;
-    std::int32_t MaterialCount = 0;
-    std::int32_t ItemCount = 0;
-    long double Rate = 0;
-    long double DefBonus = 0;
-    std::int32_t AtkBonus = 0;
+    std::int32_t currentLevel = 0;
+    std::int32_t targetLevel = 7;
+    std::int32_t classNumber = 1;
+    std::int32_t materialPrice = 0;
+    std::int32_t itemPrice = 0;
+    std::int32_t attemptFee = 0;
+    std::int32_t materialCount = 0;
+    std::int32_t itemCount = 0;
+    long double rate = 0;
+    long double defenceBonus = 0;
+    std::int32_t attackBonus = 0;
 };
-
-void InitRefine(RefineState& state);
 
 // The class whose text equals the selector text exactly, or nullptr.
 const RefineClass* FindRefineClass(std::string_view classText);
@@ -36,22 +36,29 @@ enum class LevelKind { Current, Target };  // "+0".."+9" or "+1".."+10"
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind);
 std::string LevelText(std::int32_t level);  // "+7"
 
+// Choosing a level keeps the current level at or below the target: a current
+// level above the target raises the target to it, and a target below the
+// current level lowers the current level to it. True when the other level
+// moved along.
+bool ChooseCurrentLevel(RefineState& state, std::int32_t level);
+bool ChooseTargetLevel(RefineState& state, std::int32_t level);
+
 struct RefineOutcome {
-    std::optional<long double> Rate;  // none when nothing lies above the safe level to do
-    std::int32_t MaterialCount = 0;
-    std::int32_t ItemCount = 0;
-    std::string BonusText;
-    std::int32_t AtkBonus = 0;
-    long double DefBonus = 0;
+    std::optional<long double> rate;  // none when nothing lies above the safe level to do
+    std::int32_t materialCount = 0;
+    std::int32_t itemCount = 0;
+    std::string bonusText;
+    std::int32_t attackBonus = 0;
+    long double defenceBonus = 0;
 };
 
 // True when the refine has steps above the safe level, the only case that
 // needs the Weaponry Research level.
-bool RefineNeedsWeaponryResearch(std::int32_t classNo, std::int32_t cur, std::int32_t fin);
+bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin);
 
-// Requires 1 <= classNo <= 5, 0 <= cur <= fin <= 10. Fails for a step rate at
+// Requires 1 <= classNumber <= 5, 0 <= cur <= fin <= 10. Fails for a step rate at
 // or below 0 and for counts beyond the 32-bit range.
-Result<RefineOutcome> ComputeRefine(std::int32_t classNo, std::int32_t cur, std::int32_t fin, std::int32_t w);
+Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
 Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
                                 std::int32_t attemptFee, std::int32_t itemPrice);

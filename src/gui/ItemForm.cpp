@@ -131,7 +131,7 @@ TDBForm::TDBForm(QWidget* parent)
     range_sign = MakeLabel(panel, QRect(393, 66, 96, 25), value);
     baselev_sign = MakeLabel(panel, QRect(393, 90, 96, 25), value);
     Label1 = MakeLabel(panel, QRect(92, 115, 316, 27), title, QStringLiteral("Вероятность успешной ковки"));
-    Rate = MakeLabel(panel, QRect(408, 115, 56, 27), Look{kYellow, 19, true, Qt::AlignCenter});
+    rate = MakeLabel(panel, QRect(408, 115, 56, 27), Look{kYellow, 19, true, Qt::AlignCenter});
     Label2 = MakeLabel(panel, QRect(464, 115, 25, 27), title, QStringLiteral("%"));
     const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
     descript = MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true});
@@ -193,7 +193,7 @@ ForgeCostSheet TDBForm::costSheet() const {
     sheet.price[2] = TextOf(it3_price);
     sheet.elementPrice = TextOf(ele_price);
     sheet.crumbPrice = TextOf(crumb_price);
-    sheet.rate = TextOf(Rate);
+    sheet.rate = TextOf(rate);
     return sheet;
 }
 

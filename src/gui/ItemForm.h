@@ -21,7 +21,7 @@ public:
     static QPointer<TDBForm>& DBForm();
 
     QLabel *WeaponName, *TypeItem, *atk, *lvl, *Type_sign, *atk_sign, *lvl_sign, *weight, *range, *baselev,
-        *weight_sign, *range_sign, *baselev_sign, *Label1, *Rate, *Label2, *descript, *Wear, *Label6, *hammer_quan,
+        *weight_sign, *range_sign, *baselev_sign, *Label1, *rate, *Label2, *descript, *Wear, *Label6, *hammer_quan,
         *hammer_name, *hammer_price, *itzham, *it1_quan, *it1_name, *itz1, *it2_quan, *it2_name, *it2_noprice, *itz2,
         *it3_quan, *it3_name, *it3_noprice, *itz3, *ele_quan, *ele_name, *ele_noprice, *itzele, *crumb_quan,
         *crumb_name, *crumb_noprice, *itzcrumb, *Label3, *summ_price, *Label5;

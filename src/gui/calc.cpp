@@ -32,7 +32,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setForgeKeyboardOrder();
     // Handlers are bound only now, so that building the window runs none.
     bindForgeHandlers();
-    InitRefine();
     connect(Page1, &QTabWidget::currentChanged, this, [this](int index) {
         if (Page1->widget(index) == refinePage_) buildRefineTabOnce();
     });

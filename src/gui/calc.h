@@ -55,7 +55,6 @@ public slots:
     void SubmitClick();
 
     // Refining tab.
-    void InitRefine();
     void RefineChange();
     void RefLevelChange();
     void FinalRefineChange();

@@ -82,19 +82,19 @@ void TForm1::EltChange() {
 void TForm1::SubmitClick() {
     Guarded([this] {
         const ForgeRequestOutcome outcome = RunForgeRequest(MainWindowSource(*this), SystemDecimalSeparator());
-        if (outcome.stage == ForgeStage::FailedBeforeWindow) throw HandlerError{QtText(outcome.error)};
+        if (outcome.stage == ForgeStage::InvalidCharacter) throw HandlerError{QtText(outcome.error)};
 
         auto* window = new TDBForm;
         TDBForm::DBForm() = window;
         window->setWindowTitle(QtText(outcome.caption));
         window->show();
         switch (outcome.stage) {
-            case ForgeStage::Separator:
+            case ForgeStage::CategoryHeader:
                 Reporter().warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));
                 return;
-            case ForgeStage::FailedInWindow: throw HandlerError{QtText(outcome.error)};
+            case ForgeStage::InvalidSkillOrItem: throw HandlerError{QtText(outcome.error)};
             case ForgeStage::Filled: FillResultWindow(*window, outcome.state); return;
-            case ForgeStage::FailedBeforeWindow: return;
+            case ForgeStage::InvalidCharacter: return;
         }
     });
 }

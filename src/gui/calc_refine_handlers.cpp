@@ -11,8 +11,6 @@
 
 namespace trivelon::gui {
 
-void TForm1::InitRefine() { trivelon::InitRefine(refine_); }
-
 void TForm1::RefineChange() {
     Guarded([this] {
         const RefineClass* cls = FindRefineClass(CoreText(Refine->currentText()));
@@ -36,24 +34,16 @@ void TForm1::RefineChange() {
 
 void TForm1::RefLevelChange() {
     Guarded([this] {
-        if (const auto level = ParseLevel(CoreText(RefLevel->currentText()), LevelKind::Current))
-            refine_.CurLevel = *level;
-        if (refine_.CurLevel > refine_.FinalLevel) {
-            refine_.FinalLevel = refine_.CurLevel;
-            FinalRefine->setTextSilently(RefLevel->currentText());
-        }
+        const auto level = ParseLevel(CoreText(RefLevel->currentText()), LevelKind::Current);
+        if (level && ChooseCurrentLevel(refine_, *level)) FinalRefine->setTextSilently(RefLevel->currentText());
         recomputeRefine();
     });
 }
 
 void TForm1::FinalRefineChange() {
     Guarded([this] {
-        if (const auto level = ParseLevel(CoreText(FinalRefine->currentText()), LevelKind::Target))
-            refine_.FinalLevel = *level;
-        if (refine_.FinalLevel < refine_.CurLevel) {
-            refine_.CurLevel = refine_.FinalLevel;
-            RefLevel->setTextSilently(FinalRefine->currentText());
-        }
+        const auto level = ParseLevel(CoreText(FinalRefine->currentText()), LevelKind::Target);
+        if (level && ChooseTargetLevel(refine_, *level)) RefLevel->setTextSilently(FinalRefine->currentText());
         recomputeRefine();
     });
 }
@@ -61,31 +51,31 @@ void TForm1::FinalRefineChange() {
 // Everything is computed before anything is shown, so that an error leaves
 // all displays as they were.
 void TForm1::recomputeRefine() {
-    refine_.MaterialPrice = StrictWholeNumber(PriceMaterial->text());
-    refine_.ItemPrice = StrictWholeNumber(PriceRefItem->text());
-    refine_.AttemptFee = StrictWholeNumber(Price1Ref->text());
-    const std::int32_t research = RefineNeedsWeaponryResearch(refine_.ClassNo, refine_.CurLevel, refine_.FinalLevel)
+    refine_.materialPrice = StrictWholeNumber(PriceMaterial->text());
+    refine_.itemPrice = StrictWholeNumber(PriceRefItem->text());
+    refine_.attemptFee = StrictWholeNumber(Price1Ref->text());
+    const std::int32_t research = RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
                                       ? StrictWholeNumber(WR->currentText())
                                       : 0;
     const RefineOutcome outcome =
-        Take(ComputeRefine(refine_.ClassNo, refine_.CurLevel, refine_.FinalLevel, research));
+        Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
     // The cost of the counts about to be shown and the prices just read.
-    const std::int32_t cost = Take(RefineCost(outcome.MaterialCount, outcome.ItemCount, refine_.MaterialPrice,
-                                              refine_.AttemptFee, refine_.ItemPrice));
+    const std::int32_t cost = Take(RefineCost(outcome.materialCount, outcome.itemCount, refine_.materialPrice,
+                                              refine_.attemptFee, refine_.itemPrice));
 
     StoreRefineOutcome(refine_, outcome);
-    Bonus->setText(QtText(outcome.BonusText));
-    QuanRefItem->setText(QString::number(refine_.ItemCount));
-    QuanMaterial->setText(QString::number(refine_.MaterialCount));
+    Bonus->setText(QtText(outcome.bonusText));
+    QuanRefItem->setText(QString::number(refine_.itemCount));
+    QuanMaterial->setText(QString::number(refine_.materialCount));
     // Without a rate of its own (nothing to do above the safe level) the
     // last computed rate stays.
-    RefineRate->setText(QtText(FormatGeneral(refine_.Rate, SystemDecimalSeparator())));
+    RefineRate->setText(QtText(FormatGeneral(refine_.rate, SystemDecimalSeparator())));
     AvgRefPrice->setText(QString::number(cost));
 }
 
-void TForm1::PriceMaterialChange() { priceEdited(*PriceMaterial, &RefineState::MaterialPrice); }
+void TForm1::PriceMaterialChange() { priceEdited(*PriceMaterial, &RefineState::materialPrice); }
 
-void TForm1::PriceRefItemChange() { priceEdited(*PriceRefItem, &RefineState::ItemPrice); }
+void TForm1::PriceRefItemChange() { priceEdited(*PriceRefItem, &RefineState::itemPrice); }
 
 void TForm1::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) {
     Guarded([&] {

@@ -115,9 +115,9 @@ void TForm1::buildRefineTabOnce() {
     Refine = new ImageCombo(panel);
     Refine->setGeometry(104, 248, 153, 23);
     SetListWidth(*Refine, 153);
-    for (const RefineClass& cls : RefineClassTable)
+    for (const RefineClass& cls : kRefineClasses)
         Refine->addRow(QtText(cls.classText),
-                       BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNo)));
+                       BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNumber)));
     Refine->setCurrentIndex(0);
 
     RefLevel = AddEditCombo(panel, {48, 247, 49, 24}, NumberItems(0, 9, "+"), "+0", StartItem::None);

@@ -111,7 +111,7 @@ void FillResultWindow(TDBForm& w, const ForgeState& state) {
     Load(*w.BigImage, state.bigPicture);
     w.descript->setText(QtText(state.description));
     w.Wear->setText(QtText(state.equip));
-    w.Rate->setText(QtText(state.rateText));
+    w.rate->setText(QtText(state.rateText));
     FillStatistics(w, state);
     FillToolRow(w, state);
     ShowUsedRow({w.item1, w.it1_quan, w.it1_name, w.it1_price, nullptr, w.itz1},

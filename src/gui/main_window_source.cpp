@@ -7,35 +7,35 @@ namespace trivelon::gui {
 
 namespace {
 
-const QComboBox* ComboOf(const TForm1& w, Control control) {
-    switch (control) {
-        case Control::Base: return w.Base;
-        case Control::Dex: return w.Dex;
-        case Control::Luk: return w.Luk;
-        case Control::Job: return w.Job;
-        case Control::Weapon: return w.Weapon;
-        case Control::Iron: return w.Iron;
-        case Control::Steel: return w.Steel;
-        case Control::Ori: return w.Ori;
-        case Control::Stone: return w.Stone;
-        case Control::SmDagger: return w.SmDagger;
-        case Control::SmSword: return w.SmSword;
-        case Control::Sm2HSword: return w.Sm2HSword;
-        case Control::SmAxe: return w.SmAxe;
-        case Control::SmMace: return w.SmMace;
-        case Control::SmKn: return w.SmKn;
-        case Control::SmSpear: return w.SmSpear;
-        case Control::WR: return w.WR;
-        case Control::Elt: return w.Elt;
-        case Control::Anvil: return w.Anvil;
+const QComboBox* ComboOf(const TForm1& w, ForgeInput input) {
+    switch (input) {
+        case ForgeInput::BaseLevel: return w.Base;
+        case ForgeInput::Dex: return w.Dex;
+        case ForgeInput::Luk: return w.Luk;
+        case ForgeInput::JobLevel: return w.Job;
+        case ForgeInput::Item: return w.Weapon;
+        case ForgeInput::IronTempering: return w.Iron;
+        case ForgeInput::SteelTempering: return w.Steel;
+        case ForgeInput::OrideconResearch: return w.Ori;
+        case ForgeInput::EnchantedStoneCraft: return w.Stone;
+        case ForgeInput::SmithDagger: return w.SmDagger;
+        case ForgeInput::SmithSword: return w.SmSword;
+        case ForgeInput::Smith2HSword: return w.Sm2HSword;
+        case ForgeInput::SmithAxe: return w.SmAxe;
+        case ForgeInput::SmithMace: return w.SmMace;
+        case ForgeInput::SmithKnucklebrace: return w.SmKn;
+        case ForgeInput::SmithSpear: return w.SmSpear;
+        case ForgeInput::WeaponryResearch: return w.WR;
+        case ForgeInput::Element: return w.Elt;
+        case ForgeInput::Anvil: return w.Anvil;
     }
     return nullptr;
 }
 
 }  // namespace
 
-std::string MainWindowSource::text(Control control) const {
-    const QComboBox* combo = ComboOf(window_, control);
+std::string MainWindowSource::text(ForgeInput input) const {
+    const QComboBox* combo = ComboOf(window_, input);
     return combo ? CoreText(combo->currentText()) : std::string{};
 }
 

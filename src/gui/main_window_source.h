@@ -7,11 +7,11 @@ namespace trivelon::gui {
 
 class TForm1;
 
-class MainWindowSource : public ControlTextSource {
+class MainWindowSource : public ForgeInputTexts {
 public:
     explicit MainWindowSource(const TForm1& window) : window_(window) {}
 
-    std::string text(Control control) const override;
+    std::string text(ForgeInput input) const override;
     bool starCrumbTicked(int box) const override;
 
 private:

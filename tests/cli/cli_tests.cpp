@@ -220,6 +220,8 @@ TEST(CliCatalogue, ListsTheSelectorRows) {
     EXPECT_TRUE(rows[0].toObject()["separator"].toBool());
     EXPECT_EQ(rows[1].toObject()["text"].toString(), "Iron");
     EXPECT_EQ(rows[67].toObject()["text"].toString(), "Lance");
+    // The skill an entry reads is named by the forge option that sets it.
+    EXPECT_EQ(rows[67].toObject()["skill_option"].toString(), "smith-spear");
     int separators = 0;
     for (const QJsonValue& row : rows) separators += row.toObject()["separator"].toBool() ? 1 : 0;
     EXPECT_EQ(separators, 8);

@@ -94,13 +94,13 @@ struct CategoryRow {
 };
 const std::vector<CategoryRow> kCategories = {
     {C::Resources, "---------------Ресурсы---------------", SkillInput::None},
-    {C::Knives, "------------------Ножи------------------", SkillInput::SmDagger},
-    {C::OneHandedSwords, "-------Одноручные Мечи-------", SkillInput::SmSword},
-    {C::TwoHandedSwords, "--------Двуручные мечи--------", SkillInput::Sm2HSword},
-    {C::Axes, "----------------Топоры----------------", SkillInput::SmAxe},
-    {C::Maces, "----------------Дубины----------------", SkillInput::SmMace},
-    {C::Knuckles, "---------------Кастеты---------------", SkillInput::SmKn},
-    {C::Spears, "-----------------Копья-----------------", SkillInput::SmSpear},
+    {C::Knives, "------------------Ножи------------------", SkillInput::SmithDagger},
+    {C::OneHandedSwords, "-------Одноручные Мечи-------", SkillInput::SmithSword},
+    {C::TwoHandedSwords, "--------Двуручные мечи--------", SkillInput::Smith2HSword},
+    {C::Axes, "----------------Топоры----------------", SkillInput::SmithAxe},
+    {C::Maces, "----------------Дубины----------------", SkillInput::SmithMace},
+    {C::Knuckles, "---------------Кастеты---------------", SkillInput::SmithKnucklebrace},
+    {C::Spears, "-----------------Копья-----------------", SkillInput::SmithSpear},
 };
 
 const ForgeRecipe& Entry(std::string_view name) {
@@ -184,14 +184,14 @@ TEST(ForgeCatalogue, ResourcesNameTheirRuleAndSkillInput) {
         RateRule rule;
         SkillInput skill;
     };
-    for (const Case& c : {Case{"Iron", RateRule::IronRule, SkillInput::Iron},
-                          Case{"Steel", RateRule::SteelRule, SkillInput::Steel},
-                          Case{"Oridecon", RateRule::OrideconRule, SkillInput::Ori},
-                          Case{"Elunium", RateRule::EluniumRule, SkillInput::Ori},
-                          Case{"Flame Heart", RateRule::StoneRule, SkillInput::Stone},
-                          Case{"Rough Wind", RateRule::StoneRule, SkillInput::Stone},
-                          Case{"Mystic Frozen", RateRule::StoneRule, SkillInput::Stone},
-                          Case{"Great Nature", RateRule::StoneRule, SkillInput::Stone},
+    for (const Case& c : {Case{"Iron", RateRule::IronRule, SkillInput::IronTempering},
+                          Case{"Steel", RateRule::SteelRule, SkillInput::SteelTempering},
+                          Case{"Oridecon", RateRule::OrideconRule, SkillInput::OrideconResearch},
+                          Case{"Elunium", RateRule::EluniumRule, SkillInput::OrideconResearch},
+                          Case{"Flame Heart", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
+                          Case{"Rough Wind", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
+                          Case{"Mystic Frozen", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
+                          Case{"Great Nature", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
                           Case{"Star Crumb", RateRule::FixedRule, SkillInput::None}}) {
         EXPECT_EQ(Entry(c.name).rule, c.rule) << c.name;
         EXPECT_EQ(Entry(c.name).skill, c.skill) << c.name;

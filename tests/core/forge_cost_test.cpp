@@ -9,7 +9,7 @@
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_cost.h"
 #include "core/numbers.h"
-#include "fake_controls.h"
+#include "fake_inputs.h"
 #include "support/process_locale.h"
 
 namespace trivelon {
@@ -149,8 +149,8 @@ TEST(RecalculateForgeCost, ResultsBeyondThe32BitRangeAreErrors) {
 
 TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
     // 10 x 20 + 20 x 10 + 20 x 10 + 1 x 500 + 4500 = 5600.
-    FakeControls controls("Iron");
-    controls.set(Control::Job, "10").set(Control::Dex, "20").set(Control::Luk, "20").set(Control::Iron, "1");
+    FakeInputs controls("Iron");
+    controls.set(ForgeInput::JobLevel, "10").set(ForgeInput::Dex, "20").set(ForgeInput::Luk, "20").set(ForgeInput::IronTempering, "1");
     auto outcome = RunForgeRequest(controls, '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "56");
@@ -165,8 +165,8 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
         for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
             if (!row.recipe) continue;
             for (bool extras : {false, true}) {
-                FakeControls controls{std::string(row.text)};
-                if (extras) controls.tick(1).tick(2).set(Control::Elt, "Ice").set(Control::Anvil, "None");
+                FakeInputs controls{std::string(row.text)};
+                if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
                 auto outcome = RunForgeRequest(controls, separator);
                 SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " +
                              separator);
@@ -179,7 +179,7 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
 }
 
 TEST(SheetOfFilledWindow, TypedPricesChangeTheEstimate) {
-    auto outcome = RunForgeRequest(FakeControls("Knife").set(Control::Elt, "Earth"), '.');
+    auto outcome = RunForgeRequest(FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
     EXPECT_EQ(sheet.quantity[2], "");  // unused rows show no quantity
@@ -243,9 +243,9 @@ TEST_F(InCommaLocale, RatesAndCostsAreThoseOfTheCLocale) {
 TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
     const test_support::ProcessLocale comma(comma_);
     for (const char separator : {'.', ','}) {
-        FakeControls controls("Lance");
-        controls.set(Control::Dex, "82").set(Control::Luk, "1").set(Control::Job, "1").set(Control::WR, "0");
-        controls.set(Control::Anvil, "None").set(Control::SmSpear, "1");
+        FakeInputs controls("Lance");
+        controls.set(ForgeInput::Dex, "82").set(ForgeInput::Luk, "1").set(ForgeInput::JobLevel, "1").set(ForgeInput::WeaponryResearch, "0");
+        controls.set(ForgeInput::Anvil, "None").set(ForgeInput::SmithSpear, "1");
         auto outcome = RunForgeRequest(controls, separator);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
         EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");

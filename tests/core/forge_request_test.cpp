@@ -1,5 +1,5 @@
 // The forge request from the main window's texts to a filled state: worked
-// examples, which controls are read and in what order, clamping, name
+// examples, which inputs are read and in what order, clamping, name
 // decoration, element stones and star crumbs, and the initial cost.
 #include <gtest/gtest.h>
 
@@ -13,13 +13,13 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
-#include "fake_controls.h"
+#include "fake_inputs.h"
 
 namespace trivelon {
 namespace {
 
-ForgeRequestOutcome Request(const FakeControls& controls, char separator = '.') {
-    return RunForgeRequest(controls, separator);
+ForgeRequestOutcome Request(const FakeInputs& inputs, char separator = '.') {
+    return RunForgeRequest(inputs, separator);
 }
 
 const ForgeState& Filled(const ForgeRequestOutcome& outcome) {
@@ -29,7 +29,7 @@ const ForgeState& Filled(const ForgeRequestOutcome& outcome) {
 
 struct WorkedExample {
     const char* item;
-    std::function<void(FakeControls&)> setup;
+    std::function<void(FakeInputs&)> setup;
     const char* rateText;
     std::int32_t cost;
     const char* itemName;
@@ -37,16 +37,16 @@ struct WorkedExample {
 
 TEST(ForgeRequest, WorkedExamplesWithTheDefaultCharacter) {
     const std::vector<WorkedExample> examples = {
-        {"Iron", [](FakeControls&) {}, "79.1", 182, "Iron"},
-        {"Knife", [](FakeControls&) {}, "100", 1000, "Knife"},
-        {"Damascus", [](FakeControls& c) { c.set(Control::Anvil, "None"); }, "74.1", 19120, "Damascus"},
-        {"Knife", [](FakeControls& c) { c.tick(1).tick(2).set(Control::Elt, "Fire"); }, "54.1", 122000,
+        {"Iron", [](FakeInputs&) {}, "79.1", 182, "Iron"},
+        {"Knife", [](FakeInputs&) {}, "100", 1000, "Knife"},
+        {"Damascus", [](FakeInputs& c) { c.set(ForgeInput::Anvil, "None"); }, "74.1", 19120, "Damascus"},
+        {"Knife", [](FakeInputs& c) { c.tick(1).tick(2).set(ForgeInput::Element, "Fire"); }, "54.1", 122000,
          "VVS Fire Knife"},
     };
     for (const WorkedExample& example : examples) {
-        FakeControls controls(example.item);
-        example.setup(controls);
-        auto outcome = Request(controls);
+        FakeInputs inputs(example.item);
+        example.setup(inputs);
+        auto outcome = Request(inputs);
         SCOPED_TRACE(example.itemName);
         const ForgeState& state = Filled(outcome);
         EXPECT_EQ(outcome.caption, example.item);
@@ -59,7 +59,7 @@ TEST(ForgeRequest, WorkedExamplesWithTheDefaultCharacter) {
 }
 
 TEST(ForgeRequest, ResourceIgnoresTickedCrumbsAndElement) {
-    auto outcome = Request(FakeControls("Iron").tick(1).tick(2).tick(3).set(Control::Elt, "Fire"));
+    auto outcome = Request(FakeInputs("Iron").tick(1).tick(2).tick(3).set(ForgeInput::Element, "Fire"));
     const ForgeState& s = Filled(outcome);
     EXPECT_EQ(s.itemName, "Iron");
     EXPECT_EQ(s.cost, 182);
@@ -73,7 +73,7 @@ TEST(ForgeRequest, ResourceIgnoresTickedCrumbsAndElement) {
 }
 
 TEST(ForgeRequest, WeaponCarriesCrumbsElementAndPreset) {
-    auto outcome = Request(FakeControls("Damascus").tick(1).tick(2).set(Control::Elt, "Fire"));
+    auto outcome = Request(FakeInputs("Damascus").tick(1).tick(2).set(ForgeInput::Element, "Fire"));
     const ForgeState& s = Filled(outcome);
     EXPECT_EQ(outcome.caption, "Damascus");
     EXPECT_EQ(s.itemName, "VVS Fire Damascus");
@@ -90,112 +90,112 @@ TEST(ForgeRequest, WeaponCarriesCrumbsElementAndPreset) {
 
 TEST(ForgeRequest, SeparatorsStopBeforeAnySkillIsRead) {
     for (const CategoryInfo& category : ForgeCatalogue::Categories()) {
-        FakeControls controls{std::string(category.separator)};
-        controls.set(Control::Ori, "bad").set(Control::WR, "bad").set(Control::Iron, "bad");
-        auto outcome = Request(controls);
-        EXPECT_EQ(outcome.stage, ForgeStage::Separator) << category.separator;
+        FakeInputs inputs{std::string(category.separator)};
+        inputs.set(ForgeInput::OrideconResearch, "bad").set(ForgeInput::WeaponryResearch, "bad").set(ForgeInput::IronTempering, "bad");
+        auto outcome = Request(inputs);
+        EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << category.separator;
         EXPECT_EQ(outcome.caption, category.separator);
     }
 }
 
 struct BadInputCase {
     const char* item;
-    std::vector<std::pair<Control, const char*>> texts;
+    std::vector<std::pair<ForgeInput, const char*>> texts;
     const char* reported;
     ForgeStage stage;
 };
 
 TEST(ForgeRequest, TheFirstBadInputInReadingOrderIsReported) {
     const std::vector<BadInputCase> cases = {
-        {"Knife", {{Control::Base, "b"}, {Control::Dex, "d"}}, "b", ForgeStage::FailedBeforeWindow},
-        {"Knife", {{Control::Dex, "d"}, {Control::Job, "j"}}, "d", ForgeStage::FailedBeforeWindow},
-        {"Knife", {{Control::Luk, "l"}, {Control::Job, "j"}}, "l", ForgeStage::FailedBeforeWindow},
-        {"Knife", {{Control::Job, "j "}}, "j ", ForgeStage::FailedBeforeWindow},
-        {"---------------Ресурсы---------------", {{Control::Base, ""}}, "", ForgeStage::FailedBeforeWindow},
-        {"Knife", {{Control::SmDagger, "s"}, {Control::WR, "w"}, {Control::Ori, "o"}}, "s",
-         ForgeStage::FailedInWindow},
-        {"Knife", {{Control::WR, "w"}, {Control::Ori, "o"}}, "w", ForgeStage::FailedInWindow},
-        {"Knife", {{Control::Ori, "o"}}, "o", ForgeStage::FailedInWindow},
-        {"Iron", {{Control::Iron, "i"}}, "i", ForgeStage::FailedInWindow},
-        {"Steel", {{Control::Steel, "2147483648"}}, "2147483648", ForgeStage::FailedInWindow},
-        {"Oridecon", {{Control::Ori, "o"}}, "o", ForgeStage::FailedInWindow},
-        {"Elunium", {{Control::Ori, "o"}}, "o", ForgeStage::FailedInWindow},
-        {"Flame Heart", {{Control::Stone, "st"}}, "st", ForgeStage::FailedInWindow},
+        {"Knife", {{ForgeInput::BaseLevel, "b"}, {ForgeInput::Dex, "d"}}, "b", ForgeStage::InvalidCharacter},
+        {"Knife", {{ForgeInput::Dex, "d"}, {ForgeInput::JobLevel, "j"}}, "d", ForgeStage::InvalidCharacter},
+        {"Knife", {{ForgeInput::Luk, "l"}, {ForgeInput::JobLevel, "j"}}, "l", ForgeStage::InvalidCharacter},
+        {"Knife", {{ForgeInput::JobLevel, "j "}}, "j ", ForgeStage::InvalidCharacter},
+        {"---------------Ресурсы---------------", {{ForgeInput::BaseLevel, ""}}, "", ForgeStage::InvalidCharacter},
+        {"Knife", {{ForgeInput::SmithDagger, "s"}, {ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}}, "s",
+         ForgeStage::InvalidSkillOrItem},
+        {"Knife", {{ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}}, "w", ForgeStage::InvalidSkillOrItem},
+        {"Knife", {{ForgeInput::OrideconResearch, "o"}}, "o", ForgeStage::InvalidSkillOrItem},
+        {"Iron", {{ForgeInput::IronTempering, "i"}}, "i", ForgeStage::InvalidSkillOrItem},
+        {"Steel", {{ForgeInput::SteelTempering, "2147483648"}}, "2147483648", ForgeStage::InvalidSkillOrItem},
+        {"Oridecon", {{ForgeInput::OrideconResearch, "o"}}, "o", ForgeStage::InvalidSkillOrItem},
+        {"Elunium", {{ForgeInput::OrideconResearch, "o"}}, "o", ForgeStage::InvalidSkillOrItem},
+        {"Flame Heart", {{ForgeInput::EnchantedStoneCraft, "st"}}, "st", ForgeStage::InvalidSkillOrItem},
     };
     for (const BadInputCase& c : cases) {
-        FakeControls controls(c.item);
-        for (const auto& [control, text] : c.texts) controls.set(control, text);
-        auto outcome = Request(controls);
+        FakeInputs inputs(c.item);
+        for (const auto& [input, text] : c.texts) inputs.set(input, text);
+        auto outcome = Request(inputs);
         SCOPED_TRACE(std::string(c.item) + " reporting '" + c.reported + "'");
         EXPECT_EQ(outcome.stage, c.stage);
         EXPECT_EQ(outcome.error, std::string("'") + c.reported + "' is not a valid integer value");
-        if (c.stage == ForgeStage::FailedInWindow) {
+        if (c.stage == ForgeStage::InvalidSkillOrItem) {
             EXPECT_EQ(outcome.caption, c.item);
         }
     }
 }
 
 TEST(ForgeRequest, ResourcesReadOnlyTheirOwnSkill) {
-    const std::set<Control> weaponOnly = {Control::SmDagger, Control::SmSword, Control::Sm2HSword, Control::SmAxe,
-                                          Control::SmMace,   Control::SmKn,    Control::SmSpear,   Control::WR,
-                                          Control::Elt,      Control::Anvil};
+    const std::set<ForgeInput> weaponOnly = {ForgeInput::SmithDagger, ForgeInput::SmithSword, ForgeInput::Smith2HSword, ForgeInput::SmithAxe,
+                                          ForgeInput::SmithMace,   ForgeInput::SmithKnucklebrace,    ForgeInput::SmithSpear,   ForgeInput::WeaponryResearch,
+                                          ForgeInput::Element,      ForgeInput::Anvil};
     struct Case {
         const char* item;
-        std::set<Control> skills;
+        std::set<ForgeInput> skills;
     };
-    for (const Case& c : {Case{"Iron", {Control::Iron}}, Case{"Steel", {Control::Steel}},
-                          Case{"Oridecon", {Control::Ori}}, Case{"Great Nature", {Control::Stone}},
+    for (const Case& c : {Case{"Iron", {ForgeInput::IronTempering}}, Case{"Steel", {ForgeInput::SteelTempering}},
+                          Case{"Oridecon", {ForgeInput::OrideconResearch}}, Case{"Great Nature", {ForgeInput::EnchantedStoneCraft}},
                           Case{"Star Crumb", {}}}) {
-        FakeControls controls(c.item);
-        for (Control control : {Control::Iron, Control::Steel, Control::Ori, Control::Stone})
-            if (!c.skills.count(control)) controls.set(control, "bad");
-        for (Control control : weaponOnly) controls.set(control, "bad");
-        Filled(Request(controls));
-        std::set<Control> read(controls.reads().begin(), controls.reads().end());
-        std::set<Control> expected = {Control::Base, Control::Dex, Control::Luk, Control::Job, Control::Weapon};
+        FakeInputs inputs(c.item);
+        for (ForgeInput input : {ForgeInput::IronTempering, ForgeInput::SteelTempering, ForgeInput::OrideconResearch, ForgeInput::EnchantedStoneCraft})
+            if (!c.skills.count(input)) inputs.set(input, "bad");
+        for (ForgeInput input : weaponOnly) inputs.set(input, "bad");
+        Filled(Request(inputs));
+        std::set<ForgeInput> read(inputs.reads().begin(), inputs.reads().end());
+        std::set<ForgeInput> expected = {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::Item};
         expected.insert(c.skills.begin(), c.skills.end());
         EXPECT_EQ(read, expected) << c.item;
     }
 }
 
 TEST(ForgeRequest, WeaponsReadTheSmithSkillOfTheirCategoryOnly) {
-    const std::vector<Control> smithControls = {Control::SmDagger, Control::SmSword, Control::Sm2HSword,
-                                                Control::SmAxe,    Control::SmMace,  Control::SmKn,
-                                                Control::SmSpear};
+    const std::vector<ForgeInput> smithControls = {ForgeInput::SmithDagger, ForgeInput::SmithSword, ForgeInput::Smith2HSword,
+                                                ForgeInput::SmithAxe,    ForgeInput::SmithMace,  ForgeInput::SmithKnucklebrace,
+                                                ForgeInput::SmithSpear};
     struct Case {
         const char* item;
-        Control smith;
+        ForgeInput smith;
     };
-    for (const Case& c : {Case{"Knife", Control::SmDagger}, Case{"Sword", Control::SmSword},
-                          Case{"Katana", Control::Sm2HSword}, Case{"Axe", Control::SmAxe}, Case{"Club", Control::SmMace},
-                          Case{"Waghnak", Control::SmKn}, Case{"Javelin", Control::SmSpear}}) {
+    for (const Case& c : {Case{"Knife", ForgeInput::SmithDagger}, Case{"Sword", ForgeInput::SmithSword},
+                          Case{"Katana", ForgeInput::Smith2HSword}, Case{"Axe", ForgeInput::SmithAxe}, Case{"Club", ForgeInput::SmithMace},
+                          Case{"Waghnak", ForgeInput::SmithKnucklebrace}, Case{"Javelin", ForgeInput::SmithSpear}}) {
         SCOPED_TRACE(c.item);
-        FakeControls controls(c.item);
-        for (Control other : smithControls)
-            if (other != c.smith) controls.set(other, "bad");
-        controls.set(Control::Iron, "bad").set(Control::Steel, "bad").set(Control::Stone, "bad");
-        controls.set(Control::Anvil, "None").set(c.smith, "2");
-        EXPECT_DOUBLE_EQ(Filled(Request(controls)).rate, 94.1);
+        FakeInputs inputs(c.item);
+        for (ForgeInput other : smithControls)
+            if (other != c.smith) inputs.set(other, "bad");
+        inputs.set(ForgeInput::IronTempering, "bad").set(ForgeInput::SteelTempering, "bad").set(ForgeInput::EnchantedStoneCraft, "bad");
+        inputs.set(ForgeInput::Anvil, "None").set(c.smith, "2");
+        EXPECT_DOUBLE_EQ(Filled(Request(inputs)).rate, 94.1);
 
-        controls.set(c.smith, "$z");
-        auto failed = Request(controls);
-        EXPECT_EQ(failed.stage, ForgeStage::FailedInWindow);
+        inputs.set(c.smith, "$z");
+        auto failed = Request(inputs);
+        EXPECT_EQ(failed.stage, ForgeStage::InvalidSkillOrItem);
         EXPECT_EQ(failed.error, "'$z' is not a valid integer value");
     }
 }
 
 TEST(ForgeRequest, RateIsClampedToOneThroughOneHundred) {
     for (const char* item : {"Iron", "Star Crumb"}) {
-        auto high = Request(FakeControls(item).set(Control::Job, "1000"));
+        auto high = Request(FakeInputs(item).set(ForgeInput::JobLevel, "1000"));
         EXPECT_EQ(Filled(high).rate, 100.0) << item;
         EXPECT_EQ(high.state.rateText, "100") << item;
         EXPECT_EQ(high.state.cost, 150) << item;
     }
 
-    FakeControls low("Damascus");
-    for (Control control : {Control::Base, Control::Dex, Control::Luk, Control::Job, Control::SmDagger, Control::Ori})
-        low.set(control, "1");
-    low.set(Control::WR, "0").set(Control::Anvil, "None").set(Control::Elt, "Fire").tick(3);
+    FakeInputs low("Damascus");
+    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::SmithDagger, ForgeInput::OrideconResearch})
+        low.set(input, "1");
+    low.set(ForgeInput::WeaponryResearch, "0").set(ForgeInput::Anvil, "None").set(ForgeInput::Element, "Fire").tick(3);
     auto clamped = Request(low);
     EXPECT_EQ(Filled(clamped).rate, 1.0);
     EXPECT_EQ(clamped.state.rateText, "1");
@@ -204,51 +204,51 @@ TEST(ForgeRequest, RateIsClampedToOneThroughOneHundred) {
 }
 
 TEST(ForgeRequest, ExtremeCharacterValuesAreClampedWithoutOverflow) {
-    FakeControls huge("Knife");
-    for (Control control : {Control::Base, Control::Dex, Control::Luk, Control::Job, Control::SmDagger, Control::WR,
-                            Control::Ori})
-        huge.set(control, "2147483647");
+    FakeInputs huge("Knife");
+    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::SmithDagger, ForgeInput::WeaponryResearch,
+                            ForgeInput::OrideconResearch})
+        huge.set(input, "2147483647");
     auto outcome = Request(huge);
     EXPECT_EQ(Filled(outcome).rateText, "100");
     EXPECT_EQ(outcome.state.cost, 1000);
 
     // Resource at rate 1 pays 199 percent of the 150 of one attempt.
-    auto tiny = Request(FakeControls("Elunium").set(Control::Ori, "-2147483648").set(Control::Base, "-$80000000"));
+    auto tiny = Request(FakeInputs("Elunium").set(ForgeInput::OrideconResearch, "-2147483648").set(ForgeInput::BaseLevel, "-$80000000"));
     EXPECT_EQ(Filled(tiny).rateText, "1");
     EXPECT_EQ(tiny.state.cost, 299);
 }
 
 TEST(ForgeRequest, HighestTickedCrumbBoxDecidesTheCount) {
-    auto outcome = Request(FakeControls("Knife").tick(3));
+    auto outcome = Request(FakeInputs("Knife").tick(3));
     const ForgeState& s = Filled(outcome);
     EXPECT_EQ(s.starCrumbCount, 3);
     EXPECT_EQ(s.itemName, "VVVS Knife");
     EXPECT_EQ(s.rateText, "64.1");
     EXPECT_EQ(s.cost, 2 * (1000 + 3 * 15000));
 
-    EXPECT_EQ(Filled(Request(FakeControls("Knife").tick(1).tick(3))).starCrumbCount, 3);
-    EXPECT_EQ(Filled(Request(FakeControls("Knife").tick(2))).itemName, "VVS Knife");
+    EXPECT_EQ(Filled(Request(FakeInputs("Knife").tick(1).tick(3))).starCrumbCount, 3);
+    EXPECT_EQ(Filled(Request(FakeInputs("Knife").tick(2))).itemName, "VVS Knife");
 }
 
 TEST(ForgeRequest, RateIsPrintedWithTheGivenSeparator) {
-    auto iron = Request(FakeControls("Iron"), ',');
+    auto iron = Request(FakeInputs("Iron"), ',');
     EXPECT_EQ(Filled(iron).rateText, "79,1");
     EXPECT_EQ(iron.state.cost, 182);
 
-    auto knife = Request(FakeControls("Knife").tick(1).tick(2).set(Control::Elt, "Fire"), ',');
+    auto knife = Request(FakeInputs("Knife").tick(1).tick(2).set(ForgeInput::Element, "Fire"), ',');
     EXPECT_EQ(Filled(knife).rateText, "54,1");
     EXPECT_EQ(knife.state.cost, 122000);
 }
 
 TEST(ForgeRequest, PresetPricesEnterTheInitialCost) {
-    auto star = Request(FakeControls("Morning Star"));
+    auto star = Request(FakeInputs("Morning Star"));
     const ForgeState& s = Filled(star);
     EXPECT_EQ(s.materials[1].name, "1carat Diamond");
     EXPECT_EQ(s.materials[1].price, 3800);
     EXPECT_EQ(s.rateText, "84.1");
     EXPECT_EQ(s.cost, 2 * (5000 + 3800));
 
-    auto plain = Request(FakeControls("Haedonggum"));
+    auto plain = Request(FakeInputs("Haedonggum"));
     EXPECT_EQ(Filled(plain).materials[2].name, "Topaz");
     EXPECT_EQ(plain.state.materials[2].price, 0);
 }
@@ -271,7 +271,7 @@ TEST(ForgeRequest, EachElementAddsItsStone) {
         EXPECT_EQ(stone->picture, c.picture);
         EXPECT_EQ(stone->price, c.price);
 
-        auto outcome = Request(FakeControls("Knife").set(Control::Elt, c.element));
+        auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, c.element));
         const ForgeState& s = Filled(outcome);
         EXPECT_EQ(s.elementStone, stone);
         EXPECT_EQ(s.itemName, std::string(c.element) + " Knife");
@@ -283,8 +283,8 @@ TEST(ForgeRequest, EachElementAddsItsStone) {
 }
 
 TEST(ForgeRequest, ElementNamingNoStoneCostsThePenaltyButNoStalePrice) {
-    Filled(Request(FakeControls("Knife").set(Control::Elt, "Wind")));  // a stone price an earlier request used
-    auto outcome = Request(FakeControls("Knife").set(Control::Elt, "Poison"));
+    Filled(Request(FakeInputs("Knife").set(ForgeInput::Element, "Wind")));  // a stone price an earlier request used
+    auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, "Poison"));
     const ForgeState& s = Filled(outcome);
     EXPECT_EQ(s.elementFlag, 1);
     EXPECT_EQ(s.elementName, "Poison");
@@ -296,11 +296,11 @@ TEST(ForgeRequest, ElementNamingNoStoneCostsThePenaltyButNoStalePrice) {
 }
 
 TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
-    auto outcome = Request(FakeControls("Excalibur"));
-    EXPECT_EQ(outcome.stage, ForgeStage::FailedInWindow);
+    auto outcome = Request(FakeInputs("Excalibur"));
+    EXPECT_EQ(outcome.stage, ForgeStage::InvalidSkillOrItem);
     EXPECT_EQ(outcome.caption, "Excalibur");
     EXPECT_FALSE(outcome.error.empty());
-    EXPECT_EQ(Request(FakeControls("iron")).stage, ForgeStage::FailedInWindow);
+    EXPECT_EQ(Request(FakeInputs("iron")).stage, ForgeStage::InvalidSkillOrItem);
 }
 
 TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {

@@ -16,11 +16,11 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(RefineTables, ClassDefaultsAreTheSafeRefineOutcome) {
-    for (std::size_t i = 0; i < RefineClassTable.size(); ++i) {
-        const RefineClass& cls = RefineClassTable[i];
-        const RefineSteps& steps = RefineStepTable[i];
+    for (std::size_t i = 0; i < kRefineClasses.size(); ++i) {
+        const RefineClass& cls = kRefineClasses[i];
+        const RefineSteps& steps = kRefineSteps[i];
         SCOPED_TRACE(std::string(cls.classText));
-        EXPECT_EQ(cls.classNo, static_cast<std::int32_t>(i + 1));
+        EXPECT_EQ(cls.classNumber, static_cast<std::int32_t>(i + 1));
         EXPECT_EQ(cls.safeLevelText, LevelText(steps.safeLevel));
         EXPECT_EQ(cls.materialCountText, std::to_string(steps.safeLevel));
         EXPECT_EQ(FindRefineClass(cls.classText), &cls);
@@ -29,20 +29,20 @@ TEST(RefineTables, ClassDefaultsAreTheSafeRefineOutcome) {
         const std::int32_t fee = *ParseStrictInt(cls.fee);
         EXPECT_EQ(cls.safeAvgCost, std::to_string(*RefineCost(steps.safeLevel, 1, price, fee, 0)));
 
-        auto safe = ComputeRefine(cls.classNo, 0, steps.safeLevel, 10);
+        auto safe = ComputeRefine(cls.classNumber, 0, steps.safeLevel, 10);
         ASSERT_TRUE(safe.ok()) << safe.error();
-        EXPECT_EQ(safe->BonusText, cls.safeBonusText);
-        EXPECT_EQ(safe->MaterialCount, steps.safeLevel);
-        EXPECT_EQ(safe->ItemCount, 1);
-        ASSERT_TRUE(safe->Rate.has_value());
-        EXPECT_EQ(*safe->Rate, 100.0L);
+        EXPECT_EQ(safe->bonusText, cls.safeBonusText);
+        EXPECT_EQ(safe->materialCount, steps.safeLevel);
+        EXPECT_EQ(safe->itemCount, 1);
+        ASSERT_TRUE(safe->rate.has_value());
+        EXPECT_EQ(*safe->rate, 100.0L);
     }
     EXPECT_EQ(FindRefineClass("Одежда "), nullptr);
     EXPECT_EQ(FindRefineClass("оружие 1 уровня"), nullptr);
 }
 
 struct OutcomeRow {
-    std::int32_t classNo, target;
+    std::int32_t classNumber, target;
     const char* rate10;
     std::int32_t materials10, items10;
     const char* bonus;
@@ -62,13 +62,13 @@ TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
     for (const Expected& e : {Expected{10, row.rate10, row.materials10, row.items10},
                               Expected{0, row.rate0, row.materials0, row.items0}}) {
         SCOPED_TRACE("W " + std::to_string(e.w));
-        auto outcome = ComputeRefine(row.classNo, 0, row.target, e.w);
+        auto outcome = ComputeRefine(row.classNumber, 0, row.target, e.w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
-        ASSERT_TRUE(outcome->Rate.has_value());
-        EXPECT_EQ(FormatGeneral(*outcome->Rate, '.'), e.rate);
-        EXPECT_EQ(outcome->MaterialCount, e.materials);
-        EXPECT_EQ(outcome->ItemCount, e.items);
-        EXPECT_EQ(outcome->BonusText, row.bonus);
+        ASSERT_TRUE(outcome->rate.has_value());
+        EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), e.rate);
+        EXPECT_EQ(outcome->materialCount, e.materials);
+        EXPECT_EQ(outcome->itemCount, e.items);
+        EXPECT_EQ(outcome->bonusText, row.bonus);
     }
 }
 
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OutcomeRow{5, 10, "0.315", 3170, 318, "DEF +7", "0.0384", 26040, 2605}));
 
 struct PartialCase {
-    std::int32_t classNo, cur, fin, w;
+    std::int32_t classNumber, cur, fin, w;
     const char* rate;
     std::int32_t materials, items;
     const char* bonus;
@@ -118,40 +118,40 @@ TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
              // Safe steps below the first risky one still count as materials.
              PartialCase{1, 3, 8, 10, "70", 5, 2, "ATK +10+1-3"},
          }) {
-        SCOPED_TRACE("class " + std::to_string(c.classNo) + " +" + std::to_string(c.cur) + " -> +" +
+        SCOPED_TRACE("class " + std::to_string(c.classNumber) + " +" + std::to_string(c.cur) + " -> +" +
                      std::to_string(c.fin) + " W " + std::to_string(c.w));
-        auto outcome = ComputeRefine(c.classNo, c.cur, c.fin, c.w);
+        auto outcome = ComputeRefine(c.classNumber, c.cur, c.fin, c.w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
-        ASSERT_TRUE(outcome->Rate.has_value());
-        EXPECT_EQ(FormatGeneral(*outcome->Rate, '.'), c.rate);
-        EXPECT_EQ(outcome->MaterialCount, c.materials);
-        EXPECT_EQ(outcome->ItemCount, c.items);
-        EXPECT_EQ(outcome->BonusText, c.bonus);
+        ASSERT_TRUE(outcome->rate.has_value());
+        EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), c.rate);
+        EXPECT_EQ(outcome->materialCount, c.materials);
+        EXPECT_EQ(outcome->itemCount, c.items);
+        EXPECT_EQ(outcome->bonusText, c.bonus);
     }
 }
 
 TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
     auto safeNone = ComputeRefine(2, 3, 3, 10);
     ASSERT_TRUE(safeNone.ok());
-    EXPECT_EQ(safeNone->Rate, 100.0L);
-    EXPECT_EQ(safeNone->MaterialCount, 0);
-    EXPECT_EQ(safeNone->ItemCount, 1);
-    EXPECT_EQ(safeNone->BonusText, "ATK +0");
-    EXPECT_EQ(ComputeRefine(5, 2, 2, 10)->BonusText, "DEF +0");
+    EXPECT_EQ(safeNone->rate, 100.0L);
+    EXPECT_EQ(safeNone->materialCount, 0);
+    EXPECT_EQ(safeNone->itemCount, 1);
+    EXPECT_EQ(safeNone->bonusText, "ATK +0");
+    EXPECT_EQ(ComputeRefine(5, 2, 2, 10)->bonusText, "DEF +0");
 
     // A safe refine does not depend on Weaponry Research at all.
     auto safeAnyW = ComputeRefine(1, 0, 7, -1000);
     ASSERT_TRUE(safeAnyW.ok());
-    EXPECT_EQ(safeAnyW->BonusText, "ATK +14");
+    EXPECT_EQ(safeAnyW->bonusText, "ATK +14");
 
-    for (std::int32_t classNo : {1, 5}) {
-        auto nothing = ComputeRefine(classNo, 8, 8, 10);
+    for (std::int32_t classNumber : {1, 5}) {
+        auto nothing = ComputeRefine(classNumber, 8, 8, 10);
         ASSERT_TRUE(nothing.ok());
-        EXPECT_FALSE(nothing->Rate.has_value());
-        EXPECT_EQ(nothing->MaterialCount, 0);
-        EXPECT_EQ(nothing->ItemCount, 0);
-        EXPECT_EQ(nothing->AtkBonus, 0);
-        EXPECT_EQ(nothing->BonusText, classNo == 5 ? "DEF +0" : "ATK +0");
+        EXPECT_FALSE(nothing->rate.has_value());
+        EXPECT_EQ(nothing->materialCount, 0);
+        EXPECT_EQ(nothing->itemCount, 0);
+        EXPECT_EQ(nothing->attackBonus, 0);
+        EXPECT_EQ(nothing->bonusText, classNumber == 5 ? "DEF +0" : "ATK +0");
     }
 }
 
@@ -160,10 +160,10 @@ TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
     for (std::int32_t n = 0; n <= 10; ++n) {
         auto outcome = ComputeRefine(5, 0, n, 10);
         ASSERT_TRUE(outcome.ok()) << n;
-        EXPECT_EQ(outcome->DefBonus, defence[n]) << n;
-        EXPECT_EQ(outcome->BonusText, "DEF +" + std::to_string(defence[n])) << n;
+        EXPECT_EQ(outcome->defenceBonus, defence[n]) << n;
+        EXPECT_EQ(outcome->bonusText, "DEF +" + std::to_string(defence[n])) << n;
     }
-    EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->BonusText, "DEF +6");
+    EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->bonusText, "DEF +6");
 }
 
 TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
@@ -185,10 +185,10 @@ TEST(ComputeRefine, HugeWeaponryResearchDoesNotWrap) {
         EXPECT_FALSE(outcome.error().empty());
         return;
     }
-    ASSERT_TRUE(outcome->Rate.has_value());
-    EXPECT_GT(*outcome->Rate, 100.0L);
-    EXPECT_EQ(outcome->ItemCount, 1);
-    EXPECT_EQ(outcome->MaterialCount, 0);
+    ASSERT_TRUE(outcome->rate.has_value());
+    EXPECT_GT(*outcome->rate, 100.0L);
+    EXPECT_EQ(outcome->itemCount, 1);
+    EXPECT_EQ(outcome->materialCount, 0);
 }
 
 TEST(RefineNeedsWeaponryResearch, OnlyWithStepsAboveTheSafeLevel) {
@@ -227,28 +227,25 @@ TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItems) {
     EXPECT_FALSE(RefineCost(0, 2, 0, 0, kMax).ok());
 }
 
-TEST(RefineState, InitClassChangeAndStoredOutcome) {
+TEST(RefineState, StartClassChangeAndStoredOutcome) {
     RefineState state;
-    state.CurLevel = 4;
-    state.ClassNo = 3;
-    InitRefine(state);
-    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 7, 1));
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 7, 1));
 
     StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
-    EXPECT_EQ(std::tie(state.MaterialCount, state.ItemCount, state.AtkBonus), std::make_tuple(27, 3, 18));
-    EXPECT_EQ(state.Rate, 35.0L);
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(27, 3, 18));
+    EXPECT_EQ(state.rate, 35.0L);
     // Nothing to do above the safe level: counts cleared, the last rate stays.
     StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
-    EXPECT_EQ(std::tie(state.MaterialCount, state.ItemCount, state.AtkBonus), std::make_tuple(0, 0, 0));
-    EXPECT_EQ(state.Rate, 35.0L);
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(state.rate, 35.0L);
 
-    state.CurLevel = 3;
-    state.FinalLevel = 9;
-    ApplyRefineClass(state, RefineClassTable[1]);
-    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 6, 2));
-    EXPECT_EQ(state.Rate, 35.0L);  // a class change leaves the stored rate alone
-    ApplyRefineClass(state, RefineClassTable[4]);
-    EXPECT_EQ(std::tie(state.CurLevel, state.FinalLevel, state.ClassNo), std::make_tuple(0, 4, 5));
+    state.currentLevel = 3;
+    state.targetLevel = 9;
+    ApplyRefineClass(state, kRefineClasses[1]);
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 6, 2));
+    EXPECT_EQ(state.rate, 35.0L);  // a class change leaves the stored rate alone
+    ApplyRefineClass(state, kRefineClasses[4]);
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 4, 5));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ QString RateText(const char* rate) { return QString(rate).replace(u'.', QChar(Sy
 void CheckUnfilled(const TDBForm& window) {
     QCOMPARE(window.WeaponName->text(), QString("Weapon Name"));
     QCOMPARE(window.hammer_name->text(), QString("hammer_name"));
-    QVERIFY(window.Rate->text().isEmpty());
+    QVERIFY(window.rate->text().isEmpty());
     QVERIFY(window.summ_price->text().isEmpty());
     QVERIFY(window.BigImage->picture().isNull());
 }
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(window->windowTitle(), item);
-        QCOMPARE(window->Rate->text(), rate);
+        QCOMPARE(window->rate->text(), rate);
         QCOMPARE(window->WeaponName->text(), title);
         QCOMPARE(window->summ_price->text(), cost);
     }
@@ -164,7 +164,7 @@ private slots:
 
         // A price typed for it counts once per attempt.
         const int before = window->summ_price->text().toInt();
-        const double rate = QString(window->Rate->text()).replace(QChar(SystemDecimalSeparator()), u'.').toDouble();
+        const double rate = QString(window->rate->text()).replace(QChar(SystemDecimalSeparator()), u'.').toDouble();
         const int attempts = static_cast<int>(std::ceil(100.0 / rate));
         TypeInto(*window->ele_price, "700");
         QCOMPARE(window->summ_price->text().toInt(), before + attempts * 700);
@@ -248,7 +248,7 @@ private slots:
         PickRow(*f.window->Weapon, "Knife");
         TDBForm* window = PressSubmit(*f.window);
         QCOMPARE(f.reporter.errors, QStringList{"Stream read error"});
-        QCOMPARE(window->Rate->text(), QString("100"));
+        QCOMPARE(window->rate->text(), QString("100"));
         QCOMPARE(window->WeaponName->text(), QString("Knife"));
         QCOMPARE(window->hammer_name->text(), QString("hammer_name"));
         QVERIFY(window->summ_price->text().isEmpty());

@@ -20,7 +20,7 @@ void FillAsCutter(TDBForm& form) {
     form.it1_quan->setText("25");
     form.it1_name->setText("Iron");
     for (QLabel* unused : {form.it2_quan, form.it3_quan, form.ele_quan, form.crumb_quan}) unused->clear();
-    form.Rate->setText("40");
+    form.rate->setText("40");
     form.summ_price->setText("3000");
 }
 
@@ -47,7 +47,7 @@ private slots:
             {form.hammer_name, "hammer_name"}, {form.it1_name, "it1_name"}, {form.it2_name, "it2_name"},
             {form.it3_name, "it3_name"}, {form.ele_name, "ele_name"}, {form.crumb_name, "crumb_name"},
             {form.hammer_price, "hammer_price"}, {form.itzham, "Zeny/шт"}, {form.itzcrumb, "Zeny/шт"},
-            {form.Label3, "Средняя себестоимость ковки:"}, {form.Label5, "Zeny"}, {form.Rate, ""},
+            {form.Label3, "Средняя себестоимость ковки:"}, {form.Label5, "Zeny"}, {form.rate, ""},
             {form.summ_price, ""}, {form.Type_sign, ""}, {form.descript, ""}, {form.Wear, ""}};
         for (const auto& [label, text] : design) QCOMPARE(label->text(), text);
         const QColor yellow(255, 255, 0), cream(255, 251, 240), white(255, 255, 255);
@@ -110,7 +110,7 @@ private slots:
 
         TDBForm form;
         FillAsCutter(form);
-        form.Rate->setText("4O");
+        form.rate->setText("4O");
         form.it1_price->setText("100");
         QCOMPARE(recorder.errors.last(), QString("'4O' is not a valid floating point value"));
         QCOMPARE(form.summ_price->text(), QString("3000"));

@@ -28,7 +28,7 @@ QStringList EveryPicturePath() {
             if (slot.used()) paths << QtText(slot.picture);
     }
     for (const char* element : {"Fire", "Earth", "Wind", "Ice"}) paths << QtText(FindElementStone(element)->picture);
-    for (const RefineClass& cls : RefineClassTable) paths << QtText(cls.materialImage);
+    for (const RefineClass& cls : kRefineClasses) paths << QtText(cls.materialImage);
     paths.removeDuplicates();
     return paths;
 }
