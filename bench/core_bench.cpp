@@ -66,12 +66,8 @@ void BM_RecalculateForgeCost(benchmark::State& state) {
     const ForgeCostSheet sheet{.toolName = "Oridecon Hammer",
                                .toolQuantity = "1",
                                .toolPrice = "5000",
-                               .quantity = {"4", "60", "1"},
-                               .elementQuantity = "1",
-                               .crumbQuantity = "2",
-                               .price = {"23000", "1500", "4560"},
-                               .elementPrice = "30000",
-                               .crumbPrice = "15000",
+                               .pricedRows = {{{"4", "23000"}, {"60", "1500"}, {"1", "4560"}, {"1", "30000"},
+                                               {"2", "15000"}}},
                                .rate = "44.1"};
     for (auto _ : state) benchmark::DoNotOptimize(RecalculateForgeCost(sheet, '.'));
 }

@@ -47,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sheet.toolQuantity = texts[1];
     sheet.toolPrice = texts[2];
     for (std::size_t i = 0; i < 3; ++i) sheet.quantity[i] = texts[3 + i];
-    sheet.elementQuantity = texts[6];
-    sheet.crumbQuantity = texts[7];
+    sheet.row(RecipeRowKind::ElementStone).quantity = texts[6];
+    sheet.row(RecipeRowKind::StarCrumbs).quantity = texts[7];
     for (std::size_t i = 0; i < 3; ++i) sheet.price[i] = texts[8 + i];
-    sheet.elementPrice = texts[11];
-    sheet.crumbPrice = texts[12];
+    sheet.row(RecipeRowKind::ElementStone).price = texts[11];
+    sheet.row(RecipeRowKind::StarCrumbs).price = texts[12];
     sheet.rate = texts[13];
 
     const auto cost = trivelon::RecalculateForgeCost(sheet, separator);

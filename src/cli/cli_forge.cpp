@@ -8,6 +8,7 @@
 #include "cli_common.h"
 #include "core/forge_cost.h"
 #include "core/forge_request.h"
+#include "core/recipe.h"
 #include "core/numbers.h"
 
 namespace trivelon::cli {
@@ -43,19 +44,22 @@ const InputOption kInputOptions[] = {
 };
 
 // The result window's price edits, in the order the options are applied.
-enum class PriceRow { Material1, Material2, Material3, Element, Crumbs };
 struct PriceOption {
-    PriceRow row;
+    RecipeRowKind row;
     const char* name;
     const char* description;
 };
 const PriceOption kPriceOptions[] = {
-    {PriceRow::Material1, "price1", "unit price typed for material 1"},
-    {PriceRow::Material2, "price2", "unit price typed for material 2"},
-    {PriceRow::Material3, "price3", "unit price typed for material 3"},
-    {PriceRow::Element, "element-price", "unit price typed for the element stone"},
-    {PriceRow::Crumbs, "crumb-price", "unit price typed for a star crumb"},
+    {RecipeRowKind::Material1, "price1", "unit price typed for material 1"},
+    {RecipeRowKind::Material2, "price2", "unit price typed for material 2"},
+    {RecipeRowKind::Material3, "price3", "unit price typed for material 3"},
+    {RecipeRowKind::ElementStone, "element-price", "unit price typed for the element stone"},
+    {RecipeRowKind::StarCrumbs, "crumb-price", "unit price typed for a star crumb"},
 };
+
+// The recipe rows by the names the output gives them, top to bottom.
+constexpr const char* kRecipeRowNames[kRecipeRowCount] = {"tool",      "material1",     "material2",
+                                                          "material3", "element_stone", "star_crumbs"};
 
 class OptionTexts : public ForgeInputTexts {
 public:
@@ -65,22 +69,27 @@ public:
     bool starCrumbTicked(int box) const override { return box <= starCrumbs; }
 };
 
-QJsonObject SlotJson(std::string_view name, std::string_view picture, std::int32_t quantity, std::int32_t price) {
-    return {{"name", QtText(name)}, {"picture", QtText(picture)}, {"quantity", quantity}, {"price", price}};
+// The six recipe rows; an unused row names the empty placeholder picture, a
+// typed element without a stone has no picture (null).
+QJsonArray RecipeJson(const Recipe& recipe) {
+    QJsonArray rows;
+    for (std::size_t i = 0; i < kRecipeRowCount; ++i) {
+        const RecipeRow& row = recipe[i];
+        rows.append(QJsonObject{
+            {"row", kRecipeRowNames[i]},
+            {"used", row.used},
+            {"name", QtText(row.name)},
+            {"picture", row.picture.empty() ? QJsonValue() : QJsonValue(QtText(row.picture))},
+            {"quantity", row.quantity},
+            {"price", row.price},
+            {"price_editable", row.priceEditable},
+        });
+    }
+    return rows;
 }
 
 QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
     const ForgeState& s = outcome.state;
-    QJsonArray materials;
-    for (const ForgeMaterial& m : s.materials)
-        if (m.quantity > 0) materials.append(SlotJson(m.name, m.picture, m.quantity, m.price));
-    QJsonValue crumbs;
-    if (s.starCrumbCount > 0) crumbs = QJsonObject{{"quantity", s.starCrumbCount}, {"price", s.starCrumbPrice}};
-    QJsonValue stone;
-    if (s.elementStone)
-        stone = SlotJson(s.elementStone->name, s.elementStone->picture, 1, s.elementStonePrice);
-    else if (s.elementFlag > 0)  // a typed element that names no stone: the row shows the text, price 0
-        stone = QJsonObject{{"name", QtText(s.elementName)}, {"picture", QJsonValue()}, {"quantity", 1}, {"price", 0}};
     return {
         {"caption", QtText(outcome.caption)},
         {"title", QtText(s.itemName)},
@@ -93,10 +102,7 @@ QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
         {"weight", s.weight},
         {"base_level", s.requiredBaseLevel},
         {"big_picture", QtText(s.bigPicture)},
-        {"tool", SlotJson(s.toolName, s.toolPicture, 1, s.toolPrice)},
-        {"materials", materials},
-        {"star_crumbs", crumbs},
-        {"element_stone", stone},
+        {"recipe", RecipeJson(RecipeOf(s))},
         {"description", QtText(s.description)},
         {"equip", QtText(s.equip)},
         {"cost", s.cost},
@@ -104,15 +110,8 @@ QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
 }
 
 // The sheet text of a price edit, or nullptr when the window hides that edit.
-std::string* PriceEdit(ForgeCostSheet& sheet, const ForgeState& state, PriceRow row) {
-    switch (row) {
-        case PriceRow::Material1: return &sheet.price[0];
-        case PriceRow::Material2: return state.materials[1].quantity > 0 ? &sheet.price[1] : nullptr;
-        case PriceRow::Material3: return state.materials[2].quantity > 0 ? &sheet.price[2] : nullptr;
-        case PriceRow::Element: return state.elementFlag > 0 ? &sheet.elementPrice : nullptr;
-        case PriceRow::Crumbs: return state.starCrumbCount > 0 ? &sheet.crumbPrice : nullptr;
-    }
-    return nullptr;
+std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKind row) {
+    return recipe[IndexOf(row)].used ? &sheet.row(row).price : nullptr;
 }
 
 }  // namespace
@@ -151,12 +150,13 @@ int RunForge(const QStringList& arguments) {
 
     QJsonObject result = ResultJson(outcome);
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+    const Recipe recipe = RecipeOf(outcome.state);
     std::int32_t shownCost = outcome.state.cost;
     bool pricesGiven = false;
     for (const PriceOption& option : kPriceOptions) {
         if (!parser.isSet(option.name)) continue;
         pricesGiven = true;
-        std::string* edit = PriceEdit(sheet, outcome.state, option.row);
+        std::string* edit = PriceEdit(sheet, recipe, option.row);
         if (!edit) return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
         const std::string typed = CoreText(parser.value(option.name));
         if (*edit == typed) continue;  // an unchanged text does not recalculate

@@ -35,19 +35,16 @@ Result<std::int32_t> WeaponCost(long double rate, Int128 total) {
 }  // namespace
 
 Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator) {
-    Int128 total = state.toolPrice;
-    for (const ForgeMaterial& material : state.materials) total += Int128{material.quantity} * material.price;
-    total += Int128{state.elementFlag} * state.elementStonePrice + Int128{state.starCrumbCount} * state.starCrumbPrice;
+    Int128 total = 0;
+    for (const RecipeRow& row : RecipeOf(state))
+        if (row.used) total += Int128{row.quantity} * row.price;
     if (state.toolName == kMiniFurnace) return ResourceCost(state.rateText, state.rate, total, decimalSeparator);
     return WeaponCost(state.rate, total);
 }
 
 Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {
-    const std::int32_t prices[5] = {ParseLenientInt(sheet.price[0]), ParseLenientInt(sheet.price[1]),
-                                    ParseLenientInt(sheet.price[2]), ParseLenientInt(sheet.elementPrice),
-                                    ParseLenientInt(sheet.crumbPrice)};
-    const std::string* quantities[5] = {&sheet.quantity[0], &sheet.quantity[1], &sheet.quantity[2],
-                                        &sheet.elementQuantity, &sheet.crumbQuantity};
+    std::array<std::int32_t, kRecipeRowCount - 1> prices{};
+    for (std::size_t row = 0; row < prices.size(); ++row) prices[row] = ParseLenientInt(sheet.pricedRows[row].price);
 
     auto toolQuantity = ParseStrictInt(sheet.toolQuantity);
     if (!toolQuantity) return Error{toolQuantity.error()};
@@ -55,9 +52,9 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
     if (!toolPrice) return Error{toolPrice.error()};
     Int128 total = Int128{*toolQuantity} * *toolPrice;
     // Material 1 always counts; the other rows only when they have a price.
-    for (std::size_t row = 0; row < 5; ++row) {
+    for (std::size_t row = 0; row < prices.size(); ++row) {
         if (row > 0 && prices[row] == 0) continue;
-        auto quantity = ParseStrictInt(*quantities[row]);
+        auto quantity = ParseStrictInt(sheet.pricedRows[row].quantity);
         if (!quantity) return Error{quantity.error()};
         total += Int128{*quantity} * prices[row];
     }
@@ -71,23 +68,18 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
 }
 
 ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
-    // A row the window does not use shows no quantity and keeps its price edit at "0".
-    auto quantityText = [](bool used, std::int32_t quantity) { return used ? IntegerText(quantity) : std::string(); };
-    auto priceText = [](bool used, std::int32_t price) { return IntegerText(used ? price : 0); };
+    const Recipe recipe = RecipeOf(state);
+    const RecipeRow& tool = recipe[IndexOf(RecipeRowKind::Tool)];
     ForgeCostSheet sheet;
-    sheet.toolName = state.toolName;
-    sheet.toolQuantity = quantityText(true, 1);
-    sheet.toolPrice = IntegerText(state.toolPrice);
-    for (std::size_t i = 0; i < 3; ++i) {
-        const ForgeMaterial& material = state.materials[i];
-        const bool used = i == 0 || material.quantity > 0;
-        sheet.quantity[i] = quantityText(used, material.quantity);
-        sheet.price[i] = priceText(used, material.price);
+    sheet.toolName = tool.name;
+    sheet.toolQuantity = IntegerText(tool.quantity);
+    sheet.toolPrice = IntegerText(tool.price);
+    // A row the window does not use shows no quantity and keeps its price edit at "0".
+    for (std::size_t row = 1; row < kRecipeRowCount; ++row) {
+        const RecipeRow& shown = recipe[row];
+        sheet.pricedRows[row - 1] = {shown.used ? IntegerText(shown.quantity) : std::string(),
+                                     IntegerText(shown.used ? shown.price : 0)};
     }
-    sheet.elementQuantity = quantityText(state.elementFlag > 0, 1);
-    sheet.elementPrice = priceText(state.elementStone != nullptr, state.elementStonePrice);
-    sheet.crumbQuantity = quantityText(state.starCrumbCount > 0, state.starCrumbCount);
-    sheet.crumbPrice = priceText(state.starCrumbCount > 0, state.starCrumbPrice);
     sheet.rate = state.rateText;
     return sheet;
 }

@@ -183,16 +183,11 @@ ForgeCostSheet TDBForm::costSheet() const {
     sheet.toolName = TextOf(hammer_name);
     sheet.toolQuantity = TextOf(hammer_quan);
     sheet.toolPrice = TextOf(hammer_price);
-    sheet.quantity[0] = TextOf(it1_quan);
-    sheet.quantity[1] = TextOf(it2_quan);
-    sheet.quantity[2] = TextOf(it3_quan);
-    sheet.elementQuantity = TextOf(ele_quan);
-    sheet.crumbQuantity = TextOf(crumb_quan);
-    sheet.price[0] = TextOf(it1_price);
-    sheet.price[1] = TextOf(it2_price);
-    sheet.price[2] = TextOf(it3_price);
-    sheet.elementPrice = TextOf(ele_price);
-    sheet.crumbPrice = TextOf(crumb_price);
+    sheet.pricedRows = {{{TextOf(it1_quan), TextOf(it1_price)},
+                         {TextOf(it2_quan), TextOf(it2_price)},
+                         {TextOf(it3_quan), TextOf(it3_price)},
+                         {TextOf(ele_quan), TextOf(ele_price)},
+                         {TextOf(crumb_quan), TextOf(crumb_price)}}};
     sheet.rate = TextOf(rate);
     return sheet;
 }

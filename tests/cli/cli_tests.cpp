@@ -57,20 +57,34 @@ TEST(CliForge, WorkedExamplesWithDefaults) {
 TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
     const CliRun run = Cli({"forge", "Knife", "--star-crumbs", "2", "--element", "Fire"});
     EXPECT_EQ(run.json["caption"].toString(), "Knife");
-    EXPECT_EQ(run.json["tool"].toObject()["name"].toString(), "Iron Hammer");
-    const QJsonArray materials = run.json["materials"].toArray();
-    ASSERT_EQ(materials.size(), 2);
-    EXPECT_EQ(materials[1].toObject()["name"].toString(), "Jellopy");
-    EXPECT_EQ(materials[1].toObject()["quantity"].toInt(), 10);
-    EXPECT_EQ(run.json["star_crumbs"].toObject()["quantity"].toInt(), 2);
-    EXPECT_EQ(run.json["star_crumbs"].toObject()["price"].toInt(), 15000);
-    EXPECT_EQ(run.json["element_stone"].toObject()["name"].toString(), "Flame Heart");
-    EXPECT_EQ(run.json["element_stone"].toObject()["price"].toInt(), 30000);
+    // Row, used, name, quantity, price, price can be typed.
+    const QJsonArray recipe = run.json["recipe"].toArray();
+    const QStringList expected[] = {{"tool", "true", "Iron Hammer", "1", "1000", "false"},
+                                    {"material1", "true", "Iron", "1", "0", "true"},
+                                    {"material2", "true", "Jellopy", "10", "0", "true"},
+                                    {"material3", "false", "", "0", "0", "true"},
+                                    {"element_stone", "true", "Flame Heart", "1", "30000", "true"},
+                                    {"star_crumbs", "true", "Star Crumb", "2", "15000", "true"}};
+    ASSERT_EQ(recipe.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const QJsonObject row = recipe[i].toObject();
+        EXPECT_EQ(QStringList({row["row"].toString(), row["used"].toBool() ? "true" : "false", row["name"].toString(),
+                               QString::number(row["quantity"].toInt()), QString::number(row["price"].toInt()),
+                               row["price_editable"].toBool() ? "true" : "false"}),
+                  expected[i]);
+    }
+    EXPECT_EQ(recipe[3].toObject()["picture"].toString(), "images/empty.bmp");
 
     const CliRun resource = Cli({"forge", "Iron", "--star-crumbs", "3", "--element", "Ice"});
-    EXPECT_TRUE(resource.json["star_crumbs"].isNull());
-    EXPECT_TRUE(resource.json["element_stone"].isNull());
+    EXPECT_FALSE(resource.json["recipe"].toArray()[4].toObject()["used"].toBool());
+    EXPECT_FALSE(resource.json["recipe"].toArray()[5].toObject()["used"].toBool());
     EXPECT_EQ(resource.json["title"].toString(), "Iron");
+
+    // A typed element that names no stone keeps its row, without a picture.
+    const CliRun holy = Cli({"forge", "Knife", "--element", "Holy"});
+    const QJsonObject stone = holy.json["recipe"].toArray()[4].toObject();
+    EXPECT_EQ(stone["name"].toString(), "Holy");
+    EXPECT_TRUE(stone["picture"].isNull());
 }
 
 TEST(CliForge, PricesTypedIntoTheResultWindow) {

@@ -21,9 +21,9 @@ ForgeCostSheet WeaponSheet(std::string rate, std::string toolPrice, std::string 
     sheet.toolName = "Iron Hammer";
     sheet.toolQuantity = "1";
     sheet.toolPrice = std::move(toolPrice);
-    sheet.quantity[0] = std::move(quantity1);
-    sheet.price[0] = std::move(price1);
-    sheet.price[1] = sheet.price[2] = sheet.elementPrice = sheet.crumbPrice = "0";
+    sheet.pricedRows[0].quantity = std::move(quantity1);
+    sheet.pricedRows[0].price = std::move(price1);
+    for (std::size_t row = 1; row < sheet.pricedRows.size(); ++row) sheet.pricedRows[row].price = "0";
     sheet.rate = std::move(rate);
     return sheet;
 }
@@ -66,41 +66,41 @@ TEST(RecalculateForgeCost, RateFiftySixGivesTheExactTwoHundredSixteen) {
 
 TEST(RecalculateForgeCost, PricesAreReadLeniently) {
     ForgeCostSheet knife = WeaponSheet("100", "1000", "1", "0");
-    knife.quantity[1] = "10";
+    knife.pricedRows[1].quantity = "10";
     const std::string zero = Cost(knife);
     EXPECT_EQ(zero, "1000");
     for (const char* price : {"", "abc", "12abc", " ", "2147483648"}) {
-        knife.price[1] = price;
+        knife.pricedRows[1].price = price;
         EXPECT_EQ(Cost(knife), zero) << "'" << price << "'";
     }
-    knife.price[1] = "-50";
+    knife.pricedRows[1].price = "-50";
     EXPECT_EQ(Cost(knife), "500");
-    knife.price[1] = "$10";
+    knife.pricedRows[1].price = "$10";
     EXPECT_EQ(Cost(knife), "1160");
 }
 
 TEST(RecalculateForgeCost, QuantityOfAnUnpricedRowIsNotRead) {
     ForgeCostSheet sheet = WeaponSheet("100", "1000", "1", "0");
-    sheet.quantity[1] = "it2_quan";
-    sheet.quantity[2] = "";
-    sheet.elementQuantity = "junk";
-    sheet.crumbQuantity = "";
+    sheet.pricedRows[1].quantity = "it2_quan";
+    sheet.pricedRows[2].quantity = "";
+    sheet.row(RecipeRowKind::ElementStone).quantity = "junk";
+    sheet.row(RecipeRowKind::StarCrumbs).quantity = "";
     EXPECT_EQ(Cost(sheet), "1000");
 
-    sheet.price[1] = "5";
+    sheet.pricedRows[1].price = "5";
     EXPECT_EQ(Cost(sheet), "error: 'it2_quan' is not a valid integer value");
-    sheet.price[1] = "0";
-    sheet.crumbPrice = "15000";
+    sheet.pricedRows[1].price = "0";
+    sheet.row(RecipeRowKind::StarCrumbs).price = "15000";
     EXPECT_EQ(Cost(sheet), "error: '' is not a valid integer value");
 }
 
 TEST(RecalculateForgeCost, ElementAndCrumbRowsAddTheirQuantityTimesPrice) {
     ForgeCostSheet sheet = WeaponSheet("54.1", "1000", "1", "0");
-    sheet.quantity[1] = "10";
-    sheet.elementQuantity = "1";
-    sheet.elementPrice = "30000";
-    sheet.crumbQuantity = "2";
-    sheet.crumbPrice = "15000";
+    sheet.pricedRows[1].quantity = "10";
+    sheet.row(RecipeRowKind::ElementStone).quantity = "1";
+    sheet.row(RecipeRowKind::ElementStone).price = "30000";
+    sheet.row(RecipeRowKind::StarCrumbs).quantity = "2";
+    sheet.row(RecipeRowKind::StarCrumbs).price = "15000";
     EXPECT_EQ(Cost(sheet), "122000");
 }
 
@@ -110,7 +110,7 @@ TEST(RecalculateForgeCost, StrictTextsStopWithTheirMessage) {
     sheet.rate = "";
     EXPECT_EQ(Cost(sheet), "error: '' is not a valid floating point value");
     // Whole numbers are read before the rate.
-    sheet.quantity[0] = "1x";
+    sheet.pricedRows[0].quantity = "1x";
     EXPECT_EQ(Cost(sheet), "error: '1x' is not a valid integer value");
     sheet = WeaponSheet("100", "1000", "1", "0");
     sheet.toolQuantity = "one";
@@ -122,13 +122,13 @@ TEST(RecalculateForgeCost, NeverFilledWindowReportsTheToolPricePlaceholder) {
     design.toolName = "hammer_name";
     design.toolQuantity = "1";
     design.toolPrice = "hammer_price";
-    design.quantity[0] = "2";
-    design.quantity[1] = "3";
-    design.quantity[2] = "4";
-    design.elementQuantity = "1";
-    design.crumbQuantity = "6";
-    design.price[0] = "70";
-    design.price[1] = design.price[2] = design.elementPrice = design.crumbPrice = "0";
+    design.pricedRows[0].quantity = "2";
+    design.pricedRows[1].quantity = "3";
+    design.pricedRows[2].quantity = "4";
+    design.row(RecipeRowKind::ElementStone).quantity = "1";
+    design.row(RecipeRowKind::StarCrumbs).quantity = "6";
+    design.pricedRows[0].price = "70";
+    design.pricedRows[1].price = design.pricedRows[2].price = design.row(RecipeRowKind::ElementStone).price = design.row(RecipeRowKind::StarCrumbs).price = "0";
     design.rate = "";
     EXPECT_EQ(Cost(design), "error: 'hammer_price' is not a valid integer value");
 }
@@ -182,11 +182,11 @@ TEST(SheetOfFilledWindow, TypedPricesChangeTheEstimate) {
     auto outcome = RunForgeRequest(FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
-    EXPECT_EQ(sheet.quantity[2], "");  // unused rows show no quantity
-    EXPECT_EQ(sheet.crumbQuantity, "");
-    EXPECT_EQ(sheet.elementPrice, "4000");
+    EXPECT_EQ(sheet.pricedRows[2].quantity, "");  // unused rows show no quantity
+    EXPECT_EQ(sheet.row(RecipeRowKind::StarCrumbs).quantity, "");
+    EXPECT_EQ(sheet.row(RecipeRowKind::ElementStone).price, "4000");
     EXPECT_EQ(sheet.rate, "84.1");
-    sheet.price[1] = "12";
+    sheet.pricedRows[1].price = "12";
     EXPECT_EQ(Cost(sheet), "10240");  // 2 x (1000 + 4000 + 10 x 12)
 }
 
@@ -250,7 +250,7 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
         EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
         ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
-        sheet.price[0] = "100";
+        sheet.pricedRows[0].price = "100";
         EXPECT_EQ(Cost(sheet, separator), "59640") << separator;
     }
 }
