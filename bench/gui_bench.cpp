@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QTest>
 
-#include "gui/ItemForm.h"
-#include "gui/calc.h"
+#include "gui/forge_result_window.h"
+#include "gui/main_window.h"
 #include "main_window_harness.h"
 #include "recording_reporter.h"
 #include "typing.h"
@@ -41,7 +41,7 @@ private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(TRIVELON_SOURCE_DIR))); }
 
     void init() {
-        window_ = std::make_unique<TForm1>();
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -54,18 +54,18 @@ private slots:
     }
 
     void forgePressToPaintedResultWindow() {
-        TForm1& w = *window_;
-        PickRow(*w.Weapon, QStringLiteral("Knife"));
-        PickRow(*w.Elt, QStringLiteral("Fire"));
-        Click(*w.SCrumb2);
+        MainWindow& w = *window_;
+        PickRow(*w.itemSelector, QStringLiteral("Knife"));
+        PickRow(*w.element, QStringLiteral("Fire"));
+        Click(*w.starCrumbs[1]);
         // The measured press fills its window.
-        const TDBForm* first = PressSubmit(w);
+        const ForgeResultWindow* first = PressSubmit(w);
         QVERIFY(first);
-        QCOMPARE(first->WeaponName->text(), QStringLiteral("VVS Fire Knife"));
+        QCOMPARE(first->title->text(), QStringLiteral("VVS Fire Knife"));
         CloseResultWindows();
 
         QBENCHMARK {
-            TDBForm* result = PressSubmit(w);
+            ForgeResultWindow* result = PressSubmit(w);
             QVERIFY(result);
             PaintCounter counter;
             result->installEventFilter(&counter);
@@ -77,9 +77,9 @@ private slots:
     }
 
     void typedTargetLevelToUpdatedLabels() {
-        TForm1& w = *window_;
+        MainWindow& w = *window_;
         OpenRefineTab(w);
-        ClickInto(*w.FinalRefine);
+        ClickInto(*w.targetLevel);
         // Each iteration selects the digit after "+" and types the one the
         // other left out, so every keystroke changes the level and runs the
         // refine handler once.
@@ -91,14 +91,14 @@ private slots:
             TypeText(digits[next]);
             next = 1 - next;
         }
-        QVERIFY(w.FinalRefine->currentText() == QStringLiteral("+8") ||
-                w.FinalRefine->currentText() == QStringLiteral("+9"));
-        QVERIFY(w.RefineRate->text() != QStringLiteral("100"));
+        QVERIFY(w.targetLevel->currentText() == QStringLiteral("+8") ||
+                w.targetLevel->currentText() == QStringLiteral("+9"));
+        QVERIFY(w.successRate->text() != QStringLiteral("100"));
     }
 
 private:
     RecordingReporter reporter_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(GuiBench)

@@ -3,7 +3,8 @@
 #include <QApplication>
 
 #include "gui/built_in_icon.h"
-#include "gui/calc.h"
+#include "gui/error_reporter.h"
+#include "gui/main_window.h"
 #include "start_probe.h"
 
 int main(int argc, char* argv[]) {
@@ -14,8 +15,9 @@ int main(int argc, char* argv[]) {
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 
-    trivelon::gui::TForm1 form;
-    trivelon::app::QuitAfterFirstPaintIfRequested(form);
-    form.show();
+    trivelon::gui::MessageBoxReporter reporter;
+    trivelon::gui::MainWindow window(reporter);
+    trivelon::app::QuitAfterFirstPaintIfRequested(window);
+    window.show();
     return QApplication::exec();
 }

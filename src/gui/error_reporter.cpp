@@ -8,13 +8,6 @@ namespace {
 
 const QString kApplicationTitle = QStringLiteral("Тривелон");
 
-MessageBoxReporter& StandardReporter() {
-    static MessageBoxReporter reporter;
-    return reporter;
-}
-
-ErrorReporter* installedReporter = nullptr;
-
 }  // namespace
 
 ErrorReporter::~ErrorReporter() = default;
@@ -27,14 +20,6 @@ void MessageBoxReporter::error(const QString& message) {
 void MessageBoxReporter::warning(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
     box.exec();
-}
-
-ErrorReporter& Reporter() {
-    return installedReporter ? *installedReporter : StandardReporter();
-}
-
-void SetReporter(ErrorReporter* reporter) {
-    installedReporter = reporter;
 }
 
 QString WithFullStop(const QString& message) {

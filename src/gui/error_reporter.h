@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/result.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -24,11 +25,6 @@ public:
     void warning(const QString& caption, const QString& text) override;
 };
 
-// The reporter in use; a MessageBoxReporter unless one was installed.
-ErrorReporter& Reporter();
-// Installs a reporter (not owned); nullptr restores the message boxes.
-void SetReporter(ErrorReporter* reporter);
-
 // The message with a full stop appended when its last character's code is
 // above that of ".".
 QString WithFullStop(const QString& message);
@@ -42,7 +38,7 @@ struct HandlerError {
 // Unwraps a core result, or stops the handler with its error.
 template <class T>
 T Take(Result<T> result) {
-    if (!result) throw HandlerError{QString::fromStdString(result.error())};
+    if (!result) throw HandlerError{QtText(result.error())};
     return std::move(result.value());
 }
 
@@ -51,13 +47,13 @@ void ThrowIfFailed(const std::optional<QString>& failure);
 
 // Runs a handler; the first failure stops it and is reported.
 template <class F>
-void Guarded(F&& handler) {
+void Guarded(ErrorReporter& reporter, F&& handler) {
     try {
         std::forward<F>(handler)();
     } catch (const HandlerError& failure) {
-        Reporter().error(failure.message);
+        reporter.error(failure.message);
     } catch (const Error& failure) {
-        Reporter().error(QString::fromStdString(failure.message));
+        reporter.error(QtText(failure.message));
     }
 }
 

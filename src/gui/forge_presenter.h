@@ -6,10 +6,10 @@
 
 namespace trivelon::gui {
 
-class TDBForm;
+class ForgeResultWindow;
 
 // Every picture is loaded from its file; the first picture that cannot be
 // loaded stops the filling (HandlerError), leaving what was written so far.
-void FillResultWindow(TDBForm& window, const ForgeState& state);
+void FillResultWindow(ForgeResultWindow& window, const ForgeState& state);
 
 }  // namespace trivelon::gui

@@ -75,15 +75,15 @@ private slots:
     void guardStopsTheHandlerAtTheFirstFailureAndReportsIt() {
         RecordingReporter recorder;
         QStringList steps;
-        Guarded([&] {
+        Guarded(recorder, [&] {
             steps << "parsed";
             ThrowIfFailed(std::nullopt);
             steps << "loaded";
             ThrowIfFailed(QString("Stream read error"));
             steps << "never";
         });
-        Guarded([&] { throw trivelon::Error{"'a' is not a valid integer value"}; });
-        Guarded([&] { steps << QString::number(Take(trivelon::Result<int>(7))); });
+        Guarded(recorder, [&] { throw trivelon::Error{"'a' is not a valid integer value"}; });
+        Guarded(recorder, [&] { steps << QString::number(Take(trivelon::Result<int>(7))); });
         QCOMPARE(steps, (QStringList{"parsed", "loaded", "7"}));
         QCOMPARE(recorder.errors, (QStringList{"Stream read error", "'a' is not a valid integer value"}));
     }

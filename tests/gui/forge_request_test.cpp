@@ -8,6 +8,7 @@
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
+using trivelon::RecipeRowKind;
 using namespace trivelon::gui::testing;
 
 namespace {
@@ -18,12 +19,12 @@ const QString kResourcesHeader = QStringLiteral("---------------Ресурсы--
 QString RateText(const char* rate) { return QString(rate).replace(u'.', QChar(SystemDecimalSeparator())); }
 
 // The design contents a window keeps when nothing was written into it.
-void CheckUnfilled(const TDBForm& window) {
-    QCOMPARE(window.WeaponName->text(), QString("Weapon Name"));
-    QCOMPARE(window.hammer_name->text(), QString("hammer_name"));
+void CheckUnfilled(const ForgeResultWindow& window) {
+    QCOMPARE(window.title->text(), QString("Weapon Name"));
+    QCOMPARE(window.row(RecipeRowKind::Tool).name->text(), QString("hammer_name"));
     QVERIFY(window.rate->text().isEmpty());
-    QVERIFY(window.summ_price->text().isEmpty());
-    QVERIFY(window.BigImage->picture().isNull());
+    QVERIFY(window.averageCost->text().isEmpty());
+    QVERIFY(window.bigPicture->picture().isNull());
 }
 
 void CheckUnusedRow(PictureBox* picture, QLabel* quantity, QLabel* name, QLineEdit* price, QLabel* noPrice,
@@ -44,7 +45,7 @@ class ForgeRequestTest : public QObject {
 private slots:
     void aCategoryHeaderIsRejectedWithAWarningAndAnEmptyWindow() {
         MainWindowFixture f;
-        TDBForm* window = PressSubmit(*f.window);
+        ForgeResultWindow* window = PressSubmit(*f.window);
         QVERIFY(window);
         QCOMPARE(f.reporter.warnings, QStringList{"Warning|Выберите, что ковать"});
         QVERIFY(f.reporter.errors.isEmpty());
@@ -77,115 +78,115 @@ private slots:
         QFETCH(QString, cost);
         QFETCH(QString, title);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Weapon, item);
-        if (!anvil.isEmpty()) PickRow(*w.Anvil, anvil);
-        if (!element.isEmpty()) PickRow(*w.Elt, element);
-        if (starCrumbs > 0) Click(starCrumbs == 1 ? *w.SCrumb1 : *w.SCrumb2);
+        MainWindow& w = *f.window;
+        PickRow(*w.itemSelector, item);
+        if (!anvil.isEmpty()) PickRow(*w.anvil, anvil);
+        if (!element.isEmpty()) PickRow(*w.element, element);
+        if (starCrumbs > 0) Click(starCrumbs == 1 ? *w.starCrumbs[0] : *w.starCrumbs[1]);
 
-        TDBForm* window = PressSubmit(w);
+        ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(window);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(window->windowTitle(), item);
         QCOMPARE(window->rate->text(), rate);
-        QCOMPARE(window->WeaponName->text(), title);
-        QCOMPARE(window->summ_price->text(), cost);
+        QCOMPARE(window->title->text(), title);
+        QCOMPARE(window->averageCost->text(), cost);
     }
 
     void aResourceShowsNoWeaponStatisticsAndEmptyOptionalRows() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         // Star crumbs and an element count for weapons only.
-        Click(*w.SCrumb2);
-        PickRow(*w.Elt, "Wind");
-        PickRow(*w.Weapon, "Iron");
-        TDBForm* window = PressSubmit(w);
-        QCOMPARE(window->BigImage->picturePath(), QString("images/big/iron.bmp"));
-        QCOMPARE(window->Type_sign->text(), QString("Ресурсы"));
-        QCOMPARE(window->weight_sign->text(), QString("5"));
-        for (QLabel* blank : {window->atk, window->atk_sign, window->range, window->range_sign, window->lvl,
-                              window->lvl_sign, window->baselev, window->baselev_sign})
+        Click(*w.starCrumbs[1]);
+        PickRow(*w.element, "Wind");
+        PickRow(*w.itemSelector, "Iron");
+        ForgeResultWindow* window = PressSubmit(w);
+        QCOMPARE(window->bigPicture->picturePath(), QString("images/big/iron.bmp"));
+        QCOMPARE(window->type->text(), QString("Ресурсы"));
+        QCOMPARE(window->weight->text(), QString("5"));
+        for (QLabel* blank : {window->atkCaption, window->atk, window->rangeCaption, window->range, window->weaponLevelCaption,
+                              window->weaponLevel, window->requiredBaseLevelCaption, window->requiredBaseLevel})
             QVERIFY(blank->text().isEmpty());
-        QCOMPARE(window->hammer_name->text(), QString("Mini Furnace"));
-        QCOMPARE(window->hammer->picturePath(), QString("images/minifurnace.bmp"));
-        QCOMPARE(window->it1_name->text(), QString("Iron Ore"));
-        QCOMPARE(window->item1->picturePath(), QString("images/ironore.bmp"));
-        CheckUnusedRow(window->item2, window->it2_quan, window->it2_name, window->it2_price, window->it2_noprice,
-                       window->itz2);
-        CheckUnusedRow(window->crumbimg, window->crumb_quan, window->crumb_name, window->crumb_price,
-                       window->crumb_noprice, window->itzcrumb);
-        CheckUnusedRow(window->eleimg, window->ele_quan, window->ele_name, window->ele_price, window->ele_noprice,
-                       window->itzele);
-        QCOMPARE(window->WeaponName->text(), QString("Iron"));
+        QCOMPARE(window->row(RecipeRowKind::Tool).name->text(), QString("Mini Furnace"));
+        QCOMPARE(window->row(RecipeRowKind::Tool).picture->picturePath(), QString("images/minifurnace.bmp"));
+        QCOMPARE(window->row(RecipeRowKind::Material1).name->text(), QString("Iron Ore"));
+        QCOMPARE(window->row(RecipeRowKind::Material1).picture->picturePath(), QString("images/ironore.bmp"));
+        CheckUnusedRow(window->row(RecipeRowKind::Material2).picture, window->row(RecipeRowKind::Material2).quantity, window->row(RecipeRowKind::Material2).name, window->row(RecipeRowKind::Material2).priceEdit, window->row(RecipeRowKind::Material2).blankPrice,
+                       window->row(RecipeRowKind::Material2).unit);
+        CheckUnusedRow(window->row(RecipeRowKind::StarCrumbs).picture, window->row(RecipeRowKind::StarCrumbs).quantity, window->row(RecipeRowKind::StarCrumbs).name, window->row(RecipeRowKind::StarCrumbs).priceEdit,
+                       window->row(RecipeRowKind::StarCrumbs).blankPrice, window->row(RecipeRowKind::StarCrumbs).unit);
+        CheckUnusedRow(window->row(RecipeRowKind::ElementStone).picture, window->row(RecipeRowKind::ElementStone).quantity, window->row(RecipeRowKind::ElementStone).name, window->row(RecipeRowKind::ElementStone).priceEdit, window->row(RecipeRowKind::ElementStone).blankPrice,
+                       window->row(RecipeRowKind::ElementStone).unit);
+        QCOMPARE(window->title->text(), QString("Iron"));
     }
 
     void aWeaponFillsItsStatisticsAndChosenRows() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Weapon, "Knife");
-        PickRow(*w.Elt, "Fire");
-        Click(*w.SCrumb2);
-        TDBForm* window = PressSubmit(w);
-        QCOMPARE(window->atk->text(), QString("ATK:"));
-        QCOMPARE(window->lvl->text(), QString("Уровень:"));
-        QCOMPARE(window->lvl_sign->text(), QString("1"));
-        QCOMPARE(window->baselev->text(), QString("Нужен Base:"));
-        QCOMPARE(window->hammer_name->text(), QString("Iron Hammer"));
-        QCOMPARE(window->hammer_price->text(), QString("1000"));
-        QCOMPARE(window->crumb_quan->text(), QString("2"));
-        QCOMPARE(window->crumb_name->text(), QString("Star Crumb"));
-        QCOMPARE(window->crumb_price->text(), QString("15000"));
-        QVERIFY(!window->crumb_price->isHidden());
-        QVERIFY(window->crumb_noprice->isHidden());
-        QCOMPARE(window->crumbimg->picturePath(), QString("images/starcrumb.bmp"));
-        QCOMPARE(window->ele_name->text(), QString("Flame Heart"));
-        QCOMPARE(window->ele_price->text(), QString("30000"));
-        QCOMPARE(window->eleimg->picturePath(), QString("images/flameheart.bmp"));
-        QCOMPARE(window->itzele->text(), QString("Zeny/шт."));
-        QVERIFY(!window->descript->text().isEmpty());
-        QVERIFY(!window->Wear->text().isEmpty());
+        MainWindow& w = *f.window;
+        PickRow(*w.itemSelector, "Knife");
+        PickRow(*w.element, "Fire");
+        Click(*w.starCrumbs[1]);
+        ForgeResultWindow* window = PressSubmit(w);
+        QCOMPARE(window->atkCaption->text(), QString("ATK:"));
+        QCOMPARE(window->weaponLevelCaption->text(), QString("Уровень:"));
+        QCOMPARE(window->weaponLevel->text(), QString("1"));
+        QCOMPARE(window->requiredBaseLevelCaption->text(), QString("Нужен Base:"));
+        QCOMPARE(window->row(RecipeRowKind::Tool).name->text(), QString("Iron Hammer"));
+        QCOMPARE(window->row(RecipeRowKind::Tool).fixedPrice->text(), QString("1000"));
+        QCOMPARE(window->row(RecipeRowKind::StarCrumbs).quantity->text(), QString("2"));
+        QCOMPARE(window->row(RecipeRowKind::StarCrumbs).name->text(), QString("Star Crumb"));
+        QCOMPARE(window->row(RecipeRowKind::StarCrumbs).priceEdit->text(), QString("15000"));
+        QVERIFY(!window->row(RecipeRowKind::StarCrumbs).priceEdit->isHidden());
+        QVERIFY(window->row(RecipeRowKind::StarCrumbs).blankPrice->isHidden());
+        QCOMPARE(window->row(RecipeRowKind::StarCrumbs).picture->picturePath(), QString("images/starcrumb.bmp"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("Flame Heart"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).priceEdit->text(), QString("30000"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).picture->picturePath(), QString("images/flameheart.bmp"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).unit->text(), QString("Zeny/шт."));
+        QVERIFY(!window->description->text().isEmpty());
+        QVERIFY(!window->equip->text().isEmpty());
     }
 
     void aTypedElementWithoutStoneShowsItsOwnRow() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Weapon, "Knife");
-        TypeInto(*w.Elt, "Holy");
-        TDBForm* window = PressSubmit(w);
+        MainWindow& w = *f.window;
+        PickRow(*w.itemSelector, "Knife");
+        TypeInto(*w.element, "Holy");
+        ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(f.reporter.errors.isEmpty());
-        QCOMPARE(window->WeaponName->text(), QString("Holy Knife"));
-        QCOMPARE(window->ele_name->text(), QString("Holy"));
-        QCOMPARE(window->ele_quan->text(), QString("1"));
-        QCOMPARE(window->ele_price->text(), QString("0"));
-        QVERIFY(!window->ele_price->isHidden());
-        QVERIFY(window->ele_noprice->isHidden());
-        QCOMPARE(window->itzele->text(), QString("Zeny/шт."));
-        QVERIFY(window->eleimg->picture().isNull());
+        QCOMPARE(window->title->text(), QString("Holy Knife"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("Holy"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).quantity->text(), QString("1"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).priceEdit->text(), QString("0"));
+        QVERIFY(!window->row(RecipeRowKind::ElementStone).priceEdit->isHidden());
+        QVERIFY(window->row(RecipeRowKind::ElementStone).blankPrice->isHidden());
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).unit->text(), QString("Zeny/шт."));
+        QVERIFY(window->row(RecipeRowKind::ElementStone).picture->picture().isNull());
 
         // A price typed for it counts once per attempt.
-        const int before = window->summ_price->text().toInt();
+        const int before = window->averageCost->text().toInt();
         const double rate = QString(window->rate->text()).replace(QChar(SystemDecimalSeparator()), u'.').toDouble();
         const int attempts = static_cast<int>(std::ceil(100.0 / rate));
-        TypeInto(*window->ele_price, "700");
-        QCOMPARE(window->summ_price->text().toInt(), before + attempts * 700);
+        TypeInto(*window->row(RecipeRowKind::ElementStone).priceEdit, "700");
+        QCOMPARE(window->averageCost->text().toInt(), before + attempts * 700);
     }
 
     void pricesTypedIntoAWindowRecomputeItsCost() {
         MainWindowFixture f;
-        PickRow(*f.window->Weapon, "Knife");
-        TDBForm* window = PressSubmit(*f.window);
-        const int quantity = window->it1_quan->text().toInt();
-        TypeInto(*window->it1_price, "40");
-        QCOMPARE(window->summ_price->text(), QString::number(1000 + quantity * 40));
-        TypeInto(*window->it1_price, "");
-        QCOMPARE(window->summ_price->text(), QString("1000"));
+        PickRow(*f.window->itemSelector, "Knife");
+        ForgeResultWindow* window = PressSubmit(*f.window);
+        const int quantity = window->row(RecipeRowKind::Material1).quantity->text().toInt();
+        TypeInto(*window->row(RecipeRowKind::Material1).priceEdit, "40");
+        QCOMPARE(window->averageCost->text(), QString::number(1000 + quantity * 40));
+        TypeInto(*window->row(RecipeRowKind::Material1).priceEdit, "");
+        QCOMPARE(window->averageCost->text(), QString("1000"));
     }
 
     void aBadCharacterInputOpensNoWindow() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Weapon, "Iron");
-        TypeInto(*w.Luk, "9O");
+        MainWindow& w = *f.window;
+        PickRow(*w.itemSelector, "Iron");
+        TypeInto(*w.luk, "9O");
         f.reporter.errors.clear();
         QVERIFY(!PressSubmit(w));
         QCOMPARE(f.reporter.errors, QStringList{"'9O' is not a valid integer value"});
@@ -194,64 +195,63 @@ private slots:
 
     void aBadSkillInputHurtsOnlyTheItemsThatReadIt() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.Ori, "x");
-        PickRow(*w.Weapon, "Knife");
-        TDBForm* knife = PressSubmit(w);
+        MainWindow& w = *f.window;
+        TypeInto(*w.orideconResearch, "x");
+        PickRow(*w.itemSelector, "Knife");
+        ForgeResultWindow* knife = PressSubmit(w);
         QVERIFY(knife);
         QCOMPARE(f.reporter.errors, QStringList{"'x' is not a valid integer value"});
         QCOMPARE(knife->windowTitle(), QString("Knife"));
         CheckUnfilled(*knife);
 
-        PickRow(*w.Weapon, "Iron");
-        TDBForm* iron = PressSubmit(w);
+        PickRow(*w.itemSelector, "Iron");
+        ForgeResultWindow* iron = PressSubmit(w);
         QCOMPARE(f.reporter.errors.size(), 1);
-        QCOMPARE(iron->summ_price->text(), QString("182"));
+        QCOMPARE(iron->averageCost->text(), QString("182"));
     }
 
     void everyPressOpensAnIndependentWindow() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         const char* items[] = {"Iron", "Knife", "Damascus"};
-        QList<TDBForm*> windows;
+        QList<ForgeResultWindow*> windows;
         for (const char* item : items) {
-            PickRow(*w.Weapon, item);
+            PickRow(*w.itemSelector, item);
             windows << PressSubmit(w);
         }
         QCOMPARE(ResultWindows().size(), 3);
-        QCOMPARE(TDBForm::DBForm().data(), windows.back());
-        QCOMPARE(windows[0]->summ_price->text(), QString("182"));
-        QCOMPARE(windows[1]->summ_price->text(), QString("1000"));
-        QCOMPARE(windows[0]->WeaponName->text(), QString("Iron"));
+        QCOMPARE(windows[0]->averageCost->text(), QString("182"));
+        QCOMPARE(windows[1]->averageCost->text(), QString("1000"));
+        QCOMPARE(windows[0]->title->text(), QString("Iron"));
         // Typing into one window leaves the others alone.
-        TypeInto(*windows[1]->it1_price, "5");
-        QCOMPARE(windows[0]->summ_price->text(), QString("182"));
-        QCOMPARE(windows[2]->WeaponName->text(), QString("Damascus"));
+        TypeInto(*windows[1]->row(RecipeRowKind::Material1).priceEdit, "5");
+        QCOMPARE(windows[0]->averageCost->text(), QString("182"));
+        QCOMPARE(windows[2]->title->text(), QString("Damascus"));
     }
 
     void aMissingBigPictureLeavesOnlyTheCaption() {
         MainWindowFixture f;
         f.pictures.remove("images/big/knife.bmp");
-        PickRow(*f.window->Weapon, "Knife");
-        TDBForm* window = PressSubmit(*f.window);
+        PickRow(*f.window->itemSelector, "Knife");
+        ForgeResultWindow* window = PressSubmit(*f.window);
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY(f.reporter.errors.front().startsWith(
             QString("Cannot open file \"%1\". ").arg(f.pictures.absolute("images/big/knife.bmp"))));
         QCOMPARE(window->windowTitle(), QString("Knife"));
         CheckUnfilled(*window);
-        QVERIFY(window->descript->text().isEmpty());
+        QVERIFY(window->description->text().isEmpty());
     }
 
     void aBrokenToolPictureStopsAfterTheStatistics() {
         MainWindowFixture f;
         f.pictures.write("images/ironhammer.bmp", "BM");
-        PickRow(*f.window->Weapon, "Knife");
-        TDBForm* window = PressSubmit(*f.window);
+        PickRow(*f.window->itemSelector, "Knife");
+        ForgeResultWindow* window = PressSubmit(*f.window);
         QCOMPARE(f.reporter.errors, QStringList{"Stream read error"});
         QCOMPARE(window->rate->text(), QString("100"));
-        QCOMPARE(window->WeaponName->text(), QString("Knife"));
-        QCOMPARE(window->hammer_name->text(), QString("hammer_name"));
-        QVERIFY(window->summ_price->text().isEmpty());
+        QCOMPARE(window->title->text(), QString("Knife"));
+        QCOMPARE(window->row(RecipeRowKind::Tool).name->text(), QString("hammer_name"));
+        QVERIFY(window->averageCost->text().isEmpty());
     }
 
     // A window whose filling stopped at a picture still shows design texts
@@ -270,43 +270,42 @@ private slots:
         QFETCH(bool, starCrumb);
         QFETCH(QString, element);
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         f.pictures.remove(missing);
-        PickRow(*w.Weapon, "Knife");
-        if (starCrumb) Click(*w.SCrumb1);
-        if (!element.isEmpty()) PickRow(*w.Elt, element);
-        TDBForm* window = PressSubmit(w);
+        PickRow(*w.itemSelector, "Knife");
+        if (starCrumb) Click(*w.starCrumbs[0]);
+        if (!element.isEmpty()) PickRow(*w.element, element);
+        ForgeResultWindow* window = PressSubmit(w);
         QCOMPARE(f.reporter.errors.size(), 1);
-        QCOMPARE(window->ele_name->text(), QString("ele_name"));
-        QVERIFY(window->summ_price->text().isEmpty());
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("ele_name"));
+        QVERIFY(window->averageCost->text().isEmpty());
 
-        TypeInto(*window->ele_price, "5");
-        QVERIFY(window->summ_price->text().isEmpty());
+        TypeInto(*window->row(RecipeRowKind::ElementStone).priceEdit, "5");
+        QVERIFY(window->averageCost->text().isEmpty());
         QCOMPARE(f.reporter.errors.size(), 1);
     }
 
     void anEmptyPlaceholderFileShowsNothingAndIsNoError() {
         MainWindowFixture f;
         f.pictures.write("images/empty.bmp", {});
-        PickRow(*f.window->Weapon, "Iron");
-        TDBForm* window = PressSubmit(*f.window);
+        PickRow(*f.window->itemSelector, "Iron");
+        ForgeResultWindow* window = PressSubmit(*f.window);
         QVERIFY(f.reporter.errors.isEmpty());
-        QVERIFY(window->item2->picture().isNull());
-        QCOMPARE(window->summ_price->text(), QString("182"));
+        QVERIFY(window->row(RecipeRowKind::Material2).picture->picture().isNull());
+        QCOMPARE(window->averageCost->text(), QString("182"));
     }
 
     void closedWindowsAreFreed() {
         MainWindowFixture f;
-        PickRow(*f.window->Weapon, "Knife");
+        PickRow(*f.window->itemSelector, "Knife");
         for (int press = 0; press < 1000; ++press) {
-            TDBForm* window = PressSubmit(*f.window);
+            ForgeResultWindow* window = PressSubmit(*f.window);
             QVERIFY(window);
             window->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(f.reporter.errors.isEmpty());
         QVERIFY(ResultWindows().isEmpty());
-        QVERIFY(TDBForm::DBForm().isNull());
     }
 };
 

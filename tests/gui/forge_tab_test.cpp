@@ -8,35 +8,29 @@
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
+using trivelon::RecipeRowKind;
 using namespace trivelon::gui::testing;
 
 namespace {
 
 const QString kNoElement = QStringLiteral("Без элемента");
 
-PictureCheck& Box(TForm1& w, int number) {
-    PictureCheck* boxes[] = {w.SCrumb1, w.SCrumb2, w.SCrumb3};
-    return *boxes[number - 1];
-}
+PictureCheck& StarCrumb(MainWindow& w, int number) { return *w.starCrumbs[static_cast<std::size_t>(number - 1)]; }
 
 QString ConversionMessage(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
 
-// The editable boxes of both tabs in keyboard order, by the names the
-// window gives them.
-const std::pair<const char*, EditCombo* TForm1::*> kEditableBoxes[] = {
-    {"Base", &TForm1::Base},   {"Job", &TForm1::Job},         {"Dex", &TForm1::Dex},
-    {"Luk", &TForm1::Luk},     {"SmDagger", &TForm1::SmDagger}, {"SmSword", &TForm1::SmSword},
-    {"Sm2HSword", &TForm1::Sm2HSword}, {"SmAxe", &TForm1::SmAxe}, {"SmMace", &TForm1::SmMace},
-    {"SmKn", &TForm1::SmKn},   {"SmSpear", &TForm1::SmSpear}, {"WR", &TForm1::WR},
-    {"Ori", &TForm1::Ori},     {"Iron", &TForm1::Iron},       {"Steel", &TForm1::Steel},
-    {"Stone", &TForm1::Stone}, {"Anvil", &TForm1::Anvil},     {"Elt", &TForm1::Elt},
-    {"RefLevel", &TForm1::RefLevel}, {"FinalRefine", &TForm1::FinalRefine},
+// The editable boxes of both tabs in keyboard order, by their objectNames.
+const char* const kEditableBoxes[] = {
+    "baseLevel",         "jobLevel",         "dex",           "luk",           "smithDagger",
+    "smithSword",        "smith2HSword",     "smithAxe",      "smithMace",     "smithKnucklebrace",
+    "smithSpear",        "weaponryResearch", "orideconResearch", "ironTempering", "steelTempering",
+    "enchantedStoneCraft", "anvil",          "element",       "currentLevel",  "targetLevel",
 };
 
-EditCombo* Box(TForm1& w, const QString& name) {
-    for (const auto& [boxName, member] : kEditableBoxes)
-        if (name == QLatin1String(boxName)) return w.*member;
-    qFatal("no box %s", qPrintable(name));
+EditCombo& Box(MainWindow& w, const QString& name) {
+    auto* box = w.findChild<EditCombo*>(name);
+    if (!box) qFatal("no box %s", qPrintable(name));
+    return *box;
 }
 
 }  // namespace
@@ -67,14 +61,14 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, elementReset);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Elt, "Fire");
-        for (QChar box : before) Click(Box(w, box.digitValue()));
+        MainWindow& w = *f.window;
+        PickRow(*w.element, "Fire");
+        for (QChar box : before) Click(StarCrumb(w, box.digitValue()));
         QCOMPARE(Ticked(w), before);
 
-        Click(Box(w, clicked));
+        Click(StarCrumb(w, clicked));
         QCOMPARE(Ticked(w), after);
-        QCOMPARE(w.Elt->currentText(), elementReset ? kNoElement : QString("Fire"));
+        QCOMPARE(w.element->currentText(), elementReset ? kNoElement : QString("Fire"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
@@ -95,14 +89,14 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, ticked);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        Click(*w.SCrumb3);
+        MainWindow& w = *f.window;
+        Click(*w.starCrumbs[2]);
         QCOMPARE(Ticked(w), QString("123"));
         if (picked)
-            PickRow(*w.Elt, text);
+            PickRow(*w.element, text);
         else
-            TypeInto(*w.Elt, text);
-        QCOMPARE(w.Elt->currentText(), shown);
+            TypeInto(*w.element, text);
+        QCOMPARE(w.element->currentText(), shown);
         QCOMPARE(Ticked(w), ticked);
     }
 
@@ -117,27 +111,27 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("current");
-        for (const auto& [name, member] : kEditableBoxes) {
+        for (const char* name : kEditableBoxes) {
             const QString box = QLatin1String(name);
-            if (box == "Anvil" || box == "Elt" || box == "RefLevel" || box == "FinalRefine") continue;
+            if (box == "anvil" || box == "element" || box == "currentLevel" || box == "targetLevel") continue;
             // "2" is no box's default item, so the current item moves.
             QTest::addRow("%s clicked", name) << box << "" << "2" << "2" << "" << "2";
         }
-        QTest::newRow("Elt F") << "Elt" << "" << "F" << "Fire" << "ire" << "Fire";
-        QTest::newRow("Elt f keeps the case") << "Elt" << "" << "f" << "fire" << "ire" << "Fire";
-        QTest::newRow("Elt Backspace removes the completion") << "Elt" << "" << "f\b" << "f" << "" << "Fire";
-        QTest::newRow("Elt mixed case") << "Elt" << "" << "eA" << "eArth" << "rth" << "Earth";
-        QTest::newRow("Elt whole item") << "Elt" << "" << "ice" << "ice" << "" << "Ice";
-        QTest::newRow("Elt typed past every item") << "Elt" << "" << "wix" << "wix" << "" << "Wind";
-        QTest::newRow("Elt Cyrillic") << "Elt" << "" << "б" << "без элемента" << "ез элемента" << "Без элемента";
-        QTest::newRow("Anvil g") << "Anvil" << "" << "g" << "golden Anvil" << "olden Anvil" << "Golden Anvil";
-        QTest::newRow("RefLevel +") << "RefLevel" << "" << "+" << "+0" << "0" << "+0";
-        QTest::newRow("FinalRefine +1 then 0") << "FinalRefine" << "" << "+10" << "+10" << "" << "+10";
-        QTest::newRow("Job after Tab") << "Job" << "Base" << "5" << "5" << "" << "5";
-        QTest::newRow("Elt after Tab") << "Elt" << "Anvil" << "W" << "Wind" << "ind" << "Wind";
-        QTest::newRow("Anvil after Tab") << "Anvil" << "Stone" << "o" << "oridecon Anvil" << "ridecon Anvil"
+        QTest::newRow("element F") << "element" << "" << "F" << "Fire" << "ire" << "Fire";
+        QTest::newRow("element f keeps the case") << "element" << "" << "f" << "fire" << "ire" << "Fire";
+        QTest::newRow("element Backspace removes the completion") << "element" << "" << "f\b" << "f" << "" << "Fire";
+        QTest::newRow("element mixed case") << "element" << "" << "eA" << "eArth" << "rth" << "Earth";
+        QTest::newRow("element whole item") << "element" << "" << "ice" << "ice" << "" << "Ice";
+        QTest::newRow("element typed past every item") << "element" << "" << "wix" << "wix" << "" << "Wind";
+        QTest::newRow("element Cyrillic") << "element" << "" << "б" << "без элемента" << "ез элемента" << "Без элемента";
+        QTest::newRow("anvil g") << "anvil" << "" << "g" << "golden Anvil" << "olden Anvil" << "Golden Anvil";
+        QTest::newRow("currentLevel +") << "currentLevel" << "" << "+" << "+0" << "0" << "+0";
+        QTest::newRow("targetLevel +1 then 0") << "targetLevel" << "" << "+10" << "+10" << "" << "+10";
+        QTest::newRow("jobLevel after Tab") << "jobLevel" << "baseLevel" << "5" << "5" << "" << "5";
+        QTest::newRow("element after Tab") << "element" << "anvil" << "W" << "Wind" << "ind" << "Wind";
+        QTest::newRow("anvil after Tab") << "anvil" << "enchantedStoneCraft" << "o" << "oridecon Anvil" << "ridecon Anvil"
                                          << "Oridecon Anvil";
-        QTest::newRow("FinalRefine after Tab") << "FinalRefine" << "RefLevel" << "+8" << "+8" << "" << "+8";
+        QTest::newRow("targetLevel after Tab") << "targetLevel" << "currentLevel" << "+8" << "+8" << "" << "+8";
     }
     void typedKeysCompleteInEveryEditableBox() {
         QFETCH(QString, box);
@@ -147,14 +141,14 @@ private slots:
         QFETCH(QString, selected);
         QFETCH(QString, current);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        if (box == "RefLevel" || box == "FinalRefine") OpenRefineTab(w);
-        EditCombo& target = *Box(w, box);
+        MainWindow& w = *f.window;
+        if (box == "currentLevel" || box == "targetLevel") OpenRefineTab(w);
+        EditCombo& target = Box(w, box);
         if (tabFrom.isEmpty()) {
             ClickInto(target);
             PressKey(Qt::Key_A, Qt::ControlModifier);
         } else {
-            ClickInto(*Box(w, tabFrom));
+            ClickInto(Box(w, tabFrom));
             PressKey(Qt::Key_Tab);  // selects the whole text of the box it enters
         }
         QCOMPARE(QApplication::focusWidget(), &target);
@@ -172,14 +166,14 @@ private slots:
     // A typed element reaches the forge request as the completed word.
     void aTypedElementCompletesBeforeTheForgeRequestReadsIt() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        PickRow(*w.Weapon, "Knife");
-        TypeInto(*w.Elt, "F");
-        TDBForm* window = PressSubmit(w);
+        MainWindow& w = *f.window;
+        PickRow(*w.itemSelector, "Knife");
+        TypeInto(*w.element, "F");
+        ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(window);
-        QCOMPARE(window->WeaponName->text(), QString("Fire Knife"));
-        QCOMPARE(window->ele_name->text(), QString("Flame Heart"));
-        QCOMPARE(window->summ_price->text(), QString("62000"));
+        QCOMPARE(window->title->text(), QString("Fire Knife"));
+        QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("Flame Heart"));
+        QCOMPARE(window->averageCost->text(), QString("62000"));
     }
 
     void characterPictureFollowsTheBaseLevel_data() {
@@ -200,83 +194,83 @@ private slots:
         QFETCH(QString, level);
         QFETCH(QString, picture);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.Base, level);
-        QCOMPARE(w.BS->picturePath(), picture);
+        MainWindow& w = *f.window;
+        TypeInto(*w.baseLevel, level);
+        QCOMPARE(w.characterPicture->picturePath(), picture);
         // The refining tab, built only now, shows the same picture.
         OpenRefineTab(w);
-        QCOMPARE(w.ImageBS->picturePath(), picture);
-        QCOMPARE(w.ImageBS->picture(), w.BS->picture());
+        QCOMPARE(w.refineCharacterPicture->picturePath(), picture);
+        QCOMPARE(w.refineCharacterPicture->picture(), w.characterPicture->picture());
     }
 
     void pickingALevelFromTheListLoadsItsPicture() {
         MainWindowFixture f;
-        PickRow(*f.window->Base, "66");
-        QCOMPARE(f.window->BS->picturePath(), QString("images/bs66.bmp"));
+        PickRow(*f.window->baseLevel, "66");
+        QCOMPARE(f.window->characterPicture->picturePath(), QString("images/bs66.bmp"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void levelsZeroAndBelowLoadNothing() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        const QImage builtIn = w.BS->picture();
-        TypeInto(*w.Base, "-5");
-        QVERIFY(w.BS->picturePath().isEmpty());
-        QCOMPARE(w.BS->picture(), builtIn);
+        MainWindow& w = *f.window;
+        const QImage builtIn = w.characterPicture->picture();
+        TypeInto(*w.baseLevel, "-5");
+        QVERIFY(w.characterPicture->picturePath().isEmpty());
+        QCOMPARE(w.characterPicture->picture(), builtIn);
         // Emptying the field and typing the sign are the only complaints.
         QCOMPARE(f.reporter.errors, QStringList({ConversionMessage(""), ConversionMessage("-")}));
-        TypeInto(*w.Base, "0");
+        TypeInto(*w.baseLevel, "0");
         OpenRefineTab(w);
-        QVERIFY(w.ImageBS->picturePath().isEmpty());
+        QVERIFY(w.refineCharacterPicture->picturePath().isEmpty());
     }
 
     void emptiedBaseComplainsAndKeepsThePictures() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.Base, "95");
+        MainWindow& w = *f.window;
+        TypeInto(*w.baseLevel, "95");
         f.reporter.errors.clear();
-        TypeInto(*w.Base, "");
+        TypeInto(*w.baseLevel, "");
         QCOMPARE(f.reporter.errors, QStringList{ConversionMessage("")});
         QCOMPARE(WithFullStop(f.reporter.errors.front()), QString("'' is not a valid integer value."));
-        QCOMPARE(w.BS->picturePath(), QString("images/bs91.bmp"));
+        QCOMPARE(w.characterPicture->picturePath(), QString("images/bs91.bmp"));
     }
 
     void missingLowerPictureStopsBeforeHigherOnes() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
         OpenForgeTab(w);
         f.pictures.remove("images/bs0.bmp");
-        PickRow(*w.Base, "95");
+        PickRow(*w.baseLevel, "95");
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY2(f.reporter.errors.front().startsWith(
                      QString("Cannot open file \"%1\". ").arg(f.pictures.absolute("images/bs0.bmp"))),
                  qPrintable(f.reporter.errors.front()));
-        QVERIFY(w.BS->picturePath().isEmpty());
-        QVERIFY(w.ImageBS->picturePath().isEmpty());
+        QVERIFY(w.characterPicture->picturePath().isEmpty());
+        QVERIFY(w.refineCharacterPicture->picturePath().isEmpty());
     }
 
     void brokenPictureInTheSecondBoxStopsThere() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         // Built before the level changes, the refining tab loads its copy too.
         OpenRefineTab(w);
         OpenForgeTab(w);
-        PickRow(*w.Base, "45");
-        QCOMPARE(w.ImageBS->picturePath(), QString("images/bs41.bmp"));
+        PickRow(*w.baseLevel, "45");
+        QCOMPARE(w.refineCharacterPicture->picturePath(), QString("images/bs41.bmp"));
         f.pictures.write("images/bs66.bmp", "this is a text file, not a bitmap");
-        PickRow(*w.Base, "70");
+        PickRow(*w.baseLevel, "70");
         QCOMPARE(f.reporter.errors, QStringList{"Bitmap image is not valid"});
-        QCOMPARE(w.BS->picturePath(), QString("images/bs41.bmp"));
-        QCOMPARE(w.ImageBS->picturePath(), QString("images/bs41.bmp"));
+        QCOMPARE(w.characterPicture->picturePath(), QString("images/bs41.bmp"));
+        QCOMPARE(w.refineCharacterPicture->picturePath(), QString("images/bs41.bmp"));
     }
 
     void jobDexAndLukAreCheckedWhileTyped() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.Job, "4x");
-        TypeInto(*w.Dex, "1 0");
-        TypeInto(*w.Luk, "$1F");
+        MainWindow& w = *f.window;
+        TypeInto(*w.jobLevel, "4x");
+        TypeInto(*w.dex, "1 0");
+        TypeInto(*w.luk, "$1F");
         QCOMPARE(f.reporter.errors, QStringList({ConversionMessage(""), ConversionMessage("4x"), ConversionMessage(""),
                                                  ConversionMessage("1 "), ConversionMessage("1 0"),
                                                  ConversionMessage(""), ConversionMessage("$")}));

@@ -1,27 +1,29 @@
 // The forge result window: its design, its focus order, the cost estimate
 // that follows typed prices, and its life after closing.
 #include <QApplication>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "gui/ItemForm.h"
+#include "gui/forge_result_window.h"
 #include "recording_reporter.h"
 #include "typing.h"
 
 using namespace trivelon::gui;
+using trivelon::RecipeRowKind;
 
 namespace {
 
 // Fills the window as the forge request does for "Cutter" at the rate 40:
 // the "Iron Hammer" at 1000 Zeny and 25 "Iron", no other rows.
-void FillAsCutter(TDBForm& form) {
-    form.hammer_name->setText("Iron Hammer");
-    form.hammer_price->setText("1000");
-    form.it1_quan->setText("25");
-    form.it1_name->setText("Iron");
-    for (QLabel* unused : {form.it2_quan, form.it3_quan, form.ele_quan, form.crumb_quan}) unused->clear();
+void FillAsCutter(ForgeResultWindow& form) {
+    form.row(RecipeRowKind::Tool).name->setText("Iron Hammer");
+    form.row(RecipeRowKind::Tool).fixedPrice->setText("1000");
+    form.row(RecipeRowKind::Material1).quantity->setText("25");
+    form.row(RecipeRowKind::Material1).name->setText("Iron");
+    for (QLabel* unused : {form.row(RecipeRowKind::Material2).quantity, form.row(RecipeRowKind::Material3).quantity, form.row(RecipeRowKind::ElementStone).quantity, form.row(RecipeRowKind::StarCrumbs).quantity}) unused->clear();
     form.rate->setText("40");
-    form.summ_price->setText("3000");
+    form.averageCost->setText("3000");
 }
 
 }  // namespace
@@ -31,7 +33,8 @@ class ItemFormTest : public QObject {
 
 private slots:
     void designTextsAndLook() {
-        TDBForm form;
+        RecordingReporter recorder;
+        ForgeResultWindow form(recorder);
         QCOMPARE(form.windowTitle(), QString("DBForm"));
         QCOMPARE(form.size(), QSize(505, 490));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -39,40 +42,54 @@ private slots:
         QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
         const QList<std::pair<QLabel*, QString>> design = {
-            {form.WeaponName, "Weapon Name"}, {form.TypeItem, "Тип:"}, {form.atk, "ATK:"},
-            {form.lvl, "Уровень:"}, {form.weight, "Вес:"}, {form.range, "Дистанция:"},
-            {form.baselev, "Нужен Base:"}, {form.Label1, "Вероятность успешной ковки"}, {form.Label2, "%"},
-            {form.Label6, "Для ковки надо:"}, {form.hammer_quan, "1"}, {form.it1_quan, "2"},
-            {form.it2_quan, "3"}, {form.it3_quan, "4"}, {form.ele_quan, "1"}, {form.crumb_quan, "6"},
-            {form.hammer_name, "hammer_name"}, {form.it1_name, "it1_name"}, {form.it2_name, "it2_name"},
-            {form.it3_name, "it3_name"}, {form.ele_name, "ele_name"}, {form.crumb_name, "crumb_name"},
-            {form.hammer_price, "hammer_price"}, {form.itzham, "Zeny/шт"}, {form.itzcrumb, "Zeny/шт"},
-            {form.Label3, "Средняя себестоимость ковки:"}, {form.Label5, "Zeny"}, {form.rate, ""},
-            {form.summ_price, ""}, {form.Type_sign, ""}, {form.descript, ""}, {form.Wear, ""}};
+            {form.title, "Weapon Name"},        {form.atkCaption, "ATK:"},   {form.weaponLevelCaption, "Уровень:"},
+            {form.rangeCaption, "Дистанция:"}, {form.requiredBaseLevelCaption, "Нужен Base:"},
+            {form.rate, ""},                    {form.averageCost, ""},      {form.type, ""},
+            {form.weight, ""},                  {form.description, ""},      {form.equip, ""}};
         for (const auto& [label, text] : design) QCOMPARE(label->text(), text);
+        // Rows top to bottom: quantity, name and unit until the window is filled.
+        const char* const quantities[] = {"1", "2", "3", "4", "1", "6"};
+        const char* const names[] = {"hammer_name", "it1_name", "it2_name", "it3_name", "ele_name", "crumb_name"};
+        for (std::size_t i = 0; i < trivelon::kRecipeRowCount; ++i) {
+            const RecipeRowControls& row = form.row(static_cast<RecipeRowKind>(i));
+            QCOMPARE(row.quantity->text(), QString(quantities[i]));
+            QCOMPARE(row.name->text(), QString(names[i]));
+            QCOMPARE(row.unit->text(), QString("Zeny/шт"));
+        }
+        QCOMPARE(form.row(RecipeRowKind::Tool).fixedPrice->text(), QString("hammer_price"));
+
+        // The captions that never change, with their colours.
         const QColor yellow(255, 255, 0), cream(255, 251, 240), white(255, 255, 255);
+        QMap<QString, QColor> captions;
+        for (const QLabel* label : form.findChildren<QLabel*>())
+            captions.insert(label->text(), label->palette().color(QPalette::Window));
+        const QList<std::pair<QString, QColor>> fixed = {
+            {"Тип:", cream}, {"Вес:", cream}, {"Вероятность успешной ковки", yellow}, {"%", yellow},
+            {"Для ковки надо:", cream}, {"Средняя себестоимость ковки:", yellow}, {"Zeny", yellow}};
+        for (const auto& [text, colour] : fixed) QCOMPARE(captions.value(text), colour);
         const QList<std::pair<QLabel*, QColor>> backgrounds = {
-            {form.WeaponName, yellow}, {form.TypeItem, cream}, {form.Label6, cream},
-            {form.it1_quan, white},    {form.descript, white}, {form.summ_price, yellow}};
+            {form.title, yellow}, {form.row(RecipeRowKind::Material1).quantity, white}, {form.description, white},
+            {form.averageCost, yellow}};
         for (const auto& [label, colour] : backgrounds) QCOMPARE(label->palette().color(QPalette::Window), colour);
 
         form.show();
-        for (QLineEdit* edit : {form.it1_price, form.it2_price, form.it3_price, form.ele_price, form.crumb_price}) {
-            QCOMPARE(edit->text(), QString("0"));
-            QVERIFY(edit->isVisible());
+        for (std::size_t i = 1; i < trivelon::kRecipeRowCount; ++i) {
+            const RecipeRowControls& row = form.row(static_cast<RecipeRowKind>(i));
+            QCOMPARE(row.priceEdit->text(), QString("0"));
+            QVERIFY(row.priceEdit->isVisible());
+            if (row.blankPrice) QVERIFY(!row.blankPrice->isVisible());
         }
-        for (QLabel* blank : {form.it2_noprice, form.it3_noprice, form.ele_noprice, form.crumb_noprice}) {
-            QVERIFY(!blank->isVisible());
-        }
+        QVERIFY(!form.row(RecipeRowKind::Material1).blankPrice);
     }
 
     void onlyThePriceEditsTakeFocusInRowOrder() {
-        TDBForm form;
+        RecordingReporter recorder;
+        ForgeResultWindow form(recorder);
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        const QList<QWidget*> order = {form.it1_price, form.it2_price, form.it3_price, form.ele_price,
-                                       form.crumb_price, form.it1_price};
+        const QList<QWidget*> order = {form.row(RecipeRowKind::Material1).priceEdit, form.row(RecipeRowKind::Material2).priceEdit, form.row(RecipeRowKind::Material3).priceEdit, form.row(RecipeRowKind::ElementStone).priceEdit,
+                                       form.row(RecipeRowKind::StarCrumbs).priceEdit, form.row(RecipeRowKind::Material1).priceEdit};
         ClickInto(*order.front());
         for (qsizetype i = 1; i < order.size(); ++i) {
             PressKey(Qt::Key_Tab);
@@ -85,62 +102,58 @@ private slots:
 
     void typedPricesRecalculateTheCost() {
         RecordingReporter recorder;
-        TDBForm form;
+        ForgeResultWindow form(recorder);
         form.show();
         FillAsCutter(form);
-        TypeInto(*form.it1_price, "100");
-        QCOMPARE(form.summ_price->text(), QString("10500"));
-        TypeInto(*form.it2_price, "abc");  // not a number: counts as 0
-        QCOMPARE(form.summ_price->text(), QString("10500"));
-        TypeInto(*form.it1_price, "");
-        QCOMPARE(form.summ_price->text(), QString("3000"));
-        form.crumb_quan->setText("2");
-        form.crumb_price->setText("-20");  // set by code: still recalculated
-        QCOMPARE(form.summ_price->text(), QString("2880"));
+        TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "100");
+        QCOMPARE(form.averageCost->text(), QString("10500"));
+        TypeInto(*form.row(RecipeRowKind::Material2).priceEdit, "abc");  // not a number: counts as 0
+        QCOMPARE(form.averageCost->text(), QString("10500"));
+        TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "");
+        QCOMPARE(form.averageCost->text(), QString("3000"));
+        form.row(RecipeRowKind::StarCrumbs).quantity->setText("2");
+        form.row(RecipeRowKind::StarCrumbs).priceEdit->setText("-20");  // set by code: still recalculated
+        QCOMPARE(form.averageCost->text(), QString("2880"));
         QVERIFY(recorder.errors.isEmpty());
     }
 
     void failedRecalculationReportsAndKeepsTheCost() {
         RecordingReporter recorder;
-        TDBForm neverFilled;
+        ForgeResultWindow neverFilled(recorder);
         neverFilled.show();
-        TypeInto(*neverFilled.it1_price, "5");
+        TypeInto(*neverFilled.row(RecipeRowKind::Material1).priceEdit, "5");
         QCOMPARE(recorder.errors.last(), QString("'hammer_price' is not a valid integer value"));
-        QCOMPARE(neverFilled.summ_price->text(), QString());
+        QCOMPARE(neverFilled.averageCost->text(), QString());
 
-        TDBForm form;
+        ForgeResultWindow form(recorder);
         FillAsCutter(form);
         form.rate->setText("4O");
-        form.it1_price->setText("100");
+        form.row(RecipeRowKind::Material1).priceEdit->setText("100");
         QCOMPARE(recorder.errors.last(), QString("'4O' is not a valid floating point value"));
-        QCOMPARE(form.summ_price->text(), QString("3000"));
-        form.it1_price->setText("100");  // the same text again: nothing runs
+        QCOMPARE(form.averageCost->text(), QString("3000"));
+        form.row(RecipeRowKind::Material1).priceEdit->setText("100");  // the same text again: nothing runs
         QCOMPARE(recorder.errors.size(), 3);
     }
 
     void eachWindowRecalculatesOnlyItself() {
         RecordingReporter recorder;
-        TDBForm first;
-        TDBForm second;
+        ForgeResultWindow first(recorder);
+        ForgeResultWindow second(recorder);
         FillAsCutter(first);
         FillAsCutter(second);
-        first.it1_price->setText("100");
-        QCOMPARE(first.summ_price->text(), QString("10500"));
-        QCOMPARE(second.summ_price->text(), QString("3000"));
+        first.row(RecipeRowKind::Material1).priceEdit->setText("100");
+        QCOMPARE(first.averageCost->text(), QString("10500"));
+        QCOMPARE(second.averageCost->text(), QString("3000"));
     }
 
-    void newestWindowIsForgottenOnceClosed() {
-        auto* older = new TDBForm;
-        auto* newest = new TDBForm;
-        QCOMPARE(TDBForm::DBForm().data(), newest);
-        newest->show();
-        older->show();
-        QSignalSpy destroyed(newest, &QObject::destroyed);
-        QVERIFY(newest->close());
+    void closingFreesTheWindow() {
+        RecordingReporter recorder;
+        auto* window = new ForgeResultWindow(recorder);
+        window->show();
+        QSignalSpy destroyed(window, &QObject::destroyed);
+        QVERIFY(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(destroyed.count(), 1);
-        QVERIFY(TDBForm::DBForm().isNull());
-        delete older;
     }
 };
 

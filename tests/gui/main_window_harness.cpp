@@ -64,7 +64,7 @@ void PictureFolder::remove(const QString& relativePath) const { QFile::remove(ab
 
 QString PictureFolder::absolute(const QString& relativePath) const { return dir_.filePath(relativePath); }
 
-MainWindowFixture::MainWindowFixture() : window(std::make_unique<TForm1>()) {
+MainWindowFixture::MainWindowFixture() : window(std::make_unique<MainWindow>(reporter)) {
     window->show();
     QApplication::setActiveWindow(window.get());
 }
@@ -91,45 +91,47 @@ void Click(PictureCheck& box) { ClickAt(box, QPoint(5, 8)); }
 
 namespace {
 
-void ClickTab(TForm1& window, int index) {
-    QTabBar* bar = window.Page1->tabBar();
+void ClickTab(MainWindow& window, int index) {
+    QTabBar* bar = window.tabs->tabBar();
     ClickAt(*bar, bar->tabRect(index).center());
-    if (window.Page1->currentIndex() != index) qFatal("tab %d did not open", index);
+    if (window.tabs->currentIndex() != index) qFatal("tab %d did not open", index);
 }
 
 }  // namespace
 
-void OpenRefineTab(TForm1& window) {
+void OpenRefineTab(MainWindow& window) {
     ClickTab(window, 1);
-    if (!window.Refine) qFatal("the refining tab was not built");
+    if (!window.classSelector) qFatal("the refining tab was not built");
 }
 
-void OpenForgeTab(TForm1& window) { ClickTab(window, 0); }
+void OpenForgeTab(MainWindow& window) { ClickTab(window, 0); }
 
-QString Ticked(const TForm1& window) {
+QString Ticked(const MainWindow& window) {
     QString ticked;
-    if (window.SCrumb1->isChecked()) ticked += u'1';
-    if (window.SCrumb2->isChecked()) ticked += u'2';
-    if (window.SCrumb3->isChecked()) ticked += u'3';
+    if (window.starCrumbs[0]->isChecked()) ticked += u'1';
+    if (window.starCrumbs[1]->isChecked()) ticked += u'2';
+    if (window.starCrumbs[2]->isChecked()) ticked += u'3';
     return ticked;
 }
 
-TDBForm* PressSubmit(TForm1& window) {
-    const QPointer<TDBForm> before = TDBForm::DBForm();
-    ClickAt(*window.Submit, window.Submit->rect().center());
-    TDBForm* newest = TDBForm::DBForm();
-    return newest != before ? newest : nullptr;
+ForgeResultWindow* PressSubmit(MainWindow& window) {
+    ForgeResultWindow* opened = nullptr;
+    const QMetaObject::Connection watch = QObject::connect(
+        &window, &MainWindow::resultWindowOpened, [&opened](ForgeResultWindow* newest) { opened = newest; });
+    ClickAt(*window.forgeButton, window.forgeButton->rect().center());
+    QObject::disconnect(watch);
+    return opened;
 }
 
-QList<TDBForm*> ResultWindows() {
-    QList<TDBForm*> windows;
+QList<ForgeResultWindow*> ResultWindows() {
+    QList<ForgeResultWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<TDBForm*>(widget)) windows << form;
+        if (auto* form = qobject_cast<ForgeResultWindow*>(widget)) windows << form;
     return windows;
 }
 
 void CloseResultWindows() {
-    for (TDBForm* form : ResultWindows()) form->close();
+    for (ForgeResultWindow* form : ResultWindows()) form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

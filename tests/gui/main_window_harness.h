@@ -9,8 +9,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "gui/ItemForm.h"
-#include "gui/calc.h"
+#include "gui/forge_result_window.h"
+#include "gui/main_window.h"
 #include "recording_reporter.h"
 #include "typing.h"
 
@@ -37,7 +37,7 @@ private:
 struct MainWindowFixture {
     PictureFolder pictures;
     RecordingReporter reporter;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     MainWindowFixture();
     ~MainWindowFixture();
@@ -47,15 +47,15 @@ struct MainWindowFixture {
 void PickRow(QComboBox& combo, const QString& text);
 void Click(PictureCheck& box);
 // Clicks the refining tab, which builds its controls the first time.
-void OpenRefineTab(TForm1& window);
+void OpenRefineTab(MainWindow& window);
 // Clicks the forging tab.
-void OpenForgeTab(TForm1& window);
+void OpenForgeTab(MainWindow& window);
 // The ticked star crumb boxes as a string such as "12" ("" for none).
-QString Ticked(const TForm1& window);
+QString Ticked(const MainWindow& window);
 // Presses the button and returns the result window it opened, if any.
-TDBForm* PressSubmit(TForm1& window);
+ForgeResultWindow* PressSubmit(MainWindow& window);
 // Every result window that is still alive.
-QList<TDBForm*> ResultWindows();
+QList<ForgeResultWindow*> ResultWindows();
 // Closes and frees every result window.
 void CloseResultWindows();
 

@@ -79,18 +79,18 @@ private:
     QList<MonkeyField> mainFields() const;
     // The price edits the user can reach in the result windows.
     QList<MonkeyField> priceFields() const;
-    TDBForm* someWindow();
+    ForgeResultWindow* someWindow();
 
     QString brokenMessageRule();
     QString brokenWindowRule() const;
     QString brokenMainWindowRule() const;
 
     MainWindowFixture& fixture_;
-    TForm1& window_;
+    MainWindow& window_;
     PictureDamage& pictures_;
     MonkeyRandom random_;
 
-    QList<QPointer<TDBForm>> windows_;  // the result windows opened and not closed
+    QList<QPointer<ForgeResultWindow>> windows_;  // the result windows opened and not closed
     int opened_ = 0;
     int closed_ = 0;
     int filled_ = 0;  // result windows that had a cost right after opening

@@ -13,21 +13,14 @@
 
 namespace trivelon::gui::testing {
 
+using trivelon::RecipeRowKind;
+
 namespace {
 
-struct NamedCombo {
-    const char* name;
-    EditCombo* TForm1::*member;
-};
-
-constexpr NamedCombo kForgeCombos[] = {
-    {"Base", &TForm1::Base},       {"Job", &TForm1::Job},         {"Dex", &TForm1::Dex},
-    {"Luk", &TForm1::Luk},         {"SmDagger", &TForm1::SmDagger}, {"SmSword", &TForm1::SmSword},
-    {"Sm2HSword", &TForm1::Sm2HSword}, {"SmAxe", &TForm1::SmAxe}, {"SmMace", &TForm1::SmMace},
-    {"SmKn", &TForm1::SmKn},       {"SmSpear", &TForm1::SmSpear}, {"WR", &TForm1::WR},
-    {"Ori", &TForm1::Ori},         {"Iron", &TForm1::Iron},       {"Steel", &TForm1::Steel},
-    {"Stone", &TForm1::Stone},     {"Anvil", &TForm1::Anvil},     {"Elt", &TForm1::Elt},
-};
+// The editable boxes of the forging tab, in the order they were made.
+QList<EditCombo*> ForgeCombos(const MainWindow& window) {
+    return window.tabs->widget(0)->findChildren<EditCombo*>(Qt::FindDirectChildrenOnly);
+}
 
 struct EditKey {
     const char* name;
@@ -51,12 +44,12 @@ QString Shown(const QString& text) {
 
 // The price edits of a result window that the user can reach: those of the
 // rows the request did not hide.
-QList<MonkeyField> PriceFields(const TDBForm& window) {
-    const std::pair<const char*, QLineEdit*> edits[] = {{"it1_price", window.it1_price},
-                                                        {"it2_price", window.it2_price},
-                                                        {"it3_price", window.it3_price},
-                                                        {"ele_price", window.ele_price},
-                                                        {"crumb_price", window.crumb_price}};
+QList<MonkeyField> PriceFields(const ForgeResultWindow& window) {
+    const std::pair<const char*, QLineEdit*> edits[] = {{"it1_price", window.row(RecipeRowKind::Material1).priceEdit},
+                                                        {"it2_price", window.row(RecipeRowKind::Material2).priceEdit},
+                                                        {"it3_price", window.row(RecipeRowKind::Material3).priceEdit},
+                                                        {"ele_price", window.row(RecipeRowKind::ElementStone).priceEdit},
+                                                        {"crumb_price", window.row(RecipeRowKind::StarCrumbs).priceEdit}};
     QList<MonkeyField> fields;
     for (const auto& [name, edit] : edits)
         if (edit->isVisible())
@@ -163,11 +156,10 @@ QString Monkey::typeInto(const MonkeyField& field, const QString& text) {
 // input whose text is none of its list rows gets a row picked.
 QString Monkey::fixInputs() {
     QStringList fixed;
-    for (const NamedCombo& named : kForgeCombos) {
-        EditCombo* combo = window_.*named.member;
+    for (EditCombo* combo : ForgeCombos(window_)) {
         if (combo->findText(combo->currentText(), Qt::MatchExactly) >= 0) continue;
         PickRow(*combo, combo->itemText(random_.below(combo->count())));
-        fixed << QString::fromLatin1(named.name);
+        fixed << combo->objectName();
     }
     return QStringLiteral("pick a row in every input that holds none: ") + fixed.join(u' ');
 }
@@ -193,54 +185,53 @@ QString Monkey::pressEditKey() {
 // On the forging tab the item selector gets a good share, so that many
 // requests are for items rather than category headers.
 QString Monkey::pickRow() {
-    std::pair<const char*, QComboBox*> target;
+    QComboBox* target = nullptr;
     if (!onForgeTab()) {
-        const std::pair<const char*, QComboBox*> refineCombos[] = {
-            {"Refine", window_.Refine}, {"RefLevel", window_.RefLevel}, {"FinalRefine", window_.FinalRefine}};
+        QComboBox* const refineCombos[] = {window_.classSelector, window_.currentLevel, window_.targetLevel};
         target = refineCombos[random_.below(static_cast<int>(std::size(refineCombos)))];
     } else if (random_.percent(40)) {
-        target = {"Weapon", window_.Weapon};
+        target = window_.itemSelector;
     } else {
-        const NamedCombo& named = kForgeCombos[random_.below(static_cast<int>(std::size(kForgeCombos)))];
-        target = {named.name, window_.*named.member};
+        target = random_.pick(ForgeCombos(window_));
     }
-    const QString row = target.second->itemText(random_.below(target.second->count()));
-    PickRow(*target.second, row);
-    return QStringLiteral("pick %1 in %2").arg(Shown(row), QString::fromLatin1(target.first));
+    const QString row = target->itemText(random_.below(target->count()));
+    PickRow(*target, row);
+    return QStringLiteral("pick %1 in %2").arg(Shown(row), target->objectName());
 }
 
 QString Monkey::clickStarCrumb() {
-    PictureCheck* const boxes[] = {window_.SCrumb1, window_.SCrumb2, window_.SCrumb3};
-    const int box = random_.below(3);
-    Click(*boxes[box]);
-    return QStringLiteral("click SCrumb%1").arg(box + 1);
+    const int box = random_.below(static_cast<int>(window_.starCrumbs.size()));
+    Click(*window_.starCrumbs[static_cast<std::size_t>(box)]);
+    return QStringLiteral("click starCrumb%1").arg(box + 1);
 }
 
 QString Monkey::submit(bool byKeyboard) {
-    const QPointer<TDBForm> before = TDBForm::DBForm();
-    TDBForm* opened = nullptr;
+    ForgeResultWindow* opened = nullptr;
     if (byKeyboard) {
+        const QMetaObject::Connection watch = QObject::connect(
+            &window_, &MainWindow::resultWindowOpened, [&opened](ForgeResultWindow* newest) { opened = newest; });
         // Tab from the job level reaches the button, as the keyboard order says.
-        ClickInto(*window_.Job);
+        ClickInto(*window_.jobLevel);
         PressKey(Qt::Key_Tab);
         PressKey(Qt::Key_Space);
-        opened = TDBForm::DBForm() != before ? TDBForm::DBForm().data() : nullptr;
+        QObject::disconnect(watch);
     } else {
         opened = PressSubmit(window_);
     }
-    const QString how = byKeyboard ? QStringLiteral("press Space on Submit") : QStringLiteral("click Submit");
+    const QString how = byKeyboard ? QStringLiteral("press Space on the forge button")
+                                   : QStringLiteral("click the forge button");
     if (!opened) return how + QStringLiteral(": no window");
     ++opened_;
     opened->setObjectName(QStringLiteral("result window %1").arg(opened_));
     windows_ << opened;
-    const bool filled = !opened->summ_price->text().isEmpty();
+    const bool filled = !opened->averageCost->text().isEmpty();
     if (filled) ++filled_;
     return QStringLiteral("%1: opened %2 \"%3\"%4")
         .arg(how, opened->objectName(), opened->windowTitle(), filled ? QString() : QStringLiteral(" (no cost)"));
 }
 
 QString Monkey::switchTab() {
-    QTabWidget& tabs = *window_.Page1;
+    QTabWidget& tabs = *window_.tabs;
     if (random_.percent(50)) {
         QTabBar* bar = tabs.tabBar();
         ClickAt(*bar, bar->tabRect(1 - tabs.currentIndex()).center());
@@ -254,7 +245,7 @@ QString Monkey::switchTab() {
 QString Monkey::typePrice() { return typeInto(random_.pick(PriceFields(*someWindow())), random_.text()); }
 
 QString Monkey::closeWindow() {
-    TDBForm* window = someWindow();
+    ForgeResultWindow* window = someWindow();
     const QString name = window->objectName();
     windows_.removeOne(window);
     window->close();
@@ -263,29 +254,28 @@ QString Monkey::closeWindow() {
     return QStringLiteral("close ") + name;
 }
 
-bool Monkey::onForgeTab() const { return window_.Page1->currentIndex() == 0; }
+bool Monkey::onForgeTab() const { return window_.tabs->currentIndex() == 0; }
 
 QList<MonkeyField> Monkey::mainFields() const {
     QList<MonkeyField> fields;
     if (onForgeTab()) {
-        for (const NamedCombo& named : kForgeCombos)
-            fields.append({QString::fromLatin1(named.name), window_.*named.member, window_.*named.member});
+        for (EditCombo* combo : ForgeCombos(window_)) fields.append({combo->objectName(), combo, combo});
         return fields;
     }
-    return {{QStringLiteral("RefLevel"), window_.RefLevel, window_.RefLevel},
-            {QStringLiteral("FinalRefine"), window_.FinalRefine, window_.FinalRefine},
-            {QStringLiteral("PriceMaterial"), window_.PriceMaterial},
-            {QStringLiteral("PriceRefItem"), window_.PriceRefItem}};
+    for (EditCombo* level : {window_.currentLevel, window_.targetLevel})
+        fields.append({level->objectName(), level, level});
+    for (QLineEdit* price : {window_.materialPrice, window_.itemPrice}) fields.append({price->objectName(), price});
+    return fields;
 }
 
 QList<MonkeyField> Monkey::priceFields() const {
     QList<MonkeyField> fields;
-    for (const QPointer<TDBForm>& window : windows_)
+    for (const QPointer<ForgeResultWindow>& window : windows_)
         if (window) fields += PriceFields(*window);
     return fields;
 }
 
 // The newest window half of the time, else any open one.
-TDBForm* Monkey::someWindow() { return random_.percent(50) ? windows_.last().data() : random_.pick(windows_).data(); }
+ForgeResultWindow* Monkey::someWindow() { return random_.percent(50) ? windows_.last().data() : random_.pick(windows_).data(); }
 
 }  // namespace trivelon::gui::testing

@@ -11,7 +11,7 @@ namespace {
 // In the order of MonkeyAction.
 const char* const kActionNames[kMonkeyActionKinds] = {
     "type a text",           "set rubbish inputs right", "paste a text",      "edit key",
-    "pick a list row",       "click a star crumb",       "press Submit by mouse", "press Submit by keyboard",
+    "pick a list row",       "click a star crumb",       "press the forge button by mouse", "press the forge button by keyboard",
     "switch tabs",           "type a price",             "close a result window", "damage a picture",
     "restore a picture",
 };
@@ -35,11 +35,16 @@ QString Template(QString message) {
 }
 
 // The first design text that a filled result window still shows.
-QString PlaceholderShown(const TDBForm& w) {
+QString PlaceholderShown(const ForgeResultWindow& w) {
     const std::pair<const QLabel*, const char*> placeholders[] = {
-        {w.WeaponName, "Weapon Name"}, {w.hammer_name, "hammer_name"}, {w.it1_name, "it1_name"},
-        {w.it2_name, "it2_name"},      {w.it3_name, "it3_name"},       {w.ele_name, "ele_name"},
-        {w.crumb_name, "crumb_name"},  {w.hammer_price, "hammer_price"}};
+        {w.title, "Weapon Name"},
+        {w.row(RecipeRowKind::Tool).name, "hammer_name"},
+        {w.row(RecipeRowKind::Material1).name, "it1_name"},
+        {w.row(RecipeRowKind::Material2).name, "it2_name"},
+        {w.row(RecipeRowKind::Material3).name, "it3_name"},
+        {w.row(RecipeRowKind::ElementStone).name, "ele_name"},
+        {w.row(RecipeRowKind::StarCrumbs).name, "crumb_name"},
+        {w.row(RecipeRowKind::Tool).fixedPrice, "hammer_price"}};
     for (const auto& [label, text] : placeholders)
         if (label->text() == QLatin1String(text)) return QString::fromLatin1(text);
     return {};
@@ -75,12 +80,12 @@ QString Monkey::brokenMainWindowRule() const {
     if (!prefixes.contains(Ticked(window_)))
         return QStringLiteral("star crumb boxes %1 ticked, not a prefix").arg(Ticked(window_));
     // The refining tab's labels exist once that tab has been opened.
-    if (window_.AvgRefPrice) {
-        for (const QLabel* count : {window_.QuanMaterial, window_.QuanRefItem})
+    if (window_.averageCost) {
+        for (const QLabel* count : {window_.materialCount, window_.itemCount})
             if (!IsInteger(count->text(), false))
                 return QStringLiteral("a refine count shows \"%1\"").arg(count->text());
-        if (!IsInteger(window_.AvgRefPrice->text(), true))
-            return QStringLiteral("the refine cost shows \"%1\"").arg(window_.AvgRefPrice->text());
+        if (!IsInteger(window_.averageCost->text(), true))
+            return QStringLiteral("the refine cost shows \"%1\"").arg(window_.averageCost->text());
     }
     if (QApplication::activePopupWidget()) return QStringLiteral("a drop-down list stayed open");
     return {};
@@ -93,12 +98,9 @@ QString Monkey::brokenWindowRule() const {
             .arg(ResultWindows().size())
             .arg(opened_)
             .arg(closed_);
-    const QPointer<TDBForm>& newest = TDBForm::DBForm();
-    if (newest && (windows_.isEmpty() || newest != windows_.last()))
-        return QStringLiteral("DBForm is not the newest result window");
-    for (const QPointer<TDBForm>& window : windows_) {
+    for (const QPointer<ForgeResultWindow>& window : windows_) {
         if (!window) return QStringLiteral("a result window vanished without being closed");
-        const QString cost = window->summ_price->text();
+        const QString cost = window->averageCost->text();
         if (cost.isEmpty()) continue;
         if (!IsInteger(cost, true))
             return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);

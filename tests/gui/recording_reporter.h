@@ -10,9 +10,6 @@ namespace trivelon::gui {
 
 class RecordingReporter : public ErrorReporter {
 public:
-    RecordingReporter() { SetReporter(this); }
-    ~RecordingReporter() override { SetReporter(nullptr); }
-
     void error(const QString& message) override { errors << message; }
     void warning(const QString& caption, const QString& text) override { warnings << caption + u'|' + text; }
 

@@ -16,9 +16,9 @@ namespace {
 QString Decimal(const char* number) { return QString(number).replace(u'.', QChar(SystemDecimalSeparator())); }
 
 // Rate, materials, items, bonus and cost as the tab shows them.
-QStringList Shown(const TForm1& w) {
-    return {w.RefineRate->text(), w.QuanMaterial->text(), w.QuanRefItem->text(), w.Bonus->text(),
-            w.AvgRefPrice->text()};
+QStringList Shown(const MainWindow& w) {
+    return {w.successRate->text(), w.materialCount->text(), w.itemCount->text(), w.bonus->text(),
+            w.averageCost->text()};
 }
 
 }  // namespace
@@ -29,54 +29,54 @@ class RefineTabTest : public QObject {
 private slots:
     void pickingAClassShowsItsSafeRefine() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        PickRow(*w.Refine, "Оружие 2 уровня");
+        PickRow(*w.classSelector, "Оружие 2 уровня");
         QVERIFY(f.reporter.errors.isEmpty());
-        QCOMPARE(w.SafeRefine->text(), QString("+6"));
-        QCOMPARE(w.Price1Ref->text(), QString("200"));
-        QCOMPARE(w.RefLevel->currentText(), QString("+0"));
-        QCOMPARE(w.FinalRefine->currentText(), QString("+6"));
-        QCOMPARE(w.NameMaterial->text(), QString(" Emveretarcon"));
-        QCOMPARE(w.PriceMaterial->text(), QString("1000"));
-        QCOMPARE(w.material->picturePath(), QString("images/emveretarcon.bmp"));
+        QCOMPARE(w.safeLevel->text(), QString("+6"));
+        QCOMPARE(w.attemptFee->text(), QString("200"));
+        QCOMPARE(w.currentLevel->currentText(), QString("+0"));
+        QCOMPARE(w.targetLevel->currentText(), QString("+6"));
+        QCOMPARE(w.materialName->text(), QString(" Emveretarcon"));
+        QCOMPARE(w.materialPrice->text(), QString("1000"));
+        QCOMPARE(w.materialPicture->picturePath(), QString("images/emveretarcon.bmp"));
         QCOMPARE(Shown(w), QStringList({"100", "6", "1", "ATK +18", "7200"}));
 
-        PickRow(*w.Refine, "Одежда");
-        QCOMPARE(w.SafeRefine->text(), QString("+4"));
-        QCOMPARE(w.Price1Ref->text(), QString("2000"));
-        QCOMPARE(w.PriceMaterial->text(), QString("60000"));
+        PickRow(*w.classSelector, "Одежда");
+        QCOMPARE(w.safeLevel->text(), QString("+4"));
+        QCOMPARE(w.attemptFee->text(), QString("2000"));
+        QCOMPARE(w.materialPrice->text(), QString("60000"));
         QCOMPARE(Shown(w), QStringList({"100", "4", "1", "DEF +3", "248000"}));
     }
 
     void aClassChangeRecomputesTheCostOnlyWhenThePriceTextChanges() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        TypeInto(*w.PriceRefItem, "500");
-        QCOMPARE(w.AvgRefPrice->text(), QString("2250"));
-        PickRow(*w.Refine, "Оружие 2 уровня");
-        QCOMPARE(w.AvgRefPrice->text(), QString("7700"));
-        PickRow(*w.Refine, "Оружие 3 уровня");
-        QCOMPARE(w.AvgRefPrice->text(), QString("50500"));
+        TypeInto(*w.itemPrice, "500");
+        QCOMPARE(w.averageCost->text(), QString("2250"));
+        PickRow(*w.classSelector, "Оружие 2 уровня");
+        QCOMPARE(w.averageCost->text(), QString("7700"));
+        PickRow(*w.classSelector, "Оружие 3 уровня");
+        QCOMPARE(w.averageCost->text(), QString("50500"));
         // Classes 3 and 4 share the price "5000": the stored figure stays.
-        PickRow(*w.Refine, "Оружие 4 уровня");
-        QCOMPARE(w.AvgRefPrice->text(), QString("100000"));
+        PickRow(*w.classSelector, "Оружие 4 уровня");
+        QCOMPARE(w.averageCost->text(), QString("100000"));
     }
 
     void aMissingMaterialPictureStopsTheClassChangeThere() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
         f.pictures.remove("images/emveretarcon.bmp");
-        PickRow(*w.Refine, "Оружие 2 уровня");
+        PickRow(*w.classSelector, "Оружие 2 уровня");
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY(f.reporter.errors.front().startsWith("Cannot open file"));
-        QCOMPARE(w.SafeRefine->text(), QString("+6"));
-        QCOMPARE(w.QuanMaterial->text(), QString("6"));
-        QCOMPARE(w.NameMaterial->text(), QString(" Phracon"));
-        QCOMPARE(w.PriceMaterial->text(), QString("200"));
-        QVERIFY(w.material->picturePath().isEmpty());
+        QCOMPARE(w.safeLevel->text(), QString("+6"));
+        QCOMPARE(w.materialCount->text(), QString("6"));
+        QCOMPARE(w.materialName->text(), QString(" Phracon"));
+        QCOMPARE(w.materialPrice->text(), QString("200"));
+        QVERIFY(w.materialPicture->picturePath().isEmpty());
     }
 
     void levelChangesComputeTheExpectation_data() {
@@ -109,47 +109,47 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QStringList, shown);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.WR, research);
+        MainWindow& w = *f.window;
+        TypeInto(*w.weaponryResearch, research);
         OpenRefineTab(w);
-        if (cls != w.Refine->currentText()) PickRow(*w.Refine, cls);
-        PickRow(*w.RefLevel, from);
-        PickRow(*w.FinalRefine, to);
+        if (cls != w.classSelector->currentText()) PickRow(*w.classSelector, cls);
+        PickRow(*w.currentLevel, from);
+        PickRow(*w.targetLevel, to);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), shown);
     }
 
     void theSelectorsKeepCurrentAtOrBelowTarget() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        PickRow(*w.RefLevel, "+9");
-        QCOMPARE(w.FinalRefine->currentText(), QString("+9"));
+        PickRow(*w.currentLevel, "+9");
+        QCOMPARE(w.targetLevel->currentText(), QString("+9"));
         // Nothing above the safe level is left to do, and no rate was computed yet.
         QCOMPARE(Shown(w), QStringList({"0", "0", "0", "ATK +0", "0"}));
 
-        PickRow(*w.RefLevel, "+5");
-        PickRow(*w.FinalRefine, "+3");
-        QCOMPARE(w.RefLevel->currentText(), QString("+3"));
-        PickRow(*w.FinalRefine, "+6");
+        PickRow(*w.currentLevel, "+5");
+        PickRow(*w.targetLevel, "+3");
+        QCOMPARE(w.currentLevel->currentText(), QString("+3"));
+        PickRow(*w.targetLevel, "+6");
         QCOMPARE(Shown(w), QStringList({"100", "3", "1", "ATK +6", "750"}));
     }
 
     void theLastRateStaysWhenNothingIsLeftToDo() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        PickRow(*w.FinalRefine, "+8");
-        PickRow(*w.RefLevel, "+8");
+        PickRow(*w.targetLevel, "+8");
+        PickRow(*w.currentLevel, "+8");
         QCOMPARE(Shown(w), QStringList({"70", "0", "0", "ATK +0", "0"}));
     }
 
     void aTypedLevelOutsideTheListKeepsTheLevel() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        PickRow(*w.FinalRefine, "+8");
-        TypeInto(*w.FinalRefine, "8");
+        PickRow(*w.targetLevel, "+8");
+        TypeInto(*w.targetLevel, "8");
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), QStringList({"70", "8", "2", "ATK +16+1-3", "2000"}));
     }
@@ -167,22 +167,22 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, cost);
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        TypeInto(*w.PriceMaterial, typed);
-        QCOMPARE(w.PriceMaterial->text(), shown);
-        QCOMPARE(w.AvgRefPrice->text(), cost);
+        TypeInto(*w.materialPrice, typed);
+        QCOMPARE(w.materialPrice->text(), shown);
+        QCOMPARE(w.averageCost->text(), cost);
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void theItemPriceCountsPerItemUsedUp() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
-        PickRow(*w.FinalRefine, "+10");
-        TypeInto(*w.PriceRefItem, "1000");
-        QCOMPARE(w.QuanRefItem->text(), QString("10"));
-        QCOMPARE(w.AvgRefPrice->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
+        PickRow(*w.targetLevel, "+10");
+        TypeInto(*w.itemPrice, "1000");
+        QCOMPARE(w.itemCount->text(), QString("10"));
+        QCOMPARE(w.averageCost->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
     }
 
     void errorsLeaveTheDisplaysAsTheyWere_data() {
@@ -196,31 +196,31 @@ private slots:
         QFETCH(QString, research);
         QFETCH(QString, message);
         MainWindowFixture f;
-        TForm1& w = *f.window;
-        TypeInto(*w.WR, research);
+        MainWindow& w = *f.window;
+        TypeInto(*w.weaponryResearch, research);
         OpenRefineTab(w);
         const QStringList before = Shown(w);
-        PickRow(*w.FinalRefine, "+8");
+        PickRow(*w.targetLevel, "+8");
         QCOMPARE(f.reporter.errors.size(), 1);
         if (!message.isEmpty()) QCOMPARE(f.reporter.errors.front(), message);
         QCOMPARE(Shown(w), before);
-        QCOMPARE(w.FinalRefine->currentText(), QString("+8"));
+        QCOMPARE(w.targetLevel->currentText(), QString("+8"));
     }
 
     void aCostBeyond32BitsIsReportedOnceAndShowsNothingNew() {
         MainWindowFixture f;
-        TForm1& w = *f.window;
+        MainWindow& w = *f.window;
         OpenRefineTab(w);
         // Pasted, so that one change both normalises the text and overflows.
         QApplication::clipboard()->setText("0400000000");
-        ClickInto(*w.PriceMaterial);
+        ClickInto(*w.materialPrice);
         PressKey(Qt::Key_A, Qt::ControlModifier);
         PressKey(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w.PriceMaterial->text(), QString("400000000"));
+        QCOMPARE(w.materialPrice->text(), QString("400000000"));
         QCOMPARE(f.reporter.errors.size(), 1);
-        QCOMPARE(w.AvgRefPrice->text(), QString("1750"));
+        QCOMPARE(w.averageCost->text(), QString("1750"));
 
-        PickRow(*w.FinalRefine, "+8");
+        PickRow(*w.targetLevel, "+8");
         QCOMPARE(f.reporter.errors.size(), 2);
         QCOMPARE(Shown(w), QStringList({"100", "7", "1", "ATK +14", "1750"}));
     }

@@ -5,7 +5,7 @@
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
 #include "gui/built_in_icon.h"
-#include "gui/calc.h"
+#include "gui/main_window.h"
 #include "gui/control_factory.h"
 #include "gui/known_format_image.h"
 #include "gui/tab_panel.h"
@@ -49,7 +49,8 @@ constexpr CaptionSpec kForgeCaptions[] = {
 };
 
 struct ComboSpec {
-    EditCombo* TForm1::*member;
+    EditCombo* MainWindow::*member;
+    const char* name;
     QRect place;
     QStringList items;
     QString text;
@@ -57,15 +58,14 @@ struct ComboSpec {
 };
 
 struct StarCrumbSpec {
-    PictureCheck* TForm1::*member;
     int boxLeft;
     const char* hint;
 };
 
 constexpr StarCrumbSpec kStarCrumbs[] = {
-    {&TForm1::SCrumb1, 24, "VeryStrong (VS)"},
-    {&TForm1::SCrumb2, 120, "Very Very Strong (VVS)"},
-    {&TForm1::SCrumb3, 216, "Very Very Very Strong (VVVS)"},
+    {24, "VeryStrong (VS)"},
+    {120, "Very Very Strong (VVS)"},
+    {216, "Very Very Very Strong (VVVS)"},
 };
 constexpr int kStarCrumbTop = 304;
 // Each picture sits just right of its box's 10-pixel tick mark.
@@ -76,11 +76,11 @@ constexpr int kItemListRows = 20;
 
 }  // namespace
 
-void TForm1::buildForgeTab() {
+void MainWindow::buildForgeTab() {
     auto* panel = new TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp")));
     panel->setBackground(QColor(255, 251, 240));
     panel->resize(680, 418);
-    Page1->addTab(panel, QStringLiteral("Ковка"));
+    tabs->addTab(panel, QStringLiteral("Ковка"));
 
     for (const CaptionSpec& caption : kForgeCaptions)
         AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
@@ -89,70 +89,77 @@ void TForm1::buildForgeTab() {
     const QStringList smithLevels = NumberItems(1, 3);
     const QStringList oneToFive = NumberItems(1, 5);
     const ComboSpec combos[] = {
-        {&TForm1::Base, {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
-        {&TForm1::Job, {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
-        {&TForm1::Dex, {440, 48, 65, 21}, NumberItems(1, 170), "117", StartItem::Matching},
-        {&TForm1::Luk, {608, 48, 65, 21}, NumberItems(1, 200), "90", StartItem::Matching},
-        {&TForm1::SmDagger, {440, 112, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::SmSword, {440, 144, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::Sm2HSword, {440, 176, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::SmAxe, {440, 208, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::SmMace, {440, 240, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::SmKn, {440, 272, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::SmSpear, {440, 304, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&TForm1::WR, {632, 112, 40, 21}, NumberItems(0, 10), "10", StartItem::None},
-        {&TForm1::Ori, {632, 144, 40, 21}, oneToFive, "5", StartItem::Matching},
-        {&TForm1::Iron, {632, 176, 40, 21}, oneToFive, "1", StartItem::Matching},
-        {&TForm1::Steel, {632, 208, 40, 21}, oneToFive, "1", StartItem::Matching},
-        {&TForm1::Stone, {632, 240, 40, 21}, oneToFive, "5", StartItem::Matching},
-        {&TForm1::Anvil,
+        {&MainWindow::baseLevel, "baseLevel", {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
+        {&MainWindow::jobLevel, "jobLevel", {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
+        {&MainWindow::dex, "dex", {440, 48, 65, 21}, NumberItems(1, 170), "117", StartItem::Matching},
+        {&MainWindow::luk, "luk", {608, 48, 65, 21}, NumberItems(1, 200), "90", StartItem::Matching},
+        {&MainWindow::smithDagger, "smithDagger", {440, 112, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smithSword, "smithSword", {440, 144, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smith2HSword, "smith2HSword", {440, 176, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smithAxe, "smithAxe", {440, 208, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smithMace, "smithMace", {440, 240, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smithKnucklebrace, "smithKnucklebrace", {440, 272, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::smithSpear, "smithSpear", {440, 304, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&MainWindow::weaponryResearch, "weaponryResearch", {632, 112, 40, 21}, NumberItems(0, 10), "10", StartItem::None},
+        {&MainWindow::orideconResearch, "orideconResearch", {632, 144, 40, 21}, oneToFive, "5", StartItem::Matching},
+        {&MainWindow::ironTempering, "ironTempering", {632, 176, 40, 21}, oneToFive, "1", StartItem::Matching},
+        {&MainWindow::steelTempering, "steelTempering", {632, 208, 40, 21}, oneToFive, "1", StartItem::Matching},
+        {&MainWindow::enchantedStoneCraft, "enchantedStoneCraft", {632, 240, 40, 21}, oneToFive, "5", StartItem::Matching},
+        {&MainWindow::anvil, "anvil",
          {496, 304, 180, 21},
          {"None", "Iron Anvil", "Oridecon Anvil", "Golden Anvil", "Emperium Anvil"},
          "Emperium Anvil",
          StartItem::None},
-        {&TForm1::Elt,
+        {&MainWindow::element, "element",
          {176, 247, 121, 24},
          {QtText(kNoElement), "Fire", "Ice", "Wind", "Earth"},
          QtText(kNoElement),
          StartItem::Matching},
     };
-    for (const ComboSpec& spec : combos)
+    for (const ComboSpec& spec : combos) {
         this->*spec.member = AddEditCombo(panel, spec.place, spec.items, spec.text, spec.start);
-    Elt->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
-    SetListRowHeight(*Elt, 16);
+        (this->*spec.member)->setObjectName(QLatin1String(spec.name));
+    }
+    element->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
+    SetListRowHeight(*element, 16);
 
-    BS = new PictureBox(panel);
-    BS->setGeometry(96, 72, 125, 125);
-    BS->setTransparent(true);
-    BS->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
+    characterPicture = new PictureBox(panel);
+    characterPicture->setObjectName(QStringLiteral("characterPicture"));
+    characterPicture->setGeometry(96, 72, 125, 125);
+    characterPicture->setTransparent(true);
+    characterPicture->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
 
-    Weapon = new ImageCombo(panel);
-    Weapon->setGeometry(16, 248, 153, 23);
-    SetListWidth(*Weapon, 153);
-    Weapon->setMaxVisibleItems(kItemListRows);
+    itemSelector = new ImageCombo(panel);
+    itemSelector->setObjectName(QStringLiteral("itemSelector"));
+    itemSelector->setGeometry(16, 248, 153, 23);
+    SetListWidth(*itemSelector, 153);
+    itemSelector->setMaxVisibleItems(kItemListRows);
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QtText(row.text);
         if (row.recipe)
-            Weapon->addRow(text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp")
+            itemSelector->addRow(text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp")
                                             .arg(QtText(PictureKey(row.text)))));
         else
-            Weapon->addRow(text);
+            itemSelector->addRow(text);
     }
-    Weapon->setCurrentIndex(0);
+    itemSelector->setCurrentIndex(0);
 
     const QImage starCrumb = BuiltInPicture(QStringLiteral(":/pictures/starcrumb.gif"));
-    for (const StarCrumbSpec& spec : kStarCrumbs) {
+    for (std::size_t i = 0; i < starCrumbs.size(); ++i) {
+        const StarCrumbSpec& spec = kStarCrumbs[i];
         auto* picture = new PictureBox(panel);
         picture->setGeometry(spec.boxLeft + kStarCrumbPictureOffset, kStarCrumbPictureTop, 25, 25);
         picture->setPicture(starCrumb);
         auto* box = new PictureCheck(panel);
+        box->setObjectName(QStringLiteral("starCrumb%1").arg(i + 1));
         box->move(spec.boxLeft, kStarCrumbTop);
         box->setToolTip(QString::fromUtf8(spec.hint));
-        this->*spec.member = box;
+        starCrumbs[i] = box;
     }
 
-    Submit = new QPushButton(QStringLiteral("Считаем..."), panel);
-    Submit->setGeometry(336, 384, 75, 25);
+    forgeButton = new QPushButton(QStringLiteral("Считаем..."), panel);
+    forgeButton->setObjectName(QStringLiteral("forgeButton"));
+    forgeButton->setGeometry(336, 384, 75, 25);
 }
 
 }  // namespace trivelon::gui

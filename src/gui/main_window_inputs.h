@@ -1,21 +1,21 @@
 #pragma once
 // The forge request's view of the main window: the current text of each
-// control it asks for, read at the moment it asks.
+// input it asks for, read at the moment it asks.
 #include "core/forge_request.h"
 
 namespace trivelon::gui {
 
-class TForm1;
+class MainWindow;
 
-class MainWindowSource : public ForgeInputTexts {
+class MainWindowInputs : public ForgeInputTexts {
 public:
-    explicit MainWindowSource(const TForm1& window) : window_(window) {}
+    explicit MainWindowInputs(const MainWindow& window) : window_(window) {}
 
     std::string text(ForgeInput input) const override;
     bool starCrumbTicked(int box) const override;
 
 private:
-    const TForm1& window_;
+    const MainWindow& window_;
 };
 
 }  // namespace trivelon::gui

@@ -1,0 +1,214 @@
+#include "gui/forge_result_window.h"
+
+#include "gui/control_factory.h"
+#include "gui/decimal_separator.h"
+#include "gui/error_reporter.h"
+#include "gui/known_format_image.h"
+#include "gui/widgets/wallpaper.h"
+#include "qt_text/qt_text.h"
+
+namespace trivelon::gui {
+
+namespace {
+
+constexpr int kClientWidth = 505;
+constexpr int kClientHeight = 490;
+constexpr int kRowHeight = 24;
+
+const QColor kYellow(255, 255, 0);
+const QColor kCream(255, 251, 240);
+const QColor kWhite(255, 255, 255);
+
+// How a label looks: an opaque box of one colour with text in Arial.
+struct Look {
+    QColor background;
+    int pixelSize;
+    bool bold = false;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wrap = false;
+    QString family = QStringLiteral("Arial");
+};
+
+QLabel* MakeLabel(QWidget* panel, const QRect& place, const Look& look, const QString& text = QString()) {
+    auto* label = new QLabel(text, panel);
+    label->setGeometry(place);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, look.background);
+    label->setPalette(palette);
+    label->setFont(PixelFont(look.family, look.pixelSize, look.bold));
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wrap);
+    return label;
+}
+
+PictureBox* MakePicture(QWidget* panel, const QRect& place) {
+    auto* box = new PictureBox(panel);
+    box->setGeometry(place);
+    return box;
+}
+
+// Where each row of the recipe block stands, its design texts (shown until
+// the window is filled) and the name its controls take.
+struct RowDesign {
+    int top;
+    const char* quantity;
+    const char* name;
+    const char* objectName;
+};
+
+constexpr RowDesign kRowDesigns[kRecipeRowCount] = {
+    {304, "1", "hammer_name", "tool"},          {328, "2", "it1_name", "material1"},
+    {352, "3", "it2_name", "material2"},        {376, "4", "it3_name", "material3"},
+    {400, "1", "ele_name", "elementStone"},     {424, "6", "crumb_name", "starCrumbs"},
+};
+
+constexpr int kPriceLeft = 336;
+constexpr int kPriceWidth = 81;
+
+template <class Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLineEdit* MakePriceEdit(QWidget* panel, int top) {
+    auto* edit = new QLineEdit(QStringLiteral("0"), panel);
+    edit->setGeometry(kPriceLeft, top, kPriceWidth, kRowHeight);
+    edit->setFont(PixelFont(QStringLiteral("Arial"), 15));
+    return edit;
+}
+
+// The empty white box shown instead of the price edit of an unused row.
+QLabel* MakeBlankPriceCell(QWidget* panel, int top) {
+    const Look blank{kWhite, 16, false, Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("MS Sans Serif")};
+    QLabel* cell = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), blank);
+    cell->hide();
+    return cell;
+}
+
+// One row: quantity, picture, name, unit price, unit. The tool's price is a
+// label; material 1 and the tool are always used and have no blank cell.
+RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
+    const RowDesign& design = kRowDesigns[IndexOf(kind)];
+    const QString name = QLatin1String(design.objectName);
+    const int top = design.top;
+    const Look cell{kWhite, 13};
+    const Look quantityCell{kWhite, 13, false, Qt::AlignRight | Qt::AlignVCenter};
+    RecipeRowControls row{};
+    row.quantity = Named(MakeLabel(panel, QRect(160, top, 33, kRowHeight), quantityCell, QLatin1String(design.quantity)),
+                         name + QStringLiteral("Quantity"));
+    row.picture = Named(MakePicture(panel, QRect(192, top, 24, kRowHeight)), name + QStringLiteral("Picture"));
+    row.name = Named(MakeLabel(panel, QRect(216, top, 121, kRowHeight), cell, QLatin1String(design.name)),
+                     name + QStringLiteral("Name"));
+    if (kind == RecipeRowKind::Tool) {
+        row.fixedPrice = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), Look{kWhite, 15},
+                                   QStringLiteral("hammer_price"));
+        Named(row.fixedPrice, name + QStringLiteral("Price"));
+    } else {
+        row.priceEdit = Named(MakePriceEdit(panel, top), name + QStringLiteral("Price"));
+        if (kind != RecipeRowKind::Material1)
+            row.blankPrice = Named(MakeBlankPriceCell(panel, top), name + QStringLiteral("BlankPrice"));
+    }
+    row.unit = Named(MakeLabel(panel, QRect(416, top, 73, kRowHeight), cell, QStringLiteral("Zeny/шт")),
+                     name + QStringLiteral("Unit"));
+    return row;
+}
+
+std::string TextOf(const QLabel* label) { return CoreText(label->text()); }
+std::string TextOf(const QLineEdit* edit) { return CoreText(edit->text()); }
+
+}  // namespace
+
+ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      reporter_(reporter) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Result windows live beside the main window; closing the main window
+    // ends the program even while some of them are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("DBForm"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+    auto* panel = new QWidget(this);
+    panel->setGeometry(0, 0, kClientWidth, kClientHeight);
+    // Every result window shows the same tile: it is decoded once.
+    static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
+    auto* wallpaper = new Wallpaper(tile, panel);
+    wallpaper->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
+
+    const QColor highlight = palette().color(QPalette::Light);
+    const Look headline{kYellow, 16, true};
+    const Look caption{kCream, 15};
+    const Look value{highlight, 15, false, Qt::AlignCenter};
+
+    title = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
+    bigPicture = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
+    MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
+    atkCaption = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
+    weaponLevelCaption = Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")),
+                               "weaponLevelCaption");
+    type = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
+    atk = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
+    weaponLevel = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
+    MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
+    rangeCaption = Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")),
+                         "rangeCaption");
+    requiredBaseLevelCaption = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
+                                     "requiredBaseLevelCaption");
+    weight = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
+    range = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
+    requiredBaseLevel = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
+    MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
+    rate = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look{kYellow, 19, true, Qt::AlignCenter}), "rate");
+    MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"));
+    const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
+    description = Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true}),
+                        "description");
+    equip = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look{highlight, 13, false, fromTop, true}), "equip");
+
+    MakeLabel(panel, QRect(16, 304, 143, 144), Look{kCream, 16, true}, QStringLiteral("Для ковки надо:"));
+    for (std::size_t row = 0; row < kRecipeRowCount; ++row)
+        recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
+
+    MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
+    averageCost = Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look{kYellow, 16, true, Qt::AlignCenter}),
+                        "averageCost");
+    MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
+
+    // The price edits take the focus in row order.
+    QLineEdit* previous = nullptr;
+    for (const RecipeRowControls& row : recipeRows_) {
+        if (!row.priceEdit) continue;
+        connect(row.priceEdit, &QLineEdit::textChanged, this, &ForgeResultWindow::priceEdited);
+        if (previous) setTabOrder(previous, row.priceEdit);
+        previous = row.priceEdit;
+    }
+}
+
+ForgeCostSheet ForgeResultWindow::costSheet() const {
+    const RecipeRowControls& tool = row(RecipeRowKind::Tool);
+    ForgeCostSheet sheet;
+    sheet.toolName = TextOf(tool.name);
+    sheet.toolQuantity = TextOf(tool.quantity);
+    sheet.toolPrice = TextOf(tool.fixedPrice);
+    for (std::size_t row = 1; row < kRecipeRowCount; ++row)
+        sheet.pricedRows[row - 1] = {TextOf(recipeRows_[row].quantity), TextOf(recipeRows_[row].priceEdit)};
+    sheet.rate = TextOf(rate);
+    return sheet;
+}
+
+// Only a window that shows a cost gets a new one. The forge request writes
+// the first cost as its last step; until then, and for good when a picture
+// stopped the filling part way, rows still hold their design quantities, and
+// a cost worked out over them would be made up.
+void ForgeResultWindow::priceEdited() {
+    Guarded(reporter_, [this] {
+        const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
+        if (!averageCost->text().isEmpty()) averageCost->setText(QtText(cost));
+    });
+}
+
+}  // namespace trivelon::gui
