@@ -1,0 +1,272 @@
+// Drawing the chance of success against money with QPainter: grid and axes
+// with readable amounts, the step curve, the budget marks and the lines of
+// the average cost and of the player's sum.
+#include "gui/budget_chart.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "core/money_text.h"
+#include "gui/control_factory.h"
+#include "gui/decimal_separator.h"
+#include "gui/label_placer.h"
+#include "qt_text/qt_text.h"
+#include "gui/step_curve.h"
+
+namespace trivelon::gui {
+
+namespace {
+
+const QColor kBackground(255, 255, 255);
+const QColor kLabelBackground(255, 255, 255, 220);
+const QColor kGrid(226, 226, 226);
+const QColor kAxis(96, 96, 96);
+const QColor kText(48, 48, 48);
+const QColor kCurve(30, 90, 190);
+const QColor kBudgetMark(200, 50, 40);
+const QColor kAverage(225, 125, 20);
+const QColor kMoney(30, 150, 80);
+
+constexpr int kAxisDigits = 3;  // round tick amounts show whole: "1,25 млн"
+constexpr int kMarkDigits = 1;  // budgets and the average are rounded: "449,6 млн"
+constexpr qreal kGap = 6;       // between a line and its label
+constexpr qreal kMarkRadius = 4.5;
+constexpr int kPercentTicks[] = {0, 25, 50, 75, 100};
+
+QString PercentLabel(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
+
+QString AmountLabel(std::int64_t value, int fractionDigits) {
+    return QtText(ShortAmountText(value, fractionDigits, SystemDecimalSeparator()));
+}
+
+// Where money and chances fall on the plot.
+struct PlotScale {
+    QRectF plot;
+    double axisEnd;
+
+    qreal x(double money) const { return plot.left() + money / axisEnd * plot.width(); }
+    qreal y(double chance) const { return plot.bottom() - chance * plot.height(); }
+    double moneyAt(qreal x) const { return (x - plot.left()) / plot.width() * axisEnd; }
+    bool holds(std::int64_t money) const { return money > 0 && static_cast<double>(money) <= axisEnd; }
+};
+
+// A one-line label's box of the painter's font.
+QRectF TextBox(const QPainter& painter, const QString& text) {
+    const QFontMetricsF metrics(painter.font());
+    return QRectF(0, 0, metrics.horizontalAdvance(text) + kGap, metrics.height());
+}
+
+void DrawGrid(QPainter& painter, const PlotScale& scale, const MoneyAxis& axis) {
+    const QRectF& plot = scale.plot;
+    for (int percent : kPercentTicks) {
+        const qreal y = scale.y(percent / 100.0);
+        painter.setPen(kGrid);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        QRectF box = TextBox(painter, PercentLabel(percent));
+        box.moveCenter(QPointF(0, y));
+        box.moveRight(plot.left() - kGap / 2);
+        painter.setPen(kText);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, PercentLabel(percent));
+    }
+    for (std::int64_t steps = 0; steps <= axis.end / axis.step; ++steps) {
+        const std::int64_t money = steps * axis.step;
+        const qreal x = scale.x(static_cast<double>(money));
+        painter.setPen(kGrid);
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const QString text = AmountLabel(money, kAxisDigits);
+        QRectF box = TextBox(painter, text);
+        box.moveCenter(QPointF(x, 0));
+        box.moveTop(plot.bottom() + kGap / 2);
+        painter.setPen(kText);
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+    painter.setPen(kAxis);
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+}
+
+// A line across the plot at a sum.
+void DrawUpright(QPainter& painter, const PlotScale& scale, std::int64_t money, const QPen& pen) {
+    const qreal x = scale.x(static_cast<double>(money));
+    painter.setPen(pen);
+    painter.drawLine(QPointF(x, scale.plot.top()), QPointF(x, scale.plot.bottom()));
+}
+
+// A budget: the certainty, at the money that reaches it.
+struct BudgetMark {
+    QPointF point;
+    QString text;
+};
+
+// Dashed guides from both axes to each budget.
+void DrawGuides(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks) {
+    painter.setPen(QPen(kBudgetMark, 1, Qt::DashLine));
+    for (const BudgetMark& mark : marks) {
+        painter.drawLine(QPointF(scale.plot.left(), mark.point.y()), mark.point);
+        painter.drawLine(mark.point, QPointF(mark.point.x(), scale.plot.bottom()));
+    }
+}
+
+void DrawRings(QPainter& painter, const QList<BudgetMark>& marks) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBudgetMark, 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const BudgetMark& mark : marks) painter.drawEllipse(mark.point, kMarkRadius, kMarkRadius);
+}
+
+// Text on a light box, so that grid lines do not run through it.
+void DrawLabel(QPainter& painter, const QRectF& box, const QString& text, const QColor& color) {
+    painter.fillRect(box, kLabelBackground);
+    painter.setPen(color);
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+// Places beside a point: to the right or left, with the top at the given
+// heights.
+QList<QRectF> PlacesBeside(QRectF box, qreal x, std::initializer_list<qreal> tops) {
+    QList<QRectF> places;
+    for (qreal top : tops) {
+        box.moveTop(top);
+        box.moveLeft(x + kGap / 2);
+        places << box;
+        box.moveRight(x - kGap / 2);
+        places << box;
+    }
+    return places;
+}
+
+// Labels of the budgets first, then the average's above the plot or near its
+// foot, then the player's sum at the foot or near the top. The curve rises,
+// so it is clear of a label when it lies above the label's left end or below
+// its right end.
+void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
+                const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
+                std::optional<std::int64_t> money) {
+    const QRectF& plot = scale.plot;
+    const auto curveY = [&](qreal x) { return scale.y(chanceAt(scale.moneyAt(x))); };
+    const qreal halfPen = 1;
+    LabelPlacer placer(QRectF(plot.left(), 0, plot.width(), plot.bottom()), [&](const QRectF& box) {
+        return curveY(box.left()) < box.top() - halfPen || curveY(box.right()) > box.bottom() + halfPen;
+    });
+    const auto draw = [&](const QString& text, const QColor& color, const QList<QRectF>& places) {
+        DrawLabel(painter, placer.place(places), text, color);
+    };
+    for (const BudgetMark& mark : marks) {
+        const QRectF box = TextBox(painter, mark.text);
+        const QPointF& p = mark.point;
+        const QRectF rightBelow = box.translated(p + QPointF(kGap, kGap / 2));
+        const QRectF leftAbove = box.translated(p - QPointF(kGap + box.width(), kGap / 2 + box.height()));
+        const QRectF leftBelow = box.translated(leftAbove.left(), std::max(p.y(), curveY(leftAbove.left())) + kGap);
+        draw(mark.text, kBudgetMark, {rightBelow, leftAbove, leftBelow});
+    }
+    const qreal rowHeight = QFontMetricsF(painter.font()).height() + 2;
+    const qreal footTop = plot.bottom() - rowHeight;
+    if (average) {
+        const QString text = QStringLiteral("среднее: ") + AmountLabel(*average, kMarkDigits);
+        const QRectF box = TextBox(painter, text);
+        const qreal x = scale.x(static_cast<double>(*average));
+        const qreal top = plot.top() - kGap / 2 - box.height();
+        const QRectF centred = box.translated(x - box.width() / 2, top);
+        draw(text, kAverage, QList<QRectF>{centred} + PlacesBeside(box, x, {top, footTop - rowHeight}));
+    }
+    if (money) {
+        const QString text = QStringLiteral("у меня");
+        const qreal x = scale.x(static_cast<double>(*money));
+        const qreal nearTop = plot.top() + kGap / 2;
+        draw(text, kMoney, PlacesBeside(TextBox(painter, text), x, {footTop, footTop - rowHeight, nearTop}));
+    }
+}
+
+}  // namespace
+
+BudgetChart::BudgetChart(QWidget* parent) : QWidget(parent), noteLabel_(new QLabel(this)) {
+    setObjectName(QStringLiteral("budgetChart"));
+    setFont(PixelFont(QStringLiteral("Arial"), 12));
+    setMinimumSize(320, 200);
+    noteLabel_->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel_->setFont(PixelFont(QStringLiteral("Arial"), 15));
+    noteLabel_->setAlignment(Qt::AlignCenter);
+    noteLabel_->setWordWrap(true);
+    noteLabel_->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(noteLabel_);
+}
+
+QColor BudgetChart::curveColor() { return kCurve; }
+
+void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
+    plot_.reset();
+    QString note;
+    if (!calculation.chance) {
+        note = QStringLiteral("Нет попыток — нечего считать");
+    } else if (calculation.tryCost <= 0) {
+        note = QStringLiteral("Попытка ничего не стоит: шанс успеха 100 % при любой сумме");
+    } else if (const Result<Budget> budget = PlanBudget(*calculation.chance, calculation.tryCost); !budget) {
+        note = QtText(budget.error());
+    } else {
+        // The axis reaches beyond the 99 % budget and the average; a budget
+        // beyond 64 bits lets the curve run on over every sum there is.
+        const std::optional<std::int64_t> cost99 = budget->levels.back().cost;
+        std::int64_t largest = cost99.value_or(std::numeric_limits<std::int64_t>::max());
+        if (calculation.averageCost) largest = std::max(largest, *calculation.averageCost);
+        plot_ = Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget,
+                     MoneyAxisBeyond(largest)};
+    }
+    noteLabel_->setText(note);
+    noteLabel_->setVisible(!plot_);
+    update();
+}
+
+void BudgetChart::setMoney(std::int64_t money) {
+    if (money == money_) return;
+    money_ = money;
+    update();
+}
+
+QRectF BudgetChart::plotArea() const {
+    const QFontMetricsF metrics(font());
+    // Room for the percent labels on the left, the amounts below, the
+    // average's label above and half of the last amount on the right.
+    const qreal left = metrics.horizontalAdvance(PercentLabel(100)) + 2 * kGap;
+    const QString lastAmount = plot_ ? AmountLabel(plot_->axis.end, kAxisDigits) : QString();
+    const qreal right = metrics.horizontalAdvance(lastAmount) / 2 + 2 * kGap;
+    const qreal rowHeight = metrics.height() + 2 * kGap;
+    return QRectF(rect()).adjusted(left, rowHeight, -right, -rowHeight);
+}
+
+void BudgetChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    const QRectF plot = plotArea();
+    if (!plot_ || plot.width() <= 0 || plot.height() <= 0) return;
+    const PlotScale scale{plot, static_cast<double>(plot_->axis.end)};
+    const auto shown = [&](std::optional<std::int64_t> money) {
+        return money && scale.holds(*money) ? money : std::nullopt;
+    };
+    const std::optional<std::int64_t> average = shown(plot_->averageCost);
+    const std::optional<std::int64_t> money = shown(money_);
+
+    DrawGrid(painter, scale, plot_->axis);
+    if (average) DrawUpright(painter, scale, *average, QPen(kAverage, 2, Qt::DashLine));
+    if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2));
+    QList<BudgetMark> marks;
+    for (const BudgetLevel& level : plot_->budget.levels) {
+        if (!level.cost || !scale.holds(*level.cost)) continue;
+        marks.append({QPointF(scale.x(static_cast<double>(*level.cost)), scale.y(level.chance / 100.0)),
+                      PercentLabel(level.chance) + QStringLiteral(": ") + AmountLabel(*level.cost, kMarkDigits)});
+    }
+    DrawGuides(painter, scale, marks);
+    // Level and upright strokes only: crisp without smoothing.
+    painter.setPen(QPen(kCurve, 2));
+    painter.drawPolyline(StepCurve(plot_->chance, plot_->tryCost, plot_->axis.end, plot, 1 / devicePixelRatioF()));
+    DrawRings(painter, marks);
+    const auto chanceAt = [this](double sum) { return ChanceWithinSum(plot_->chance, plot_->tryCost, sum); };
+    DrawLabels(painter, scale, marks, chanceAt, average, money);
+}
+
+}  // namespace trivelon::gui

@@ -1,0 +1,59 @@
+#pragma once
+// A chart of how likely a success is against the money spent on tries: the
+// step curve of the chance, the budgets of 50, 90 and 99 % certainty marked
+// on it, and the average cost and the player's own sum as vertical lines.
+#include <cstdint>
+#include <optional>
+
+#include <QColor>
+#include <QLabel>
+#include <QRectF>
+#include <QWidget>
+
+#include "core/budget.h"
+#include "core/money_axis.h"
+
+namespace trivelon::gui {
+
+// One calculation, as the chart shows it.
+struct BudgetCalculation {
+    std::optional<TryChance> chance;          // none: there are no tries to make
+    std::int64_t tryCost = 0;                 // Zeny a try; 0 or less: tries cost nothing
+    std::optional<std::int64_t> averageCost;  // Zeny for one success on average, if known
+};
+
+class BudgetChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit BudgetChart(QWidget* parent = nullptr);
+
+    // Works out the budgets and the money axis again and repaints. Where
+    // there is no curve to draw, a short note takes the chart's place.
+    void setCalculation(const BudgetCalculation& calculation);
+    // The player's sum, marked when it lies on the money axis above nothing.
+    void setMoney(std::int64_t money);
+
+    // The area from no money at 0 % (bottom left) to the end of the money
+    // axis at 100 % (top right).
+    QRectF plotArea() const;
+    static QColor curveColor();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // What the chart draws once a calculation has a curve.
+    struct Plot {
+        TryChance chance;
+        std::int64_t tryCost;
+        std::optional<std::int64_t> averageCost;
+        Budget budget;
+        MoneyAxis axis;
+    };
+
+    std::optional<Plot> plot_;
+    std::int64_t money_ = 0;
+    QLabel* noteLabel_;
+};
+
+}  // namespace trivelon::gui

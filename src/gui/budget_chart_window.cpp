@@ -1,0 +1,75 @@
+// The chart window: the chart above, the typed sum and its chance below.
+#include "gui/budget_chart_window.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/money_text.h"
+#include "gui/control_factory.h"
+#include "gui/decimal_separator.h"
+#include "qt_text/qt_text.h"
+
+namespace trivelon::gui {
+
+namespace {
+
+constexpr int kWidth = 560;
+constexpr int kHeight = 400;
+constexpr int kFieldWidth = 150;
+
+QLabel* MakeCaption(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+}  // namespace
+
+BudgetChartWindow::BudgetChartWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      chart_(new BudgetChart(this)),
+      moneyField_(new QLineEdit(this)),
+      chanceLabel_(MakeCaption(QString(), QStringLiteral("chanceLabel"), this)) {
+    setObjectName(QStringLiteral("budgetChartWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A chart lives beside the window of its calculation; closing the main
+    // window ends the program even while charts are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("График"));
+    setFont(PixelFont(QStringLiteral("Arial"), 15));
+    resize(kWidth, kHeight);
+
+    moneyField_->setObjectName(QStringLiteral("moneyField"));
+    moneyField_->setFixedWidth(kFieldWidth);
+    auto* row = new QHBoxLayout;
+    row->addWidget(MakeCaption(QStringLiteral("У меня есть"), QStringLiteral("moneyCaption"), this));
+    row->addWidget(moneyField_);
+    row->addWidget(MakeCaption(QStringLiteral("Zeny"), QStringLiteral("zenyCaption"), this));
+    row->addSpacing(16);
+    row->addWidget(chanceLabel_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chart_, 1);
+    layout->addLayout(row);
+
+    connect(moneyField_, &QLineEdit::textChanged, this, &BudgetChartWindow::showChanceOfMoney);
+    setCalculation({});
+}
+
+void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
+    calculation_ = calculation;
+    chart_->setCalculation(calculation);
+    showChanceOfMoney();
+}
+
+void BudgetChartWindow::showChanceOfMoney() {
+    const std::int64_t money = ParseLenientInt64(moneyField_->text().toStdString());
+    chart_->setMoney(money);
+    QString chance = QStringLiteral("—");
+    if (calculation_.chance) {
+        const std::int32_t tenths = ChanceWithinMoneyInTenths(*calculation_.chance, calculation_.tryCost, money);
+        chance = QtText(PercentText(tenths, SystemDecimalSeparator())) + QStringLiteral(" %");
+    }
+    chanceLabel_->setText(QStringLiteral("Шанс успеха: ") + chance);
+}
+
+}  // namespace trivelon::gui

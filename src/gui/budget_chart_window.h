@@ -1,0 +1,40 @@
+#pragma once
+// The chart window of one calculation: the chance of success against money,
+// and a field where the player types a sum to read the chance within it.
+#include <cstdint>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "gui/budget_chart.h"
+
+namespace trivelon::gui {
+
+class BudgetChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A top-level window, freed when closed, that does not keep the program
+    // running. With a parent it also goes when the parent goes. The caller
+    // names the calculation in the title, sets it and shows the window.
+    explicit BudgetChartWindow(QWidget* parent = nullptr);
+
+    // Follows the calculation: budgets, chart and the chance of the typed
+    // sum, which stays as typed.
+    void setCalculation(const BudgetCalculation& calculation);
+
+    BudgetChart* chart() const { return chart_; }
+    QLineEdit* moneyField() const { return moneyField_; }
+    QLabel* chanceLabel() const { return chanceLabel_; }
+
+private:
+    // Reads the typed sum and shows its chance, on the label and the chart.
+    void showChanceOfMoney();
+
+    BudgetCalculation calculation_;
+    BudgetChart* chart_;
+    QLineEdit* moneyField_;
+    QLabel* chanceLabel_;
+};
+
+}  // namespace trivelon::gui
