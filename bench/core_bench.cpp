@@ -15,11 +15,11 @@ namespace {
 
 using namespace trivelon;
 
-class DefaultControls : public ForgeInputTexts {
+class DefaultInputs : public ForgeInputTexts {
 public:
-    explicit DefaultControls(std::string item) : item_(std::move(item)) {}
-    std::string text(Control control) const override {
-        switch (control) {
+    explicit DefaultInputs(std::string item) : item_(std::move(item)) {}
+    std::string text(ForgeInput input) const override {
+        switch (input) {
             case ForgeInput::BaseLevel: return "71";
             case ForgeInput::JobLevel: return "42";
             case ForgeInput::Dex: return "117";
@@ -43,7 +43,7 @@ private:
 
 void BM_ForgeRequest(benchmark::State& state) {
     const ForgeRecipe& entry = ForgeCatalogue::Entries()[static_cast<std::size_t>(state.range(0))];
-    const DefaultControls controls{std::string(entry.displayName)};
+    const DefaultInputs controls{std::string(entry.displayName)};
     state.SetLabel(std::string(entry.displayName));
     for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(controls, '.'));
 }
@@ -63,12 +63,12 @@ BENCHMARK(BM_ComputeRefineAllPairs);
 void BM_RecalculateForgeCost(benchmark::State& state) {
     // Built in one initialisation: assigning the texts one by one makes GCC 12
     // report a false -Wrestrict overlap in optimised builds.
-    const ForgeCostSheet sheet{.toolName = "Oridecon Hammer",
-                               .toolQuantity = "1",
-                               .toolPrice = "5000",
-                               .pricedRows = {{{"4", "23000"}, {"60", "1500"}, {"1", "4560"}, {"1", "30000"},
-                                               {"2", "15000"}}},
-                               .rate = "44.1"};
+    const ForgeCostSheet sheet{
+        .toolName = "Oridecon Hammer",
+        .toolQuantity = "1",
+        .toolPrice = "5000",
+        .pricedRows = {{{"4", "23000"}, {"60", "1500"}, {"1", "4560"}, {"1", "30000"}, {"2", "15000"}}},
+        .rate = "44.1"};
     for (auto _ : state) benchmark::DoNotOptimize(RecalculateForgeCost(sheet, '.'));
 }
 BENCHMARK(BM_RecalculateForgeCost);

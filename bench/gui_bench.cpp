@@ -41,7 +41,7 @@ private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(TRIVELON_SOURCE_DIR))); }
 
     void init() {
-        window_ = std::make_unique<MainWindow>();
+        window_ = std::make_unique<MainWindow>(reporter_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }

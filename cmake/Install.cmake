@@ -1,11 +1,12 @@
 # Installation and the Debian package: the two programs, the run-time pictures,
-# the icon, the desktop entry and the AppStream metadata. Tests and benchmarks
+# the icon, the desktop entry, the AppStream metadata and the licence. Tests and benchmarks
 # have no install rules and stay out.
 include(GNUInstallDirs)
 
 set(TRIVELON_DATA_SUBDIR "${CMAKE_INSTALL_DATADIR}/trivelon")
 
 install(TARGETS trivelon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trivelon)
 
 if(TRIVELON_BUILD_GUI)
   install(TARGETS trivelon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -31,8 +31,9 @@ std::string Outcome(const trivelon::Result<std::string>& cost) { return cost ? *
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     commaLocale = trivelon::test_support::InstalledCommaLocale();
     if (!commaLocale)
-        std::fprintf(stderr, "No comma locale is installed: costs are not compared across locales "
-                             "(make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8)\n");
+        std::fprintf(stderr,
+                     "No comma locale is installed: costs are not compared across locales "
+                     "(make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8)\n");
     return 0;
 }
 
@@ -40,18 +41,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::uint8_t flags = data[0];
     const char separator = (flags & 0x02) ? ',' : '.';
-    const auto texts = trivelon::fuzz::SplitTexts<14>(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+    const auto texts =
+        trivelon::fuzz::SplitTexts<14>(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
 
     trivelon::ForgeCostSheet sheet;
     sheet.toolName = (flags & 0x01) ? std::string(trivelon::kMiniFurnace) : texts[0];
     sheet.toolQuantity = texts[1];
     sheet.toolPrice = texts[2];
-    for (std::size_t i = 0; i < 3; ++i) sheet.quantity[i] = texts[3 + i];
-    sheet.row(RecipeRowKind::ElementStone).quantity = texts[6];
-    sheet.row(RecipeRowKind::StarCrumbs).quantity = texts[7];
-    for (std::size_t i = 0; i < 3; ++i) sheet.price[i] = texts[8 + i];
-    sheet.row(RecipeRowKind::ElementStone).price = texts[11];
-    sheet.row(RecipeRowKind::StarCrumbs).price = texts[12];
+    // Quantities of material 1 to 3, the element stone and the star crumbs,
+    // then their prices.
+    for (std::size_t row = 0; row < sheet.pricedRows.size(); ++row) {
+        sheet.pricedRows[row].quantity = texts[3 + row];
+        sheet.pricedRows[row].price = texts[8 + row];
+    }
     sheet.rate = texts[13];
 
     const auto cost = trivelon::RecalculateForgeCost(sheet, separator);

@@ -22,18 +22,18 @@ using trivelon::fuzz::Require;
 
 namespace {
 
-constexpr std::size_t kControlCount = static_cast<std::size_t>(trivelon::ForgeInput::Anvil) + 1;
+constexpr std::size_t kInputCount = static_cast<std::size_t>(trivelon::ForgeInput::Anvil) + 1;
 
-class FuzzedControls : public trivelon::ForgeInputTexts {
+class FuzzedInputs : public trivelon::ForgeInputTexts {
 public:
-    FuzzedControls(std::array<std::string, kControlCount> texts, std::uint8_t crumbBits)
+    FuzzedInputs(std::array<std::string, kInputCount> texts, std::uint8_t crumbBits)
         : texts_(std::move(texts)), crumbBits_(crumbBits) {}
 
-    std::string text(trivelon::Control control) const override { return texts_[static_cast<std::size_t>(control)]; }
+    std::string text(trivelon::ForgeInput input) const override { return texts_[static_cast<std::size_t>(input)]; }
     bool starCrumbTicked(int box) const override { return (crumbBits_ >> (box - 1)) & 1; }
 
 private:
-    std::array<std::string, kControlCount> texts_;
+    std::array<std::string, kInputCount> texts_;
     std::uint8_t crumbBits_;
 };
 
@@ -55,15 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = data[0];
     const std::uint8_t rowIndex = data[1];
     const char separator = (flags & 0x10) ? ',' : '.';
-    auto texts = trivelon::fuzz::SplitTexts<kControlCount>(
-        std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
+    auto texts =
+        trivelon::fuzz::SplitTexts<kInputCount>(std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
     if (flags & 0x08) {
         const auto rows = trivelon::ForgeCatalogue::SelectorRows();
         texts[static_cast<std::size_t>(trivelon::ForgeInput::Item)] = std::string(rows[rowIndex % rows.size()].text);
     }
 
-    const FuzzedControls controls(std::move(texts), flags & 0x07);
-    const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(controls, separator);
+    const FuzzedInputs inputs(std::move(texts), flags & 0x07);
+    const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(inputs, separator);
     switch (outcome.stage) {
         case trivelon::ForgeStage::InvalidCharacter:
         case trivelon::ForgeStage::InvalidSkillOrItem:
@@ -72,9 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case trivelon::ForgeStage::CategoryHeader:
             Require(trivelon::ForgeCatalogue::IsSeparator(outcome.caption), "only a category header is rejected");
             break;
-        case trivelon::ForgeStage::Filled:
-            CheckFilled(outcome.state, separator);
-            break;
+        case trivelon::ForgeStage::Filled: CheckFilled(outcome.state, separator); break;
     }
     return 0;
 }

@@ -47,7 +47,7 @@ pass() {
 desktop_entry=/usr/share/applications/trivelon.desktop
 metainfo=/usr/share/metainfo/trivelon.metainfo.xml
 for file in /usr/bin/trivelon /usr/bin/trivelon-cli $desktop_entry $metainfo \
-            /usr/share/icons/hicolor/32x32/apps/trivelon.png; do
+            /usr/share/icons/hicolor/32x32/apps/trivelon.png /usr/share/doc/trivelon/LICENSE; do
   [ -f "$file" ] || fail "missing $file"
 done
 for program in /usr/bin/trivelon /usr/bin/trivelon-cli; do

@@ -12,16 +12,26 @@ namespace {
 // classes each text lists ("line": a first job and the second jobs it leads
 // to; "novices": Novice and Super Novice). Materials show what they are for.
 constexpr std::string_view kForgingMaterial = "Предмет, необходимый для ковки.";
-constexpr std::string_view kEveryJobButAcolytes = "Могут одеть: NOVICE SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE ROGUE ALCHEMIST BARD DANCER SuperNOVICE";
-constexpr std::string_view kEveryJobButAcolytesAndNovices = "Могут одеть: SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE ROGUE ALCHEMIST BARD DANCER";
-constexpr std::string_view kSwordmanMerchantThiefLinesAndNovices = "Могут одеть: NOVICE SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST SuperNOVICE";
-constexpr std::string_view kSwordmanMerchantThiefLines = "Могут одеть: SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST";
+constexpr std::string_view kEveryJobButAcolytes =
+    "Могут одеть: NOVICE SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE "
+    "ROGUE ALCHEMIST BARD DANCER SuperNOVICE";
+constexpr std::string_view kEveryJobButAcolytesAndNovices =
+    "Могут одеть: SWORDMAN MAGICAN ARCHER MERCHANT THIEF KNIGHT WIZARD BLACKSMIT HUNTER ASSASSIN CRUSADER SAGE ROGUE "
+    "ALCHEMIST BARD DANCER";
+constexpr std::string_view kSwordmanMerchantThiefLinesAndNovices =
+    "Могут одеть: NOVICE SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST SuperNOVICE";
+constexpr std::string_view kSwordmanMerchantThiefLines =
+    "Могут одеть: SWORDMAN MERCHANT THIEF KNIGHT BLACKSMIT ASSASSIN CRUSADER ROGUE ALCHEMIST";
 constexpr std::string_view kKnightsAndCrusaders = "Могут одеть: KNIGHT CRUSADER";
 constexpr std::string_view kSwordmanLine = "Могут одеть: SWORDMAN KNIGHT CRUSADER";
-constexpr std::string_view kSwordmanMerchantLinesAssassinsAndNovices = "Могут одеть: NOVICE SWORDMAN MERCHANT KNIGHT BLACKSMIT ASSASSIN CRUSADER ALCHEMIST SuperNOVICE";
-constexpr std::string_view kSwordmanMerchantLines = "Могут одеть: SWORDMAN MERCHANT KNIGHT BLACKSMIT CRUSADER ALCHEMIST";
-constexpr std::string_view kSwordmanAcolyteMerchantLinesAndNovices = "Могут одеть: NOVICE SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST SuperNOVICE";
-constexpr std::string_view kSwordmanAcolyteMerchantLines = "Могут одеть: SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST";
+constexpr std::string_view kSwordmanMerchantLinesAssassinsAndNovices =
+    "Могут одеть: NOVICE SWORDMAN MERCHANT KNIGHT BLACKSMIT ASSASSIN CRUSADER ALCHEMIST SuperNOVICE";
+constexpr std::string_view kSwordmanMerchantLines =
+    "Могут одеть: SWORDMAN MERCHANT KNIGHT BLACKSMIT CRUSADER ALCHEMIST";
+constexpr std::string_view kSwordmanAcolyteMerchantLinesAndNovices =
+    "Могут одеть: NOVICE SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST SuperNOVICE";
+constexpr std::string_view kSwordmanAcolyteMerchantLines =
+    "Могут одеть: SWORDMAN ACOLYTE MERCHANT KNIGHT PRIEST BLACKSMIT CRUSADER MONK ALCHEMIST";
 constexpr std::string_view kAcolyteLine = "Могут одеть: ACOLYTE PRIEST MONK";
 constexpr std::string_view kPriestsAndMonks = "Могут одеть: PRIEST MONK";
 
@@ -44,6 +54,8 @@ constexpr std::array<CategoryInfo, 8> kCategories{{
 }};
 
 // In selector order within each category. "Broad Sword" is held but not offered.
+// One entry per block, its fields in the order of ForgeRecipe.
+// clang-format off
 constexpr ForgeRecipe kEntries[] = {
     {"Iron", ForgeCategory::Resources, "Ресурсы", 0, 0, 0, 5, 0, "images/big/iron.bmp",
      {{"Iron Ore", "images/ironore.bmp", 1, 0}, {"", "", 0, 0}, {"", "", 0, 0}},
@@ -290,6 +302,7 @@ constexpr ForgeRecipe kEntries[] = {
      "Копьё, обычно используемое конными рыцарями.",
      kSwordmanLine, RateRule::WeaponRule, SkillInput::SmithSpear, true},
 };
+// clang-format on
 
 std::vector<SelectorRow> BuildSelectorRows() {
     std::vector<SelectorRow> rows;

@@ -14,8 +14,17 @@ enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule,
 // The skill whose level an entry's rate reads besides the character's.
 enum class SkillInput {
     None,
-    IronTempering, SteelTempering, OrideconResearch, EnchantedStoneCraft,
-    SmithDagger, SmithSword, Smith2HSword, SmithAxe, SmithMace, SmithKnucklebrace, SmithSpear,
+    IronTempering,
+    SteelTempering,
+    OrideconResearch,
+    EnchantedStoneCraft,
+    SmithDagger,
+    SmithSword,
+    Smith2HSword,
+    SmithAxe,
+    SmithMace,
+    SmithKnucklebrace,
+    SmithSpear,
 };
 
 enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };

@@ -1,6 +1,6 @@
 // trivelon-cli catalogue: the item selector's rows with every entry's fields.
-#include <QJsonArray>
 #include <QCommandLineParser>
+#include <QJsonArray>
 
 #include "catalogue/forge_catalogue.h"
 #include "cli_common.h"

@@ -8,8 +8,8 @@
 #include "cli_common.h"
 #include "core/forge_cost.h"
 #include "core/forge_request.h"
-#include "core/recipe.h"
 #include "core/numbers.h"
+#include "core/recipe.h"
 
 namespace trivelon::cli {
 
@@ -39,7 +39,8 @@ const InputOption kInputOptions[] = {
     {ForgeInput::IronTempering, "iron-tempering", "1", "Iron Tempering level"},
     {ForgeInput::SteelTempering, "steel-tempering", "1", "Steel Tempering level"},
     {ForgeInput::EnchantedStoneCraft, "enchanted-stone-craft", "5", "Enchanted Stone Craft level"},
-    {ForgeInput::Anvil, "anvil", "Emperium Anvil", "anvil (None, Iron Anvil, Oridecon Anvil, Golden Anvil, Emperium Anvil)"},
+    {ForgeInput::Anvil, "anvil", "Emperium Anvil",
+     "anvil (None, Iron Anvil, Oridecon Anvil, Golden Anvil, Emperium Anvil)"},
     {ForgeInput::Element, "element", "Без элемента", "element (Без элемента, Fire, Ice, Wind, Earth)"},
 };
 
@@ -126,8 +127,8 @@ int RunForge(const QStringList& arguments) {
     parser.addPositionalArgument("ITEM", "display name of the item to forge");
     QList<QCommandLineOption> options;
     for (const InputOption& option : kInputOptions)
-        options.append({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")",
-                        "text", option.defaultText});
+        options.append({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")", "text",
+                        option.defaultText});
     options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
     for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
@@ -157,7 +158,8 @@ int RunForge(const QStringList& arguments) {
         if (!parser.isSet(option.name)) continue;
         pricesGiven = true;
         std::string* edit = PriceEdit(sheet, recipe, option.row);
-        if (!edit) return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
+        if (!edit)
+            return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
         const std::string typed = CoreText(parser.value(option.name));
         if (*edit == typed) continue;  // an unchanged text does not recalculate
         *edit = typed;

@@ -41,9 +41,9 @@ int RunRefine(const QStringList& arguments) {
     }
 
     // The price edits normalise what is typed: anything but a whole number is 0.
-    const std::int32_t materialPrice =
-        parser.isSet("material-price") ? ParseLenientInt(CoreText(parser.value("material-price")))
-                                       : *ParseStrictInt(cls.materialDefaultPrice);
+    const std::int32_t materialPrice = parser.isSet("material-price")
+                                           ? ParseLenientInt(CoreText(parser.value("material-price")))
+                                           : *ParseStrictInt(cls.materialDefaultPrice);
     const std::int32_t itemPrice = ParseLenientInt(CoreText(parser.value("item-price")));
     const std::int32_t fee = *ParseStrictInt(cls.fee);
 

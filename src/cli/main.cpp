@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("trivelon-cli");
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || arguments[1] == "--help" || arguments[1] == "-h")
-        return trivelon::cli::PrintText(kUsage, arguments.size() < 2 ? trivelon::cli::kUsageError : trivelon::cli::kResult);
+        return trivelon::cli::PrintText(kUsage,
+                                        arguments.size() < 2 ? trivelon::cli::kUsageError : trivelon::cli::kResult);
     const QString command = arguments.takeAt(1);
     if (command == "forge") return trivelon::cli::RunForge(arguments);
     if (command == "refine") return trivelon::cli::RunRefine(arguments);

@@ -42,9 +42,9 @@ private:
 inline constexpr std::array<std::int32_t, 3> kBudgetChances{50, 90, 99};
 
 struct BudgetLevel {
-    std::int32_t chance = 0;             // percent
+    std::int32_t chance = 0;  // percent
     std::int64_t tries = 0;
-    std::optional<std::int64_t> cost;    // tries x try cost; empty beyond the 64-bit range
+    std::optional<std::int64_t> cost;  // tries x try cost; empty beyond the 64-bit range
 };
 
 struct Budget {

@@ -72,7 +72,8 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
 bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
     ForgeInputs& in = state.inputs;
     if (!entry.isWeapon()) {
-        if (entry.skill != SkillInput::None && !ReadInt(source, InputOf(entry.skill), *in.skillField(entry.skill), error))
+        if (entry.skill != SkillInput::None &&
+            !ReadInt(source, InputOf(entry.skill), *in.skillField(entry.skill), error))
             return false;
         state.starCrumbCount = 0;
         state.elementFlag = 0;
@@ -94,8 +95,8 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
         return false;
 
     const std::string anvil = source.text(ForgeInput::Anvil);
-    state.rate = ForgeRate(entry.rule, in,
-                           {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
+    state.rate =
+        ForgeRate(entry.rule, in, {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
     return true;
 }
 
@@ -121,7 +122,8 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
     ForgeState& state = outcome.state;
     ForgeInputs& in = state.inputs;
     if (!ReadInt(source, ForgeInput::BaseLevel, in.baseLevel, outcome.error) ||
-        !ReadInt(source, ForgeInput::Dex, in.dex, outcome.error) || !ReadInt(source, ForgeInput::Luk, in.luk, outcome.error) ||
+        !ReadInt(source, ForgeInput::Dex, in.dex, outcome.error) ||
+        !ReadInt(source, ForgeInput::Luk, in.luk, outcome.error) ||
         !ReadInt(source, ForgeInput::JobLevel, in.jobLevel, outcome.error)) {
         outcome.stage = ForgeStage::InvalidCharacter;
         return outcome;

@@ -90,8 +90,8 @@ std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimal
         const std::string_view sign = value < 0 && scaled > 0 ? "-" : "";
         const std::string_view separator(&decimalSeparator, fraction.empty() ? 0 : 1);
         const std::string_view space = kUnits[unit].word.empty() ? "" : " ";
-        return Join({sign, IntegerText(static_cast<std::int64_t>(whole)), separator, fraction, space,
-                     kUnits[unit].word});
+        return Join(
+            {sign, IntegerText(static_cast<std::int64_t>(whole)), separator, fraction, space, kUnits[unit].word});
     }
 }
 

@@ -19,9 +19,12 @@ constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 int DigitValue(char c, int base) {
     int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
     return value < base ? value : -1;
 }
 
@@ -121,13 +124,9 @@ std::string IntegerText(std::int64_t value) {
     return std::string(buffer, written.ptr);
 }
 
-std::string IntegerMessage(std::string_view text) {
-    return Join({"'", text, "' is not a valid integer value"});
-}
+std::string IntegerMessage(std::string_view text) { return Join({"'", text, "' is not a valid integer value"}); }
 
-std::string FloatMessage(std::string_view text) {
-    return Join({"'", text, "' is not a valid floating point value"});
-}
+std::string FloatMessage(std::string_view text) { return Join({"'", text, "' is not a valid floating point value"}); }
 
 std::optional<std::int32_t> TryParseInt(std::string_view text) {
     std::size_t i = SkipBlanks(text, 0);

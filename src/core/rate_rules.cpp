@@ -77,9 +77,12 @@ double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& wea
     double rate = static_cast<double>(static_cast<long double>(sum) / 100.0L);
     if (rule != RateRule::WeaponRule) return rate;
 
-    if (weapon.anvil == "Oridecon Anvil") rate = AddToRate(rate, 3);
-    else if (weapon.anvil == "Golden Anvil") rate = AddToRate(rate, 5);
-    else if (weapon.anvil == "Emperium Anvil") rate = AddToRate(rate, 10);
+    if (weapon.anvil == "Oridecon Anvil")
+        rate = AddToRate(rate, 3);
+    else if (weapon.anvil == "Golden Anvil")
+        rate = AddToRate(rate, 5);
+    else if (weapon.anvil == "Emperium Anvil")
+        rate = AddToRate(rate, 10);
     if (weapon.weaponLevel > 1) rate = AddToRate(rate, -10.0L * weapon.weaponLevel);
     if (weapon.weaponLevel == 3) rate = AddToRate(rate, in.orideconResearch);
     return rate;

@@ -22,8 +22,7 @@ inline constexpr int kMaxBitmapSide = 1024;
 inline constexpr qint64 kBitmapHeaderBytes = 54;
 // The largest file such a bitmap can be: the file header, the longest bitmap
 // header with its colour masks, a full colour table and 32-bit pixels.
-inline constexpr qint64 kMaxBitmapFileSize =
-    14 + 124 + 16 + 256 * 4 + qint64{kMaxBitmapSide} * kMaxBitmapSide * 4;
+inline constexpr qint64 kMaxBitmapFileSize = 14 + 124 + 16 + 256 * 4 + qint64{kMaxBitmapSide} * kMaxBitmapSide * 4;
 
 // Checks the start of a file of the given size (at least its first
 // kBitmapHeaderBytes bytes, or the whole of a shorter file): an empty file

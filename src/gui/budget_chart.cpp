@@ -15,8 +15,8 @@
 #include "gui/control_factory.h"
 #include "gui/decimal_separator.h"
 #include "gui/label_placer.h"
-#include "qt_text/qt_text.h"
 #include "gui/step_curve.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -214,8 +214,8 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
         const std::optional<std::int64_t> cost99 = budget->levels.back().cost;
         std::int64_t largest = cost99.value_or(std::numeric_limits<std::int64_t>::max());
         if (calculation.averageCost) largest = std::max(largest, *calculation.averageCost);
-        plot_ = Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget,
-                     MoneyAxisBeyond(largest)};
+        plot_ =
+            Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget, MoneyAxisBeyond(largest)};
     }
     noteLabel_->setText(note);
     noteLabel_->setVisible(!plot_);

@@ -13,8 +13,8 @@ void Load(PictureBox& box, std::string_view path) { ThrowIfFailed(LoadPicture(bo
 
 // The rows in the order their pictures are loaded: the star crumbs before
 // the element stone, so that a missing picture stops the filling there.
-constexpr RecipeRowKind kFillOrder[] = {RecipeRowKind::Tool,      RecipeRowKind::Material1,
-                                        RecipeRowKind::Material2, RecipeRowKind::Material3,
+constexpr RecipeRowKind kFillOrder[] = {RecipeRowKind::Tool,       RecipeRowKind::Material1,
+                                        RecipeRowKind::Material2,  RecipeRowKind::Material3,
                                         RecipeRowKind::StarCrumbs, RecipeRowKind::ElementStone};
 
 // The quantity is written before the price, so that the recalculation the

@@ -58,9 +58,8 @@ struct RowDesign {
 };
 
 constexpr RowDesign kRowDesigns[kRecipeRowCount] = {
-    {304, "1", "hammer_name", "tool"},          {328, "2", "it1_name", "material1"},
-    {352, "3", "it2_name", "material2"},        {376, "4", "it3_name", "material3"},
-    {400, "1", "ele_name", "elementStone"},     {424, "6", "crumb_name", "starCrumbs"},
+    {304, "1", "hammer_name", "tool"},   {328, "2", "it1_name", "material1"},    {352, "3", "it2_name", "material2"},
+    {376, "4", "it3_name", "material3"}, {400, "1", "ele_name", "elementStone"}, {424, "6", "crumb_name", "starCrumbs"},
 };
 
 constexpr int kPriceLeft = 336;
@@ -96,8 +95,9 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     const Look cell{kWhite, 13};
     const Look quantityCell{kWhite, 13, false, Qt::AlignRight | Qt::AlignVCenter};
     RecipeRowControls row{};
-    row.quantity = Named(MakeLabel(panel, QRect(160, top, 33, kRowHeight), quantityCell, QLatin1String(design.quantity)),
-                         name + QStringLiteral("Quantity"));
+    row.quantity =
+        Named(MakeLabel(panel, QRect(160, top, 33, kRowHeight), quantityCell, QLatin1String(design.quantity)),
+              name + QStringLiteral("Quantity"));
     row.picture = Named(MakePicture(panel, QRect(192, top, 24, kRowHeight)), name + QStringLiteral("Picture"));
     row.name = Named(MakeLabel(panel, QRect(216, top, 121, kRowHeight), cell, QLatin1String(design.name)),
                      name + QStringLiteral("Name"));
@@ -148,14 +148,14 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
     bigPicture = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
     MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
     atkCaption = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
-    weaponLevelCaption = Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")),
-                               "weaponLevelCaption");
+    weaponLevelCaption =
+        Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")), "weaponLevelCaption");
     type = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
     atk = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
     weaponLevel = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
     MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
-    rangeCaption = Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")),
-                         "rangeCaption");
+    rangeCaption =
+        Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")), "rangeCaption");
     requiredBaseLevelCaption = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
                                      "requiredBaseLevelCaption");
     weight = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
@@ -165,8 +165,8 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
     rate = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look{kYellow, 19, true, Qt::AlignCenter}), "rate");
     MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"));
     const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
-    description = Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true}),
-                        "description");
+    description =
+        Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true}), "description");
     equip = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look{highlight, 13, false, fromTop, true}), "equip");
 
     MakeLabel(panel, QRect(16, 304, 143, 144), Look{kCream, 16, true}, QStringLiteral("Для ковки надо:"));
@@ -174,8 +174,8 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
         recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
 
     MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
-    averageCost = Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look{kYellow, 16, true, Qt::AlignCenter}),
-                        "averageCost");
+    averageCost =
+        Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look{kYellow, 16, true, Qt::AlignCenter}), "averageCost");
     MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
 
     // The price edits take the focus in row order.

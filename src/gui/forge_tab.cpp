@@ -5,9 +5,9 @@
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
 #include "gui/built_in_icon.h"
-#include "gui/main_window.h"
 #include "gui/control_factory.h"
 #include "gui/known_format_image.h"
+#include "gui/main_window.h"
 #include "gui/tab_panel.h"
 #include "qt_text/qt_text.h"
 
@@ -88,6 +88,7 @@ void MainWindow::buildForgeTab() {
 
     const QStringList smithLevels = NumberItems(1, 3);
     const QStringList oneToFive = NumberItems(1, 5);
+    // clang-format off
     const ComboSpec combos[] = {
         {&MainWindow::baseLevel, "baseLevel", {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
         {&MainWindow::jobLevel, "jobLevel", {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
@@ -116,6 +117,7 @@ void MainWindow::buildForgeTab() {
          QtText(kNoElement),
          StartItem::Matching},
     };
+    // clang-format on
     for (const ComboSpec& spec : combos) {
         this->*spec.member = AddEditCombo(panel, spec.place, spec.items, spec.text, spec.start);
         (this->*spec.member)->setObjectName(QLatin1String(spec.name));
@@ -137,8 +139,8 @@ void MainWindow::buildForgeTab() {
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
         const QString text = QtText(row.text);
         if (row.recipe)
-            itemSelector->addRow(text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp")
-                                            .arg(QtText(PictureKey(row.text)))));
+            itemSelector->addRow(
+                text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp").arg(QtText(PictureKey(row.text)))));
         else
             itemSelector->addRow(text);
     }

@@ -1,11 +1,11 @@
 // The forging tab's handlers: the character picture that follows the base
 // level, the star crumb and element coupling, and the forge request.
-#include "gui/forge_result_window.h"
-#include "gui/main_window.h"
 #include "gui/control_numbers.h"
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/forge_presenter.h"
+#include "gui/forge_result_window.h"
+#include "gui/main_window.h"
 #include "gui/main_window_inputs.h"
 #include "gui/picture_loader.h"
 #include "qt_text/qt_text.h"
@@ -20,7 +20,7 @@ struct CharacterPicture {
 
 // Ascending, so that the picture of the highest threshold passed is loaded last.
 constexpr CharacterPicture kCharacterPictures[] = {
-    {0, "images/bs0.bmp"}, {40, "images/bs41.bmp"}, {65, "images/bs66.bmp"},
+    {0, "images/bs0.bmp"},   {40, "images/bs41.bmp"}, {65, "images/bs66.bmp"},
     {80, "images/bs81.bmp"}, {90, "images/bs91.bmp"},
 };
 

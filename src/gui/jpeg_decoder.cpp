@@ -48,8 +48,7 @@ bool DecodeInto(const QByteArray& data, QImage* image) {
         return false;
     }
     jpeg_start_decompress(&info);
-    *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                    QImage::Format_RGB888);
+    *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     if (image->isNull() || info.output_components != 3) {
         jpeg_destroy_decompress(&info);
         return false;

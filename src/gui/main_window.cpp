@@ -67,8 +67,26 @@ void SetTabOrder(QWidget* const (&order)[N]) {
 }  // namespace
 
 void MainWindow::setForgeKeyboardOrder() {
-    QWidget* const forge[] = {baseLevel, jobLevel,  forgeButton, dex,  luk,  smithDagger, smithSword, smith2HSword, smithAxe, smithMace,
-                              smithKnucklebrace, smithSpear, weaponryResearch,   orideconResearch,  ironTempering, steelTempering,    enchantedStoneCraft,   anvil,     element,   itemSelector};
+    QWidget* const forge[] = {baseLevel,
+                              jobLevel,
+                              forgeButton,
+                              dex,
+                              luk,
+                              smithDagger,
+                              smithSword,
+                              smith2HSword,
+                              smithAxe,
+                              smithMace,
+                              smithKnucklebrace,
+                              smithSpear,
+                              weaponryResearch,
+                              orideconResearch,
+                              ironTempering,
+                              steelTempering,
+                              enchantedStoneCraft,
+                              anvil,
+                              element,
+                              itemSelector};
     SetTabOrder(forge);
 }
 

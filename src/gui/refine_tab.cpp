@@ -5,10 +5,10 @@
 
 #include "core/refine.h"
 #include "gui/built_in_icon.h"
-#include "gui/main_window.h"
 #include "gui/control_factory.h"
 #include "gui/jpeg_decoder.h"
 #include "gui/known_format_image.h"
+#include "gui/main_window.h"
 #include "gui/tab_panel.h"
 #include "qt_text/qt_text.h"
 
@@ -118,7 +118,7 @@ void MainWindow::buildRefineTabOnce() {
     SetListWidth(*classSelector, 153);
     for (const RefineClass& cls : kRefineClasses)
         classSelector->addRow(QtText(cls.classText),
-                       BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNumber)));
+                              BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNumber)));
     classSelector->setCurrentIndex(0);
 
     currentLevel = AddEditCombo(panel, {48, 247, 49, 24}, NumberItems(0, 9, "+"), "+0", StartItem::None);
@@ -130,8 +130,8 @@ void MainWindow::buildRefineTabOnce() {
 
     for (int top : kCreamRowTops) AddBoxLabel(panel, {}, {272, top, 49, 24}, Detail());
     for (const RowLabel& row : kRowLabels) {
-        QLabel* label = AddBoxLabel(panel, QString::fromUtf8(row.text), {row.left, row.top, row.width, row.height},
-                                    row.look());
+        QLabel* label =
+            AddBoxLabel(panel, QString::fromUtf8(row.text), {row.left, row.top, row.width, row.height}, row.look());
         if (!row.member) continue;
         this->*row.member = label;
         label->setObjectName(QLatin1String(row.name));
@@ -144,10 +144,13 @@ void MainWindow::buildRefineTabOnce() {
     materialPrice = AddPriceEdit(panel, {528, 128, 73, 24}, QStringLiteral("200"));
     itemPrice = AddPriceEdit(panel, {528, 152, 73, 24}, QStringLiteral("0"));
 
-    const std::pair<QWidget*, const char*> named[] = {
-        {refineCharacterPicture, "refineCharacterPicture"}, {classSelector, "classSelector"},
-        {currentLevel, "currentLevel"}, {targetLevel, "targetLevel"}, {materialPicture, "materialPicture"},
-        {materialPrice, "materialPrice"}, {itemPrice, "itemPrice"}};
+    const std::pair<QWidget*, const char*> named[] = {{refineCharacterPicture, "refineCharacterPicture"},
+                                                      {classSelector, "classSelector"},
+                                                      {currentLevel, "currentLevel"},
+                                                      {targetLevel, "targetLevel"},
+                                                      {materialPicture, "materialPicture"},
+                                                      {materialPrice, "materialPrice"},
+                                                      {itemPrice, "itemPrice"}};
     for (const auto& [control, name] : named) control->setObjectName(QLatin1String(name));
 
     // Controls made inside a page that is already on screen stay hidden

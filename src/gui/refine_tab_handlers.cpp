@@ -2,10 +2,10 @@
 // changing a level recomputes rate, counts, bonus and cost; editing a price
 // recomputes the cost.
 #include "core/numbers.h"
-#include "gui/main_window.h"
 #include "gui/control_numbers.h"
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
+#include "gui/main_window.h"
 #include "gui/picture_loader.h"
 #include "qt_text/qt_text.h"
 
@@ -54,9 +54,10 @@ void MainWindow::recomputeRefine() {
     refine_.materialPrice = StrictWholeNumber(materialPrice->text());
     refine_.itemPrice = StrictWholeNumber(itemPrice->text());
     refine_.attemptFee = StrictWholeNumber(attemptFee->text());
-    const std::int32_t research = RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
-                                      ? StrictWholeNumber(weaponryResearch->currentText())
-                                      : 0;
+    const std::int32_t research =
+        RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
+            ? StrictWholeNumber(weaponryResearch->currentText())
+            : 0;
     const RefineOutcome outcome =
         Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
     // The cost of the counts about to be shown and the prices just read.

@@ -2,11 +2,11 @@
 // JSON output.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -90,7 +90,7 @@ TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
 TEST(CliForge, PricesTypedIntoTheResultWindow) {
     // Cutter at rate 40: one hammer and 25 Iron at 100 each, three attempts.
     const CliRun cutter = Cli({"forge", "Cutter", "--job", "0", "--dex", "-50", "--luk", "0", "--smith-dagger", "0",
-                            "--weaponry-research", "0", "--anvil", "None", "--price1", "100"});
+                               "--weaponry-research", "0", "--anvil", "None", "--price1", "100"});
     EXPECT_EQ(cutter.json["rate_text"].toString(), "40");
     EXPECT_EQ(cutter.json["cost"].toInt(), 3000);
     EXPECT_EQ(cutter.json["cost_after_prices"].toInt(), 10500);
@@ -182,8 +182,12 @@ TEST(CliArguments, EveryCommandDescribesItsOptions) {
 // Output that cannot be written is a failure, never a result.
 TEST(CliOutput, AFullDiskIsReported) {
     if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
-    const QStringList runs[] = {{"catalogue"}, {"forge", "Knife"}, {"forge", "iron"}, {"refine"},
-                                {"forge", "---------------Ресурсы---------------"}, {"forge", "--help"},
+    const QStringList runs[] = {{"catalogue"},
+                                {"forge", "Knife"},
+                                {"forge", "iron"},
+                                {"refine"},
+                                {"forge", "---------------Ресурсы---------------"},
+                                {"forge", "--help"},
                                 {"--help"}};
     for (const QStringList& args : runs) {
         SCOPED_TRACE(args.join(' ').toStdString());

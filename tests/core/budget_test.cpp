@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
+#include <boost/multiprecision/cpp_int.hpp>
 
 namespace trivelon {
 namespace {
@@ -34,21 +34,22 @@ TEST_P(TriesForEachCertainty, AreTheSmallestThatReachIt) {
     EXPECT_EQ(*chance.triesFor(99), c.tries99);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HandWorked, TriesForEachCertainty,
-    ::testing::Values(TriesCase{"certain", 100, 0, 1, 1, 1}, TriesCase{"above_certain", 2505, 1, 1, 1, 1},
-                      TriesCase{"half", 50, 0, 1, 4, 7},
-                      // 0.1^2 = 0.01 exactly: two tries reach 99 %, not three.
-                      TriesCase{"ninety_exact_boundary", 90, 0, 1, 1, 2},
-                      TriesCase{"ninety_nine_exact_boundary", 99, 0, 1, 1, 1}, TriesCase{"one", 1, 0, 69, 230, 459},
-                      TriesCase{"weapon_fraction", 335, 1, 2, 6, 12},
-                      // Level-4 weapon +5 to +10 without Weaponry Research.
-                      TriesCase{"refine_0_064", 64, 3, 1083, 3597, 7194},
-                      // The smallest refine rate: level 4 from +0 to +10 without research.
-                      TriesCase{"refine_0_0384", 384, 4, 1805, 5996, 11991},
-                      // One step of 1 % in six, the lowest a positive research can leave.
-                      TriesCase{"tiny", 1, 10, 693147180560LL, 2302585092993LL, 4605170185986LL}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HandWorked, TriesForEachCertainty,
+                         ::testing::Values(TriesCase{"certain", 100, 0, 1, 1, 1},
+                                           TriesCase{"above_certain", 2505, 1, 1, 1, 1},
+                                           TriesCase{"half", 50, 0, 1, 4, 7},
+                                           // 0.1^2 = 0.01 exactly: two tries reach 99 %, not three.
+                                           TriesCase{"ninety_exact_boundary", 90, 0, 1, 1, 2},
+                                           TriesCase{"ninety_nine_exact_boundary", 99, 0, 1, 1, 1},
+                                           TriesCase{"one", 1, 0, 69, 230, 459},
+                                           TriesCase{"weapon_fraction", 335, 1, 2, 6, 12},
+                                           // Level-4 weapon +5 to +10 without Weaponry Research.
+                                           TriesCase{"refine_0_064", 64, 3, 1083, 3597, 7194},
+                                           // The smallest refine rate: level 4 from +0 to +10 without research.
+                                           TriesCase{"refine_0_0384", 384, 4, 1805, 5996, 11991},
+                                           // One step of 1 % in six, the lowest a positive research can leave.
+                                           TriesCase{"tiny", 1, 10, 693147180560LL, 2302585092993LL, 4605170185986LL}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The float shortcut agrees with whole-number arithmetic on random rates of
 // up to 15 significant digits.
@@ -112,7 +113,7 @@ TEST(ChanceWithinMoney, CountsTheTriesPaidFor) {
     EXPECT_EQ(ChanceWithinMoneyInTenths(half, 100, 99), 0);
     EXPECT_EQ(ChanceWithinMoneyInTenths(half, 100, 250), 750);  // two tries
     EXPECT_EQ(ChanceWithinMoneyInTenths(half, 100, -500), 0);
-    EXPECT_EQ(ChanceWithinMoneyInTenths(half, 0, 0), 1000);     // tries cost nothing
+    EXPECT_EQ(ChanceWithinMoneyInTenths(half, 0, 0), 1000);  // tries cost nothing
     EXPECT_EQ(ChanceWithinMoneyInTenths(half, -10, 0), 1000);
     // 1 - 0.99^459 = 0.990 and more, never 100.0 while a try can still fail.
     EXPECT_EQ(ChanceWithinMoneyInTenths(Percent(1, 0), 1, 459), 990);

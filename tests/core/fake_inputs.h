@@ -12,12 +12,24 @@ namespace trivelon {
 class FakeInputs : public ForgeInputTexts {
 public:
     explicit FakeInputs(std::string item) {
-        texts_ = {{ForgeInput::BaseLevel, "71"},     {ForgeInput::Dex, "117"},      {ForgeInput::Luk, "90"},
-                  {ForgeInput::JobLevel, "42"},      {ForgeInput::Item, item},    {ForgeInput::IronTempering, "1"},
-                  {ForgeInput::SteelTempering, "1"},     {ForgeInput::OrideconResearch, "5"},        {ForgeInput::EnchantedStoneCraft, "5"},
-                  {ForgeInput::SmithDagger, "3"},  {ForgeInput::SmithSword, "3"},    {ForgeInput::Smith2HSword, "3"},
-                  {ForgeInput::SmithAxe, "3"},     {ForgeInput::SmithMace, "3"},     {ForgeInput::SmithKnucklebrace, "3"},
-                  {ForgeInput::SmithSpear, "3"},   {ForgeInput::WeaponryResearch, "10"},        {ForgeInput::Element, std::string(kNoElement)},
+        texts_ = {{ForgeInput::BaseLevel, "71"},
+                  {ForgeInput::Dex, "117"},
+                  {ForgeInput::Luk, "90"},
+                  {ForgeInput::JobLevel, "42"},
+                  {ForgeInput::Item, item},
+                  {ForgeInput::IronTempering, "1"},
+                  {ForgeInput::SteelTempering, "1"},
+                  {ForgeInput::OrideconResearch, "5"},
+                  {ForgeInput::EnchantedStoneCraft, "5"},
+                  {ForgeInput::SmithDagger, "3"},
+                  {ForgeInput::SmithSword, "3"},
+                  {ForgeInput::Smith2HSword, "3"},
+                  {ForgeInput::SmithAxe, "3"},
+                  {ForgeInput::SmithMace, "3"},
+                  {ForgeInput::SmithKnucklebrace, "3"},
+                  {ForgeInput::SmithSpear, "3"},
+                  {ForgeInput::WeaponryResearch, "10"},
+                  {ForgeInput::Element, std::string(kNoElement)},
                   {ForgeInput::Anvil, "Emperium Anvil"}};
     }
 

@@ -217,15 +217,14 @@ TEST(ForgeCatalogue, RecipesSpotChecked) {
         std::string_view material;
         std::int32_t quantity;
     };
-    for (const Case& c : {Case{"Iron", 1, "Iron Ore", 1}, Case{"Steel", 1, "Iron", 3}, Case{"Steel", 2, "Coal", 1},
-                          Case{"Star Crumb", 1, "Star Dust", 10}, Case{"Knife", 2, "Jellopy", 10},
-                          Case{"Cutter", 1, "Iron", 25}, Case{"Gladius", 3, "Sapphire", 1},
-                          Case{"Damascus", 2, "Steel", 60}, Case{"Flamberge", 2, "Cursed Ruby", 1},
-                          Case{"Buster", 3, "Orc`s Fang", 30}, Case{"Morning Star", 2, "1carat Diamond", 1},
-                          Case{"Sword Mace", 1, "Steel", 100}, Case{"Stunner", 1, "Steel", 120},
-                          Case{"Haedonggum", 3, "Topaz", 1}, Case{"Finger", 2, "Opal", 10},
-                          Case{"Trident", 3, "Aquamarine", 5}, Case{"Lance", 3, "Evil Horn", 2},
-                          Case{"Waghnak", 1, "Iron", 160}}) {
+    for (const Case& c :
+         {Case{"Iron", 1, "Iron Ore", 1}, Case{"Steel", 1, "Iron", 3}, Case{"Steel", 2, "Coal", 1},
+          Case{"Star Crumb", 1, "Star Dust", 10}, Case{"Knife", 2, "Jellopy", 10}, Case{"Cutter", 1, "Iron", 25},
+          Case{"Gladius", 3, "Sapphire", 1}, Case{"Damascus", 2, "Steel", 60}, Case{"Flamberge", 2, "Cursed Ruby", 1},
+          Case{"Buster", 3, "Orc`s Fang", 30}, Case{"Morning Star", 2, "1carat Diamond", 1},
+          Case{"Sword Mace", 1, "Steel", 100}, Case{"Stunner", 1, "Steel", 120}, Case{"Haedonggum", 3, "Topaz", 1},
+          Case{"Finger", 2, "Opal", 10}, Case{"Trident", 3, "Aquamarine", 5}, Case{"Lance", 3, "Evil Horn", 2},
+          Case{"Waghnak", 1, "Iron", 160}}) {
         const MaterialSlot& m = Entry(c.entry).materials[c.slot - 1];
         EXPECT_EQ(m.name, c.material) << c.entry << " slot " << c.slot;
         EXPECT_EQ(m.quantity, c.quantity) << c.entry << " slot " << c.slot;
@@ -287,10 +286,10 @@ TEST(ForgeCatalogue, ToolsByWeaponLevel) {
         std::string_view name, picture;
         std::int32_t price;
     };
-    for (const Case& c : {Case{0, "Mini Furnace", "images/minifurnace.bmp", 150},
-                          Case{1, "Iron Hammer", "images/ironhammer.bmp", 1000},
-                          Case{2, "Golden Hammer", "images/goldenhammer.bmp", 3000},
-                          Case{3, "Oridecon Hammer", "images/orideconhammer.bmp", 5000}}) {
+    for (const Case& c :
+         {Case{0, "Mini Furnace", "images/minifurnace.bmp", 150}, Case{1, "Iron Hammer", "images/ironhammer.bmp", 1000},
+          Case{2, "Golden Hammer", "images/goldenhammer.bmp", 3000},
+          Case{3, "Oridecon Hammer", "images/orideconhammer.bmp", 5000}}) {
         const ForgeTool* tool = ForgeCatalogue::ToolForLevel(c.level);
         ASSERT_NE(tool, nullptr) << c.level;
         EXPECT_EQ(tool->name, c.name);

@@ -39,9 +39,7 @@ std::string Cost(const ForgeCostSheet& sheet, char separator = '.') {
     return cost.ok() ? *cost : "error: " + cost.error();
 }
 
-TEST(RecalculateForgeCost, CutterAtRateForty) {
-    EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500");
-}
+TEST(RecalculateForgeCost, CutterAtRateForty) { EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500"); }
 
 TEST(RecalculateForgeCost, WeaponPaysTheRoundedUpAttemptsPerSuccess) {
     EXPECT_EQ(Cost(WeaponSheet("100", "1000", "2", "250")), "1500");
@@ -128,7 +126,8 @@ TEST(RecalculateForgeCost, NeverFilledWindowReportsTheToolPricePlaceholder) {
     design.row(RecipeRowKind::ElementStone).quantity = "1";
     design.row(RecipeRowKind::StarCrumbs).quantity = "6";
     design.pricedRows[0].price = "70";
-    design.pricedRows[1].price = design.pricedRows[2].price = design.row(RecipeRowKind::ElementStone).price = design.row(RecipeRowKind::StarCrumbs).price = "0";
+    design.pricedRows[1].price = design.pricedRows[2].price = design.row(RecipeRowKind::ElementStone).price =
+        design.row(RecipeRowKind::StarCrumbs).price = "0";
     design.rate = "";
     EXPECT_EQ(Cost(design), "error: 'hammer_price' is not a valid integer value");
 }
@@ -150,7 +149,10 @@ TEST(RecalculateForgeCost, ResultsBeyondThe32BitRangeAreErrors) {
 TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
     // 10 x 20 + 20 x 10 + 20 x 10 + 1 x 500 + 4500 = 5600.
     FakeInputs controls("Iron");
-    controls.set(ForgeInput::JobLevel, "10").set(ForgeInput::Dex, "20").set(ForgeInput::Luk, "20").set(ForgeInput::IronTempering, "1");
+    controls.set(ForgeInput::JobLevel, "10")
+        .set(ForgeInput::Dex, "20")
+        .set(ForgeInput::Luk, "20")
+        .set(ForgeInput::IronTempering, "1");
     auto outcome = RunForgeRequest(controls, '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "56");
@@ -168,11 +170,9 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
                 FakeInputs controls{std::string(row.text)};
                 if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
                 auto outcome = RunForgeRequest(controls, separator);
-                SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " +
-                             separator);
+                SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
                 ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator),
-                          std::to_string(outcome.state.cost));
+                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator), std::to_string(outcome.state.cost));
             }
         }
     }
@@ -198,7 +198,8 @@ class InCommaLocale : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto locale = test_support::InstalledCommaLocale();
-        if (!locale) GTEST_SKIP() << "no comma locale is installed; make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8";
+        if (!locale)
+            GTEST_SKIP() << "no comma locale is installed; make one with: localedef -i ru_RU -f UTF-8 ru_RU.UTF-8";
         comma_ = *locale;
     }
     std::locale comma_;
@@ -244,7 +245,10 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
     const test_support::ProcessLocale comma(comma_);
     for (const char separator : {'.', ','}) {
         FakeInputs controls("Lance");
-        controls.set(ForgeInput::Dex, "82").set(ForgeInput::Luk, "1").set(ForgeInput::JobLevel, "1").set(ForgeInput::WeaponryResearch, "0");
+        controls.set(ForgeInput::Dex, "82")
+            .set(ForgeInput::Luk, "1")
+            .set(ForgeInput::JobLevel, "1")
+            .set(ForgeInput::WeaponryResearch, "0");
         controls.set(ForgeInput::Anvil, "None").set(ForgeInput::SmithSpear, "1");
         auto outcome = RunForgeRequest(controls, separator);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;

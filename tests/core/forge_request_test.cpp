@@ -91,7 +91,9 @@ TEST(ForgeRequest, WeaponCarriesCrumbsElementAndPreset) {
 TEST(ForgeRequest, SeparatorsStopBeforeAnySkillIsRead) {
     for (const CategoryInfo& category : ForgeCatalogue::Categories()) {
         FakeInputs inputs{std::string(category.separator)};
-        inputs.set(ForgeInput::OrideconResearch, "bad").set(ForgeInput::WeaponryResearch, "bad").set(ForgeInput::IronTempering, "bad");
+        inputs.set(ForgeInput::OrideconResearch, "bad")
+            .set(ForgeInput::WeaponryResearch, "bad")
+            .set(ForgeInput::IronTempering, "bad");
         auto outcome = Request(inputs);
         EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << category.separator;
         EXPECT_EQ(outcome.caption, category.separator);
@@ -112,9 +114,14 @@ TEST(ForgeRequest, TheFirstBadInputInReadingOrderIsReported) {
         {"Knife", {{ForgeInput::Luk, "l"}, {ForgeInput::JobLevel, "j"}}, "l", ForgeStage::InvalidCharacter},
         {"Knife", {{ForgeInput::JobLevel, "j "}}, "j ", ForgeStage::InvalidCharacter},
         {"---------------Ресурсы---------------", {{ForgeInput::BaseLevel, ""}}, "", ForgeStage::InvalidCharacter},
-        {"Knife", {{ForgeInput::SmithDagger, "s"}, {ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}}, "s",
+        {"Knife",
+         {{ForgeInput::SmithDagger, "s"}, {ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}},
+         "s",
          ForgeStage::InvalidSkillOrItem},
-        {"Knife", {{ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}}, "w", ForgeStage::InvalidSkillOrItem},
+        {"Knife",
+         {{ForgeInput::WeaponryResearch, "w"}, {ForgeInput::OrideconResearch, "o"}},
+         "w",
+         ForgeStage::InvalidSkillOrItem},
         {"Knife", {{ForgeInput::OrideconResearch, "o"}}, "o", ForgeStage::InvalidSkillOrItem},
         {"Iron", {{ForgeInput::IronTempering, "i"}}, "i", ForgeStage::InvalidSkillOrItem},
         {"Steel", {{ForgeInput::SteelTempering, "2147483648"}}, "2147483648", ForgeStage::InvalidSkillOrItem},
@@ -136,44 +143,51 @@ TEST(ForgeRequest, TheFirstBadInputInReadingOrderIsReported) {
 }
 
 TEST(ForgeRequest, ResourcesReadOnlyTheirOwnSkill) {
-    const std::set<ForgeInput> weaponOnly = {ForgeInput::SmithDagger, ForgeInput::SmithSword, ForgeInput::Smith2HSword, ForgeInput::SmithAxe,
-                                          ForgeInput::SmithMace,   ForgeInput::SmithKnucklebrace,    ForgeInput::SmithSpear,   ForgeInput::WeaponryResearch,
-                                          ForgeInput::Element,      ForgeInput::Anvil};
+    const std::set<ForgeInput> weaponOnly = {ForgeInput::SmithDagger,  ForgeInput::SmithSword,
+                                             ForgeInput::Smith2HSword, ForgeInput::SmithAxe,
+                                             ForgeInput::SmithMace,    ForgeInput::SmithKnucklebrace,
+                                             ForgeInput::SmithSpear,   ForgeInput::WeaponryResearch,
+                                             ForgeInput::Element,      ForgeInput::Anvil};
     struct Case {
         const char* item;
         std::set<ForgeInput> skills;
     };
     for (const Case& c : {Case{"Iron", {ForgeInput::IronTempering}}, Case{"Steel", {ForgeInput::SteelTempering}},
-                          Case{"Oridecon", {ForgeInput::OrideconResearch}}, Case{"Great Nature", {ForgeInput::EnchantedStoneCraft}},
-                          Case{"Star Crumb", {}}}) {
+                          Case{"Oridecon", {ForgeInput::OrideconResearch}},
+                          Case{"Great Nature", {ForgeInput::EnchantedStoneCraft}}, Case{"Star Crumb", {}}}) {
         FakeInputs inputs(c.item);
-        for (ForgeInput input : {ForgeInput::IronTempering, ForgeInput::SteelTempering, ForgeInput::OrideconResearch, ForgeInput::EnchantedStoneCraft})
+        for (ForgeInput input : {ForgeInput::IronTempering, ForgeInput::SteelTempering, ForgeInput::OrideconResearch,
+                                 ForgeInput::EnchantedStoneCraft})
             if (!c.skills.count(input)) inputs.set(input, "bad");
         for (ForgeInput input : weaponOnly) inputs.set(input, "bad");
         Filled(Request(inputs));
         std::set<ForgeInput> read(inputs.reads().begin(), inputs.reads().end());
-        std::set<ForgeInput> expected = {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::Item};
+        std::set<ForgeInput> expected = {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel,
+                                         ForgeInput::Item};
         expected.insert(c.skills.begin(), c.skills.end());
         EXPECT_EQ(read, expected) << c.item;
     }
 }
 
 TEST(ForgeRequest, WeaponsReadTheSmithSkillOfTheirCategoryOnly) {
-    const std::vector<ForgeInput> smithControls = {ForgeInput::SmithDagger, ForgeInput::SmithSword, ForgeInput::Smith2HSword,
-                                                ForgeInput::SmithAxe,    ForgeInput::SmithMace,  ForgeInput::SmithKnucklebrace,
-                                                ForgeInput::SmithSpear};
+    const std::vector<ForgeInput> smithControls = {
+        ForgeInput::SmithDagger, ForgeInput::SmithSword,        ForgeInput::Smith2HSword, ForgeInput::SmithAxe,
+        ForgeInput::SmithMace,   ForgeInput::SmithKnucklebrace, ForgeInput::SmithSpear};
     struct Case {
         const char* item;
         ForgeInput smith;
     };
     for (const Case& c : {Case{"Knife", ForgeInput::SmithDagger}, Case{"Sword", ForgeInput::SmithSword},
-                          Case{"Katana", ForgeInput::Smith2HSword}, Case{"Axe", ForgeInput::SmithAxe}, Case{"Club", ForgeInput::SmithMace},
-                          Case{"Waghnak", ForgeInput::SmithKnucklebrace}, Case{"Javelin", ForgeInput::SmithSpear}}) {
+                          Case{"Katana", ForgeInput::Smith2HSword}, Case{"Axe", ForgeInput::SmithAxe},
+                          Case{"Club", ForgeInput::SmithMace}, Case{"Waghnak", ForgeInput::SmithKnucklebrace},
+                          Case{"Javelin", ForgeInput::SmithSpear}}) {
         SCOPED_TRACE(c.item);
         FakeInputs inputs(c.item);
         for (ForgeInput other : smithControls)
             if (other != c.smith) inputs.set(other, "bad");
-        inputs.set(ForgeInput::IronTempering, "bad").set(ForgeInput::SteelTempering, "bad").set(ForgeInput::EnchantedStoneCraft, "bad");
+        inputs.set(ForgeInput::IronTempering, "bad")
+            .set(ForgeInput::SteelTempering, "bad")
+            .set(ForgeInput::EnchantedStoneCraft, "bad");
         inputs.set(ForgeInput::Anvil, "None").set(c.smith, "2");
         EXPECT_DOUBLE_EQ(Filled(Request(inputs)).rate, 94.1);
 
@@ -193,7 +207,8 @@ TEST(ForgeRequest, RateIsClampedToOneThroughOneHundred) {
     }
 
     FakeInputs low("Damascus");
-    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::SmithDagger, ForgeInput::OrideconResearch})
+    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel,
+                             ForgeInput::SmithDagger, ForgeInput::OrideconResearch})
         low.set(input, "1");
     low.set(ForgeInput::WeaponryResearch, "0").set(ForgeInput::Anvil, "None").set(ForgeInput::Element, "Fire").tick(3);
     auto clamped = Request(low);
@@ -205,15 +220,17 @@ TEST(ForgeRequest, RateIsClampedToOneThroughOneHundred) {
 
 TEST(ForgeRequest, ExtremeCharacterValuesAreClampedWithoutOverflow) {
     FakeInputs huge("Knife");
-    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel, ForgeInput::SmithDagger, ForgeInput::WeaponryResearch,
-                            ForgeInput::OrideconResearch})
+    for (ForgeInput input : {ForgeInput::BaseLevel, ForgeInput::Dex, ForgeInput::Luk, ForgeInput::JobLevel,
+                             ForgeInput::SmithDagger, ForgeInput::WeaponryResearch, ForgeInput::OrideconResearch})
         huge.set(input, "2147483647");
     auto outcome = Request(huge);
     EXPECT_EQ(Filled(outcome).rateText, "100");
     EXPECT_EQ(outcome.state.cost, 1000);
 
     // Resource at rate 1 pays 199 percent of the 150 of one attempt.
-    auto tiny = Request(FakeInputs("Elunium").set(ForgeInput::OrideconResearch, "-2147483648").set(ForgeInput::BaseLevel, "-$80000000"));
+    auto tiny = Request(FakeInputs("Elunium")
+                            .set(ForgeInput::OrideconResearch, "-2147483648")
+                            .set(ForgeInput::BaseLevel, "-$80000000"));
     EXPECT_EQ(Filled(tiny).rateText, "1");
     EXPECT_EQ(tiny.state.cost, 299);
 }

@@ -51,17 +51,17 @@ TEST_P(DefaultCharacterRate, MatchesTheWorkedValue) {
     EXPECT_DOUBLE_EQ(ForgeRate(c.rule, DefaultCharacter(), DefaultWeapon(c.weaponLevel)), c.rate) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, DefaultCharacterRate,
-    ::testing::Values(RuleCase{"Iron", RateRule::IronRule, 1, 79.1}, RuleCase{"Steel", RateRule::SteelRule, 1, 69.1},
-                      RuleCase{"Oridecon", RateRule::OrideconRule, 1, 88.7},
-                      RuleCase{"Elunium", RateRule::EluniumRule, 1, 83.7},
-                      RuleCase{"Stone", RateRule::StoneRule, 1, 69.1},
-                      RuleCase{"Fixed", RateRule::FixedRule, 1, 100.0},
-                      RuleCase{"Weapon1", RateRule::WeaponRule, 1, 109.1},
-                      RuleCase{"Weapon2", RateRule::WeaponRule, 2, 89.1},
-                      RuleCase{"Weapon3", RateRule::WeaponRule, 3, 84.1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkedValues, DefaultCharacterRate,
+                         ::testing::Values(RuleCase{"Iron", RateRule::IronRule, 1, 79.1},
+                                           RuleCase{"Steel", RateRule::SteelRule, 1, 69.1},
+                                           RuleCase{"Oridecon", RateRule::OrideconRule, 1, 88.7},
+                                           RuleCase{"Elunium", RateRule::EluniumRule, 1, 83.7},
+                                           RuleCase{"Stone", RateRule::StoneRule, 1, 69.1},
+                                           RuleCase{"Fixed", RateRule::FixedRule, 1, 100.0},
+                                           RuleCase{"Weapon1", RateRule::WeaponRule, 1, 109.1},
+                                           RuleCase{"Weapon2", RateRule::WeaponRule, 2, 89.1},
+                                           RuleCase{"Weapon3", RateRule::WeaponRule, 3, 84.1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WeaponRate, CrumbsAndElementLowerTheSum) {
     WeaponRateArgs w = DefaultWeapon(1);
@@ -79,9 +79,9 @@ TEST(WeaponRate, OnlyTheThreeNamedAnvilsAddPoints) {
         double rate;  // level 1 weapon, default character
     };
     for (const Case& c : {Case{"Emperium Anvil", 109.1}, Case{"Golden Anvil", 104.1}, Case{"Oridecon Anvil", 102.1},
-                          Case{"Iron Anvil", 99.1}, Case{"None", 99.1}, Case{"", 99.1},
-                          Case{"emperium anvil", 99.1}, Case{"Emperium Anvil ", 99.1}, Case{" Golden Anvil", 99.1},
-                          Case{"GOLDEN ANVIL", 99.1}, Case{"Oridecon  Anvil", 99.1}}) {
+                          Case{"Iron Anvil", 99.1}, Case{"None", 99.1}, Case{"", 99.1}, Case{"emperium anvil", 99.1},
+                          Case{"Emperium Anvil ", 99.1}, Case{" Golden Anvil", 99.1}, Case{"GOLDEN ANVIL", 99.1},
+                          Case{"Oridecon  Anvil", 99.1}}) {
         WeaponRateArgs w = DefaultWeapon(1);
         w.anvil = c.anvil;
         EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), c.rate) << "'" << c.anvil << "'";

@@ -59,8 +59,8 @@ TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
         const char* rate;
         std::int32_t materials, items;
     };
-    for (const Expected& e : {Expected{10, row.rate10, row.materials10, row.items10},
-                              Expected{0, row.rate0, row.materials0, row.items0}}) {
+    for (const Expected& e :
+         {Expected{10, row.rate10, row.materials10, row.items10}, Expected{0, row.rate0, row.materials0, row.items0}}) {
         SCOPED_TRACE("W " + std::to_string(e.w));
         auto outcome = ComputeRefine(row.classNumber, 0, row.target, e.w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
@@ -72,32 +72,31 @@ TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllClasses, RefineFromZero,
-    ::testing::Values(OutcomeRow{1, 8, "70", 8, 2, "ATK +16+1-3", "60", 16, 2},
-                      OutcomeRow{1, 9, "35", 27, 3, "ATK +18+1-6", "24", 36, 5},
-                      OutcomeRow{1, 10, "10.5", 100, 10, "ATK +20+1-9", "4.8", 210, 21},
-                      OutcomeRow{2, 7, "70", 7, 2, "ATK +21+1-5", "60", 14, 2},
-                      OutcomeRow{2, 8, "35", 24, 3, "ATK +24+1-10", "24", 32, 5},
-                      OutcomeRow{2, 9, "10.5", 90, 10, "ATK +27+1-15", "4.8", 189, 21},
-                      OutcomeRow{2, 10, "3.15", 320, 32, "ATK +30+1-20", "0.96", 1040, 105},
-                      OutcomeRow{3, 6, "70", 6, 2, "ATK +30+1-8", "60", 12, 2},
-                      OutcomeRow{3, 7, "42", 14, 3, "ATK +35+1-16", "30", 21, 4},
-                      OutcomeRow{3, 8, "12.6", 64, 8, "ATK +40+1-24", "6", 136, 17},
-                      OutcomeRow{3, 9, "3.78", 234, 27, "ATK +45+1-32", "1.2", 747, 84},
-                      OutcomeRow{3, 10, "1.134", 880, 89, "ATK +50+1-40", "0.24", 4170, 417},
-                      OutcomeRow{4, 5, "70", 5, 2, "ATK +35+1-14", "60", 10, 2},
-                      OutcomeRow{4, 6, "35", 18, 3, "ATK +42+1-28", "24", 24, 5},
-                      OutcomeRow{4, 7, "17.5", 42, 6, "ATK +49+1-42", "9.6", 70, 11},
-                      OutcomeRow{4, 8, "5.25", 152, 20, "ATK +56+1-56", "1.92", 416, 53},
-                      OutcomeRow{4, 9, "1.575", 567, 64, "ATK +63+1-70", "0.384", 2340, 261},
-                      OutcomeRow{4, 10, "0.315", 3170, 318, "ATK +70+1-84", "0.0384", 26040, 2605},
-                      OutcomeRow{5, 5, "70", 5, 2, "DEF +4", "60", 10, 2},
-                      OutcomeRow{5, 6, "35", 18, 3, "DEF +4", "24", 24, 5},
-                      OutcomeRow{5, 7, "17.5", 42, 6, "DEF +5", "9.6", 70, 11},
-                      OutcomeRow{5, 8, "5.25", 152, 20, "DEF +6", "1.92", 416, 53},
-                      OutcomeRow{5, 9, "1.575", 567, 64, "DEF +6", "0.384", 2340, 261},
-                      OutcomeRow{5, 10, "0.315", 3170, 318, "DEF +7", "0.0384", 26040, 2605}));
+INSTANTIATE_TEST_SUITE_P(AllClasses, RefineFromZero,
+                         ::testing::Values(OutcomeRow{1, 8, "70", 8, 2, "ATK +16+1-3", "60", 16, 2},
+                                           OutcomeRow{1, 9, "35", 27, 3, "ATK +18+1-6", "24", 36, 5},
+                                           OutcomeRow{1, 10, "10.5", 100, 10, "ATK +20+1-9", "4.8", 210, 21},
+                                           OutcomeRow{2, 7, "70", 7, 2, "ATK +21+1-5", "60", 14, 2},
+                                           OutcomeRow{2, 8, "35", 24, 3, "ATK +24+1-10", "24", 32, 5},
+                                           OutcomeRow{2, 9, "10.5", 90, 10, "ATK +27+1-15", "4.8", 189, 21},
+                                           OutcomeRow{2, 10, "3.15", 320, 32, "ATK +30+1-20", "0.96", 1040, 105},
+                                           OutcomeRow{3, 6, "70", 6, 2, "ATK +30+1-8", "60", 12, 2},
+                                           OutcomeRow{3, 7, "42", 14, 3, "ATK +35+1-16", "30", 21, 4},
+                                           OutcomeRow{3, 8, "12.6", 64, 8, "ATK +40+1-24", "6", 136, 17},
+                                           OutcomeRow{3, 9, "3.78", 234, 27, "ATK +45+1-32", "1.2", 747, 84},
+                                           OutcomeRow{3, 10, "1.134", 880, 89, "ATK +50+1-40", "0.24", 4170, 417},
+                                           OutcomeRow{4, 5, "70", 5, 2, "ATK +35+1-14", "60", 10, 2},
+                                           OutcomeRow{4, 6, "35", 18, 3, "ATK +42+1-28", "24", 24, 5},
+                                           OutcomeRow{4, 7, "17.5", 42, 6, "ATK +49+1-42", "9.6", 70, 11},
+                                           OutcomeRow{4, 8, "5.25", 152, 20, "ATK +56+1-56", "1.92", 416, 53},
+                                           OutcomeRow{4, 9, "1.575", 567, 64, "ATK +63+1-70", "0.384", 2340, 261},
+                                           OutcomeRow{4, 10, "0.315", 3170, 318, "ATK +70+1-84", "0.0384", 26040, 2605},
+                                           OutcomeRow{5, 5, "70", 5, 2, "DEF +4", "60", 10, 2},
+                                           OutcomeRow{5, 6, "35", 18, 3, "DEF +4", "24", 24, 5},
+                                           OutcomeRow{5, 7, "17.5", 42, 6, "DEF +5", "9.6", 70, 11},
+                                           OutcomeRow{5, 8, "5.25", 152, 20, "DEF +6", "1.92", 416, 53},
+                                           OutcomeRow{5, 9, "1.575", 567, 64, "DEF +6", "0.384", 2340, 261},
+                                           OutcomeRow{5, 10, "0.315", 3170, 318, "DEF +7", "0.0384", 26040, 2605}));
 
 struct PartialCase {
     std::int32_t classNumber, cur, fin, w;
@@ -203,11 +202,9 @@ TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
     for (std::int32_t level = 0; level <= 10; ++level) {
         const std::string text = "+" + std::to_string(level);
         EXPECT_EQ(LevelText(level), text);
-        EXPECT_EQ(ParseLevel(text, LevelKind::Current),
-                  level <= 9 ? std::optional<std::int32_t>(level) : std::nullopt)
+        EXPECT_EQ(ParseLevel(text, LevelKind::Current), level <= 9 ? std::optional<std::int32_t>(level) : std::nullopt)
             << text;
-        EXPECT_EQ(ParseLevel(text, LevelKind::Target),
-                  level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
+        EXPECT_EQ(ParseLevel(text, LevelKind::Target), level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
             << text;
     }
     for (const char* text : {" +1", "+1 ", "+01", "1", "", "+", "+11", "-1", "+1O", "＋1"}) {

@@ -78,6 +78,7 @@ private slots:
                  qPrintable(QString("at height %1, 50 %% at %2").arg(top).arg(halfHeight)));
     }
 
+    // clang-format off
     void typedSumShowsItsChance_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("percent");
@@ -91,6 +92,7 @@ private slots:
         QTest::newRow("grouped digits") << "135 375 000" << "0.0";
         QTest::newRow("nothing") << "" << "0.0";
     }
+    // clang-format on
 
     void typedSumShowsItsChance() {
         QFETCH(QString, typed);
@@ -109,6 +111,7 @@ private slots:
         QCOMPARE(window_->chanceLabel()->text(), ChanceText("50.0"));
     }
 
+    // clang-format off
     void noteInsteadOfTheCurve_data() {
         QTest::addColumn<BudgetCalculation>("calculation");
         QTest::addColumn<QString>("note");
@@ -120,6 +123,7 @@ private slots:
         // 693 147 180 560 tries for 50 %: every budget is beyond 64 bits.
         QTest::newRow("budgets beyond 64 bits") << Calculation(1, 10, 4'000'000'000'000) << "" << "0.0";
     }
+    // clang-format on
 
     void noteInsteadOfTheCurve() {
         QFETCH(BudgetCalculation, calculation);

@@ -41,6 +41,7 @@ class ErrorReporterTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void fullStopFollowsTheLastCharacter_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
@@ -51,6 +52,7 @@ private slots:
         QTest::newRow("apostrophe is below the stop") << "'-'" << "'-'";
         QTest::newRow("cyrillic") << "Ошибка" << "Ошибка.";
     }
+    // clang-format on
     void fullStopFollowsTheLastCharacter() {
         QFETCH(QString, message);
         QFETCH(QString, shown);

@@ -54,6 +54,7 @@ private slots:
         CheckUnfilled(*window);
     }
 
+    // clang-format off
     void workedExamples_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("anvil");
@@ -69,6 +70,7 @@ private slots:
         QTest::newRow("Knife, two star crumbs, Fire")
             << "Knife" << "" << 2 << "Fire" << RateText("54.1") << "122000" << "VVS Fire Knife";
     }
+    // clang-format on
     void workedExamples() {
         QFETCH(QString, item);
         QFETCH(QString, anvil);
@@ -104,19 +106,24 @@ private slots:
         QCOMPARE(window->bigPicture->picturePath(), QString("images/big/iron.bmp"));
         QCOMPARE(window->type->text(), QString("Ресурсы"));
         QCOMPARE(window->weight->text(), QString("5"));
-        for (QLabel* blank : {window->atkCaption, window->atk, window->rangeCaption, window->range, window->weaponLevelCaption,
-                              window->weaponLevel, window->requiredBaseLevelCaption, window->requiredBaseLevel})
+        for (QLabel* blank :
+             {window->atkCaption, window->atk, window->rangeCaption, window->range, window->weaponLevelCaption,
+              window->weaponLevel, window->requiredBaseLevelCaption, window->requiredBaseLevel})
             QVERIFY(blank->text().isEmpty());
         QCOMPARE(window->row(RecipeRowKind::Tool).name->text(), QString("Mini Furnace"));
         QCOMPARE(window->row(RecipeRowKind::Tool).picture->picturePath(), QString("images/minifurnace.bmp"));
         QCOMPARE(window->row(RecipeRowKind::Material1).name->text(), QString("Iron Ore"));
         QCOMPARE(window->row(RecipeRowKind::Material1).picture->picturePath(), QString("images/ironore.bmp"));
-        CheckUnusedRow(window->row(RecipeRowKind::Material2).picture, window->row(RecipeRowKind::Material2).quantity, window->row(RecipeRowKind::Material2).name, window->row(RecipeRowKind::Material2).priceEdit, window->row(RecipeRowKind::Material2).blankPrice,
-                       window->row(RecipeRowKind::Material2).unit);
-        CheckUnusedRow(window->row(RecipeRowKind::StarCrumbs).picture, window->row(RecipeRowKind::StarCrumbs).quantity, window->row(RecipeRowKind::StarCrumbs).name, window->row(RecipeRowKind::StarCrumbs).priceEdit,
+        CheckUnusedRow(window->row(RecipeRowKind::Material2).picture, window->row(RecipeRowKind::Material2).quantity,
+                       window->row(RecipeRowKind::Material2).name, window->row(RecipeRowKind::Material2).priceEdit,
+                       window->row(RecipeRowKind::Material2).blankPrice, window->row(RecipeRowKind::Material2).unit);
+        CheckUnusedRow(window->row(RecipeRowKind::StarCrumbs).picture, window->row(RecipeRowKind::StarCrumbs).quantity,
+                       window->row(RecipeRowKind::StarCrumbs).name, window->row(RecipeRowKind::StarCrumbs).priceEdit,
                        window->row(RecipeRowKind::StarCrumbs).blankPrice, window->row(RecipeRowKind::StarCrumbs).unit);
-        CheckUnusedRow(window->row(RecipeRowKind::ElementStone).picture, window->row(RecipeRowKind::ElementStone).quantity, window->row(RecipeRowKind::ElementStone).name, window->row(RecipeRowKind::ElementStone).priceEdit, window->row(RecipeRowKind::ElementStone).blankPrice,
-                       window->row(RecipeRowKind::ElementStone).unit);
+        CheckUnusedRow(
+            window->row(RecipeRowKind::ElementStone).picture, window->row(RecipeRowKind::ElementStone).quantity,
+            window->row(RecipeRowKind::ElementStone).name, window->row(RecipeRowKind::ElementStone).priceEdit,
+            window->row(RecipeRowKind::ElementStone).blankPrice, window->row(RecipeRowKind::ElementStone).unit);
         QCOMPARE(window->title->text(), QString("Iron"));
     }
 
@@ -258,6 +265,7 @@ private slots:
     // in its later rows. It shows no cost: neither the one worked out when
     // the star crumb price was set during the filling, nor one that typed
     // prices would make up from its design quantities.
+    // clang-format off
     void aWindowStoppedPartWayShowsNoCost_data() {
         QTest::addColumn<QString>("missing");
         QTest::addColumn<bool>("starCrumb");
@@ -265,6 +273,7 @@ private slots:
         QTest::newRow("material picture") << "images/iron.bmp" << false << "";
         QTest::newRow("element picture after the star crumbs") << "images/flameheart.bmp" << true << "Fire";
     }
+    // clang-format on
     void aWindowStoppedPartWayShowsNoCost() {
         QFETCH(QString, missing);
         QFETCH(bool, starCrumb);

@@ -21,10 +21,26 @@ QString ConversionMessage(const QString& text) { return QStringLiteral("'%1' is 
 
 // The editable boxes of both tabs in keyboard order, by their objectNames.
 const char* const kEditableBoxes[] = {
-    "baseLevel",         "jobLevel",         "dex",           "luk",           "smithDagger",
-    "smithSword",        "smith2HSword",     "smithAxe",      "smithMace",     "smithKnucklebrace",
-    "smithSpear",        "weaponryResearch", "orideconResearch", "ironTempering", "steelTempering",
-    "enchantedStoneCraft", "anvil",          "element",       "currentLevel",  "targetLevel",
+    "baseLevel",
+    "jobLevel",
+    "dex",
+    "luk",
+    "smithDagger",
+    "smithSword",
+    "smith2HSword",
+    "smithAxe",
+    "smithMace",
+    "smithKnucklebrace",
+    "smithSpear",
+    "weaponryResearch",
+    "orideconResearch",
+    "ironTempering",
+    "steelTempering",
+    "enchantedStoneCraft",
+    "anvil",
+    "element",
+    "currentLevel",
+    "targetLevel",
 };
 
 EditCombo& Box(MainWindow& w, const QString& name) {
@@ -46,8 +62,7 @@ private slots:
         QTest::addColumn<bool>("elementReset");
         const char* states[] = {"", "1", "12", "123"};
         // The whole table: rows are the state before, columns the box clicked.
-        const char* expected[4][3] = {
-            {"1", "12", "123"}, {"", "12", "123"}, {"", "1", "123"}, {"", "1", "12"}};
+        const char* expected[4][3] = {{"1", "12", "123"}, {"", "12", "123"}, {"", "1", "123"}, {"", "1", "12"}};
         for (int s = 0; s < 4; ++s)
             for (int box = 1; box <= 3; ++box) {
                 const bool reset = QString(expected[s][box - 1]).contains(u'3') || QString(states[s]).contains(u'3');
@@ -72,6 +87,7 @@ private slots:
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
+    // clang-format off
     void choosingAnElementUnticksOnlyTheThirdBox_data() {
         QTest::addColumn<bool>("picked");
         QTest::addColumn<QString>("text");
@@ -83,6 +99,7 @@ private slots:
         QTest::newRow("typed f keeps case") << false << "f" << "fire" << "12";
         QTest::newRow("emptied text") << false << "" << "" << "12";
     }
+    // clang-format on
     void choosingAnElementUnticksOnlyTheThirdBox() {
         QFETCH(bool, picked);
         QFETCH(QString, text);
@@ -104,6 +121,7 @@ private slots:
     // from its list: the typed text in the case typed, the rest of the first
     // matching item selected, and that item current. "\b" stands for
     // Backspace, which first removes a selected completion.
+    // clang-format off
     void typedKeysCompleteInEveryEditableBox_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("tabFrom");  // empty: focused by a click
@@ -133,6 +151,7 @@ private slots:
                                          << "Oridecon Anvil";
         QTest::newRow("targetLevel after Tab") << "targetLevel" << "currentLevel" << "+8" << "+8" << "" << "+8";
     }
+    // clang-format on
     void typedKeysCompleteInEveryEditableBox() {
         QFETCH(QString, box);
         QFETCH(QString, tabFrom);
@@ -176,6 +195,7 @@ private slots:
         QCOMPARE(window->averageCost->text(), QString("62000"));
     }
 
+    // clang-format off
     void characterPictureFollowsTheBaseLevel_data() {
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("picture");
@@ -190,6 +210,7 @@ private slots:
         QTest::newRow("150 typed beyond the list") << "150" << "images/bs91.bmp";
         QTest::newRow("hexadecimal $5B is 91") << "$5B" << "images/bs91.bmp";
     }
+    // clang-format on
     void characterPictureFollowsTheBaseLevel() {
         QFETCH(QString, level);
         QFETCH(QString, picture);

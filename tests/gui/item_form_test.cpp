@@ -21,7 +21,10 @@ void FillAsCutter(ForgeResultWindow& form) {
     form.row(RecipeRowKind::Tool).fixedPrice->setText("1000");
     form.row(RecipeRowKind::Material1).quantity->setText("25");
     form.row(RecipeRowKind::Material1).name->setText("Iron");
-    for (QLabel* unused : {form.row(RecipeRowKind::Material2).quantity, form.row(RecipeRowKind::Material3).quantity, form.row(RecipeRowKind::ElementStone).quantity, form.row(RecipeRowKind::StarCrumbs).quantity}) unused->clear();
+    for (QLabel* unused :
+         {form.row(RecipeRowKind::Material2).quantity, form.row(RecipeRowKind::Material3).quantity,
+          form.row(RecipeRowKind::ElementStone).quantity, form.row(RecipeRowKind::StarCrumbs).quantity})
+        unused->clear();
     form.rate->setText("40");
     form.averageCost->setText("3000");
 }
@@ -41,11 +44,17 @@ private slots:
         QVERIFY(form.isWindow());
         QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
-        const QList<std::pair<QLabel*, QString>> design = {
-            {form.title, "Weapon Name"},        {form.atkCaption, "ATK:"},   {form.weaponLevelCaption, "Уровень:"},
-            {form.rangeCaption, "Дистанция:"}, {form.requiredBaseLevelCaption, "Нужен Base:"},
-            {form.rate, ""},                    {form.averageCost, ""},      {form.type, ""},
-            {form.weight, ""},                  {form.description, ""},      {form.equip, ""}};
+        const QList<std::pair<QLabel*, QString>> design = {{form.title, "Weapon Name"},
+                                                           {form.atkCaption, "ATK:"},
+                                                           {form.weaponLevelCaption, "Уровень:"},
+                                                           {form.rangeCaption, "Дистанция:"},
+                                                           {form.requiredBaseLevelCaption, "Нужен Base:"},
+                                                           {form.rate, ""},
+                                                           {form.averageCost, ""},
+                                                           {form.type, ""},
+                                                           {form.weight, ""},
+                                                           {form.description, ""},
+                                                           {form.equip, ""}};
         for (const auto& [label, text] : design) QCOMPARE(label->text(), text);
         // Rows top to bottom: quantity, name and unit until the window is filled.
         const char* const quantities[] = {"1", "2", "3", "4", "1", "6"};
@@ -63,13 +72,18 @@ private slots:
         QMap<QString, QColor> captions;
         for (const QLabel* label : form.findChildren<QLabel*>())
             captions.insert(label->text(), label->palette().color(QPalette::Window));
-        const QList<std::pair<QString, QColor>> fixed = {
-            {"Тип:", cream}, {"Вес:", cream}, {"Вероятность успешной ковки", yellow}, {"%", yellow},
-            {"Для ковки надо:", cream}, {"Средняя себестоимость ковки:", yellow}, {"Zeny", yellow}};
+        const QList<std::pair<QString, QColor>> fixed = {{"Тип:", cream},
+                                                         {"Вес:", cream},
+                                                         {"Вероятность успешной ковки", yellow},
+                                                         {"%", yellow},
+                                                         {"Для ковки надо:", cream},
+                                                         {"Средняя себестоимость ковки:", yellow},
+                                                         {"Zeny", yellow}};
         for (const auto& [text, colour] : fixed) QCOMPARE(captions.value(text), colour);
-        const QList<std::pair<QLabel*, QColor>> backgrounds = {
-            {form.title, yellow}, {form.row(RecipeRowKind::Material1).quantity, white}, {form.description, white},
-            {form.averageCost, yellow}};
+        const QList<std::pair<QLabel*, QColor>> backgrounds = {{form.title, yellow},
+                                                               {form.row(RecipeRowKind::Material1).quantity, white},
+                                                               {form.description, white},
+                                                               {form.averageCost, yellow}};
         for (const auto& [label, colour] : backgrounds) QCOMPARE(label->palette().color(QPalette::Window), colour);
 
         form.show();
@@ -88,8 +102,10 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        const QList<QWidget*> order = {form.row(RecipeRowKind::Material1).priceEdit, form.row(RecipeRowKind::Material2).priceEdit, form.row(RecipeRowKind::Material3).priceEdit, form.row(RecipeRowKind::ElementStone).priceEdit,
-                                       form.row(RecipeRowKind::StarCrumbs).priceEdit, form.row(RecipeRowKind::Material1).priceEdit};
+        const QList<QWidget*> order = {
+            form.row(RecipeRowKind::Material1).priceEdit,  form.row(RecipeRowKind::Material2).priceEdit,
+            form.row(RecipeRowKind::Material3).priceEdit,  form.row(RecipeRowKind::ElementStone).priceEdit,
+            form.row(RecipeRowKind::StarCrumbs).priceEdit, form.row(RecipeRowKind::Material1).priceEdit};
         ClickInto(*order.front());
         for (qsizetype i = 1; i < order.size(); ++i) {
             PressKey(Qt::Key_Tab);

@@ -31,10 +31,24 @@ private slots:
         MainWindowFixture f;
         MainWindow& w = *f.window;
         const std::pair<EditCombo*, const char*> texts[] = {
-            {w.baseLevel, "71"}, {w.jobLevel, "42"},     {w.dex, "117"},   {w.luk, "90"},     {w.smithDagger, "3"},
-            {w.smithSword, "3"}, {w.smith2HSword, "3"}, {w.smithAxe, "3"}, {w.smithMace, "3"},    {w.smithKnucklebrace, "3"},
-            {w.smithSpear, "3"}, {w.weaponryResearch, "10"},     {w.orideconResearch, "5"},     {w.ironTempering, "1"},     {w.steelTempering, "1"},
-            {w.enchantedStoneCraft, "5"},  {w.anvil, "Emperium Anvil"}, {w.element, "Без элемента"},
+            {w.baseLevel, "71"},
+            {w.jobLevel, "42"},
+            {w.dex, "117"},
+            {w.luk, "90"},
+            {w.smithDagger, "3"},
+            {w.smithSword, "3"},
+            {w.smith2HSword, "3"},
+            {w.smithAxe, "3"},
+            {w.smithMace, "3"},
+            {w.smithKnucklebrace, "3"},
+            {w.smithSpear, "3"},
+            {w.weaponryResearch, "10"},
+            {w.orideconResearch, "5"},
+            {w.ironTempering, "1"},
+            {w.steelTempering, "1"},
+            {w.enchantedStoneCraft, "5"},
+            {w.anvil, "Emperium Anvil"},
+            {w.element, "Без элемента"},
         };
         for (const auto& [combo, text] : texts) QCOMPARE(combo->currentText(), QString(text));
         QCOMPARE(w.baseLevel->count(), 99);
@@ -64,8 +78,9 @@ private slots:
         QVERIFY(!w.classSelector);
         QVERIFY(!w.averageCost);
         OpenRefineTab(w);
-        for (QWidget* control : std::initializer_list<QWidget*>{w.classSelector, w.currentLevel, w.targetLevel, w.materialPrice,
-                                                               w.itemPrice, w.averageCost, w.refineCharacterPicture, w.materialPicture})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{w.classSelector, w.currentLevel, w.targetLevel, w.materialPrice,
+                                             w.itemPrice, w.averageCost, w.refineCharacterPicture, w.materialPicture})
             QVERIFY(control->isVisible());
         QCOMPARE(w.classSelector->parentWidget(), w.tabs->widget(1));
         QCOMPARE(w.classSelector->geometry(), QRect(104, 248, 153, 23));
@@ -107,8 +122,8 @@ private slots:
         QCOMPARE(w.targetLevel->currentText(), QString("+7"));
         QCOMPARE(w.targetLevel->count(), 10);
         const std::pair<QLabel*, const char*> labels[] = {
-            {w.safeLevel, "+7"}, {w.attemptFee, "50"},  {w.materialName, " Phracon"}, {w.successRate, "100"},
-            {w.materialCount, "7"}, {w.itemCount, "1"}, {w.averageCost, "1750"},    {w.bonus, "ATK +14"},
+            {w.safeLevel, "+7"},    {w.attemptFee, "50"}, {w.materialName, " Phracon"}, {w.successRate, "100"},
+            {w.materialCount, "7"}, {w.itemCount, "1"},   {w.averageCost, "1750"},      {w.bonus, "ATK +14"},
         };
         for (const auto& [label, text] : labels) QCOMPARE(label->text(), QString(text));
         QCOMPARE(w.materialPrice->text(), QString("200"));
@@ -160,9 +175,26 @@ private slots:
     void tabKeyWalksTheForgingTabInItsOrder() {
         MainWindowFixture f;
         MainWindow& w = *f.window;
-        const QList<QWidget*> order = {w.baseLevel,     w.jobLevel,     w.forgeButton,    w.dex,   w.luk,    w.smithDagger, w.smithSword,
-                                       w.smith2HSword, w.smithAxe,  w.smithMace,    w.smithKnucklebrace,  w.smithSpear, w.weaponryResearch,       w.orideconResearch,
-                                       w.ironTempering,      w.steelTempering,  w.enchantedStoneCraft,     w.anvil, w.element,    w.itemSelector};
+        const QList<QWidget*> order = {w.baseLevel,
+                                       w.jobLevel,
+                                       w.forgeButton,
+                                       w.dex,
+                                       w.luk,
+                                       w.smithDagger,
+                                       w.smithSword,
+                                       w.smith2HSword,
+                                       w.smithAxe,
+                                       w.smithMace,
+                                       w.smithKnucklebrace,
+                                       w.smithSpear,
+                                       w.weaponryResearch,
+                                       w.orideconResearch,
+                                       w.ironTempering,
+                                       w.steelTempering,
+                                       w.enchantedStoneCraft,
+                                       w.anvil,
+                                       w.element,
+                                       w.itemSelector};
         checkTabOrder(order);
     }
 
@@ -204,9 +236,26 @@ private slots:
         MainWindowFixture f;
         MainWindow& w = *f.window;
         OpenRefineTab(w);
-        QList<EditCombo*> boxes = {w.baseLevel, w.jobLevel, w.dex, w.luk, w.smithDagger, w.smithSword, w.smith2HSword, w.smithAxe,
-                                   w.smithMace, w.smithKnucklebrace, w.smithSpear, w.weaponryResearch, w.orideconResearch, w.ironTempering, w.steelTempering, w.enchantedStoneCraft,
-                                   w.anvil, w.element, w.currentLevel, w.targetLevel};
+        QList<EditCombo*> boxes = {w.baseLevel,
+                                   w.jobLevel,
+                                   w.dex,
+                                   w.luk,
+                                   w.smithDagger,
+                                   w.smithSword,
+                                   w.smith2HSword,
+                                   w.smithAxe,
+                                   w.smithMace,
+                                   w.smithKnucklebrace,
+                                   w.smithSpear,
+                                   w.weaponryResearch,
+                                   w.orideconResearch,
+                                   w.ironTempering,
+                                   w.steelTempering,
+                                   w.enchantedStoneCraft,
+                                   w.anvil,
+                                   w.element,
+                                   w.currentLevel,
+                                   w.targetLevel};
         for (EditCombo* box : boxes) {
             QStringList texts;
             for (int row = 0; row < box->count(); ++row) {
@@ -227,7 +276,11 @@ private slots:
                 const qreal advance = QFontMetricsF(field->font()).horizontalAdvance(text);
                 QVERIFY2(qAbs(end - start - advance) < 1,
                          qPrintable(QStringLiteral("\"%1\" in a box at %2, %3: %4 of %5 pixels shown")
-                                        .arg(text).arg(box->x()).arg(box->y()).arg(end - start).arg(advance)));
+                                        .arg(text)
+                                        .arg(box->x())
+                                        .arg(box->y())
+                                        .arg(end - start)
+                                        .arg(advance)));
             }
         }
     }

@@ -29,10 +29,14 @@ struct EditKey {
 };
 
 const EditKey kEditKeys[] = {
-    {"Backspace", Qt::Key_Backspace, Qt::NoModifier}, {"Delete", Qt::Key_Delete, Qt::NoModifier},
-    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},       {"Home", Qt::Key_Home, Qt::NoModifier},
-    {"End", Qt::Key_End, Qt::NoModifier},             {"Left", Qt::Key_Left, Qt::NoModifier},
-    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier},  {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},
+    {"Home", Qt::Key_Home, Qt::NoModifier},
+    {"End", Qt::Key_End, Qt::NoModifier},
+    {"Left", Qt::Key_Left, Qt::NoModifier},
+    {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
 };
 
 // A text short enough for the log.
@@ -45,11 +49,12 @@ QString Shown(const QString& text) {
 // The price edits of a result window that the user can reach: those of the
 // rows the request did not hide.
 QList<MonkeyField> PriceFields(const ForgeResultWindow& window) {
-    const std::pair<const char*, QLineEdit*> edits[] = {{"it1_price", window.row(RecipeRowKind::Material1).priceEdit},
-                                                        {"it2_price", window.row(RecipeRowKind::Material2).priceEdit},
-                                                        {"it3_price", window.row(RecipeRowKind::Material3).priceEdit},
-                                                        {"ele_price", window.row(RecipeRowKind::ElementStone).priceEdit},
-                                                        {"crumb_price", window.row(RecipeRowKind::StarCrumbs).priceEdit}};
+    const std::pair<const char*, QLineEdit*> edits[] = {
+        {"it1_price", window.row(RecipeRowKind::Material1).priceEdit},
+        {"it2_price", window.row(RecipeRowKind::Material2).priceEdit},
+        {"it3_price", window.row(RecipeRowKind::Material3).priceEdit},
+        {"ele_price", window.row(RecipeRowKind::ElementStone).priceEdit},
+        {"crumb_price", window.row(RecipeRowKind::StarCrumbs).priceEdit}};
     QList<MonkeyField> fields;
     for (const auto& [name, edit] : edits)
         if (edit->isVisible())
@@ -218,8 +223,8 @@ QString Monkey::submit(bool byKeyboard) {
     } else {
         opened = PressSubmit(window_);
     }
-    const QString how = byKeyboard ? QStringLiteral("press Space on the forge button")
-                                   : QStringLiteral("click the forge button");
+    const QString how =
+        byKeyboard ? QStringLiteral("press Space on the forge button") : QStringLiteral("click the forge button");
     if (!opened) return how + QStringLiteral(": no window");
     ++opened_;
     opened->setObjectName(QStringLiteral("result window %1").arg(opened_));
@@ -276,6 +281,8 @@ QList<MonkeyField> Monkey::priceFields() const {
 }
 
 // The newest window half of the time, else any open one.
-ForgeResultWindow* Monkey::someWindow() { return random_.percent(50) ? windows_.last().data() : random_.pick(windows_).data(); }
+ForgeResultWindow* Monkey::someWindow() {
+    return random_.percent(50) ? windows_.last().data() : random_.pick(windows_).data();
+}
 
 }  // namespace trivelon::gui::testing

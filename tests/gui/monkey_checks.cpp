@@ -10,9 +10,18 @@ namespace {
 
 // In the order of MonkeyAction.
 const char* const kActionNames[kMonkeyActionKinds] = {
-    "type a text",           "set rubbish inputs right", "paste a text",      "edit key",
-    "pick a list row",       "click a star crumb",       "press the forge button by mouse", "press the forge button by keyboard",
-    "switch tabs",           "type a price",             "close a result window", "damage a picture",
+    "type a text",
+    "set rubbish inputs right",
+    "paste a text",
+    "edit key",
+    "pick a list row",
+    "click a star crumb",
+    "press the forge button by mouse",
+    "press the forge button by keyboard",
+    "switch tabs",
+    "type a price",
+    "close a result window",
+    "damage a picture",
     "restore a picture",
 };
 
@@ -102,8 +111,7 @@ QString Monkey::brokenWindowRule() const {
         if (!window) return QStringLiteral("a result window vanished without being closed");
         const QString cost = window->averageCost->text();
         if (cost.isEmpty()) continue;
-        if (!IsInteger(cost, true))
-            return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);
+        if (!IsInteger(cost, true)) return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);
         if (const QString placeholder = PlaceholderShown(*window); !placeholder.isEmpty())
             return QStringLiteral("%1 \"%2\" shows the cost %3 beside the design text \"%4\"")
                 .arg(window->objectName(), window->windowTitle(), cost, placeholder);

@@ -10,19 +10,20 @@ const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLM
 const QString kCyrillic = QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюяАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
 
 // Numbers at and just beyond the edges of what the program reads.
-const QStringList kEdgeNumbers = {"0",          "-0",          "1",           "40",          "41",
-                                  "90",         "91",          "99",          "100",         "150",
-                                  "-5",         "2147483647",  "-2147483648", "2147483648",  "-2147483649",
-                                  "4294967296", "99999999999", "$7FFFFFFF",   "$80000000",   "0x80000000",
-                                  "-$1",        "$",           "0x",          "x",           "+",
-                                  "-",          " 42",         "42 ",         "0042",        "1e3",
-                                  "1.5",        "1,5",         "７"};
+const QStringList kEdgeNumbers = {"0",           "-0",         "1",           "40",         "41",          "90",
+                                  "91",          "99",         "100",         "150",        "-5",          "2147483647",
+                                  "-2147483648", "2147483648", "-2147483649", "4294967296", "99999999999", "$7FFFFFFF",
+                                  "$80000000",   "0x80000000", "-$1",         "$",          "0x",          "x",
+                                  "+",           "-",          " 42",         "42 ",        "0042",        "1e3",
+                                  "1.5",         "1,5",        "７"};
 
 // Texts of the lists, also in other cases and cut short, so that completion
 // and exact comparison both get their turn.
-const QStringList kWords = {"Fire", "Ice", "Wind", "Earth", "fire", "ICE", "F", "e",
-                            "Без элемента", "Без", "без элемента", "None", "Iron Anvil", "Golden Anvil",
-                            "Emperium Anvil", "Oridecon", "+0", "+7", "+9", "+10", "+11", "+-1", "Knife"};
+const QStringList kWords = {"Fire",         "Ice",  "Wind",       "Earth",        "fire",
+                            "ICE",          "F",    "e",          "Без элемента", "Без",
+                            "без элемента", "None", "Iron Anvil", "Golden Anvil", "Emperium Anvil",
+                            "Oridecon",     "+0",   "+7",         "+9",           "+10",
+                            "+11",          "+-1",  "Knife"};
 
 }  // namespace
 

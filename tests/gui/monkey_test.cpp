@@ -47,8 +47,8 @@ int ActionsFromEnvironment() {
     if (text.isEmpty()) return kDefaultActions;
     bool ok = false;
     const int actions = text.toInt(&ok);
-    if (!ok || actions < 1) qFatal("TRIVELON_MONKEY_ACTIONS must be a positive whole number, not \"%s\"",
-                                   qPrintable(text));
+    if (!ok || actions < 1)
+        qFatal("TRIVELON_MONKEY_ACTIONS must be a positive whole number, not \"%s\"", qPrintable(text));
     return actions;
 }
 

@@ -13,11 +13,11 @@ namespace {
 // Files that most forge requests, base level changes or class picks load;
 // half the damage goes to them so that it is met soon.
 const QStringList kCommonlyLoaded = {
-    "images/empty.bmp",      "images/starcrumb.bmp",   "images/bs0.bmp",          "images/bs41.bmp",
-    "images/bs66.bmp",       "images/bs81.bmp",        "images/bs91.bmp",         "images/flameheart.bmp",
-    "images/mysticfrozen.bmp", "images/roughwind.bmp", "images/greatnature.bmp",  "images/ironhammer.bmp",
+    "images/empty.bmp",        "images/starcrumb.bmp",      "images/bs0.bmp",         "images/bs41.bmp",
+    "images/bs66.bmp",         "images/bs81.bmp",           "images/bs91.bmp",        "images/flameheart.bmp",
+    "images/mysticfrozen.bmp", "images/roughwind.bmp",      "images/greatnature.bmp", "images/ironhammer.bmp",
     "images/goldenhammer.bmp", "images/orideconhammer.bmp", "images/minifurnace.bmp", "images/phracon.bmp",
-    "images/oridecon.bmp",   "images/iron.bmp",        "images/steel.bmp"};
+    "images/oridecon.bmp",     "images/iron.bmp",           "images/steel.bmp"};
 
 constexpr qsizetype kWidthOffset = 18;
 constexpr qsizetype kHeightOffset = 22;
@@ -63,32 +63,22 @@ PictureDamage::~PictureDamage() {
 QString PictureDamage::damage(const QString& path, MonkeyRandom& random) const {
     const QByteArray& original = originals_[path];
     switch (random.below(8)) {
-        case 0:
-            folder_.remove(path);
-            return QStringLiteral("removed");
-        case 1:
-            folder_.write(path, QByteArray());
-            return QStringLiteral("emptied");
+        case 0: folder_.remove(path); return QStringLiteral("removed");
+        case 1: folder_.write(path, QByteArray()); return QStringLiteral("emptied");
         case 2: {
             const int length = 1 + random.below(20);
             folder_.write(path, original.left(length));
             return QStringLiteral("cut to %1 bytes").arg(length);
         }
-        case 3:
-            folder_.write(path, "not a picture at all\n");
-            return QStringLiteral("text");
-        case 4:
-            folder_.write(path, "BM" + Noise(random, random.below(200)));
-            return QStringLiteral("noise after BM");
+        case 3: folder_.write(path, "not a picture at all\n"); return QStringLiteral("text");
+        case 4: folder_.write(path, "BM" + Noise(random, random.below(200))); return QStringLiteral("noise after BM");
         case 5: {
             const bool wide = random.percent(50);
             const qint32 side = random.percent(50) ? 100000 : 16000;
             folder_.write(path, WithField(original, wide ? kWidthOffset : kHeightOffset, wide ? side : -side));
             return QStringLiteral("header claims %1 %2").arg(wide ? "width" : "height").arg(side);
         }
-        case 6:
-            folder_.write(path, original.left(original.size() / 2));
-            return QStringLiteral("pixels cut off");
+        case 6: folder_.write(path, original.left(original.size() / 2)); return QStringLiteral("pixels cut off");
         default:
             folder_.remove(path);
             QDir().mkdir(folder_.absolute(path));

@@ -126,6 +126,7 @@ private slots:
         QCOMPARE(box.picturePath(), QString("images/empty.bmp"));
     }
 
+    // clang-format off
     void unusableFilesGiveTheirMessages_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("content");
@@ -152,6 +153,7 @@ private slots:
             << "Bitmap image is not valid";
         QTest::newRow("header cut before the bit count") << "images/cut3.bmp" << good.left(27) << "Stream read error";
     }
+    // clang-format on
     void unusableFilesGiveTheirMessages() {
         QFETCH(QString, path);
         QFETCH(QByteArray, content);
@@ -184,6 +186,7 @@ private slots:
     // 20 MiB, and decoding the same bytes in memory gives the same outcome.
     // The largest bitmap allowed needs 4 MiB each for its bytes, its picture,
     // its see-through copy and the drawn pixmap, and the allocator some room.
+    // clang-format off
     void hostileBitmapsAreRefusedOrStayWithinBudget_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<qint64>("sparseSize");  // the file is extended to this size, unwritten
@@ -212,6 +215,7 @@ private slots:
                                                        << qint64{0} << kInvalid << QSize();
         QTest::newRow("truncated in the header") << allowed.left(25) << qint64{0} << "Stream read error" << QSize();
     }
+    // clang-format on
     void hostileBitmapsAreRefusedOrStayWithinBudget() {
         QFETCH(QByteArray, content);
         QFETCH(qint64, sparseSize);
@@ -235,6 +239,7 @@ private slots:
 
     // Only regular files are read; anything else is a file that cannot be
     // opened, with the system's reason, and never makes the load wait.
+    // clang-format off
     void onlyRegularFilesAreRead_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("errorNumber");  // 0 when the picture loads
@@ -248,6 +253,7 @@ private slots:
         QTest::newRow("pipe without a writer") << "images/pipe.bmp" << EINVAL;
         QTest::newRow("folder on the way") << "images/good.bmp/x.bmp" << ENOTDIR;
     }
+    // clang-format on
     void onlyRegularFilesAreRead() {
         QFETCH(QString, path);
         QFETCH(int, errorNumber);
@@ -258,9 +264,9 @@ private slots:
             QCOMPARE(box.picture().size(), QSize(6, 4));
             return;
         }
-        QCOMPARE(failure.value_or(QString()), QString("Cannot open file \"%1/%2\". %3")
-                                                  .arg(workDir_.path(), path,
-                                                       QString::fromLocal8Bit(std::strerror(errorNumber))));
+        QCOMPARE(failure.value_or(QString()),
+                 QString("Cannot open file \"%1/%2\". %3")
+                     .arg(workDir_.path(), path, QString::fromLocal8Bit(std::strerror(errorNumber))));
     }
 
     void jpegDecodesOrGivesAnEmptyImage() {

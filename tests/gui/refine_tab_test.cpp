@@ -79,6 +79,7 @@ private slots:
         QVERIFY(w.materialPicture->picturePath().isEmpty());
     }
 
+    // clang-format off
     void levelChangesComputeTheExpectation_data() {
         QTest::addColumn<QString>("cls");
         QTest::addColumn<QString>("research");
@@ -102,6 +103,7 @@ private slots:
         QTest::newRow("class 2 +3>+3 safe, nothing to do")
             << "Оружие 2 уровня" << "10" << "+3" << "+3" << QStringList{"100", "0", "1", "ATK +0", "0"};
     }
+    // clang-format on
     void levelChangesComputeTheExpectation() {
         QFETCH(QString, cls);
         QFETCH(QString, research);
@@ -154,6 +156,7 @@ private slots:
         QCOMPARE(Shown(w), QStringList({"70", "8", "2", "ATK +16+1-3", "2000"}));
     }
 
+    // clang-format off
     void priceEditsNormaliseTheirText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
@@ -162,6 +165,7 @@ private slots:
         QTest::newRow("emptied") << "" << "0" << "350";
         QTest::newRow("leading zeros") << "007" << "7" << "399";
     }
+    // clang-format on
     void priceEditsNormaliseTheirText() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
@@ -185,6 +189,7 @@ private slots:
         QCOMPARE(w.averageCost->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
     }
 
+    // clang-format off
     void errorsLeaveTheDisplaysAsTheyWere_data() {
         QTest::addColumn<QString>("research");
         QTest::addColumn<QString>("message");
@@ -192,6 +197,7 @@ private slots:
         QTest::newRow("step rate below 0") << "-75" << "";
         QTest::newRow("not a number") << "x" << "'x' is not a valid integer value";
     }
+    // clang-format on
     void errorsLeaveTheDisplaysAsTheyWere() {
         QFETCH(QString, research);
         QFETCH(QString, message);

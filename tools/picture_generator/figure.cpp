@@ -1,10 +1,10 @@
-#include "figure.hpp"
+#include "figure.h"
 
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
 
-#include "kit.hpp"
+#include "kit.h"
 
 namespace pic {
 
@@ -31,51 +31,44 @@ struct Outfit {
     bool radiance = false;
 };
 
-Outfit outfit(int stage)
-{
+Outfit outfit(int stage) {
     Outfit o;
     o.shirt = hex(0xe8d8b0);
     o.trousers = hex(0x7a5a3a);
     o.boots = hex(0x5a3a20);
     switch (stage) {
-    case 0:
-        break;
-    case 5:
-        o.radiance = true;
-        [[fallthrough]];
-    case 4:
-        o.cape = true;
-        o.plume = true;
-        [[fallthrough]];
-    case 3:
-        o.armour = true;
-        o.helmet = true;
-        o.boots = hex(0x8a9098);
-        [[fallthrough]];
-    case 2:
-        o.apron = true;
-        o.bigHammer = true;
-        [[fallthrough]];
-    case 1:
-        o.hammer = true;
-        o.shirt = stage == 1 ? hex(0xf4f0e8) : hex(0x4a6a9a);
-        o.trousers = stage == 1 ? hex(0x6a5040) : hex(0x3a3040);
-        break;
-    default:
-        throw std::invalid_argument("character stage out of range");
+        case 0: break;
+        case 5: o.radiance = true; [[fallthrough]];
+        case 4:
+            o.cape = true;
+            o.plume = true;
+            [[fallthrough]];
+        case 3:
+            o.armour = true;
+            o.helmet = true;
+            o.boots = hex(0x8a9098);
+            [[fallthrough]];
+        case 2:
+            o.apron = true;
+            o.bigHammer = true;
+            [[fallthrough]];
+        case 1:
+            o.hammer = true;
+            o.shirt = stage == 1 ? hex(0xf4f0e8) : hex(0x4a6a9a);
+            o.trousers = stage == 1 ? hex(0x6a5040) : hex(0x3a3040);
+            break;
+        default: throw std::invalid_argument("character stage out of range");
     }
     o.armourColour = stage == 5 ? kGold : kSteel;
     o.hammerHead = stage == 5 ? hex(0x7a68e0) : (stage == 4 ? kGold : hex(0x9aa0a8));
     return o;
 }
 
-void limb(Painter& p, Vec2 a, Vec2 b, double width, Rgb c)
-{
+void limb(Painter& p, Vec2 a, Vec2 b, double width, Rgb c) {
     p.line(a, b, width, linear(a + Vec2{-width, 0}, shade(c, 1.15), a + Vec2{width, 0}, shade(c, 0.8)));
 }
 
-void hammerInHand(Painter& p, const Outfit& o, Vec2 hand)
-{
+void hammerInHand(Painter& p, const Outfit& o, Vec2 hand) {
     p.save();
     p.translate(hand.x, hand.y);
     if (o.bigHammer) {
@@ -94,8 +87,7 @@ void hammerInHand(Painter& p, const Outfit& o, Vec2 hand)
     p.restore();
 }
 
-Layer drawCharacter(int stage)
-{
+Layer drawCharacter(int stage) {
     const Outfit o = outfit(stage);
     Layer figure(kCharacterSize, kCharacterSize);
     Painter p(figure);
@@ -107,7 +99,8 @@ Layer drawCharacter(int stage)
         p.circle({62, 60}, 40, radial({62, 60}, 40, hex(0xfffbe0), hex(0xfff2a0)));
     }
     if (o.cape) {
-        p.polygon({{44, 52}, {81, 52}, {96, 108}, {80, 104}, {62, 110}, {44, 104}, {28, 108}}, linear({28, 60}, hex(0xb01c1c), {96, 100}, hex(0x6a0a10)));
+        p.polygon({{44, 52}, {81, 52}, {96, 108}, {80, 104}, {62, 110}, {44, 104}, {28, 108}},
+                  linear({28, 60}, hex(0xb01c1c), {96, 100}, hex(0x6a0a10)));
     }
     // Legs and boots.
     limb(p, {55, 88}, {54, 106}, 10, o.trousers);
@@ -151,13 +144,27 @@ Layer drawCharacter(int stage)
     p.rect(58, 46, 67, 53, solid(shade(kSkin, 0.85)));  // neck
     p.circle({62, 33}, 18, sphere(kSkin, {62, 33}, 18));
     if (o.helmet) {
-        p.polygon({{43, 30}, {46, 18}, {54, 12}, {70, 12}, {78, 18}, {81, 30}, {76, 27}, {48, 27}}, cylinder(o.armourColour, 43, 81));
+        p.polygon({{43, 30}, {46, 18}, {54, 12}, {70, 12}, {78, 18}, {81, 30}, {76, 27}, {48, 27}},
+                  cylinder(o.armourColour, 43, 81));
         p.rect(60.5, 12, 63.5, 27, solid(shade(o.armourColour, 0.7)));
         if (o.plume) {
-            p.polygon({{60, 13}, {58, 4}, {66, 0}, {80, 4}, {70, 8}, {65, 13}}, linear({58, 0}, hex(0xe02020), {80, 8}, hex(0x801010)));
+            p.polygon({{60, 13}, {58, 4}, {66, 0}, {80, 4}, {70, 8}, {65, 13}},
+                      linear({58, 0}, hex(0xe02020), {80, 8}, hex(0x801010)));
         }
     } else {
-        p.polygon({{44, 32}, {44, 20}, {52, 12}, {62, 10}, {74, 13}, {81, 22}, {80, 32}, {76, 24}, {70, 22}, {64, 26}, {58, 21}, {52, 26}, {48, 24}},
+        p.polygon({{44, 32},
+                   {44, 20},
+                   {52, 12},
+                   {62, 10},
+                   {74, 13},
+                   {81, 22},
+                   {80, 32},
+                   {76, 24},
+                   {70, 22},
+                   {64, 26},
+                   {58, 21},
+                   {52, 26},
+                   {48, 24}},
                   linear({44, 10}, shade(kHair, 1.3), {80, 32}, shade(kHair, 0.8)));
     }
     p.ellipse({55.5, 36}, 2.0, 2.8, solid(hex(0x2a1a10)));
@@ -178,8 +185,7 @@ Layer drawCharacter(int stage)
 
 }  // namespace
 
-Image characterPicture(int stage, Rgb key)
-{
+Image characterPicture(int stage, Rgb key) {
     const Layer layer = drawCharacter(stage);
     Layer ground(kCharacterSize, kCharacterSize);
     Painter gp(ground);

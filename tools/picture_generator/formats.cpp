@@ -1,4 +1,4 @@
-#include "formats.hpp"
+#include "formats.h"
 
 #include <algorithm>
 #include <array>
@@ -16,15 +16,13 @@
 
 namespace pic {
 
-Rgb8 toRgb8(Rgb c)
-{
+Rgb8 toRgb8(Rgb c) {
     const Rgb k = clamp01(c);
     auto q = [](double v) { return static_cast<std::uint8_t>(std::lround(v * 255.0)); };
     return {q(k.r), q(k.g), q(k.b)};
 }
 
-Image flatten(const Layer& layer, Rgb bg)
-{
+Image flatten(const Layer& layer, Rgb bg) {
     Image img{layer.width(), layer.height(), {}, {}};
     img.pixels.reserve(static_cast<std::size_t>(img.width) * img.height);
     for (int y = 0; y < img.height; ++y) {
@@ -37,8 +35,7 @@ Image flatten(const Layer& layer, Rgb bg)
     return img;
 }
 
-Image flattenMasked(const Layer& layer, Rgb matte, double threshold, Rgb8 transparentColour)
-{
+Image flattenMasked(const Layer& layer, Rgb matte, double threshold, Rgb8 transparentColour) {
     Image img = flatten(layer, matte);
     img.opaque.resize(img.pixels.size());
     for (int y = 0; y < img.height; ++y) {
@@ -62,15 +59,13 @@ struct Counted {
 
 int channel(const Rgb8& c, int k) { return k == 0 ? c.r : (k == 1 ? c.g : c.b); }
 
-int distance2(const Rgb8& a, const Rgb8& b)
-{
+int distance2(const Rgb8& a, const Rgb8& b) {
     const int dr = a.r - b.r, dg = a.g - b.g, db = a.b - b.b;
     // Green weighs most for the eye, blue least.
     return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
 }
 
-std::vector<Rgb8> medianCut(std::vector<Counted> colours, int wanted)
-{
+std::vector<Rgb8> medianCut(std::vector<Counted> colours, int wanted) {
     std::vector<std::vector<Counted>> boxes{std::move(colours)};
     while (static_cast<int>(boxes.size()) < wanted) {
         // Split the box with the widest weighted channel range.
@@ -134,8 +129,7 @@ std::vector<Rgb8> medianCut(std::vector<Counted> colours, int wanted)
     return palette;
 }
 
-std::size_t nearest(const std::vector<Rgb8>& palette, const Rgb8& c, std::size_t first)
-{
+std::size_t nearest(const std::vector<Rgb8>& palette, const Rgb8& c, std::size_t first) {
     std::size_t best = first;
     int bestD = std::numeric_limits<int>::max();
     for (std::size_t i = first; i < palette.size(); ++i) {
@@ -150,8 +144,7 @@ std::size_t nearest(const std::vector<Rgb8>& palette, const Rgb8& c, std::size_t
 
 }  // namespace
 
-IndexedImage quantise(const Image& image, int colours, bool reserveTransparent)
-{
+IndexedImage quantise(const Image& image, int colours, bool reserveTransparent) {
     std::map<std::uint32_t, std::uint32_t> histogram;
     auto key = [](const Rgb8& c) { return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b; };
     for (std::size_t i = 0; i < image.pixels.size(); ++i) {
@@ -161,7 +154,9 @@ IndexedImage quantise(const Image& image, int colours, bool reserveTransparent)
     }
     std::vector<Counted> counted;
     for (const auto& [k, n] : histogram) {
-        counted.push_back({Rgb8{static_cast<std::uint8_t>(k >> 16), static_cast<std::uint8_t>(k >> 8), static_cast<std::uint8_t>(k)}, n});
+        counted.push_back(
+            {Rgb8{static_cast<std::uint8_t>(k >> 16), static_cast<std::uint8_t>(k >> 8), static_cast<std::uint8_t>(k)},
+             n});
     }
     const std::size_t first = reserveTransparent ? 1 : 0;
     const int available = colours - static_cast<int>(first);
@@ -186,7 +181,8 @@ IndexedImage quantise(const Image& image, int colours, bool reserveTransparent)
             }
             for (std::size_t i = 0; i < palette.size(); ++i) {
                 if (sums[i][3] > 0) {
-                    palette[i] = toRgb8({sums[i][0] / sums[i][3] / 255, sums[i][1] / sums[i][3] / 255, sums[i][2] / sums[i][3] / 255});
+                    palette[i] = toRgb8(
+                        {sums[i][0] / sums[i][3] / 255, sums[i][1] / sums[i][3] / 255, sums[i][2] / sums[i][3] / 255});
                 }
             }
         }
@@ -206,20 +202,17 @@ IndexedImage quantise(const Image& image, int colours, bool reserveTransparent)
 
 namespace {
 
-void put16(Bytes& b, std::uint32_t v)
-{
+void put16(Bytes& b, std::uint32_t v) {
     b.push_back(static_cast<std::uint8_t>(v));
     b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-void put32(Bytes& b, std::uint32_t v)
-{
+void put32(Bytes& b, std::uint32_t v) {
     put16(b, v & 0xFFFF);
     put16(b, v >> 16);
 }
 
-void putBe32(Bytes& b, std::uint32_t v)
-{
+void putBe32(Bytes& b, std::uint32_t v) {
     for (int s = 24; s >= 0; s -= 8) {
         b.push_back(static_cast<std::uint8_t>(v >> s));
     }
@@ -228,8 +221,7 @@ void putBe32(Bytes& b, std::uint32_t v)
 std::uint32_t rowBytes(int width, int bits) { return ((static_cast<std::uint32_t>(width) * bits + 31) / 32) * 4; }
 
 // BITMAPINFOHEADER: 40 bytes, one plane, uncompressed.
-void putInfoHeader(Bytes& b, int width, int height, int bits, std::uint32_t imageSize, std::uint32_t paletteSize)
-{
+void putInfoHeader(Bytes& b, int width, int height, int bits, std::uint32_t imageSize, std::uint32_t paletteSize) {
     put32(b, 40);
     put32(b, static_cast<std::uint32_t>(width));
     put32(b, static_cast<std::uint32_t>(height));
@@ -243,8 +235,7 @@ void putInfoHeader(Bytes& b, int width, int height, int bits, std::uint32_t imag
     put32(b, 0);
 }
 
-void putFileHeader(Bytes& b, std::uint32_t fileSize, std::uint32_t pixelOffset)
-{
+void putFileHeader(Bytes& b, std::uint32_t fileSize, std::uint32_t pixelOffset) {
     b.push_back('B');
     b.push_back('M');
     put32(b, fileSize);
@@ -252,8 +243,7 @@ void putFileHeader(Bytes& b, std::uint32_t fileSize, std::uint32_t pixelOffset)
     put32(b, pixelOffset);
 }
 
-void putPalette(Bytes& b, const std::vector<Rgb8>& palette, std::size_t entries)
-{
+void putPalette(Bytes& b, const std::vector<Rgb8>& palette, std::size_t entries) {
     for (std::size_t i = 0; i < entries; ++i) {
         const Rgb8 c = i < palette.size() ? palette[i] : Rgb8{};
         b.push_back(c.b);
@@ -264,8 +254,7 @@ void putPalette(Bytes& b, const std::vector<Rgb8>& palette, std::size_t entries)
 }
 
 // Packs one row of palette indices at 4 or 8 bits, padded to 4 bytes.
-void putIndexRow(Bytes& b, const IndexedImage& img, int y, int bits)
-{
+void putIndexRow(Bytes& b, const IndexedImage& img, int y, int bits) {
     const std::size_t start = b.size();
     const std::uint8_t* row = &img.indices[static_cast<std::size_t>(y) * img.width];
     if (bits == 8) {
@@ -284,8 +273,7 @@ void putIndexRow(Bytes& b, const IndexedImage& img, int y, int bits)
 
 }  // namespace
 
-Bytes encodeBmp24(const Image& img)
-{
+Bytes encodeBmp24(const Image& img) {
     const std::uint32_t stride = rowBytes(img.width, 24);
     const std::uint32_t size = stride * static_cast<std::uint32_t>(img.height);
     Bytes b;
@@ -305,8 +293,7 @@ Bytes encodeBmp24(const Image& img)
     return b;
 }
 
-Bytes encodeBmpIndexed(const IndexedImage& img, int bits)
-{
+Bytes encodeBmpIndexed(const IndexedImage& img, int bits) {
     if ((bits != 4 && bits != 8) || img.palette.size() > (std::size_t{1} << bits)) {
         throw std::invalid_argument("palette does not fit the bit depth");
     }
@@ -329,8 +316,7 @@ namespace {
 // GIF data sub-blocks of at most 255 bytes.
 class GifBitWriter {
 public:
-    void write(int code, int width)
-    {
+    void write(int code, int width) {
         acc_ |= static_cast<std::uint32_t>(code) << bits_;
         bits_ += width;
         while (bits_ >= 8) {
@@ -339,8 +325,7 @@ public:
             bits_ -= 8;
         }
     }
-    Bytes finish()
-    {
+    Bytes finish() {
         if (bits_ > 0) {
             bytes_.push_back(static_cast<std::uint8_t>(acc_));
         }
@@ -348,7 +333,8 @@ public:
         for (std::size_t i = 0; i < bytes_.size(); i += 255) {
             const std::size_t n = std::min<std::size_t>(255, bytes_.size() - i);
             out.push_back(static_cast<std::uint8_t>(n));
-            out.insert(out.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(i), bytes_.begin() + static_cast<std::ptrdiff_t>(i + n));
+            out.insert(out.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(i),
+                       bytes_.begin() + static_cast<std::ptrdiff_t>(i + n));
         }
         out.push_back(0);
         return out;
@@ -360,8 +346,7 @@ private:
     Bytes bytes_;
 };
 
-Bytes lzwCompress(const std::vector<std::uint8_t>& data, int minCodeSize)
-{
+Bytes lzwCompress(const std::vector<std::uint8_t>& data, int minCodeSize) {
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
     constexpr int kMaxCodes = 4096;
@@ -402,8 +387,7 @@ Bytes lzwCompress(const std::vector<std::uint8_t>& data, int minCodeSize)
 
 }  // namespace
 
-Bytes encodeGif(const IndexedImage& img, int transparentIndex)
-{
+Bytes encodeGif(const IndexedImage& img, int transparentIndex) {
     int tableBits = 1;
     while ((1u << tableBits) < img.palette.size()) {
         ++tableBits;
@@ -412,8 +396,8 @@ Bytes encodeGif(const IndexedImage& img, int transparentIndex)
     put16(b, static_cast<std::uint32_t>(img.width));
     put16(b, static_cast<std::uint32_t>(img.height));
     b.push_back(static_cast<std::uint8_t>(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)));  // global table
-    b.push_back(static_cast<std::uint8_t>(transparentIndex));  // background colour index
-    b.push_back(0);  // square pixels
+    b.push_back(static_cast<std::uint8_t>(transparentIndex));                                 // background colour index
+    b.push_back(0);                                                                           // square pixels
     for (std::size_t i = 0; i < (std::size_t{1} << tableBits); ++i) {
         const Rgb8 c = i < img.palette.size() ? img.palette[i] : Rgb8{};
         b.insert(b.end(), {c.r, c.g, c.b});
@@ -434,8 +418,7 @@ Bytes encodeGif(const IndexedImage& img, int transparentIndex)
     return b;
 }
 
-Bytes encodeIco(const IndexedImage& img, const std::vector<bool>& opaque)
-{
+Bytes encodeIco(const IndexedImage& img, const std::vector<bool>& opaque) {
     if (img.palette.size() > 16) {
         throw std::invalid_argument("icon palette has more than 16 colours");
     }
@@ -480,8 +463,7 @@ Bytes encodeIco(const IndexedImage& img, const std::vector<bool>& opaque)
 
 namespace {
 
-void pngChunk(Bytes& b, const char* type, const Bytes& data)
-{
+void pngChunk(Bytes& b, const char* type, const Bytes& data) {
     putBe32(b, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = b.size();
     b.insert(b.end(), type, type + 4);
@@ -492,8 +474,7 @@ void pngChunk(Bytes& b, const char* type, const Bytes& data)
 
 }  // namespace
 
-Bytes encodePng(const Image& img)
-{
+Bytes encodePng(const Image& img) {
     Bytes raw;
     for (int y = 0; y < img.height; ++y) {
         raw.push_back(0);  // no filter
@@ -527,15 +508,11 @@ struct JpegError {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void jpegFail(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
-}
+[[noreturn]] void jpegFail(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
 
 }  // namespace
 
-Bytes encodeJpeg(const Image& img, int quality)
-{
+Bytes encodeJpeg(const Image& img, int quality) {
     jpeg_compress_struct cinfo{};
     JpegError err{};
     cinfo.err = jpeg_std_error(&err.base);
@@ -574,8 +551,7 @@ Bytes encodeJpeg(const Image& img, int quality)
     return out;
 }
 
-void writeFile(const std::string& path, const Bytes& bytes)
-{
+void writeFile(const std::string& path, const Bytes& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

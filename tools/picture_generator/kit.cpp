@@ -1,4 +1,4 @@
-#include "kit.hpp"
+#include "kit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,7 @@
 
 namespace pic {
 
-std::uint64_t Rng::next()
-{
+std::uint64_t Rng::next() {
     std::uint64_t z = (s_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
@@ -19,15 +18,13 @@ double Rng::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
 namespace {
 
-double lattice(int x, int y, std::uint32_t seed)
-{
+double lattice(int x, int y, std::uint32_t seed) {
     std::uint64_t h = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) ^ static_cast<std::uint32_t>(y);
     Rng r(h * 0x2545F4914F6CDD1Dull + seed);
     return r.uniform();
 }
 
-int wrap(int v, int period)
-{
+int wrap(int v, int period) {
     if (period <= 0) {
         return v;
     }
@@ -39,8 +36,7 @@ double smooth(double t) { return t * t * (3 - 2 * t); }
 
 }  // namespace
 
-double valueNoise(double x, double y, int period, std::uint32_t seed)
-{
+double valueNoise(double x, double y, int period, std::uint32_t seed) {
     const double fx = std::floor(x), fy = std::floor(y);
     const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
     const double tx = smooth(x - fx), ty = smooth(y - fy);
@@ -51,8 +47,7 @@ double valueNoise(double x, double y, int period, std::uint32_t seed)
     return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
 }
 
-double fractalNoise(double x, double y, int period, int octaves, std::uint32_t seed)
-{
+double fractalNoise(double x, double y, int period, int octaves, std::uint32_t seed) {
     double sum = 0, amplitude = 1, total = 0, f = 1;
     for (int o = 0; o < octaves; ++o) {
         sum += amplitude * valueNoise(x * f, y * f, period > 0 ? period * static_cast<int>(f) : 0, seed + 101u * o);
@@ -66,56 +61,49 @@ double fractalNoise(double x, double y, int period, int octaves, std::uint32_t s
 namespace {
 
 // Brightness across a round bar: t = 0 at one edge, 1 at the other.
-double barLight(double t)
-{
+double barLight(double t) {
     t = std::clamp(t, 0.0, 1.0);
     return 0.62 + 0.62 * std::exp(-std::pow((t - 0.33) / 0.28, 2.0)) - 0.1 * t;
 }
 
 }  // namespace
 
-Paint cylinder(Rgb base, double x0, double x1, double opacity)
-{
+Paint cylinder(Rgb base, double x0, double x1, double opacity) {
     return {[=](Vec2 q) { return shade(base, barLight((q.x - x0) / (x1 - x0))); }, opacity};
 }
 
-Paint cylinderAcross(Rgb base, double y0, double y1)
-{
+Paint cylinderAcross(Rgb base, double y0, double y1) {
     return {[=](Vec2 q) { return shade(base, barLight((q.y - y0) / (y1 - y0))); }, 1.0};
 }
 
-Paint sphere(Rgb base, Vec2 centre, double r, double opacity)
-{
+Paint sphere(Rgb base, Vec2 centre, double r, double opacity) {
     const Vec2 hot = centre + Vec2{-0.38 * r, -0.42 * r};
     return {[=](Vec2 q) {
                 const double d = std::clamp(length(q - hot) / (1.45 * r), 0.0, 1.0);
-                return d < 0.25 ? mix(shade(base, 1.6), shade(base, 1.15), d / 0.25) : mix(shade(base, 1.15), shade(base, 0.5), (d - 0.25) / 0.75);
+                return d < 0.25 ? mix(shade(base, 1.6), shade(base, 1.15), d / 0.25)
+                                : mix(shade(base, 1.15), shade(base, 0.5), (d - 0.25) / 0.75);
             },
             opacity};
 }
 
-Vec2 Ribbon::normal(std::size_t i) const
-{
+Vec2 Ribbon::normal(std::size_t i) const {
     const std::size_t a = i == 0 ? 0 : i - 1;
     const std::size_t b = std::min(i + 1, centre.size() - 1);
     const Vec2 t = normalised(centre[b] - centre[a]);
     return {t.y, -t.x};
 }
 
-Vec2 Ribbon::leftEdge(std::size_t i) const
-{
+Vec2 Ribbon::leftEdge(std::size_t i) const {
     const Vec2 n = normal(i);
     return centre[i] + n * left[i];
 }
 
-Vec2 Ribbon::rightEdge(std::size_t i) const
-{
+Vec2 Ribbon::rightEdge(std::size_t i) const {
     const Vec2 n = normal(i);
     return centre[i] - n * right[i];
 }
 
-Contour Ribbon::outline() const
-{
+Contour Ribbon::outline() const {
     Contour c;
     for (std::size_t i = 0; i < centre.size(); ++i) {
         c.push_back(leftEdge(i));
@@ -126,8 +114,7 @@ Contour Ribbon::outline() const
     return c;
 }
 
-Contour Ribbon::leftHalf() const
-{
+Contour Ribbon::leftHalf() const {
     Contour c;
     for (std::size_t i = 0; i < centre.size(); ++i) {
         c.push_back(leftEdge(i));
@@ -138,8 +125,7 @@ Contour Ribbon::leftHalf() const
     return c;
 }
 
-Contour Ribbon::rightHalf() const
-{
+Contour Ribbon::rightHalf() const {
     Contour c;
     for (std::size_t i = 0; i < centre.size(); ++i) {
         c.push_back(centre[i]);
@@ -150,8 +136,7 @@ Contour Ribbon::rightHalf() const
     return c;
 }
 
-Ribbon makeBlade(const BladeShape& s, int steps)
-{
+Ribbon makeBlade(const BladeShape& s, int steps) {
     Ribbon r;
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
@@ -163,15 +148,13 @@ Ribbon makeBlade(const BladeShape& s, int steps)
     return r;
 }
 
-std::function<double(double)> taper(double width, double tip)
-{
+std::function<double(double)> taper(double width, double tip) {
     return [=](double t) { return t < 1 - tip ? width : width * (1 - t) / tip; };
 }
 
 Metal metal(Rgb base) { return {shade(base, 1.35), base, shade(base, 0.68)}; }
 
-void drawBlade(Painter& p, const Ribbon& blade, const Metal& m, Edge edge, bool fuller)
-{
+void drawBlade(Painter& p, const Ribbon& blade, const Metal& m, Edge edge, bool fuller) {
     const Vec2 base = blade.centre.front(), tip = blade.centre.back();
     p.polygon(blade.outline(), linear(base, shade(m.dark, 0.95), tip, m.mid));
     p.polygon(blade.leftHalf(), linear(base, m.mid, tip, m.light));
@@ -197,8 +180,7 @@ void drawBlade(Painter& p, const Ribbon& blade, const Metal& m, Edge edge, bool 
     }
 }
 
-void grip(Painter& p, double y0, double y1, double hw, Rgb colour, int wraps, Rgb wrapColour)
-{
+void grip(Painter& p, double y0, double y1, double hw, Rgb colour, int wraps, Rgb wrapColour) {
     p.roundRect(-hw, y0, hw, y1, hw * 0.6, cylinder(colour, -hw, hw));
     for (int i = 0; i < wraps; ++i) {
         const double y = y0 + (y1 - y0) * (i + 0.5) / wraps;
@@ -208,13 +190,12 @@ void grip(Painter& p, double y0, double y1, double hw, Rgb colour, int wraps, Rg
     }
 }
 
-void crossGuard(Painter& p, double y, double hw, double thickness, Rgb colour)
-{
-    p.roundRect(-hw, y - thickness / 2, hw, y + thickness / 2, thickness * 0.45, cylinderAcross(colour, y - thickness / 2, y + thickness / 2));
+void crossGuard(Painter& p, double y, double hw, double thickness, Rgb colour) {
+    p.roundRect(-hw, y - thickness / 2, hw, y + thickness / 2, thickness * 0.45,
+                cylinderAcross(colour, y - thickness / 2, y + thickness / 2));
 }
 
-void shaft(Painter& p, double y0, double y1, double hw, Rgb colour, bool grain)
-{
+void shaft(Painter& p, double y0, double y1, double hw, Rgb colour, bool grain) {
     p.roundRect(-hw, y0, hw, y1, hw * 0.5, cylinder(colour, -hw, hw));
     if (grain) {
         Rng r(static_cast<std::uint64_t>(y0 * 131 + y1 * 7 + hw * 1000));
@@ -226,15 +207,14 @@ void shaft(Painter& p, double y0, double y1, double hw, Rgb colour, bool grain)
     }
 }
 
-void gem(Painter& p, Vec2 c, double r, Rgb colour)
-{
+void gem(Painter& p, Vec2 c, double r, Rgb colour) {
     p.circle(c, r, solid(shade(colour, 0.55)));
     p.polygon(starPoints(c, 4, r * 0.95, r * 0.7, 45), sphere(colour, c, r));
-    p.polygon({c + Vec2{-r * 0.5, -r * 0.15}, c + Vec2{-r * 0.15, -r * 0.5}, c + Vec2{0, -r * 0.1}}, solid(Rgb{1, 1, 1}, 0.8));
+    p.polygon({c + Vec2{-r * 0.5, -r * 0.15}, c + Vec2{-r * 0.15, -r * 0.5}, c + Vec2{0, -r * 0.1}},
+              solid(Rgb{1, 1, 1}, 0.8));
 }
 
-std::vector<Vec2> curve(Vec2 a, Vec2 control, Vec2 b, int steps)
-{
+std::vector<Vec2> curve(Vec2 a, Vec2 control, Vec2 b, int steps) {
     std::vector<Vec2> pts;
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
@@ -243,8 +223,7 @@ std::vector<Vec2> curve(Vec2 a, Vec2 control, Vec2 b, int steps)
     return pts;
 }
 
-void chain(Painter& p, Vec2 a, Vec2 b, int links, double linkLength, Rgb colour)
-{
+void chain(Painter& p, Vec2 a, Vec2 b, int links, double linkLength, Rgb colour) {
     const Vec2 d = normalised(b - a);
     const double angle = std::atan2(d.y, d.x) * 180.0 / std::numbers::pi;
     for (int i = 0; i < links; ++i) {
@@ -260,8 +239,7 @@ void chain(Painter& p, Vec2 a, Vec2 b, int links, double linkLength, Rgb colour)
     }
 }
 
-Layer renderFitted(const Drawing& draw, int width, int height, const Placement& placement)
-{
+Layer renderFitted(const Drawing& draw, int width, int height, const Placement& placement) {
     // Measure the painted extent on a large scratch canvas first.
     constexpr int kScratch = 640;
     constexpr double kScratchScale = 2.0;
@@ -288,7 +266,8 @@ Layer renderFitted(const Drawing& draw, int width, int height, const Placement& 
     const double bw = (x1 - x0 + 1) / kScratchScale, bh = (y1 - y0 + 1) / kScratchScale;
     const double cx = ((x0 + x1 + 1) / 2.0 - kScratch / 2.0) / kScratchScale;
     const double cy = ((y0 + y1 + 1) / 2.0 - kScratch / 2.0) / kScratchScale;
-    const double s = std::min({placement.maxScale, (width - 2 * placement.margin) / bw, (height - 2 * placement.margin) / bh});
+    const double s =
+        std::min({placement.maxScale, (width - 2 * placement.margin) / bw, (height - 2 * placement.margin) / bh});
     Layer out(width, height);
     Painter p(out);
     p.translate(width / 2.0, height / 2.0);
@@ -299,8 +278,7 @@ Layer renderFitted(const Drawing& draw, int width, int height, const Placement& 
     return out;
 }
 
-Layer withOutline(const Layer& layer, Rgb colour, double opacity, double shadow)
-{
+Layer withOutline(const Layer& layer, Rgb colour, double opacity, double shadow) {
     const int w = layer.width(), h = layer.height();
     Layer out(w, h);
     auto alphaAt = [&](int x, int y) { return (x < 0 || y < 0 || x >= w || y >= h) ? 0.0 : layer.at(x, y).a; };

@@ -13,11 +13,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "figure.hpp"
-#include "formats.hpp"
-#include "items.hpp"
-#include "smalls.hpp"
-#include "textures.hpp"
+#include "figure.h"
+#include "formats.h"
+#include "items.h"
+#include "smalls.h"
+#include "textures.h"
 
 namespace pic {
 namespace {
@@ -34,8 +34,7 @@ const Rgb kCharacterKey = hex(0xe4d4ae);
 const Rgb kSandMatte = hex(0xe0cfa4);
 
 // Display name to picture key: lower case without blanks and grave accents.
-std::string pictureKey(const std::string& name)
-{
+std::string pictureKey(const std::string& name) {
     std::string key;
     for (const char c : name) {
         if (c != ' ' && c != '`') {
@@ -45,8 +44,7 @@ std::string pictureKey(const std::string& name)
     return key;
 }
 
-Placement rowPlacement(Layout layout)
-{
+Placement rowPlacement(Layout layout) {
     Placement pl;
     pl.margin = 1.2;
     pl.angle = layout == Layout::Long ? 45 : (layout == Layout::Upright ? 30 : 0);
@@ -54,14 +52,12 @@ Placement rowPlacement(Layout layout)
 }
 
 // A small picture on white, the colour of the rows and labels around it.
-Image small(const Drawing& draw, const Placement& placement = rowPlacement(Layout::Compact))
-{
+Image small(const Drawing& draw, const Placement& placement = rowPlacement(Layout::Compact)) {
     return flatten(withOutline(renderFitted(draw, 24, 24, placement), colour::kOutline, 0.9), kWhite);
 }
 
 // Big item picture: the item on a light panel with a thin frame.
-Image big(const ItemArt& art)
-{
+Image big(const ItemArt& art) {
     Placement pl;
     pl.margin = 4;
     pl.maxScale = 1.0;
@@ -69,7 +65,8 @@ Image big(const ItemArt& art)
     Layer panel(75, 100);
     Painter p(panel);
     p.rect(0, 0, 75, 100, radial({30, 38}, 70, hex(0xfffaf0), hex(0xe6d8bc)));
-    p.fill({roundRectPoints(0, 0, 75, 100, 0), roundRectPoints(1, 1, 74, 99, 0)}, solid(hex(0xa08a64)), FillRule::EvenOdd);
+    p.fill({roundRectPoints(0, 0, 75, 100, 0), roundRectPoints(1, 1, 74, 99, 0)}, solid(hex(0xa08a64)),
+           FillRule::EvenOdd);
     panel.drawOver(withOutline(renderFitted(art.draw, 75, 100, pl), colour::kOutline, 0.85, 0.22));
     return flatten(panel, kWhite);
 }
@@ -78,14 +75,15 @@ class Writer {
 public:
     explicit Writer(std::string root) : root_(std::move(root)) {}
 
-    void runTime(const std::string& path, const Bytes& bytes)
-    {
+    void runTime(const std::string& path, const Bytes& bytes) {
         if (!runTime_.insert(path).second) {
             throw std::logic_error("written twice: " + path);
         }
         writeFile(root_ + "/" + path, bytes);
     }
-    void builtIn(const std::string& path, const Bytes& bytes) { writeFile(root_ + "/resources/pictures/" + path, bytes); }
+    void builtIn(const std::string& path, const Bytes& bytes) {
+        writeFile(root_ + "/resources/pictures/" + path, bytes);
+    }
     std::size_t runTimeCount() const { return runTime_.size(); }
 
 private:
@@ -93,8 +91,7 @@ private:
     std::set<std::string> runTime_;
 };
 
-const ItemArt& item(const std::string& name)
-{
+const ItemArt& item(const std::string& name) {
     for (const ItemArt& a : itemArts()) {
         if (a.name == name) {
             return a;
@@ -103,17 +100,16 @@ const ItemArt& item(const std::string& name)
     throw std::invalid_argument("no item " + name);
 }
 
-void writeCharacters(Writer& w)
-{
+void writeCharacters(Writer& w) {
     const char* files[kCharacterStages - 1] = {"bs0", "bs41", "bs66", "bs81", "bs91"};
     for (int stage = 1; stage < kCharacterStages; ++stage) {
-        w.runTime("images/" + std::string(files[stage - 1]) + ".bmp", encodeBmp24(characterPicture(stage, kCharacterKey)));
+        w.runTime("images/" + std::string(files[stage - 1]) + ".bmp",
+                  encodeBmp24(characterPicture(stage, kCharacterKey)));
     }
     w.builtIn("character.bmp", encodeBmp24(characterPicture(0, kCharacterKey)));
 }
 
-void writeItems(Writer& w)
-{
+void writeItems(Writer& w) {
     std::size_t row = 0;
     for (const ItemArt& art : itemArts()) {
         const std::string key = pictureKey(art.name);
@@ -127,8 +123,7 @@ void writeItems(Writer& w)
     }
 }
 
-void writeSmallRunTime(Writer& w)
-{
+void writeSmallRunTime(Writer& w) {
     for (const SmallArt& art : toolArts()) {
         w.runTime("images/" + pictureKey(art.name) + ".bmp", encodeBmp24(small(art.draw)));
     }
@@ -143,8 +138,7 @@ void writeSmallRunTime(Writer& w)
     w.runTime("images/empty.bmp", {});  // an empty picture that draws nothing
 }
 
-void writeIcon(Writer& w)
-{
+void writeIcon(Writer& w) {
     Placement pl;
     pl.margin = 1;
     const Layer layer = withOutline(renderFitted(drawAnvilAndHammer, 32, 32, pl), colour::kOutline, 1.0);
@@ -162,8 +156,7 @@ void writeIcon(Writer& w)
 // Searches texture strength and quality (and, if need be, further noise
 // seeds) for a JPEG of exactly the wanted size, preferring settings close to
 // quality 80 at strength 0.22; keeps the closest size if none is exact.
-std::size_t writeRefineWallpaper(Writer& w)
-{
+std::size_t writeRefineWallpaper(Writer& w) {
     Bytes best;
     double bestCost = 1e30;
     for (std::uint32_t seed = 5; seed < 13 && best.size() != kJpegTargetSize; ++seed) {
@@ -185,15 +178,15 @@ std::size_t writeRefineWallpaper(Writer& w)
     return best.size();
 }
 
-void writeBuiltIn(Writer& w)
-{
+void writeBuiltIn(Writer& w) {
     w.builtIn("wallpaper_forge.bmp", encodeBmp24(paperTexture({hex(0xe2cfa2), 0.2, 1, 420, 30})));
     w.builtIn("wallpaper_result.bmp", encodeBmp24(paperTexture({hex(0xf0e6cc), 0.13, 3, 260, 24})));
     writeIcon(w);
 
     Placement crumb;
     crumb.margin = 1;
-    const Image star = flattenMasked(withOutline(renderFitted(drawStarCrumb, 24, 24, crumb), colour::kOutline, 0.9), kSandMatte, 0.4, Rgb8{0, 0, 0});
+    const Image star = flattenMasked(withOutline(renderFitted(drawStarCrumb, 24, 24, crumb), colour::kOutline, 0.9),
+                                     kSandMatte, 0.4, Rgb8{0, 0, 0});
     w.builtIn("starcrumb.gif", encodeGif(quantise(star, 32, true), 0));
 
     for (int cls = 1; cls <= 5; ++cls) {
@@ -210,8 +203,7 @@ void writeBuiltIn(Writer& w)
 }  // namespace
 }  // namespace pic
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace pic;
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         std::fprintf(stderr, "usage: %s [ROOT]\n", argv[0]);
@@ -228,7 +220,8 @@ int main(int argc, char** argv)
         }
         writeBuiltIn(w);
         const std::size_t jpeg = writeRefineWallpaper(w);
-        std::printf("%zu run-time pictures written; refining wallpaper JPEG is %zu bytes (aim %zu)\n", w.runTimeCount(), jpeg, kJpegTargetSize);
+        std::printf("%zu run-time pictures written; refining wallpaper JPEG is %zu bytes (aim %zu)\n", w.runTimeCount(),
+                    jpeg, kJpegTargetSize);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "picture_generator: %s\n", e.what());

@@ -1,4 +1,4 @@
-#include "raster.hpp"
+#include "raster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,45 +8,34 @@ namespace pic {
 
 Vec2 lerp(Vec2 a, Vec2 b, double t) { return a + (b - a) * t; }
 double length(Vec2 v) { return std::hypot(v.x, v.y); }
-Vec2 normalised(Vec2 v)
-{
+Vec2 normalised(Vec2 v) {
     const double l = length(v);
     return l > 0 ? v * (1.0 / l) : Vec2{};
 }
 
-Rgb hex(std::uint32_t rrggbb)
-{
+Rgb hex(std::uint32_t rrggbb) {
     return {((rrggbb >> 16) & 0xFF) / 255.0, ((rrggbb >> 8) & 0xFF) / 255.0, (rrggbb & 0xFF) / 255.0};
 }
 
-Rgb mix(Rgb a, Rgb b, double t)
-{
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
+Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
-Rgb shade(Rgb c, double f)
-{
+Rgb shade(Rgb c, double f) {
     if (f <= 1.0) {
         return {c.r * f, c.g * f, c.b * f};
     }
     return mix(c, Rgb{1, 1, 1}, std::min(1.0, f - 1.0));
 }
 
-Rgb clamp01(Rgb c)
-{
-    return {std::clamp(c.r, 0.0, 1.0), std::clamp(c.g, 0.0, 1.0), std::clamp(c.b, 0.0, 1.0)};
-}
+Rgb clamp01(Rgb c) { return {std::clamp(c.r, 0.0, 1.0), std::clamp(c.g, 0.0, 1.0), std::clamp(c.b, 0.0, 1.0)}; }
 
 Vec2 Affine::apply(Vec2 p) const { return {a * p.x + b * p.y + c, d * p.x + e * p.y + f}; }
 
-Affine Affine::then(const Affine& o) const
-{
+Affine Affine::then(const Affine& o) const {
     return {o.a * a + o.b * d, o.a * b + o.b * e, o.a * c + o.b * f + o.c,
             o.d * a + o.e * d, o.d * b + o.e * e, o.d * c + o.e * f + o.f};
 }
 
-Affine Affine::inverse() const
-{
+Affine Affine::inverse() const {
     const double det = a * e - b * d;
     const double ia = e / det, ib = -b / det, id = -d / det, ie = a / det;
     return {ia, ib, -(ia * c + ib * f), id, ie, -(id * c + ie * f)};
@@ -55,21 +44,18 @@ Affine Affine::inverse() const
 double Affine::scaleFactor() const { return std::sqrt(std::fabs(a * e - b * d)); }
 
 Affine translation(double x, double y) { return {1, 0, x, 0, 1, y}; }
-Affine rotation(double degrees)
-{
+Affine rotation(double degrees) {
     const double r = degrees * std::numbers::pi / 180.0;
     const double cs = std::cos(r), sn = std::sin(r);
     return {cs, -sn, 0, sn, cs, 0};
 }
 Affine scaling(double sx, double sy) { return {sx, 0, 0, 0, sy, 0}; }
 
-Paint solid(Rgb c, double opacity)
-{
+Paint solid(Rgb c, double opacity) {
     return {[c](Vec2) { return c; }, opacity};
 }
 
-Paint linear(Vec2 p0, Rgb c0, Vec2 p1, Rgb c1, double opacity)
-{
+Paint linear(Vec2 p0, Rgb c0, Vec2 p1, Rgb c1, double opacity) {
     const Vec2 d = p1 - p0;
     const double len2 = d.x * d.x + d.y * d.y;
     return {[=](Vec2 p) {
@@ -80,18 +66,14 @@ Paint linear(Vec2 p0, Rgb c0, Vec2 p1, Rgb c1, double opacity)
             opacity};
 }
 
-Paint radial(Vec2 centre, double radius, Rgb inner, Rgb outer)
-{
+Paint radial(Vec2 centre, double radius, Rgb inner, Rgb outer) {
     return {[=](Vec2 p) { return mix(inner, outer, std::clamp(length(p - centre) / radius, 0.0, 1.0)); }, 1.0};
 }
 
 Layer::Layer(int width, int height)
-    : w_(width), h_(height), px_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-{
-}
+    : w_(width), h_(height), px_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {}
 
-void Layer::blend(int x, int y, Rgb c, double alpha)
-{
+void Layer::blend(int x, int y, Rgb c, double alpha) {
     if (x < 0 || y < 0 || x >= w_ || y >= h_ || alpha <= 0) {
         return;
     }
@@ -104,8 +86,7 @@ void Layer::blend(int x, int y, Rgb c, double alpha)
     d.a = alpha + d.a * k;
 }
 
-void Layer::drawOver(const Layer& top)
-{
+void Layer::drawOver(const Layer& top) {
     for (std::size_t i = 0; i < px_.size() && i < top.px_.size(); ++i) {
         const Rgba& s = top.px_[i];
         Rgba& d = px_[i];
@@ -117,8 +98,7 @@ void Layer::drawOver(const Layer& top)
 Painter::Painter(Layer& target) : layer_(target) {}
 
 void Painter::save() { stack_.push_back(m_); }
-void Painter::restore()
-{
+void Painter::restore() {
     m_ = stack_.back();
     stack_.pop_back();
 }
@@ -144,8 +124,7 @@ constexpr int kSubRows = 8;
 
 }  // namespace
 
-void Painter::fill(const std::vector<Contour>& contours, const Paint& paint, FillRule rule)
-{
+void Painter::fill(const std::vector<Contour>& contours, const Paint& paint, FillRule rule) {
     std::vector<Edge> edges;
     double minX = 1e30, minY = 1e30, maxX = -1e30, maxY = -1e30;
     for (const Contour& c : contours) {
@@ -223,8 +202,7 @@ void Painter::fill(const std::vector<Contour>& contours, const Paint& paint, Fil
 
 void Painter::polygon(const Contour& points, const Paint& paint) { fill({points}, paint); }
 
-Contour ellipsePoints(Vec2 centre, double rx, double ry, int segments)
-{
+Contour ellipsePoints(Vec2 centre, double rx, double ry, int segments) {
     if (segments <= 0) {
         segments = std::clamp(static_cast<int>(std::max(rx, ry) * 2.0), 24, 96);
     }
@@ -236,28 +214,25 @@ Contour ellipsePoints(Vec2 centre, double rx, double ry, int segments)
     return pts;
 }
 
-void Painter::ellipse(Vec2 centre, double rx, double ry, const Paint& paint)
-{
+void Painter::ellipse(Vec2 centre, double rx, double ry, const Paint& paint) {
     fill({ellipsePoints(centre, rx, ry)}, paint);
 }
 
 void Painter::circle(Vec2 centre, double r, const Paint& paint) { ellipse(centre, r, r, paint); }
 
-void Painter::ring(Vec2 centre, double outer, double inner, const Paint& paint)
-{
+void Painter::ring(Vec2 centre, double outer, double inner, const Paint& paint) {
     fill({ellipsePoints(centre, outer, outer, 64), ellipsePoints(centre, inner, inner, 64)}, paint, FillRule::EvenOdd);
 }
 
-void Painter::rect(double x0, double y0, double x1, double y1, const Paint& paint)
-{
+void Painter::rect(double x0, double y0, double x1, double y1, const Paint& paint) {
     polygon({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, paint);
 }
 
-Contour roundRectPoints(double x0, double y0, double x1, double y1, double radius)
-{
+Contour roundRectPoints(double x0, double y0, double x1, double y1, double radius) {
     radius = std::min({radius, (x1 - x0) / 2, (y1 - y0) / 2});
     Contour pts;
-    const Vec2 corners[4] = {{x1 - radius, y0 + radius}, {x1 - radius, y1 - radius}, {x0 + radius, y1 - radius}, {x0 + radius, y0 + radius}};
+    const Vec2 corners[4] = {
+        {x1 - radius, y0 + radius}, {x1 - radius, y1 - radius}, {x0 + radius, y1 - radius}, {x0 + radius, y0 + radius}};
     for (int k = 0; k < 4; ++k) {
         for (int i = 0; i <= 6; ++i) {
             const double t = (k - 1 + i / 6.0) * std::numbers::pi / 2;
@@ -267,18 +242,15 @@ Contour roundRectPoints(double x0, double y0, double x1, double y1, double radiu
     return pts;
 }
 
-void Painter::roundRect(double x0, double y0, double x1, double y1, double radius, const Paint& paint)
-{
+void Painter::roundRect(double x0, double y0, double x1, double y1, double radius, const Paint& paint) {
     polygon(roundRectPoints(x0, y0, x1, y1, radius), paint);
 }
 
-void Painter::line(Vec2 a, Vec2 b, double width, const Paint& paint, double minWidthPx)
-{
+void Painter::line(Vec2 a, Vec2 b, double width, const Paint& paint, double minWidthPx) {
     polyline({a, b}, width, paint, minWidthPx);
 }
 
-void Painter::polyline(const std::vector<Vec2>& points, double width, const Paint& paint, double minWidthPx)
-{
+void Painter::polyline(const std::vector<Vec2>& points, double width, const Paint& paint, double minWidthPx) {
     const double hw = std::max(width, minWidthPx * pixel()) / 2;
     std::vector<Contour> parts;
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
@@ -304,8 +276,7 @@ void Painter::polyline(const std::vector<Vec2>& points, double width, const Pain
     fill(parts, paint);
 }
 
-Contour starPoints(Vec2 centre, int points, double r1, double r2, double rotationDegrees)
-{
+Contour starPoints(Vec2 centre, int points, double r1, double r2, double rotationDegrees) {
     Contour pts;
     const double rot = rotationDegrees * std::numbers::pi / 180.0;
     for (int i = 0; i < points * 2; ++i) {

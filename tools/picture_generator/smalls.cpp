@@ -1,10 +1,10 @@
-#include "smalls.hpp"
+#include "smalls.h"
 
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
 
-#include "items.hpp"
+#include "items.h"
 
 namespace pic {
 
@@ -15,8 +15,7 @@ using namespace colour;
 constexpr double kPi = std::numbers::pi;
 const Rgb kWhite{1, 1, 1};
 
-const Drawing& itemDrawing(const std::string& name)
-{
+const Drawing& itemDrawing(const std::string& name) {
     for (const ItemArt& a : itemArts()) {
         if (a.name == name) {
             return a.draw;
@@ -28,8 +27,7 @@ const Drawing& itemDrawing(const std::string& name)
 // ---- Gems: one function per cut, coloured per gem ------------------------
 
 // Side view of a brilliant: crown above the girdle, pointed pavilion below.
-void brilliant(Painter& p, Rgb c, bool cracked)
-{
+void brilliant(Painter& p, Rgb c, bool cracked) {
     const Vec2 t0{-14, -18}, t1{14, -18}, g0{-30, -6}, g1{30, -6}, tip{0, 30};
     p.polygon({t0, t1, g1, tip, g0}, solid(shade(c, 0.7)));
     p.polygon({t0, {-4, -18}, {-10, -6}, g0}, solid(shade(c, 1.35)));
@@ -47,8 +45,7 @@ void brilliant(Painter& p, Rgb c, bool cracked)
 }
 
 // Oval or round stone seen from above: dark rim, facets, bright table.
-void faceted(Painter& p, Rgb c, double rx, double ry, int facets)
-{
+void faceted(Painter& p, Rgb c, double rx, double ry, int facets) {
     p.ellipse({0, 0}, rx, ry, solid(shade(c, 0.6)));
     const Contour outer = ellipsePoints({0, 0}, rx * 0.96, ry * 0.96, facets);
     const Contour inner = ellipsePoints({0, 0}, rx * 0.55, ry * 0.55, facets);
@@ -62,22 +59,22 @@ void faceted(Painter& p, Rgb c, double rx, double ry, int facets)
 }
 
 // Rectangular step cut (octagon with cut corners) seen from above.
-void stepCut(Painter& p, Rgb c, double hw, double hh)
-{
+void stepCut(Painter& p, Rgb c, double hw, double hh) {
     auto octagon = [](double w, double h, double k) {
-        return Contour{{-w + k, -h}, {w - k, -h}, {w, -h + k}, {w, h - k}, {w - k, h}, {-w + k, h}, {-w, h - k}, {-w, -h + k}};
+        return Contour{{-w + k, -h}, {w - k, -h}, {w, -h + k}, {w, h - k},
+                       {w - k, h},   {-w + k, h}, {-w, h - k}, {-w, -h + k}};
     };
     const double lights[3] = {0.6, 1.0, 1.35};
     for (int i = 0; i < 3; ++i) {
         const double f = 1.0 - i * 0.25;
-        p.polygon(octagon(hw * f, hh * f, 8 * f), linear({-hw, -hh}, shade(c, lights[i] * 1.15), {hw, hh}, shade(c, lights[i] * 0.8)));
+        p.polygon(octagon(hw * f, hh * f, 8 * f),
+                  linear({-hw, -hh}, shade(c, lights[i] * 1.15), {hw, hh}, shade(c, lights[i] * 0.8)));
     }
     p.polygon(starPoints({-hw * 0.4, -hh * 0.4}, 4, 7, 1.4), solid(kWhite, 0.95));
 }
 
 // Cushion: rounded square with crown facets.
-void cushion(Painter& p, Rgb c)
-{
+void cushion(Painter& p, Rgb c) {
     p.roundRect(-26, -24, 26, 24, 12, solid(shade(c, 0.6)));
     const Vec2 corners[4] = {{-24, -22}, {24, -22}, {24, 22}, {-24, 22}};
     const double light[4] = {1.35, 1.0, 0.7, 1.0};
@@ -89,8 +86,7 @@ void cushion(Painter& p, Rgb c)
     p.polygon(starPoints({-10, -9}, 4, 7, 1.4), solid(kWhite, 0.95));
 }
 
-void pear(Painter& p, Rgb c)
-{
+void pear(Painter& p, Rgb c) {
     Contour drop = curve({0, -30}, {-30, 8}, {0, 28}, 20);
     const std::vector<Vec2> back = curve({0, 28}, {30, 8}, {0, -30}, 20);
     drop.insert(drop.end(), back.begin() + 1, back.end() - 1);
@@ -101,21 +97,20 @@ void pear(Painter& p, Rgb c)
     p.polygon(starPoints({-8, -4}, 4, 7, 1.4), solid(kWhite, 0.95));
 }
 
-void opal(Painter& p)
-{
+void opal(Painter& p) {
     const Rgb milk = hex(0xe4eef4);
     p.ellipse({0, 0}, 28, 22, sphere(milk, {0, 0}, 26));
     Rng r(17);
     const Rgb fire[5] = {hex(0xff6080), hex(0x60d0ff), hex(0x80f080), hex(0xffd040), hex(0xb080ff)};
     for (int i = 0; i < 16; ++i) {
         const double a = r.range(0, 2 * kPi), d = r.range(0, 17);
-        p.ellipse({d * std::cos(a) * 1.1, d * std::sin(a) * 0.85}, r.range(3, 6), r.range(2, 4), solid(fire[i % 5], 0.7));
+        p.ellipse({d * std::cos(a) * 1.1, d * std::sin(a) * 0.85}, r.range(3, 6), r.range(2, 4),
+                  solid(fire[i % 5], 0.7));
     }
     p.ellipse({-9, -9}, 8, 4, solid(kWhite, 0.8));
 }
 
-void cursedRuby(Painter& p)
-{
+void cursedRuby(Painter& p) {
     for (int i = 0; i < 3; ++i) {  // dark smoke rising from the stone
         const double x = -14 + i * 14;
         p.polyline(curve({x, -12}, {x - 8, -26}, {x + 2, -36}), 3.2, solid(hex(0x50207a), 0.75));
@@ -126,8 +121,7 @@ void cursedRuby(Painter& p)
 
 // ---- Ores and rocks --------------------------------------------------------
 
-Contour rockOutline(std::uint32_t seed, double rx, double ry)
-{
+Contour rockOutline(std::uint32_t seed, double rx, double ry) {
     Rng r(seed);
     Contour c;
     for (int i = 0; i < 9; ++i) {
@@ -138,8 +132,7 @@ Contour rockOutline(std::uint32_t seed, double rx, double ry)
     return c;
 }
 
-void rock(Painter& p, Rgb c, std::uint32_t seed)
-{
+void rock(Painter& p, Rgb c, std::uint32_t seed) {
     const Contour outline = rockOutline(seed, 30, 24);
     p.polygon(outline, sphere(c, {0, 0}, 28));
     for (std::size_t i = 5; i < 8; ++i) {  // upper left facets catch the light
@@ -147,8 +140,7 @@ void rock(Painter& p, Rgb c, std::uint32_t seed)
     }
 }
 
-void flecks(Painter& p, Rgb c, std::uint32_t seed, int count, double size)
-{
+void flecks(Painter& p, Rgb c, std::uint32_t seed, int count, double size) {
     Rng r(seed);
     for (int i = 0; i < count; ++i) {
         const Vec2 at{r.range(-19, 19), r.range(-14, 14)};
@@ -156,8 +148,7 @@ void flecks(Painter& p, Rgb c, std::uint32_t seed, int count, double size)
     }
 }
 
-void shards(Painter& p, Rgb c, std::uint32_t seed)
-{
+void shards(Painter& p, Rgb c, std::uint32_t seed) {
     Rng r(seed);
     for (int i = 0; i < 4; ++i) {
         const Vec2 base{-15.0 + i * 10 + r.range(-2, 2), -6 + r.range(-3, 3)};
@@ -171,35 +162,30 @@ void shards(Painter& p, Rgb c, std::uint32_t seed)
     }
 }
 
-void ironOre(Painter& p)
-{
+void ironOre(Painter& p) {
     rock(p, hex(0x7a6a5c), 3);
     flecks(p, hex(0xa0a4ac), 5, 7, 4.5);
     flecks(p, hex(0xa85a28), 8, 4, 3);
 }
 
-void roughOridecon(Painter& p)
-{
+void roughOridecon(Painter& p) {
     rock(p, hex(0x5a5560), 12);
     shards(p, hex(0x6a58d8), 4);
 }
 
-void roughElunium(Painter& p)
-{
+void roughElunium(Painter& p) {
     rock(p, hex(0x807870), 15);
     shards(p, hex(0xeeeaf8), 6);
 }
 
-void coal(Painter& p)
-{
+void coal(Painter& p) {
     rock(p, hex(0x2c2c32), 21);
     flecks(p, hex(0x707888), 9, 5, 3.5);
 }
 
 // ---- Crystals ----------------------------------------------------------------
 
-void prism(Painter& p, Rgb c, double angle)
-{
+void prism(Painter& p, Rgb c, double angle) {
     p.save();
     p.rotate(angle);
     p.polygon({{-11, 26}, {-11, -14}, {0, -32}, {0, 30}}, linear({-11, 0}, shade(c, 1.45), {0, 0}, shade(c, 1.1)));
@@ -208,8 +194,7 @@ void prism(Painter& p, Rgb c, double angle)
     p.restore();
 }
 
-void crystalBlue(Painter& p)
-{
+void crystalBlue(Painter& p) {
     prism(p, hex(0x3a8ae0), 0);
     p.save();
     p.translate(16, 12);
@@ -218,8 +203,7 @@ void crystalBlue(Painter& p)
     p.restore();
 }
 
-void windOfVerdure(Painter& p)
-{
+void windOfVerdure(Painter& p) {
     prism(p, hex(0xb0e060), 15);
     for (int i = 0; i < 2; ++i) {
         const double y = -8 + i * 18;
@@ -227,14 +211,12 @@ void windOfVerdure(Painter& p)
     }
 }
 
-void redBlood(Painter& p)
-{
+void redBlood(Painter& p) {
     pear(p, hex(0xc01020));
     p.polyline(curve({-4, 14}, {-10, 0}, {-4, -12}), 1.6, solid(hex(0xff8090), 0.7));
 }
 
-void greenLive(Painter& p)
-{
+void greenLive(Painter& p) {
     p.save();
     p.translate(0, 6);
     faceted(p, hex(0x2aa040), 24, 22, 7);
@@ -247,8 +229,7 @@ void greenLive(Painter& p)
 
 // ---- Monster drops -----------------------------------------------------------
 
-void decayedNail(Painter& p)
-{
+void decayedNail(Painter& p) {
     const Rgb rust = hex(0x8a5a3a);
     p.save();
     p.rotate(35);
@@ -259,8 +240,7 @@ void decayedNail(Painter& p)
     p.restore();
 }
 
-void evilHorn(Painter& p)
-{
+void evilHorn(Painter& p) {
     Contour horn = curve({-22, 30}, {-30, -10}, {16, -34}, 20);
     const std::vector<Vec2> inner = curve({16, -34}, {-12, -10}, {-4, 30}, 20);
     horn.insert(horn.end(), inner.begin() + 1, inner.end());
@@ -272,8 +252,7 @@ void evilHorn(Painter& p)
     }
 }
 
-void heroicEmblem(Painter& p)
-{
+void heroicEmblem(Painter& p) {
     p.polygon({{-12, -32}, {-2, -32}, {-6, -6}, {-16, -10}}, solid(hex(0xc02020)));
     p.polygon({{12, -32}, {2, -32}, {6, -6}, {16, -10}}, solid(hex(0x2040c0)));
     p.circle({0, 8}, 22, sphere(kGold, {0, 8}, 22));
@@ -281,8 +260,7 @@ void heroicEmblem(Painter& p)
     p.polygon(starPoints({0, 8}, 5, 12, 5), linear({-10, -4}, hex(0xfff4b0), {10, 18}, hex(0xc08010)));
 }
 
-void horrendousMouth(Painter& p)
-{
+void horrendousMouth(Painter& p) {
     p.ellipse({0, 0}, 32, 22, sphere(hex(0xa02838), {0, 0}, 30));  // lips
     p.ellipse({0, 0}, 24, 14, solid(hex(0x200810)));
     for (int i = 0; i < 5; ++i) {
@@ -294,8 +272,7 @@ void horrendousMouth(Painter& p)
     p.ellipse({0, 8}, 9, 3.5, solid(hex(0xd04a60)));  // tongue
 }
 
-void jellopy(Painter& p)
-{
+void jellopy(Painter& p) {
     Contour blob = curve({-26, 18}, {-30, -14}, {0, -26}, 16);
     const std::vector<Vec2> right = curve({0, -26}, {34, -16}, {26, 18}, 16);
     blob.insert(blob.end(), right.begin() + 1, right.end());
@@ -306,8 +283,7 @@ void jellopy(Painter& p)
     p.circle({10, 6}, 2.5, solid(kWhite, 0.6));
 }
 
-void orcsFang(Painter& p)
-{
+void orcsFang(Painter& p) {
     Contour fang = curve({-14, 30}, {-24, -6}, {14, -34}, 20);
     const std::vector<Vec2> inner = curve({14, -34}, {-6, -6}, {6, 30}, 20);
     fang.insert(fang.end(), inner.begin() + 1, inner.end());
@@ -315,15 +291,13 @@ void orcsFang(Painter& p)
     p.roundRect(-16, 22, 8, 34, 4, cylinderAcross(hex(0x7a4a2a), 22, 34));  // root
 }
 
-void pearl(Painter& p)
-{
+void pearl(Painter& p) {
     p.ellipse({0, 22}, 26, 7, solid(hex(0x5a80b0), 0.8));  // open shell below
     p.circle({0, 0}, 22, sphere(hex(0xf4eef0), {0, 0}, 22));
     p.ellipse({6, 8}, 10, 6, solid(hex(0xf0c8e0), 0.45));
 }
 
-void sharpScale(Painter& p)
-{
+void sharpScale(Painter& p) {
     Contour scale = curve({-24, -18}, {-26, 16}, {0, 34}, 16);
     const std::vector<Vec2> right = curve({0, 34}, {26, 16}, {24, -18}, 16);
     scale.insert(scale.end(), right.begin() + 1, right.end());
@@ -336,8 +310,7 @@ void sharpScale(Painter& p)
     p.polygon({{-4, 24}, {0, 40}, {4, 24}}, solid(hex(0xe0fff4)));
 }
 
-void starDust(Painter& p)
-{
+void starDust(Painter& p) {
     Rng r(29);
     p.ellipse({0, 14}, 30, 13, sphere(hex(0xe8b0d8), {0, 14}, 26));  // a little heap
     for (int i = 0; i < 18; ++i) {
@@ -348,8 +321,7 @@ void starDust(Painter& p)
     p.polygon(starPoints({14, -22}, 4, 8, 1.8), solid(kWhite));
 }
 
-void toothOfBat(Painter& p)
-{
+void toothOfBat(Painter& p) {
     for (const double s : {-1.0, 1.0}) {
         const double x = s * 11;
         Contour tooth = curve({x - 9, -20}, {x - 8, 10}, {x + s * 3, 30}, 14);
@@ -360,8 +332,7 @@ void toothOfBat(Painter& p)
     p.roundRect(-24, -30, 24, -16, 6, cylinderAcross(hex(0x8a5a6a), -30, -16));  // gum
 }
 
-void wolfClaw(Painter& p)
-{
+void wolfClaw(Painter& p) {
     p.ellipse({0, 20}, 26, 14, sphere(hex(0x8a8078), {0, 20}, 24));  // fur of the paw
     for (int i = 0; i < 3; ++i) {
         const double x = -14 + i * 14;
@@ -374,8 +345,7 @@ void wolfClaw(Painter& p)
 
 // ---- Tools -------------------------------------------------------------------
 
-void hammerTool(Painter& p, Rgb head)
-{
+void hammerTool(Painter& p, Rgb head) {
     p.save();
     p.rotate(40);
     shaft(p, -20, 44, 3.6, kWood, true);
@@ -385,8 +355,7 @@ void hammerTool(Painter& p, Rgb head)
     p.restore();
 }
 
-void miniFurnace(Painter& p)
-{
+void miniFurnace(Painter& p) {
     const Rgb brick = hex(0x9a5a40);
     p.roundRect(10, -40, 20, -16, 1, cylinder(hex(0x6a6060), 10, 20));  // chimney
     p.roundRect(-28, -20, 28, 30, 4, cylinder(brick, -28, 28));
@@ -407,8 +376,7 @@ void miniFurnace(Painter& p)
 
 // ---- Refine materials ----------------------------------------------------------
 
-void glowingPebble(Painter& p, Rgb c, std::uint32_t seed, double rx, double ry)
-{
+void glowingPebble(Painter& p, Rgb c, std::uint32_t seed, double rx, double ry) {
     const Contour outline = rockOutline(seed, rx, ry);
     p.polygon(outline, sphere(c, {0, 0}, std::max(rx, ry)));
     p.ellipse({-rx * 0.3, -ry * 0.35}, rx * 0.3, ry * 0.2, solid(kWhite, 0.65));
@@ -421,12 +389,11 @@ void glowingPebble(Painter& p, Rgb c, std::uint32_t seed, double rx, double ry)
 void drawPhracon(Painter& p) { glowingPebble(p, hex(0xe8b84a), 31, 24, 20); }
 void drawEmveretarcon(Painter& p) { glowingPebble(p, hex(0x3ab0a8), 47, 22, 24); }
 
-void drawRefineClass(Painter& p, int refineClass)
-{
+void drawRefineClass(Painter& p, int refineClass) {
     if (refineClass == 5) {
         // Chest armour: shoulders, neck opening, a waist and a gold rim.
-        const Contour cuirass{{-14, -30}, {-6, -22}, {6, -22}, {14, -30}, {30, -24}, {28, -8}, {20, -4},
-                              {20, 16}, {24, 30}, {0, 34}, {-24, 30}, {-20, 16}, {-20, -4}, {-28, -8}, {-30, -24}};
+        const Contour cuirass{{-14, -30}, {-6, -22}, {6, -22},  {14, -30}, {30, -24}, {28, -8},  {20, -4},  {20, 16},
+                              {24, 30},   {0, 34},   {-24, 30}, {-20, 16}, {-20, -4}, {-28, -8}, {-30, -24}};
         p.polygon(cuirass, cylinder(kSteel, -30, 30));
         p.line({0, -20}, {0, 32}, 1.6, solid(shade(kSteel, 0.6), 0.8));
         p.polyline({{-14, -30}, {-6, -22}, {6, -22}, {14, -30}}, 2.4, solid(kGold));
@@ -449,13 +416,13 @@ void drawRefineClass(Painter& p, int refineClass)
     }
 }
 
-void drawAnvilAndHammer(Painter& p)
-{
+void drawAnvilAndHammer(Painter& p) {
     const Rgb anvil = hex(0x4a4e58);
-    p.polygon({{-40, -6}, {-22, -12}, {30, -12}, {30, 2}, {-10, 2}, {-26, 0}}, cylinderAcross(anvil, -12, 2));  // face and horn
-    p.polygon({{-10, 2}, {22, 2}, {14, 14}, {-4, 14}}, solid(shade(anvil, 0.8)));  // waist
+    p.polygon({{-40, -6}, {-22, -12}, {30, -12}, {30, 2}, {-10, 2}, {-26, 0}},
+              cylinderAcross(anvil, -12, 2));                                              // face and horn
+    p.polygon({{-10, 2}, {22, 2}, {14, 14}, {-4, 14}}, solid(shade(anvil, 0.8)));          // waist
     p.polygon({{-16, 14}, {26, 14}, {32, 26}, {-22, 26}}, cylinderAcross(anvil, 14, 26));  // foot
-    p.line({-22, -11}, {28, -11}, 1.8, solid(hex(0xb8c0cc)));  // polished top
+    p.line({-22, -11}, {28, -11}, 1.8, solid(hex(0xb8c0cc)));                              // polished top
     p.save();
     p.translate(8, -26);
     p.rotate(-35);
@@ -465,8 +432,7 @@ void drawAnvilAndHammer(Painter& p)
     p.polygon(starPoints({-10, -24}, 4, 8, 2), solid(hex(0xffd040)));
 }
 
-Layer tickBox(bool ticked, bool enabled)
-{
+Layer tickBox(bool ticked, bool enabled) {
     Layer l(10, 10);
     const Rgb frame = enabled ? hex(0x404650) : hex(0xa0a4a8);
     const Rgb face = enabled ? kWhite : hex(0xe2e2e2);
@@ -485,8 +451,7 @@ Layer tickBox(bool ticked, bool enabled)
     return l;
 }
 
-const std::vector<SmallArt>& materialArts()
-{
+const std::vector<SmallArt>& materialArts() {
     static const std::vector<SmallArt> arts{
         {"1carat Diamond", [](Painter& p) { brilliant(p, hex(0xd8f0ff), false); }},
         {"Amethyst", [](Painter& p) { faceted(p, hex(0x9a50d0), 26, 26, 6); }},
@@ -525,8 +490,7 @@ const std::vector<SmallArt>& materialArts()
     return arts;
 }
 
-const std::vector<SmallArt>& toolArts()
-{
+const std::vector<SmallArt>& toolArts() {
     static const std::vector<SmallArt> arts{
         {"Mini Furnace", miniFurnace},
         {"Iron Hammer", [](Painter& p) { hammerTool(p, hex(0x8e949c)); }},

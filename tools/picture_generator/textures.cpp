@@ -1,11 +1,10 @@
-#include "textures.hpp"
+#include "textures.h"
 
-#include "kit.hpp"
+#include "kit.h"
 
 namespace pic {
 
-Image paperTexture(const PaperStyle& s)
-{
+Image paperTexture(const PaperStyle& s) {
     constexpr int n = kWallpaperSize;
     Layer layer(n, n);
     for (int y = 0; y < n; ++y) {

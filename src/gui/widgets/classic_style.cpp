@@ -39,8 +39,8 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
     switch (part) {
         case SC_ComboBoxArrow: return QRect(box.right() - kArrowWidth + 1, box.top(), kArrowWidth, box.height());
         case SC_ComboBoxEditField:
-            return QRect(box.left() + kComboFrame, box.top() + kComboFrame,
-                         box.width() - kComboFrame - kArrowWidth, box.height() - 2 * kComboFrame);
+            return QRect(box.left() + kComboFrame, box.top() + kComboFrame, box.width() - kComboFrame - kArrowWidth,
+                         box.height() - 2 * kComboFrame);
         default: return QProxyStyle::subControlRect(control, option, part, widget);
     }
 }
@@ -56,10 +56,9 @@ QRect ClassicStyle::subElementRect(SubElement element, const QStyleOption* optio
 }
 
 QSize ClassicStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
-                                    const QWidget* widget) const {
+                                     const QWidget* widget) const {
     QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
-    if (type == CT_TabBarTab)
-        size.setHeight(std::max(kTabRowHeight, option->fontMetrics.height() + kTabTextPadding));
+    if (type == CT_TabBarTab) size.setHeight(std::max(kTabRowHeight, option->fontMetrics.height() + kTabTextPadding));
     return size;
 }
 

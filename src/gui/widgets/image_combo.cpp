@@ -70,8 +70,8 @@ ImageCombo::ImageCombo(QWidget* parent) : QComboBox(parent) {
 }
 
 void ImageCombo::keyPressEvent(QKeyEvent* event) {
-    const bool switchesTabs = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
-                              (event->modifiers() & Qt::ControlModifier);
+    const bool switchesTabs =
+        (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier);
     if (switchesTabs) {
         event->ignore();
         return;

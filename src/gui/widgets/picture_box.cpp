@@ -14,9 +14,7 @@ void PictureBox::setTransparent(bool transparent) {
     rebuildPixmap();
 }
 
-void PictureBox::setPicture(const QImage& picture) {
-    setPictureFromFile(picture, QString());
-}
+void PictureBox::setPicture(const QImage& picture) { setPictureFromFile(picture, QString()); }
 
 void PictureBox::setPictureFromFile(const QImage& picture, const QString& path) {
     picture_ = picture;

@@ -77,7 +77,7 @@ public:
     Rgba& at(int x, int y) { return px_[static_cast<std::size_t>(y) * w_ + x]; }
     const Rgba& at(int x, int y) const { return px_[static_cast<std::size_t>(y) * w_ + x]; }
     void blend(int x, int y, Rgb colour, double alpha);  // source over
-    void drawOver(const Layer& top);  // same size, source over
+    void drawOver(const Layer& top);                     // same size, source over
 
 private:
     int w_;

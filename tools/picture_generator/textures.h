@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "formats.hpp"
+#include "formats.h"
 
 namespace pic {
 
@@ -12,8 +12,8 @@ struct PaperStyle {
     Rgb base;
     double strength = 0.2;  // contrast of the mottling and grain
     std::uint32_t seed = 1;
-    int grains = 400;       // dark and light sand specks
-    int fibres = 30;        // short paper fibres
+    int grains = 400;  // dark and light sand specks
+    int fibres = 30;   // short paper fibres
 };
 
 constexpr int kWallpaperSize = 128;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "raster.hpp"
+#include "raster.h"
 
 namespace pic {
 
@@ -52,7 +52,7 @@ Bytes encodeBmp24(const Image& image);
 Bytes encodeBmpIndexed(const IndexedImage& image, int bitsPerPixel);  // 4 or 8
 Bytes encodeGif(const IndexedImage& image, int transparentIndex);
 Bytes encodeIco(const IndexedImage& image, const std::vector<bool>& opaque);  // 4-bit, 32 x 32
-Bytes encodePng(const Image& image);  // RGBA, alpha from the mask
+Bytes encodePng(const Image& image);                                          // RGBA, alpha from the mask
 Bytes encodeJpeg(const Image& image, int quality);
 
 void writeFile(const std::string& path, const Bytes& bytes);

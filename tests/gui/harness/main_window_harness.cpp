@@ -77,7 +77,8 @@ void PickRow(QComboBox& combo, const QString& text) {
     QStyleOptionComboBox option;
     option.initFrom(&combo);
     option.editable = combo.isEditable();
-    ClickAt(combo, combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).center());
+    ClickAt(combo,
+            combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).center());
     QAbstractItemView* list = combo.view();
     if (!list->isVisible()) qFatal("the list for %s did not open", qPrintable(text));
     const QModelIndex index = list->model()->index(row, combo.modelColumn(), list->rootIndex());
@@ -116,8 +117,8 @@ QString Ticked(const MainWindow& window) {
 
 ForgeResultWindow* PressSubmit(MainWindow& window) {
     ForgeResultWindow* opened = nullptr;
-    const QMetaObject::Connection watch = QObject::connect(
-        &window, &MainWindow::resultWindowOpened, [&opened](ForgeResultWindow* newest) { opened = newest; });
+    const QMetaObject::Connection watch = QObject::connect(&window, &MainWindow::resultWindowOpened,
+                                                           [&opened](ForgeResultWindow* newest) { opened = newest; });
     ClickAt(*window.forgeButton, window.forgeButton->rect().center());
     QObject::disconnect(watch);
     return opened;

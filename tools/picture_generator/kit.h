@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "raster.hpp"
+#include "raster.h"
 
 namespace pic {
 
@@ -77,11 +77,11 @@ struct Ribbon {
 };
 
 struct BladeShape {
-    double baseY = 0;      // where the blade leaves the guard
-    double length = 50;    // towards negative y
-    double curve = 0;      // sideways offset of the tip (quadratic bend)
-    double wave = 0;       // amplitude of a sinusoidal centre line
-    double waves = 0;      // number of half waves along the blade
+    double baseY = 0;                     // where the blade leaves the guard
+    double length = 50;                   // towards negative y
+    double curve = 0;                     // sideways offset of the tip (quadratic bend)
+    double wave = 0;                      // amplitude of a sinusoidal centre line
+    double waves = 0;                     // number of half waves along the blade
     std::function<double(double)> left;   // width to the left at t in [0, 1]
     std::function<double(double)> right;  // width to the right
 };
@@ -122,9 +122,9 @@ std::vector<Vec2> curve(Vec2 a, Vec2 control, Vec2 b, int steps = 16);
 using Drawing = std::function<void(Painter&)>;
 
 struct Placement {
-    double angle = 0;        // rotation of the drawing, degrees clockwise
-    double maxScale = 1e9;   // device pixels per drawing unit at most
-    double margin = 1.5;     // free pixels kept at each border
+    double angle = 0;       // rotation of the drawing, degrees clockwise
+    double maxScale = 1e9;  // device pixels per drawing unit at most
+    double margin = 1.5;    // free pixels kept at each border
 };
 
 // Rotates the drawing, then scales it down to fit the picture (never above

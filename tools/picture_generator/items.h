@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kit.hpp"
+#include "kit.h"
 
 namespace pic {
 

@@ -2,7 +2,7 @@
 // equipment: 0 is the novice, 1 to 5 follow the base level thresholds.
 #pragma once
 
-#include "formats.hpp"
+#include "formats.h"
 
 namespace pic {
 
