@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "core/budget.h"
+#include "core/refine.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::cli {
@@ -41,6 +43,18 @@ int UsageError(const QString& message);
 // wrong usage), nothing when the subcommand goes on.
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
                                   const QStringList& arguments);
+
+// The budget of a forging or a refine: null where there is none (a resource,
+// nothing to do), otherwise the try cost and, for 50, 90 and 99 % certainty,
+// the tries and their cost (null beyond the 64-bit range); a refine's levels
+// also give items and materials.
+QJsonValue BudgetJson(const Budget& budget);
+QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int64_t tryCost);
+// --budget ZENY, and the chance within it added to the result when given
+// (null where there are no tries); the exit code when the sum is no number.
+QCommandLineOption BudgetOption();
+std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
+                                         std::int64_t tryCost, QJsonObject& result);
 
 // Each subcommand gets the arguments after its name (arguments[0] is the
 // program name as it was called, for the parser).

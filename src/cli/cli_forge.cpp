@@ -123,7 +123,8 @@ int RunForge(const QStringList& arguments) {
         "Runs one forge request for ITEM, the display name as the item selector shows it (\"Knife\", "
         "\"Two-handed Sword\"), with the texts a user would type into the main window. Each option defaults to "
         "the main window's default. Price options are typed afterwards into the result window's price edits, in "
-        "the order listed, each recalculating the window's cost (reported as cost_after_prices).");
+        "the order listed, each recalculating the window's cost (reported as cost_after_prices). A weapon's budget "
+        "says how many attempts, and how much money, 50, 90 and 99 % certainty of success take at those prices.");
     parser.addPositionalArgument("ITEM", "display name of the item to forge");
     QList<QCommandLineOption> options;
     for (const InputOption& option : kInputOptions)
@@ -131,6 +132,7 @@ int RunForge(const QStringList& arguments) {
                         option.defaultText});
     options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
     for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
+    options.append(BudgetOption());
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
 
@@ -170,6 +172,19 @@ int RunForge(const QStringList& arguments) {
         shownCost = *value;
     }
     if (pricesGiven) result["cost_after_prices"] = shownCost;
+
+    // A weapon's budget at the prices typed into its window; none for a resource.
+    auto terms = WeaponAttemptTerms(sheet, '.');
+    if (!terms) return PrintError(terms.error());
+    result["budget"] = QJsonValue();
+    if (*terms) {
+        auto budget = PlanBudget((*terms)->chance, (*terms)->price);
+        if (!budget) return PrintError(budget.error());
+        result["budget"] = BudgetJson(*budget);
+    }
+    const std::optional<TryChance> chance = *terms ? std::optional((*terms)->chance) : std::nullopt;
+    const std::int64_t tryCost = *terms ? (*terms)->price : 0;
+    if (auto exit = AddChanceWithinBudget(parser, chance, tryCost, result)) return *exit;
     return PrintJson(result, kResult);
 }
 

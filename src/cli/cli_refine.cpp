@@ -21,6 +21,7 @@ int RunRefine(const QStringList& arguments) {
         {"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"},
         {"material-price", "material price text (default: the class's default price)", "text"},
         {"item-price", "price text of the item being refined (default \"0\")", "text", "0"},
+        BudgetOption(),
     };
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
@@ -58,25 +59,31 @@ int RunRefine(const QStringList& arguments) {
     auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
     if (!cost) return PrintError(cost.error());
 
+    const std::int32_t levels = state.targetLevel - state.currentLevel;
+    const std::int64_t tryCost = RefineTryCost(levels, itemPrice, materialPrice, fee);
+    auto budget = PlanRefineBudget(outcome->tryChance, levels, tryCost);
+    if (!budget) return PrintError(budget.error());
+
     const bool hasRate = outcome->rate.has_value();
-    return PrintJson(
-        {
-            {"class", *classNumber},
-            {"from", QtText(LevelText(state.currentLevel))},
-            {"to", QtText(LevelText(state.targetLevel))},
-            {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->rate)) : QJsonValue()},
-            {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->rate, '.'))) : QJsonValue()},
-            {"materials", outcome->materialCount},
-            {"items", outcome->itemCount},
-            {"bonus", QtText(outcome->bonusText)},
-            {"fee", fee},
-            {"material", QtText(cls.materialName)},
-            {"material_price", materialPrice},
-            {"item_price", itemPrice},
-            {"cost", *cost},
-            {"safe_level", QtText(cls.safeLevelText)},
-        },
-        kResult);
+    QJsonObject result{
+        {"class", *classNumber},
+        {"from", QtText(LevelText(state.currentLevel))},
+        {"to", QtText(LevelText(state.targetLevel))},
+        {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->rate)) : QJsonValue()},
+        {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->rate, '.'))) : QJsonValue()},
+        {"materials", outcome->materialCount},
+        {"items", outcome->itemCount},
+        {"bonus", QtText(outcome->bonusText)},
+        {"fee", fee},
+        {"material", QtText(cls.materialName)},
+        {"material_price", materialPrice},
+        {"item_price", itemPrice},
+        {"cost", *cost},
+        {"safe_level", QtText(cls.safeLevelText)},
+        {"budget", RefineBudgetJson(*budget, tryCost)},
+    };
+    if (auto exit = AddChanceWithinBudget(parser, outcome->tryChance, tryCost, result)) return *exit;
+    return PrintJson(result, kResult);
 }
 
 }  // namespace trivelon::cli

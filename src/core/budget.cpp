@@ -34,12 +34,6 @@ constexpr double kDoubleMargin = 1e-9;
 using WideFloat = boost::multiprecision::number<boost::multiprecision::cpp_bin_float<100>>;
 const WideFloat kWideMargin("1e-80");
 
-// a x b for a > 0, or nothing beyond the 64-bit range.
-std::optional<std::int64_t> ProductIfInRange(std::int64_t a, std::int64_t b) {
-    if (b > 0 ? a > kInt64Max / b : b < std::numeric_limits<std::int64_t>::min() / a) return std::nullopt;
-    return a * b;
-}
-
 }  // namespace
 
 std::optional<TryChance> TryChance::FromPercent(std::int64_t mantissa, int scale) {
@@ -50,9 +44,15 @@ std::optional<TryChance> TryChance::FromPercent(std::int64_t mantissa, int scale
     }
     if (scale > kMaxScale) return std::nullopt;
     const std::int64_t whole = 100 * PowerOfTen(scale);
-    if (mantissa >= whole) return TryChance(1, 1);
+    if (mantissa >= whole) return Certain();
     const std::int64_t divisor = std::gcd(mantissa, whole);
     return TryChance(mantissa / divisor, whole / divisor);
+}
+
+std::optional<TryChance> TryChance::FromPercentText(std::string_view text, char decimalSeparator) {
+    const std::optional<ExactDecimal> rate = ParseExactDecimal(text, decimalSeparator);
+    if (!rate || rate->mantissa > kInt64Max) return std::nullopt;
+    return FromPercent(static_cast<std::int64_t>(rate->mantissa), rate->scale);
 }
 
 long double TryChance::logOfFailure() const {
@@ -103,7 +103,7 @@ Result<Budget> PlanBudget(const TryChance& chance, std::int64_t tryCost) {
         auto tries = chance.triesFor(level.chance);
         if (!tries) return Error{tries.error()};
         level.tries = *tries;
-        level.cost = ProductIfInRange(level.tries, tryCost);
+        level.cost = CheckedProduct(level.tries, tryCost);
     }
     return budget;
 }

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "result.h"
 
@@ -20,6 +22,11 @@ public:
     // of 0 or below, or one too finely divided to hold (scale above 16); a
     // rate of 100 or more is certain.
     static std::optional<TryChance> FromPercent(std::int64_t mantissa, int scale);
+    // From a rate shown as a plain decimal text ("84.1", "33,5"); none for a
+    // text that is not one, or a rate as above.
+    static std::optional<TryChance> FromPercentText(std::string_view text, char decimalSeparator);
+
+    static TryChance Certain() { return TryChance(1, 1); }
 
     bool certain() const { return succeeding_ == whole_; }
     // The smallest number of tries m with 1 - (1 - p)^m >= percent / 100.

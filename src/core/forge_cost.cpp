@@ -32,39 +32,57 @@ Result<std::int32_t> WeaponCost(long double rate, Int128 total) {
     return ToInt32(Int128{*attempts} * total);
 }
 
-}  // namespace
-
-Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator) {
-    Int128 total = 0;
-    for (const RecipeRow& row : RecipeOf(state))
-        if (row.used) total += Int128{row.quantity} * row.price;
-    if (state.toolName == kMiniFurnace) return ResourceCost(state.rateText, state.rate, total, decimalSeparator);
-    return WeaponCost(state.rate, total);
-}
-
-Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {
-    std::array<std::int32_t, kRecipeRowCount - 1> prices{};
-    for (std::size_t row = 0; row < prices.size(); ++row) prices[row] = ParseLenientInt(sheet.pricedRows[row].price);
-
+// The price of one attempt: the tool, material 1, and every other row that
+// has a price; its quantity is read only then. Fails with the message of a
+// quantity that is not a whole number; empty where the sum leaves the 64-bit
+// range.
+Result<std::optional<std::int64_t>> SumOfAttempt(const ForgeCostSheet& sheet) {
     auto toolQuantity = ParseStrictInt(sheet.toolQuantity);
     if (!toolQuantity) return Error{toolQuantity.error()};
     auto toolPrice = ParseStrictInt(sheet.toolPrice);
     if (!toolPrice) return Error{toolPrice.error()};
-    Int128 total = Int128{*toolQuantity} * *toolPrice;
-    // Material 1 always counts; the other rows only when they have a price.
-    for (std::size_t row = 0; row < prices.size(); ++row) {
-        if (row > 0 && prices[row] == 0) continue;
+    std::optional<std::int64_t> total = std::int64_t{*toolQuantity} * *toolPrice;
+    for (std::size_t row = 0; row < sheet.pricedRows.size(); ++row) {
+        const std::int32_t price = ParseLenientInt(sheet.pricedRows[row].price);
+        if (row > 0 && price == 0) continue;
         auto quantity = ParseStrictInt(sheet.pricedRows[row].quantity);
         if (!quantity) return Error{quantity.error()};
-        total += Int128{*quantity} * prices[row];
+        if (total) total = CheckedSum(*total, std::int64_t{*quantity} * price);
     }
+    return total;
+}
 
+}  // namespace
+
+Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator) {
+    std::optional<std::int64_t> total = 0;
+    for (const RecipeRow& row : RecipeOf(state))
+        if (row.used && total) total = CheckedSum(*total, std::int64_t{row.quantity} * row.price);
+    if (!total) return Error{kOutOfRangeMessage};
+    if (state.toolName == kMiniFurnace) return ResourceCost(state.rateText, state.rate, *total, decimalSeparator);
+    return WeaponCost(state.rate, *total);
+}
+
+Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {
+    auto total = SumOfAttempt(sheet);
+    if (!total) return Error{total.error()};
     auto rate = ParseStrictFloat(sheet.rate, decimalSeparator);
     if (!rate) return Error{rate.error()};
-    auto cost = sheet.toolName == kMiniFurnace ? ResourceCost(sheet.rate, *rate, total, decimalSeparator)
-                                               : WeaponCost(*rate, total);
+    if (!*total) return Error{kOutOfRangeMessage};
+    auto cost = sheet.toolName == kMiniFurnace ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator)
+                                               : WeaponCost(*rate, **total);
     if (!cost) return Error{cost.error()};
     return IntegerText(*cost);
+}
+
+Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator) {
+    if (sheet.toolName == kMiniFurnace) return std::optional<AttemptTerms>();
+    auto total = SumOfAttempt(sheet);
+    if (!total) return Error{total.error()};
+    const std::optional<TryChance> chance = TryChance::FromPercentText(sheet.rate, decimalSeparator);
+    if (!chance) return Error{FloatMessage(sheet.rate)};
+    if (!*total) return Error{kOutOfRangeMessage};
+    return std::optional<AttemptTerms>(AttemptTerms{*chance, **total});
 }
 
 ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {

@@ -1,8 +1,11 @@
 #pragma once
 // The result window's own cost recalculation over the texts it shows.
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
+#include "budget.h"
 #include "forge_request.h"
 #include "recipe.h"
 #include "result.h"
@@ -30,6 +33,18 @@ struct ForgeCostSheet {
 
 // The cost as plain decimal text, or the error that stops the recalculation.
 Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator);
+
+// What a weapon window's budget is worked out from: the chance of one
+// attempt, from the rate it shows, and the price of one attempt at the
+// prices typed in it.
+struct AttemptTerms {
+    TryChance chance;
+    std::int64_t price = 0;
+};
+// None for a resource, whose cost is no count of attempts. Fails as the
+// recalculation does on a text it cannot read, and for a price beyond the
+// 64-bit range.
+Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator);
 
 // The texts a freshly filled result window shows for this state.
 ForgeCostSheet SheetOfFilledWindow(const ForgeState& state);

@@ -207,6 +207,22 @@ std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decima
     return ExactDecimal{parts.negative ? -mantissa : mantissa, static_cast<int>(parts.fractionDigits.size())};
 }
 
+std::optional<std::int64_t> CheckedSum(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    if ((b > 0 && a > kMax - b) || (b < 0 && a < kMin - b)) return std::nullopt;
+    return a + b;
+}
+
+std::optional<std::int64_t> CheckedProduct(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    if (a == 0 || b == 0) return 0;
+    const bool beyond = a > 0 ? (b > 0 ? a > kMax / b : b < kMin / a) : (b > 0 ? a < kMin / b : a < kMax / b);
+    if (beyond) return std::nullopt;
+    return a * b;
+}
+
 Result<std::int32_t> ToInt32(Int128 value) {
     if (value < kInt32Min || value > kInt32Max) return Error{kOutOfRangeMessage};
     return static_cast<std::int32_t>(value);

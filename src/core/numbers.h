@@ -48,6 +48,11 @@ struct ExactDecimal {
 };
 std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decimalSeparator);
 
+// a + b and a x b, or nothing where the result leaves the 64-bit range; in
+// plain portable C++, without a wider type or compiler built-ins.
+std::optional<std::int64_t> CheckedSum(std::int64_t a, std::int64_t b);
+std::optional<std::int64_t> CheckedProduct(std::int64_t a, std::int64_t b);
+
 // The message for a result that does not fit the 32-bit range shown.
 extern const char* const kOutOfRangeMessage;
 

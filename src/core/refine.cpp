@@ -40,6 +40,7 @@ void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
     state.classNumber = cls.classNumber;
     state.currentLevel = 0;
     state.targetLevel = StepsOf(cls.classNumber).safeLevel;
+    state.tryChance = TryChance::Certain();
 }
 
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
@@ -76,6 +77,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
 
     if (fin <= steps.safeLevel) {  // every step is safe
         outcome.rate = 100;
+        outcome.tryChance = TryChance::Certain();
         outcome.materialCount = levels;
         outcome.itemCount = 1;
         SetBonus(steps, levels, outcome);
@@ -91,6 +93,9 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     // The product of the step rates is exact in extended precision as long as
     // it stays below 2^64 (3 150 000 000 at most for the offered levels).
     long double product = 1;
+    // The same product in whole numbers for the exact chance; beyond 64 bits
+    // the rate is far above 100 % and a try certain.
+    std::optional<std::int64_t> exactProduct = 1;
     bool zeroStep = false;
     for (std::int32_t level = first; level <= fin; ++level) {
         const std::int64_t stepRate = std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
@@ -99,6 +104,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
                          "%, расчёт невозможен"};
         zeroStep = zeroStep || stepRate == 0;
         product *= static_cast<long double>(stepRate);
+        if (exactProduct) exactProduct = CheckedProduct(*exactProduct, stepRate);
     }
     if (zeroStep) return Error{"Floating point division by zero"};
 
@@ -115,6 +121,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     if (!materials) return Error{materials.error()};
 
     outcome.rate = rate;
+    outcome.tryChance = exactProduct ? TryChance::FromPercent(*exactProduct, 2 * (risky - 1)) : TryChance::Certain();
     outcome.itemCount = *items;
     outcome.materialCount = *materials;
     SetBonus(steps, levels, outcome);
@@ -134,6 +141,25 @@ void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
     state.attackBonus = outcome.attackBonus;
     state.defenceBonus = outcome.defenceBonus;
     if (outcome.rate) state.rate = *outcome.rate;
+    state.tryChance = outcome.tryChance;
+}
+
+std::int64_t RefineTryCost(std::int32_t levelsGained, std::int32_t itemPrice, std::int32_t materialPrice,
+                           std::int32_t attemptFee) {
+    return std::int64_t{itemPrice} + std::int64_t{levelsGained} * (std::int64_t{materialPrice} + attemptFee);
+}
+
+Result<std::optional<RefineBudget>> PlanRefineBudget(const std::optional<TryChance>& chance, std::int32_t levelsGained,
+                                                     std::int64_t tryCost) {
+    if (!chance) return std::optional<RefineBudget>();
+    auto budget = PlanBudget(*chance, tryCost);
+    if (!budget) return Error{budget.error()};
+    RefineBudget refine;
+    for (std::size_t i = 0; i < refine.size(); ++i) {
+        const BudgetLevel& level = budget->levels[i];
+        refine[i] = {level.chance, level.tries, CheckedProduct(level.tries, levelsGained), level.cost};
+    }
+    return std::optional<RefineBudget>(refine);
 }
 
 }  // namespace trivelon

@@ -1,11 +1,13 @@
 #pragma once
 // Refining from +c to +t: success rate, expected materials and items, bonus
 // and cost, and the state changes of the refining tab.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "budget.h"
 #include "catalogue/refine_tables.h"
 #include "result.h"
 
@@ -25,11 +27,15 @@ struct RefineState {
     long double rate = 0;
     long double defenceBonus = 0;
     std::int32_t attackBonus = 0;
+    // The chance of one try of the refine the tab shows, held exactly; none
+    // when nothing above the safe level is left to do. The start refine is safe.
+    std::optional<TryChance> tryChance = TryChance::Certain();
 };
 
 // The class whose text equals the selector text exactly, or nullptr.
 const RefineClass* FindRefineClass(std::string_view classText);
-// What picking a class does to the state: class number, levels 0 and safe level.
+// What picking a class does to the state: class number, levels 0 and safe
+// level, a certain try.
 void ApplyRefineClass(RefineState& state, const RefineClass& cls);
 
 enum class LevelKind { Current, Target };  // "+0".."+9" or "+1".."+10"
@@ -50,6 +56,9 @@ struct RefineOutcome {
     std::string bonusText;
     std::int32_t attackBonus = 0;
     long double defenceBonus = 0;
+    // The rate as an exact chance: certain for a safe refine, none when
+    // nothing is to do.
+    std::optional<TryChance> tryChance;
 };
 
 // True when the refine has steps above the safe level, the only case that
@@ -65,5 +74,24 @@ Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCou
 
 // Storing the result in the state as a level change does.
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome);
+
+// One try of a refine: one item, and a material with the attempt fee for
+// every level gained.
+std::int64_t RefineTryCost(std::int32_t levelsGained, std::int32_t itemPrice, std::int32_t materialPrice,
+                           std::int32_t attemptFee);
+
+// The budget of each certainty in items, materials and Zeny.
+struct RefineBudgetLevel {
+    std::int32_t chance = 0;                // percent
+    std::int64_t items = 0;                 // one a try
+    std::optional<std::int64_t> materials;  // empty beyond the 64-bit range
+    std::optional<std::int64_t> cost;
+};
+using RefineBudget = std::array<RefineBudgetLevel, kBudgetChances.size()>;
+
+// The budget of a refine whose try succeeds with this chance, or none when
+// nothing is to do (no chance).
+Result<std::optional<RefineBudget>> PlanRefineBudget(const std::optional<TryChance>& chance, std::int32_t levelsGained,
+                                                     std::int64_t tryCost);
 
 }  // namespace trivelon

@@ -70,6 +70,7 @@ void FillResultWindow(ForgeResultWindow& w, const ForgeState& state) {
     const Recipe recipe = RecipeOf(state);
     for (RecipeRowKind kind : kFillOrder) ShowRow(w.row(kind), recipe[IndexOf(kind)]);
     w.averageCost->setText(QString::number(state.cost));
+    if (state.toolName != kMiniFurnace) w.showBudget();
 }
 
 }  // namespace trivelon::gui

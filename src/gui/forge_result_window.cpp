@@ -1,10 +1,11 @@
 #include "gui/forge_result_window.h"
 
 #include "gui/control_factory.h"
+#include "gui/control_numbers.h"
 #include "gui/decimal_separator.h"
 #include "gui/error_reporter.h"
 #include "gui/known_format_image.h"
-#include "gui/widgets/wallpaper.h"
+#include "gui/tab_panel.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -14,32 +15,24 @@ namespace {
 constexpr int kClientWidth = 505;
 constexpr int kClientHeight = 490;
 constexpr int kRowHeight = 24;
+// A weapon's window grows by the block of budgets: three rows and the margin.
+constexpr int kBudgetTop = 475;
+constexpr int kClientHeightWithBudget = kBudgetTop + 3 * kRowHeight + 16;
 
 const QColor kYellow(255, 255, 0);
 const QColor kCream(255, 251, 240);
 const QColor kWhite(255, 255, 255);
 
-// How a label looks: an opaque box of one colour with text in Arial.
-struct Look {
-    QColor background;
-    int pixelSize;
-    bool bold = false;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    bool wrap = false;
-    QString family = QStringLiteral("Arial");
-};
+// How a label looks: an opaque box of one colour with text, in Arial unless
+// another family is named.
+BoxLabelLook Look(QColor background, int pixelSize, bool bold = false,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, bool wrap = false,
+                  const QString& family = QStringLiteral("Arial")) {
+    return {background, PixelFont(family, pixelSize, bold), alignment, wrap};
+}
 
-QLabel* MakeLabel(QWidget* panel, const QRect& place, const Look& look, const QString& text = QString()) {
-    auto* label = new QLabel(text, panel);
-    label->setGeometry(place);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, look.background);
-    label->setPalette(palette);
-    label->setFont(PixelFont(look.family, look.pixelSize, look.bold));
-    label->setAlignment(look.alignment);
-    label->setWordWrap(look.wrap);
-    return label;
+QLabel* MakeLabel(QWidget* panel, const QRect& place, const BoxLabelLook& look, const QString& text = QString()) {
+    return AddBoxLabel(panel, text, place, look);
 }
 
 PictureBox* MakePicture(QWidget* panel, const QRect& place) {
@@ -80,7 +73,8 @@ QLineEdit* MakePriceEdit(QWidget* panel, int top) {
 
 // The empty white box shown instead of the price edit of an unused row.
 QLabel* MakeBlankPriceCell(QWidget* panel, int top) {
-    const Look blank{kWhite, 16, false, Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("MS Sans Serif")};
+    const BoxLabelLook blank =
+        Look(kWhite, 16, false, Qt::AlignLeft | Qt::AlignVCenter, false, QStringLiteral("MS Sans Serif"));
     QLabel* cell = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), blank);
     cell->hide();
     return cell;
@@ -92,8 +86,8 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     const RowDesign& design = kRowDesigns[IndexOf(kind)];
     const QString name = QLatin1String(design.objectName);
     const int top = design.top;
-    const Look cell{kWhite, 13};
-    const Look quantityCell{kWhite, 13, false, Qt::AlignRight | Qt::AlignVCenter};
+    const BoxLabelLook cell = Look(kWhite, 13);
+    const BoxLabelLook quantityCell = Look(kWhite, 13, false, Qt::AlignRight | Qt::AlignVCenter);
     RecipeRowControls row{};
     row.quantity =
         Named(MakeLabel(panel, QRect(160, top, 33, kRowHeight), quantityCell, QLatin1String(design.quantity)),
@@ -102,7 +96,7 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     row.name = Named(MakeLabel(panel, QRect(216, top, 121, kRowHeight), cell, QLatin1String(design.name)),
                      name + QStringLiteral("Name"));
     if (kind == RecipeRowKind::Tool) {
-        row.fixedPrice = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), Look{kWhite, 15},
+        row.fixedPrice = MakeLabel(panel, QRect(kPriceLeft, top, kPriceWidth, kRowHeight), Look(kWhite, 15),
                                    QStringLiteral("hammer_price"));
         Named(row.fixedPrice, name + QStringLiteral("Price"));
     } else {
@@ -132,17 +126,15 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
-    auto* panel = new QWidget(this);
-    panel->setGeometry(0, 0, kClientWidth, kClientHeight);
     // Every result window shows the same tile: it is decoded once.
     static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
-    auto* wallpaper = new Wallpaper(tile, panel);
-    wallpaper->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
+    auto* panel = new TabPanel(tile, this);
+    panel->resize(kClientWidth, kClientHeight);
 
     const QColor highlight = palette().color(QPalette::Light);
-    const Look headline{kYellow, 16, true};
-    const Look caption{kCream, 15};
-    const Look value{highlight, 15, false, Qt::AlignCenter};
+    const BoxLabelLook headline = Look(kYellow, 16, true);
+    const BoxLabelLook caption = Look(kCream, 15);
+    const BoxLabelLook value = Look(highlight, 15, false, Qt::AlignCenter);
 
     title = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
     bigPicture = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
@@ -162,21 +154,34 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
     range = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
     requiredBaseLevel = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
     MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
-    rate = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look{kYellow, 19, true, Qt::AlignCenter}), "rate");
+    rate = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look(kYellow, 19, true, Qt::AlignCenter)), "rate");
     MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"));
     const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
     description =
-        Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look{kWhite, 13, false, fromTop, true}), "description");
-    equip = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look{highlight, 13, false, fromTop, true}), "equip");
+        Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look(kWhite, 13, false, fromTop, true)), "description");
+    equip = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look(highlight, 13, false, fromTop, true)), "equip");
 
-    MakeLabel(panel, QRect(16, 304, 143, 144), Look{kCream, 16, true}, QStringLiteral("Для ковки надо:"));
+    MakeLabel(panel, QRect(16, 304, 143, 144), Look(kCream, 16, true), QStringLiteral("Для ковки надо:"));
     for (std::size_t row = 0; row < kRecipeRowCount; ++row)
         recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
 
     MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
     averageCost =
-        Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look{kYellow, 16, true, Qt::AlignCenter}), "averageCost");
+        Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look(kYellow, 16, true, Qt::AlignCenter)), "averageCost");
     MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
+
+    // The block of budgets, shown in a weapon's window only.
+    budgetBlock_ = new QWidget(panel);
+    budgetBlock_->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
+    budgetBlock_->hide();
+    MakeLabel(budgetBlock_, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
+              QStringLiteral("Хватит с вероятностью:"));
+    chartButton = Named(new QPushButton(QStringLiteral("График..."), budgetBlock_), "chartButton");
+    chartButton->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
+    budget = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
+                             {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, budgetBlock_);
+    budget->move(160, 0);
+    connect(chartButton, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
 
     // The price edits take the focus in row order.
     QLineEdit* previous = nullptr;
@@ -186,6 +191,41 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
         if (previous) setTabOrder(previous, row.priceEdit);
         previous = row.priceEdit;
     }
+    setTabOrder(previous, chartButton);
+}
+
+void ForgeResultWindow::showBudget() {
+    setFixedSize(kClientWidth, kClientHeightWithBudget);
+    budgetBlock_->parentWidget()->resize(kClientWidth, kClientHeightWithBudget);
+    budgetBlock_->show();
+    updateBudget();
+}
+
+void ForgeResultWindow::updateBudget() {
+    const std::optional<AttemptTerms> terms = Take(WeaponAttemptTerms(costSheet(), SystemDecimalSeparator()));
+    if (!terms) return;
+    const Budget plan = Take(PlanBudget(terms->chance, terms->price));
+    BudgetFigures tries, zeny;
+    for (std::size_t i = 0; i < plan.levels.size(); ++i) {
+        tries[i] = plan.levels[i].tries;
+        zeny[i] = plan.levels[i].cost;
+    }
+    budget->showFigures(0, tries);
+    budget->showFigures(1, zeny);
+    if (chart_) chart_->setCalculation({terms->chance, terms->price, StrictWholeNumber(averageCost->text())});
+}
+
+void ForgeResultWindow::openChart() {
+    Guarded(reporter_, [this] {
+        if (!chart_) {
+            chart_ = new BudgetChartWindow(this);
+            chart_->setWindowTitle(QStringLiteral("График: ") + title->text());
+        }
+        updateBudget();
+        chart_->show();
+        chart_->raise();
+        chart_->activateWindow();
+    });
 }
 
 ForgeCostSheet ForgeResultWindow::costSheet() const {
@@ -207,7 +247,9 @@ ForgeCostSheet ForgeResultWindow::costSheet() const {
 void ForgeResultWindow::priceEdited() {
     Guarded(reporter_, [this] {
         const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
-        if (!averageCost->text().isEmpty()) averageCost->setText(QtText(cost));
+        if (averageCost->text().isEmpty()) return;
+        averageCost->setText(QtText(cost));
+        if (budgetBlock_->isVisibleTo(this)) updateBudget();
     });
 }
 

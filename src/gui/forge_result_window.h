@@ -5,10 +5,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/forge_cost.h"
 #include "core/recipe.h"
+#include "gui/budget_chart_window.h"
+#include "gui/budget_table.h"
 #include "gui/error_reporter.h"
 #include "gui/widgets/picture_box.h"
 
@@ -42,16 +46,31 @@ public:
     QLabel *rate, *description, *equip;
     QLabel* averageCost;
 
+    // A weapon's window shows, under the average cost, what 50, 90 and 99 %
+    // certainty take in tries and Zeny, and a button for the chart of
+    // chances against money; both stay hidden in other windows.
+    BudgetTable* budget;
+    QPushButton* chartButton;
+
     const RecipeRowControls& row(RecipeRowKind kind) const { return recipeRows_[IndexOf(kind)]; }
+
+    // Grows the window by the block of budgets and fills it; from then on
+    // its figures follow the typed prices. For a filled weapon's window.
+    void showBudget();
 
 private:
     // The change handler shared by the five price edits.
     void priceEdited();
     // The texts the cost estimate is recalculated from.
     ForgeCostSheet costSheet() const;
+    // The budgets, and the chart when open, for the prices shown now.
+    void updateBudget();
+    void openChart();
 
     ErrorReporter& reporter_;
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_;
+    QWidget* budgetBlock_;
+    QPointer<BudgetChartWindow> chart_;
 };
 
 }  // namespace trivelon::gui

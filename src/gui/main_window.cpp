@@ -55,6 +55,7 @@ void MainWindow::bindRefineHandlers() {
     connect(materialPrice, &QLineEdit::textChanged, this,
             [this] { priceEdited(*materialPrice, &RefineState::materialPrice); });
     connect(itemPrice, &QLineEdit::textChanged, this, [this] { priceEdited(*itemPrice, &RefineState::itemPrice); });
+    connect(refineChartButton, &QPushButton::clicked, this, &MainWindow::openRefineChart);
 }
 
 namespace {
@@ -91,7 +92,7 @@ void MainWindow::setForgeKeyboardOrder() {
 }
 
 void MainWindow::setRefineKeyboardOrder() {
-    QWidget* const refine[] = {classSelector, currentLevel, targetLevel, materialPrice, itemPrice};
+    QWidget* const refine[] = {classSelector, currentLevel, targetLevel, materialPrice, itemPrice, refineChartButton};
     SetTabOrder(refine);
 }
 

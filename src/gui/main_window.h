@@ -5,11 +5,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
 
 #include "core/refine.h"
+#include "gui/budget_chart_window.h"
+#include "gui/budget_table.h"
 #include "gui/error_reporter.h"
 #include "gui/widgets/edit_combo.h"
 #include "gui/widgets/image_combo.h"
@@ -49,6 +52,10 @@ public:
     QLineEdit *materialPrice = nullptr, *itemPrice = nullptr;
     QLabel *safeLevel = nullptr, *attemptFee = nullptr, *materialName = nullptr, *materialCount = nullptr,
            *itemCount = nullptr, *successRate = nullptr, *averageCost = nullptr, *bonus = nullptr;
+    // What 50, 90 and 99 % certainty take in items, materials and Zeny, and
+    // the button that opens the chart of chances against money.
+    BudgetTable* refineBudget = nullptr;
+    QPushButton* refineChartButton = nullptr;
 
 signals:
     // Each press of the forge button that gets past the character inputs
@@ -92,9 +99,15 @@ private:
     void priceEdited(QLineEdit& edit, std::int32_t RefineState::*field);
     // The average cost from the counts and prices the tab shows now.
     std::int32_t shownRefineCost() const;
+    // The budgets, and the chart when open, for the refine and prices the
+    // tab shows now; they follow every change of the average cost.
+    void showRefineBudget();
+    void openRefineChart();
+    BudgetCalculation shownRefineCalculation() const;
 
     ErrorReporter& reporter_;
     RefineState refine_;
+    QPointer<BudgetChartWindow> refineChart_;
     TabPanel* refinePage_ = nullptr;
     bool centred_ = false;
 };

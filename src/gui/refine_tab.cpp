@@ -87,6 +87,12 @@ QLineEdit* AddPriceEdit(QWidget* parent, const QRect& place, const QString& text
     return edit;
 }
 
+// The budget table: a column of names and one for each certainty, so that
+// it spans the rows above it.
+constexpr int kBudgetNameWidth = 119;
+constexpr int kBudgetValueWidth = 94;
+constexpr QRect kChartButtonPlace(104, 312, 75, 25);
+
 QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
 
 }  // namespace
@@ -144,6 +150,14 @@ void MainWindow::buildRefineTabOnce() {
     materialPrice = AddPriceEdit(panel, {528, 128, 73, 24}, QStringLiteral("200"));
     itemPrice = AddPriceEdit(panel, {528, 152, 73, 24}, QStringLiteral("0"));
 
+    // Under the bonus: what it takes to succeed with 50, 90 and 99 % certainty.
+    AddBoxLabel(panel, QStringLiteral("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
+    refineBudget = new BudgetTable({QStringLiteral("Вещей:"), QStringLiteral("Материалов:"), QStringLiteral("Zeny:")},
+                                   {kBudgetNameWidth, kBudgetValueWidth, 24, Detail(), Detail()}, panel);
+    refineBudget->move(272, 321);
+    refineChartButton = new QPushButton(QStringLiteral("График..."), panel);
+    refineChartButton->setGeometry(kChartButtonPlace);
+
     const std::pair<QWidget*, const char*> named[] = {{refineCharacterPicture, "refineCharacterPicture"},
                                                       {classSelector, "classSelector"},
                                                       {currentLevel, "currentLevel"},
@@ -158,6 +172,7 @@ void MainWindow::buildRefineTabOnce() {
     for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
     setRefineKeyboardOrder();
     bindRefineHandlers();
+    Guarded(reporter_, [this] { showRefineBudget(); });
     // Switching tabs moved the focus from the forging tab onto this page
     // while it was still empty; it belongs on the page's first control.
     if (panel->hasFocus()) classSelector->setFocus();

@@ -29,6 +29,7 @@ void MainWindow::refineClassChosen() {
         materialName->setText(QtText(cls->materialName));
         // A changed price text runs the price handler, which recomputes the cost.
         materialPrice->setText(QtText(cls->materialDefaultPrice));
+        showRefineBudget();
     });
 }
 
@@ -72,6 +73,7 @@ void MainWindow::recomputeRefine() {
     // last computed rate stays.
     successRate->setText(QtText(FormatGeneral(refine_.rate, SystemDecimalSeparator())));
     averageCost->setText(QString::number(cost));
+    showRefineBudget();
 }
 
 void MainWindow::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) {
@@ -86,6 +88,7 @@ void MainWindow::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) 
             return;
         }
         averageCost->setText(QString::number(shownRefineCost()));
+        showRefineBudget();
     });
 }
 
@@ -96,6 +99,49 @@ std::int32_t MainWindow::shownRefineCost() const {
     const std::int32_t fee = StrictWholeNumber(attemptFee->text());
     const std::int32_t perItem = StrictWholeNumber(itemPrice->text());
     return Take(RefineCost(materials, items, perMaterial, fee, perItem));
+}
+
+BudgetCalculation MainWindow::shownRefineCalculation() const {
+    const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
+    const std::int64_t tryCost =
+        RefineTryCost(levels, StrictWholeNumber(itemPrice->text()), StrictWholeNumber(materialPrice->text()),
+                      StrictWholeNumber(attemptFee->text()));
+    return {refine_.tryChance, tryCost, StrictWholeNumber(averageCost->text())};
+}
+
+void MainWindow::showRefineBudget() {
+    const BudgetCalculation calculation = shownRefineCalculation();
+    const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
+    const std::optional<RefineBudget> budget = Take(PlanRefineBudget(calculation.chance, levels, calculation.tryCost));
+    if (budget) {
+        BudgetFigures items, materials, zeny;
+        for (std::size_t i = 0; i < budget->size(); ++i) {
+            items[i] = (*budget)[i].items;
+            materials[i] = (*budget)[i].materials;
+            zeny[i] = (*budget)[i].cost;
+        }
+        refineBudget->showFigures(0, items);
+        refineBudget->showFigures(1, materials);
+        refineBudget->showFigures(2, zeny);
+    } else {
+        refineBudget->showNothing();
+    }
+    if (refineChart_) {
+        refineChart_->setWindowTitle(
+            QStringLiteral("График: %1, %2 → %3")
+                .arg(classSelector->currentText(), currentLevel->currentText(), targetLevel->currentText()));
+        refineChart_->setCalculation(calculation);
+    }
+}
+
+void MainWindow::openRefineChart() {
+    Guarded(reporter_, [this] {
+        if (!refineChart_) refineChart_ = new BudgetChartWindow(this);
+        showRefineBudget();
+        refineChart_->show();
+        refineChart_->raise();
+        refineChart_->activateWindow();
+    });
 }
 
 }  // namespace trivelon::gui

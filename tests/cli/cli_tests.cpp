@@ -230,6 +230,37 @@ TEST(CliRefine, OutcomesAndCosts) {
     EXPECT_EQ(Cli({"refine", "--from", "+10"}).exitCode, 2);
 }
 
+// Tries (or items), materials and cost of 50, 90 and 99 % certainty, and the
+// chance within a sum; null where there is no budget.
+TEST(CliBudget, ForgeAndRefineBudgets) {
+    auto levels = [](const CliRun& run, const char* field) {
+        QStringList figures;
+        for (const QJsonValue& level : run.json["budget"].toObject()["levels"].toArray())
+            figures << QString::number(level.toObject()[field].toInteger());
+        return figures;
+    };
+    // Cutter at the rate 40 with Iron at 100: 3500 an attempt.
+    const CliRun cutter = Cli({"forge", "Cutter", "--job", "0", "--dex", "-50", "--luk", "0", "--smith-dagger", "0",
+                               "--weaponry-research", "0", "--anvil", "None", "--price1", "100", "--budget", "10000"});
+    EXPECT_EQ(cutter.json["budget"].toObject()["try_cost"].toInteger(), 3500);
+    EXPECT_EQ(levels(cutter, "tries"), QStringList({"2", "5", "10"}));
+    EXPECT_EQ(levels(cutter, "cost"), QStringList({"7000", "17500", "35000"}));
+    EXPECT_EQ(cutter.json["chance_within_budget"].toDouble(), 64.0);  // two attempts: 1 - 0.6^2
+    EXPECT_TRUE(Cli({"forge", "Iron"}).json["budget"].isNull());
+
+    const CliRun refine = Cli(
+        {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0", "--budget", "300000000"});
+    EXPECT_EQ(levels(refine, "items"), QStringList({"1083", "3597", "7194"}));
+    EXPECT_EQ(levels(refine, "materials"), QStringList({"5415", "17985", "35970"}));
+    EXPECT_EQ(levels(refine, "cost"), QStringList({"135375000", "449625000", "899250000"}));
+    EXPECT_EQ(refine.json["chance_within_budget"].toDouble(), 78.5);
+    EXPECT_TRUE(Cli({"refine", "--from", "+8", "--to", "+8"}).json["budget"].isNull());
+
+    EXPECT_EQ(Cli({"refine", "--budget", "lots"}).exitCode, 2);
+    EXPECT_TRUE(Cli({"forge", "--help"}).out.contains("--budget"));
+    EXPECT_TRUE(Cli({"refine", "--help"}).out.contains("--budget"));
+}
+
 TEST(CliCatalogue, ListsTheSelectorRows) {
     const CliRun run = Cli({"catalogue"});
     EXPECT_EQ(run.exitCode, 0);

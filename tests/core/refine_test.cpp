@@ -245,5 +245,24 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 4, 5));
 }
 
+// The chance of one try is the exact product of the step rates: a safe
+// refine is certain, nothing to do has none, and a product beyond 64 bits is
+// far above 100 %.
+TEST(RefineBudget, TriesItemsAndMaterials) {
+    EXPECT_TRUE(ComputeRefine(1, 0, 7, 10)->tryChance->certain());
+    EXPECT_FALSE(ComputeRefine(1, 8, 8, 10)->tryChance);
+    EXPECT_TRUE(ComputeRefine(4, 0, 10, 2'000'000'000)->tryChance->certain());
+
+    const RefineOutcome risky = *ComputeRefine(4, 5, 10, 0);
+    const std::int64_t tryCost = RefineTryCost(5, 0, 5000, 20000);
+    EXPECT_EQ(tryCost, 125000);
+    const auto budget = *PlanRefineBudget(risky.tryChance, 5, tryCost);
+    ASSERT_TRUE(budget);
+    EXPECT_EQ((*budget)[1].items, 3597);
+    EXPECT_EQ((*budget)[1].materials, 5 * 3597);
+    EXPECT_EQ((*budget)[1].cost, 449625000);
+    EXPECT_FALSE(*PlanRefineBudget(std::nullopt, 0, 0));
+}
+
 }  // namespace
 }  // namespace trivelon

@@ -189,6 +189,48 @@ private slots:
         QCOMPARE(window->averageCost->text(), QString("1000"));
     }
 
+    // A weapon's window grows by the budgets of 50, 90 and 99 % certainty,
+    // which follow the typed prices; a resource's window keeps its size.
+    void aWeaponsBudgetsFollowTypedPrices() {
+        MainWindowFixture f;
+        MainWindow& w = *f.window;
+        // Cutter at the rate 40: 2, 5 and 10 attempts, each of one hammer
+        // (1000) and 25 Iron.
+        const std::pair<EditCombo*, const char*> lowStats[] = {
+            {w.jobLevel, "0"}, {w.dex, "-50"}, {w.luk, "0"}, {w.smithDagger, "0"}, {w.weaponryResearch, "0"}};
+        for (const auto& [box, text] : lowStats) TypeInto(*box, text);
+        PickRow(*w.anvil, "None");
+        PickRow(*w.itemSelector, "Cutter");
+        f.reporter.errors.clear();
+        ForgeResultWindow* window = PressSubmit(w);
+        QCOMPARE(window->rate->text(), QString("40"));
+        QCOMPARE(window->size(), QSize(505, 563));
+        QVERIFY(window->budget->isVisible());
+        auto figures = [&](int row) {
+            return QStringList{window->budget->figureText(row, 0), window->budget->figureText(row, 1),
+                               window->budget->figureText(row, 2)};
+        };
+        QCOMPARE(figures(0), QStringList({"2", "5", "10"}));
+        QCOMPARE(figures(1), QStringList({"2000", "5000", "10000"}));
+        TypeInto(*window->row(RecipeRowKind::Material1).priceEdit, "100");
+        QCOMPARE(window->averageCost->text(), QString("10500"));
+        QCOMPARE(figures(1), QStringList({"7000", "17500", "35000"}));
+        QVERIFY(f.reporter.errors.isEmpty());
+
+        // Its chart closes with it.
+        ClickAt(*window->chartButton, window->chartButton->rect().center());
+        const QPointer<BudgetChartWindow> chart = window->findChild<BudgetChartWindow*>();
+        QVERIFY(chart && chart->isVisible());
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(chart.isNull());
+
+        PickRow(*w.itemSelector, "Iron");
+        ForgeResultWindow* resource = PressSubmit(w);
+        QCOMPARE(resource->size(), QSize(505, 490));
+        QVERIFY(!resource->budget->isVisible());
+    }
+
     void aBadCharacterInputOpensNoWindow() {
         MainWindowFixture f;
         MainWindow& w = *f.window;

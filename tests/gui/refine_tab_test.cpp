@@ -213,6 +213,46 @@ private slots:
         QCOMPARE(w.targetLevel->currentText(), QString("+8"));
     }
 
+    // Items, materials and Zeny that 50, 90 and 99 % certainty take follow
+    // the levels and the prices; with nothing to do there is no budget.
+    void budgetsFollowLevelsAndPrices() {
+        MainWindowFixture f;
+        MainWindow& w = *f.window;
+        TypeInto(*w.weaponryResearch, "0");
+        OpenRefineTab(w);
+        auto figures = [&](int row) {
+            return QStringList{w.refineBudget->figureText(row, 0), w.refineBudget->figureText(row, 1),
+                               w.refineBudget->figureText(row, 2)};
+        };
+        // +0 to +7 is safe: one try.
+        QCOMPARE(figures(0), QStringList({"1", "1", "1"}));
+        QCOMPARE(figures(2), QStringList({"1750", "1750", "1750"}));
+
+        PickRow(*w.classSelector, "Оружие 4 уровня");
+        PickRow(*w.targetLevel, "+10");
+        PickRow(*w.currentLevel, "+5");
+        QCOMPARE(w.successRate->text(), Decimal("0.064"));
+        QCOMPARE(figures(0), QStringList({"1083", "3597", "7194"}));
+        QCOMPARE(figures(1), QStringList({"5415", "17985", "35970"}));
+        QCOMPARE(figures(2), QStringList({"135375000", "449625000", "899250000"}));
+        TypeInto(*w.itemPrice, "1000");
+        QCOMPARE(figures(2), QStringList({"136458000", "453222000", "906444000"}));
+
+        // The chart follows the tab: a typed sum's chance changes with the prices.
+        ClickAt(*w.refineChartButton, w.refineChartButton->rect().center());
+        auto* chart = w.findChild<BudgetChartWindow*>();
+        QVERIFY(chart && chart->isVisible());
+        TypeInto(*chart->moneyField(), "300000000");
+        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.2")));
+        TypeInto(*w.itemPrice, "0");
+        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.5")));
+
+        PickRow(*w.targetLevel, "+9");
+        PickRow(*w.currentLevel, "+9");
+        QCOMPARE(figures(0), QStringList({"—", "—", "—"}));
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
     void aCostBeyond32BitsIsReportedOnceAndShowsNothingNew() {
         MainWindowFixture f;
         MainWindow& w = *f.window;

@@ -1,0 +1,53 @@
+#pragma once
+// A small table of budgets: a header row with the certainties 50, 90 and
+// 99 % as columns, and a row for each quantity (tries, items, materials,
+// Zeny) with what each certainty takes.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+#include "core/budget.h"
+#include "gui/control_factory.h"
+
+namespace trivelon::gui {
+
+struct BudgetTableLook {
+    int nameWidth;   // the column of row names
+    int valueWidth;  // each certainty's column
+    int rowHeight;
+    BoxLabelLook header;
+    BoxLabelLook rows;
+};
+
+using BudgetFigures = std::array<std::optional<std::int64_t>, kBudgetChances.size()>;
+
+class BudgetTable : public QWidget {
+    Q_OBJECT
+public:
+    // Sized to its cells; the caller places it. Until figures are shown
+    // every cell reads as empty.
+    BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent = nullptr);
+
+    // One row of figures, exact to the last digit, in a smaller font where a
+    // figure is too long for its cell; a figure beyond the 64-bit range
+    // shows as too much to count.
+    void showFigures(int row, const BudgetFigures& figures);
+    // No budget to show (nothing to do, or not worked out): a dash in every cell.
+    void showNothing();
+
+    // The text of a figure's cell, row and column counted from 0.
+    QString figureText(int row, int column) const;
+
+private:
+    void showFigure(QLabel& cell, const QString& text);
+
+    BudgetTableLook look_;
+    std::vector<std::array<QLabel*, kBudgetChances.size()>> cells_;
+};
+
+}  // namespace trivelon::gui
