@@ -1,7 +1,10 @@
 #pragma once
 // A picture file opened for reading by a path relative to the working
 // directory, read in parts so that its header can be checked before its body
-// is read. The only place that calls the operating system's file functions.
+// is read. The only place that calls the operating system's file functions:
+// picture_file_posix.cpp on Linux and macOS, picture_file_windows.cpp on
+// Windows, with the same messages.
+#include <cstdint>
 #include <optional>
 
 #include <QByteArray>
@@ -27,7 +30,8 @@ public:
     bool append(QByteArray& bytes, qint64 count);
 
 private:
-    int descriptor_ = -1;
+    // The file descriptor, or the Windows file handle; -1 when not open.
+    std::intptr_t handle_ = -1;
     qint64 size_ = 0;
     std::optional<QString> openFailure_;
 };

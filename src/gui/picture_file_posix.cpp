@@ -33,9 +33,9 @@ QString CannotOpen(const QString& relativePath, int errorNumber) {
 // Opening without blocking keeps a pipe without a writer from stopping the
 // program; such a file is refused right after.
 PictureFile::PictureFile(const QString& relativePath)
-    : descriptor_(::open(QFile::encodeName(relativePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
+    : handle_(::open(QFile::encodeName(relativePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
     struct stat status {};
-    if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0) {
+    if (handle_ < 0 || ::fstat(static_cast<int>(handle_), &status) != 0) {
         openFailure_ = CannotOpen(relativePath, errno);
     } else if (S_ISDIR(status.st_mode)) {
         openFailure_ = CannotOpen(relativePath, EISDIR);
@@ -47,7 +47,7 @@ PictureFile::PictureFile(const QString& relativePath)
 }
 
 PictureFile::~PictureFile() {
-    if (descriptor_ >= 0) ::close(descriptor_);
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));
 }
 
 bool PictureFile::append(QByteArray& bytes, qint64 count) {
@@ -55,7 +55,8 @@ bool PictureFile::append(QByteArray& bytes, qint64 count) {
     qsizetype done = bytes.size();
     bytes.resize(done + static_cast<qsizetype>(count));
     while (done < bytes.size()) {
-        const ssize_t got = ::read(descriptor_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t got =
+            ::read(static_cast<int>(handle_), bytes.data() + done, static_cast<size_t>(bytes.size() - done));
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;
         done += got;
