@@ -1,5 +1,7 @@
 #include "gui/control_factory.h"
 
+#include <vector>
+
 #include <QAbstractItemView>
 #include <QPalette>
 #include <QStyledItemDelegate>
@@ -23,10 +25,22 @@ private:
 
 }  // namespace
 
+// The windows ask for a dozen fonts again and again (every result window
+// for the same ones); each is made once and then shared.
 QFont PixelFont(const QString& family, int pixelSize, bool bold) {
+    struct Made {
+        QString family;
+        int pixelSize;
+        bool bold;
+        QFont font;
+    };
+    static std::vector<Made> made;
+    for (const Made& font : made)
+        if (font.pixelSize == pixelSize && font.bold == bold && font.family == family) return font.font;
     QFont font(InstalledFamilyFor(family));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
+    made.push_back({family, pixelSize, bold, font});
     return font;
 }
 

@@ -128,8 +128,9 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
 
     // Every result window shows the same tile: it is decoded once.
     static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
-    auto* panel = new TabPanel(tile, this);
-    panel->resize(kClientWidth, kClientHeight);
+    panel_ = new TabPanel(tile, this);
+    panel_->resize(kClientWidth, kClientHeight);
+    QWidget* panel = panel_;
 
     const QColor highlight = palette().color(QPalette::Light);
     const BoxLabelLook headline = Look(kYellow, 16, true);
@@ -170,19 +171,6 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
         Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look(kYellow, 16, true, Qt::AlignCenter)), "averageCost");
     MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
 
-    // The block of budgets, shown in a weapon's window only.
-    budgetBlock_ = new QWidget(panel);
-    budgetBlock_->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
-    budgetBlock_->hide();
-    MakeLabel(budgetBlock_, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
-              QStringLiteral("Хватит с вероятностью:"));
-    chartButton = Named(new QPushButton(QStringLiteral("График..."), budgetBlock_), "chartButton");
-    chartButton->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
-    budget = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
-                             {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, budgetBlock_);
-    budget->move(160, 0);
-    connect(chartButton, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
-
     // The price edits take the focus in row order.
     QLineEdit* previous = nullptr;
     for (const RecipeRowControls& row : recipeRows_) {
@@ -191,13 +179,26 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
         if (previous) setTabOrder(previous, row.priceEdit);
         previous = row.priceEdit;
     }
-    setTabOrder(previous, chartButton);
+    lastPriceEdit_ = previous;
 }
 
+// Built only for a weapon's window, when it is filled, so that other windows
+// do not pay for it.
 void ForgeResultWindow::showBudget() {
     setFixedSize(kClientWidth, kClientHeightWithBudget);
-    budgetBlock_->parentWidget()->resize(kClientWidth, kClientHeightWithBudget);
-    budgetBlock_->show();
+    panel_->resize(kClientWidth, kClientHeightWithBudget);
+    auto* block = new QWidget(panel_);
+    block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
+    MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
+              QStringLiteral("Хватит с вероятностью:"));
+    chartButton = Named(new QPushButton(QStringLiteral("График..."), block), "chartButton");
+    chartButton->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
+    setTabOrder(lastPriceEdit_, chartButton);
+    budget = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
+                             {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, block);
+    budget->move(160, 0);
+    connect(chartButton, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
+    block->show();
     updateBudget();
 }
 
@@ -249,7 +250,7 @@ void ForgeResultWindow::priceEdited() {
         const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
         if (averageCost->text().isEmpty()) return;
         averageCost->setText(QtText(cost));
-        if (budgetBlock_->isVisibleTo(this)) updateBudget();
+        if (budget) updateBudget();
     });
 }
 

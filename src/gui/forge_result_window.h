@@ -48,9 +48,9 @@ public:
 
     // A weapon's window shows, under the average cost, what 50, 90 and 99 %
     // certainty take in tries and Zeny, and a button for the chart of
-    // chances against money; both stay hidden in other windows.
-    BudgetTable* budget;
-    QPushButton* chartButton;
+    // chances against money; null in other windows.
+    BudgetTable* budget = nullptr;
+    QPushButton* chartButton = nullptr;
 
     const RecipeRowControls& row(RecipeRowKind kind) const { return recipeRows_[IndexOf(kind)]; }
 
@@ -69,7 +69,8 @@ private:
 
     ErrorReporter& reporter_;
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_;
-    QWidget* budgetBlock_;
+    QWidget* panel_;
+    QLineEdit* lastPriceEdit_;
     QPointer<BudgetChartWindow> chart_;
 };
 

@@ -228,7 +228,7 @@ private slots:
         PickRow(*w.itemSelector, "Iron");
         ForgeResultWindow* resource = PressSubmit(w);
         QCOMPARE(resource->size(), QSize(505, 490));
-        QVERIFY(!resource->budget->isVisible());
+        QVERIFY(!resource->budget);
     }
 
     void aBadCharacterInputOpensNoWindow() {

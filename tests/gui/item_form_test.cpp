@@ -71,7 +71,7 @@ private slots:
         const QColor yellow(255, 255, 0), cream(255, 251, 240), white(255, 255, 255);
         QMap<QString, QColor> captions;
         for (const QLabel* label : form.findChildren<QLabel*>())
-            if (!form.budget->isAncestorOf(label))
+            if (!form.budget || !form.budget->isAncestorOf(label))
                 captions.insert(label->text(), label->palette().color(QPalette::Window));
         const QList<std::pair<QString, QColor>> fixed = {{"Тип:", cream},
                                                          {"Вес:", cream},
