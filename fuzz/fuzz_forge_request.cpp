@@ -41,7 +41,8 @@ void CheckFilled(const trivelon::ForgeState& state, char separator) {
     Require(state.rate >= 1 && state.rate <= 100, "a filled request's rate lies in 1..100");
     const auto shown = trivelon::ParseStrictFloat(state.rateText, separator);
     Require(shown.ok(), "the printed rate reads back");
-    Require(std::fabs(*shown - state.rate) <= 1e-12L, "the printed rate is the rate");
+    Require(abs(*shown - trivelon::Extended(state.rate)) <= trivelon::Extended("1e-12"),
+            "the printed rate is the rate");
 
     const auto recalculated = trivelon::RecalculateForgeCost(trivelon::SheetOfFilledWindow(state), separator);
     Require(recalculated.ok(), "a filled window recalculates its cost");

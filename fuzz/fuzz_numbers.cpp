@@ -29,12 +29,12 @@ void CheckWholeNumber(std::string_view text) {
     Require(trivelon::FormatGeneral(*strict, '.') == digits, "a whole number formats as its decimal digits");
 }
 
-// The exact reading of a plain decimal is mantissa / 10^scale; it must agree
-// with the floating-point reading up to the rounding of the division.
-void CheckExactDecimal(const trivelon::ExactDecimal& exact, long double value) {
-    const long double quotient =
-        static_cast<long double>(exact.mantissa) / std::pow(10.0L, static_cast<long double>(exact.scale));
-    Require(std::fabs(quotient - value) <= std::fabs(value) * 1e-17L, "exact and floating readings agree");
+// The exact reading of a plain decimal is its digits over 10^scale; read as
+// one decimal number it is the floating-point reading.
+void CheckExactDecimal(const trivelon::ExactDecimal& exact, const trivelon::Extended& value) {
+    const std::string digits = exact.digits.empty() ? std::string("0") : exact.digits;
+    const trivelon::Extended quotient((exact.negative ? "-" : "") + digits + "e-" + std::to_string(exact.scale));
+    Require(quotient == value, "exact and floating readings agree");
 }
 
 void CheckDecimalNumber(std::string_view text, char separator) {
@@ -45,14 +45,15 @@ void CheckDecimalNumber(std::string_view text, char separator) {
         CheckExactDecimal(*exact, *value);
     }
     if (!value) return;
-    Require(std::isfinite(*value), "an accepted decimal is finite");
+    Require(isfinite(*value), "an accepted decimal is finite");
 
     const std::string shown = trivelon::FormatGeneral(*value, separator);
     const auto reread = trivelon::ParseStrictFloat(shown, separator);
     Require(reread.ok(), "a formatted decimal parses back");
     Require(trivelon::FormatGeneral(*reread, separator) == shown, "formatting a re-read decimal gives the same text");
-    if (std::fabs(*value) >= LDBL_MIN)
-        Require(std::fabs(*reread - *value) <= std::fabs(*value) * 1e-14L, "15 significant digits keep the value");
+    if (*value != 0)
+        Require(abs(*reread - *value) <= abs(*value) * trivelon::Extended("1e-14"),
+                "15 significant digits keep the value");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include "check.h"
 #include "core/numbers.h"
 #include "core/refine.h"
@@ -35,11 +37,11 @@ void CheckCost(FuzzedDataProvider& input) {
     std::int32_t values[5];
     for (std::int32_t& value : values) value = input.ConsumeIntegral<std::int32_t>();
     const auto [materials, items, materialPrice, fee, itemPrice] = values;
-    const trivelon::Int128 exact = trivelon::Int128{materials} * materialPrice + trivelon::Int128{materials} * fee +
-                                   trivelon::Int128{items} * itemPrice;
+    using boost::multiprecision::cpp_int;
+    const cpp_int exact = cpp_int(materials) * materialPrice + cpp_int(materials) * fee + cpp_int(items) * itemPrice;
     const auto cost = trivelon::RefineCost(materials, items, materialPrice, fee, itemPrice);
     Require(cost.ok() == (exact >= INT32_MIN && exact <= INT32_MAX), "a cost is given exactly when it fits");
-    if (cost) Require(*cost == exact, "a cost is the exact sum");
+    if (cost) Require(cpp_int(*cost) == exact, "a cost is the exact sum");
 }
 
 void CheckLevelText(FuzzedDataProvider& input) {

@@ -3,7 +3,7 @@
 #include <QJsonArray>
 
 #include "cli_common.h"
-#include "core/money_text.h"
+#include "core/numbers.h"
 
 namespace trivelon::cli {
 

@@ -69,7 +69,7 @@ int RunRefine(const QStringList& arguments) {
         {"class", *classNumber},
         {"from", QtText(LevelText(state.currentLevel))},
         {"to", QtText(LevelText(state.targetLevel))},
-        {"rate", hasRate ? QJsonValue(static_cast<double>(*outcome->rate)) : QJsonValue()},
+        {"rate", hasRate ? QJsonValue(outcome->rate->convertTo<double>()) : QJsonValue()},
         {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->rate, '.'))) : QJsonValue()},
         {"materials", outcome->materialCount},
         {"items", outcome->itemCount},

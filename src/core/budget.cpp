@@ -51,23 +51,23 @@ std::optional<TryChance> TryChance::FromPercent(std::int64_t mantissa, int scale
 
 std::optional<TryChance> TryChance::FromPercentText(std::string_view text, char decimalSeparator) {
     const std::optional<ExactDecimal> rate = ParseExactDecimal(text, decimalSeparator);
-    if (!rate || rate->mantissa > kInt64Max) return std::nullopt;
-    return FromPercent(static_cast<std::int64_t>(rate->mantissa), rate->scale);
+    const std::optional<std::int64_t> mantissa = rate ? rate->mantissa() : std::nullopt;
+    if (!mantissa) return std::nullopt;
+    return FromPercent(*mantissa, rate->scale);
 }
 
-long double TryChance::logOfFailure() const {
+double TryChance::logOfFailure() const {
     const std::int64_t failing = whole_ - succeeding_;
     // Where failure is likely, log1p keeps the digits of a small p.
-    if (2 * succeeding_ < whole_)
-        return std::log1p(-static_cast<long double>(succeeding_) / static_cast<long double>(whole_));
-    return std::log(static_cast<long double>(failing) / static_cast<long double>(whole_));
+    if (2 * succeeding_ < whole_) return std::log1p(-static_cast<double>(succeeding_) / static_cast<double>(whole_));
+    return std::log(static_cast<double>(failing) / static_cast<double>(whole_));
 }
 
 bool TryChance::reaches(std::int64_t tries, std::int32_t percent) const {
     const std::int64_t failing = whole_ - succeeding_;
     if (failing == 0) return tries >= 1;
     const std::int32_t left = 100 - percent;  // c = left / 100
-    const double g = static_cast<double>(tries) * static_cast<double>(logOfFailure()) - std::log(left / 100.0);
+    const double g = static_cast<double>(tries) * logOfFailure() - std::log(left / 100.0);
     if (std::fabs(g) > kDoubleMargin) return g < 0;
 
     const WideFloat wide = WideFloat(tries) * log(WideFloat(failing) / WideFloat(whole_)) - log(WideFloat(left) / 100);
@@ -80,8 +80,8 @@ bool TryChance::reaches(std::int64_t tries, std::int32_t percent) const {
 
 Result<std::int64_t> TryChance::triesFor(std::int32_t percent) const {
     if (certain() || percent <= 0) return std::int64_t{1};
-    const long double estimate = std::ceil(std::log((100 - percent) / 100.0L) / logOfFailure());
-    if (!(estimate < static_cast<long double>(kInt64Max / 2))) return Error{kOutOfRangeMessage};
+    const double estimate = std::ceil(std::log((100 - percent) / 100.0) / logOfFailure());
+    if (!(estimate < static_cast<double>(kInt64Max / 2))) return Error{kOutOfRangeMessage};
     std::int64_t tries = std::max<std::int64_t>(1, static_cast<std::int64_t>(estimate));
     while (tries > 1 && reaches(tries - 1, percent)) --tries;
     while (!reaches(tries, percent)) ++tries;
@@ -91,7 +91,7 @@ Result<std::int64_t> TryChance::triesFor(std::int32_t percent) const {
 double TryChance::chanceWithin(std::int64_t tries) const {
     if (tries <= 0) return 0;
     if (certain()) return 1;
-    return -std::expm1(static_cast<double>(tries) * static_cast<double>(logOfFailure()));
+    return -std::expm1(static_cast<double>(tries) * logOfFailure());
 }
 
 Result<Budget> PlanBudget(const TryChance& chance, std::int64_t tryCost) {

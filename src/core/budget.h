@@ -39,7 +39,7 @@ private:
     // True when (1 - p)^tries <= (100 - percent) / 100.
     bool reaches(std::int64_t tries, std::int32_t percent) const;
     // ln(1 - p), which is negative.
-    long double logOfFailure() const;
+    double logOfFailure() const;
 
     std::int64_t succeeding_;
     std::int64_t whole_;

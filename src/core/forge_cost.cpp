@@ -2,6 +2,10 @@
 // window's recalculation over its own texts.
 #include "forge_cost.h"
 
+#include <limits>
+
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include "numbers.h"
 
 namespace trivelon {
@@ -9,27 +13,32 @@ namespace trivelon {
 namespace {
 
 // Resource cost: (200 - r) percent of the total, rounded up. Exact when the
-// rate is a plain decimal, so it agrees with the request's own estimate;
-// otherwise in extended precision.
-Result<std::int32_t> ResourceCost(std::string_view rateText, long double rate, Int128 total, char separator) {
-    if (auto exact = ParseExactDecimal(rateText, separator); exact && exact->scale <= 18) {
-        Int128 unit = 1;
-        for (int i = 0; i < exact->scale; ++i) unit *= 10;
-        Int128 share = 0;
-        Int128 product = 0;
-        if (!__builtin_sub_overflow(200 * unit, exact->mantissa, &share) &&
-            !__builtin_mul_overflow(share, total, &product))
-            return ToInt32(CeilDiv(product, 100 * unit));
-        return Error{kOutOfRangeMessage};
+// rate is a plain decimal, so it agrees with the request's own estimate (the
+// product can pass 64 bits where the cost does not, so it is formed in whole
+// numbers of any size); otherwise in extended precision.
+Result<std::int32_t> ResourceCost(std::string_view rateText, const Extended& rate, std::int64_t total, char separator) {
+    if (const auto exact = ParseExactDecimal(rateText, separator); exact && exact->scale <= 18) {
+        using boost::multiprecision::cpp_int;
+        const cpp_int unit = pow(cpp_int(10), static_cast<unsigned>(exact->scale));
+        const cpp_int rateDigits(exact->digits.empty() ? std::string("0") : exact->digits);
+        const cpp_int product = (200 * unit - (exact->negative ? -rateDigits : rateDigits)) * total;
+        const cpp_int whole = 100 * unit;
+        cpp_int cost = product / whole;  // truncated towards zero
+        if (product % whole != 0 && product > 0) ++cost;
+        if (cost < std::numeric_limits<std::int32_t>::min() || cost > std::numeric_limits<std::int32_t>::max())
+            return Error{kOutOfRangeMessage};
+        return cost.convert_to<std::int32_t>();
     }
-    return Ceil(((200 - rate) / 100) * static_cast<long double>(total));
+    return Ceil(((200 - rate) / 100) * Extended(total));
 }
 
-Result<std::int32_t> WeaponCost(long double rate, Int128 total) {
+Result<std::int32_t> WeaponCost(const Extended& rate, std::int64_t total) {
     if (rate == 0) return Error{"Floating point division by zero"};
     auto attempts = Ceil(100 / rate);
     if (!attempts) return Error{attempts.error()};
-    return ToInt32(Int128{*attempts} * total);
+    const auto cost = CheckedProduct(*attempts, total);
+    if (!cost) return Error{kOutOfRangeMessage};
+    return ToInt32(*cost);
 }
 
 // The price of one attempt: the tool, material 1, and every other row that
@@ -59,8 +68,9 @@ Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSepar
     for (const RecipeRow& row : RecipeOf(state))
         if (row.used && total) total = CheckedSum(*total, std::int64_t{row.quantity} * row.price);
     if (!total) return Error{kOutOfRangeMessage};
-    if (state.toolName == kMiniFurnace) return ResourceCost(state.rateText, state.rate, *total, decimalSeparator);
-    return WeaponCost(state.rate, *total);
+    if (state.toolName == kMiniFurnace)
+        return ResourceCost(state.rateText, Extended(state.rate), *total, decimalSeparator);
+    return WeaponCost(Extended(state.rate), *total);
 }
 
 Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {

@@ -1,10 +1,8 @@
-// Reading typed sums in 64 bits and writing sums short with Russian words for
-// the powers of a thousand.
+// Writing sums short with Russian words for the powers of a thousand.
 #include "money_text.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 
 #include "numbers.h"
@@ -13,11 +11,6 @@
 namespace trivelon {
 
 namespace {
-
-constexpr std::uint64_t kLargestPositive = std::numeric_limits<std::int64_t>::max();
-constexpr std::uint64_t kLargestNegative = kLargestPositive + 1;  // magnitude of the 64-bit minimum
-
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 struct Unit {
     std::uint64_t size;
@@ -40,33 +33,6 @@ std::uint64_t PowerOfTen(int exponent) {
 }
 
 }  // namespace
-
-std::optional<std::int64_t> TryParseInt64(std::string_view text) {
-    const std::size_t firstNonBlank = text.find_first_not_of(' ');
-    if (firstNonBlank == std::string_view::npos) return std::nullopt;
-    text.remove_prefix(firstNonBlank);
-    const bool negative = StartsWith(text, "-");
-    if (negative || StartsWith(text, "+")) text.remove_prefix(1);
-    int base = 10;
-    for (std::string_view prefix : {"0x", "0X", "$", "x", "X"}) {
-        if (StartsWith(text, prefix)) {
-            base = 16;
-            text.remove_prefix(prefix.size());
-            break;
-        }
-    }
-    // An unsigned magnitude takes no sign of its own, so "--5" and "-+5" fail.
-    std::uint64_t magnitude = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, magnitude, base);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    if (magnitude > (negative ? kLargestNegative : kLargestPositive)) return std::nullopt;
-    if (!negative) return static_cast<std::int64_t>(magnitude);
-    // -(magnitude - 1) - 1 stays within range for the 64-bit minimum too.
-    return magnitude == 0 ? 0 : -static_cast<std::int64_t>(magnitude - 1) - 1;
-}
-
-std::int64_t ParseLenientInt64(std::string_view text) { return TryParseInt64(text).value_or(0); }
 
 std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator) {
     const std::uint64_t magnitude =

@@ -1,12 +1,15 @@
 // Reading and writing whole and decimal numbers, and the checked conversions
 // that keep every shown integer within the 32-bit range.
 #include "numbers.h"
-#include "text.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
+
+#include <boost/multiprecision/cpp_int.hpp>
+
+#include "text.h"
 
 namespace trivelon {
 
@@ -81,39 +84,77 @@ std::int64_t ExponentValue(const DecimalParts& parts) {
     return !parts.exponent.empty() && parts.exponent[0] == '-' ? -value : value;
 }
 
-// The power of ten of the leading significant digit; the digits are not all zero.
-std::int64_t LeadingDecade(const DecimalParts& parts, std::int64_t exponent) {
+// Extended precision holds values from about 3.4E-4932 to 1.2E4932; a text
+// whose leading digit lies far outside is zero or too large without being
+// read, so that the exponent handed on stays small.
+constexpr std::int64_t kBeyondLargest = 4940;
+constexpr std::int64_t kBelowSmallest = -4960;
+
+// The magnitude of the parts rounded once to extended precision, read by the
+// software type itself, which never consults the process locale. Empty when
+// the value is too large to hold; zero below the normal range.
+std::optional<Extended> ReadMagnitude(const DecimalParts& parts) {
     const std::size_t integerStart = parts.integerDigits.find_first_not_of('0');
-    if (integerStart != std::string_view::npos)
-        return exponent + static_cast<std::int64_t>(parts.integerDigits.size() - integerStart) - 1;
-    return exponent - static_cast<std::int64_t>(parts.fractionDigits.find_first_not_of('0')) - 1;
+    const std::size_t fractionStart = parts.fractionDigits.find_first_not_of('0');
+    if (integerStart == std::string_view::npos && fractionStart == std::string_view::npos) return Extended(0);
+    const std::int64_t exponent = ExponentValue(parts);
+    // The power of ten of the leading significant digit.
+    const std::int64_t leading =
+        integerStart != std::string_view::npos
+            ? exponent + static_cast<std::int64_t>(parts.integerDigits.size() - integerStart) - 1
+            : exponent - static_cast<std::int64_t>(fractionStart) - 1;
+    if (leading > kBeyondLargest) return std::nullopt;
+    if (leading < kBelowSmallest) return Extended(0);
+    const Extended value(Join({parts.integerDigits.empty() ? "0" : parts.integerDigits, ".", parts.fractionDigits, "e",
+                               IntegerText(exponent)}));
+    if (!isfinite(value)) return std::nullopt;
+    return value;
 }
 
-// Moving a value below the normal range up by 10^27 brings every subnormal
-// into it; 10^27 = 2^27 * 5^27 is exact in extended precision.
-constexpr std::int64_t kSubnormalShift = 27;
-constexpr long double kSubnormalScale = 1e27L;
+constexpr int kShownDigits = 15;
 
-// The magnitude of the parts in extended precision, rounded to nearest, by
-// std::from_chars, which never consults the process locale. Empty when the
-// value is too large to hold. std::from_chars reports a value below the
-// normal range as out of range without giving it; that value is read scaled
-// up into the normal range and scaled back (rounded twice, which can differ
-// from one rounding in a subnormal's last place), and one too small even for
-// that is zero.
-std::optional<long double> ReadMagnitude(const DecimalParts& parts) {
-    const std::int64_t exponent = ExponentValue(parts);
-    long double value = 0;
-    auto read = [&](std::int64_t scaledExponent) {
-        const std::string plain = Join({parts.integerDigits.empty() ? "0" : parts.integerDigits, ".",
-                                        parts.fractionDigits, "e", IntegerText(scaledExponent)});
-        return std::from_chars(plain.data(), plain.data() + plain.size(), value).ec;
-    };
-    const std::errc outcome = read(exponent);
-    if (outcome == std::errc()) return value;
-    if (outcome != std::errc::result_out_of_range || LeadingDecade(parts, exponent) >= 0) return std::nullopt;
-    if (read(exponent + kSubnormalShift) != std::errc()) return 0.0L;
-    return value / kSubnormalScale;
+// The first digits of a positive value, correctly rounded (an exact half to
+// the even digit), and the power of ten of the first digit: 1234.56 to three
+// digits is "123" and 3. Worked out in whole numbers from the value's exact
+// binary form, so that no stream and no locale takes part.
+struct Digits {
+    std::string digits;
+    int exponent;
+};
+
+Digits SignificantDigits(const Extended& magnitude, int count) {
+    using boost::multiprecision::cpp_int;
+    int binaryExponent = 0;
+    const Extended::Float fraction = frexp(magnitude.value(), &binaryExponent);  // in [0.5, 1)
+    const cpp_int significand = ldexp(fraction, 64).convert_to<cpp_int>();
+    const int shift = binaryExponent - 64;  // magnitude = significand * 2^shift
+    std::uint64_t lowest = 1;               // 10^(count - 1)
+    for (int i = 1; i < count; ++i) lowest *= 10;
+    // log10(2) estimates the decimal exponent; the loop mends it by one.
+    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.301029995663981));
+    for (;;) {
+        cpp_int numerator = significand;
+        cpp_int denominator = 1;
+        if (shift >= 0)
+            numerator <<= shift;
+        else
+            denominator <<= -shift;
+        const int scale = count - 1 - exponent;
+        if (scale >= 0)
+            numerator *= pow(cpp_int(10), static_cast<unsigned>(scale));
+        else
+            denominator *= pow(cpp_int(10), static_cast<unsigned>(-scale));
+        cpp_int rounded = numerator / denominator;
+        const cpp_int twiceRest = 2 * (numerator % denominator);
+        if (twiceRest > denominator || (twiceRest == denominator && bit_test(rounded, 0))) ++rounded;
+        if (rounded >= cpp_int(lowest) * 10) {
+            ++exponent;
+        } else if (rounded < lowest) {
+            --exponent;
+        } else {
+            return {IntegerText(rounded.convert_to<std::int64_t>()), exponent};
+        }
+    }
 }
 
 }  // namespace
@@ -128,7 +169,7 @@ std::string IntegerMessage(std::string_view text) { return Join({"'", text, "' i
 
 std::string FloatMessage(std::string_view text) { return Join({"'", text, "' is not a valid floating point value"}); }
 
-std::optional<std::int32_t> TryParseInt(std::string_view text) {
+std::optional<std::int64_t> TryParseInt64(std::string_view text) {
     std::size_t i = SkipBlanks(text, 0);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -140,16 +181,25 @@ std::optional<std::int32_t> TryParseInt(std::string_view text) {
         base = 16;
         i += 2;
     }
-    if (i == text.size()) return std::nullopt;
-    const std::int64_t limit = negative ? -kInt32Min : kInt32Max;
-    std::int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        int digit = DigitValue(text[i], base);
-        if (digit < 0) return std::nullopt;
-        magnitude = magnitude * base + digit;
-        if (magnitude > limit) return std::nullopt;
-    }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    // The magnitude is read without a sign, so "--5" and "-+5" fail.
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    std::uint64_t magnitude = 0;
+    const auto [stop, error] = std::from_chars(first, last, magnitude, base);
+    if (first == last || error != std::errc() || stop != last) return std::nullopt;
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    if (magnitude > (negative ? kLargest + 1 : kLargest)) return std::nullopt;
+    if (!negative) return static_cast<std::int64_t>(magnitude);
+    // -(magnitude - 1) - 1 stays within range for the 64-bit minimum too.
+    return magnitude == 0 ? 0 : -static_cast<std::int64_t>(magnitude - 1) - 1;
+}
+
+std::int64_t ParseLenientInt64(std::string_view text) { return TryParseInt64(text).value_or(0); }
+
+std::optional<std::int32_t> TryParseInt(std::string_view text) {
+    const std::optional<std::int64_t> value = TryParseInt64(text);
+    if (!value || *value < kInt32Min || *value > kInt32Max) return std::nullopt;
+    return static_cast<std::int32_t>(*value);
 }
 
 Result<std::int32_t> ParseStrictInt(std::string_view text) {
@@ -159,22 +209,12 @@ Result<std::int32_t> ParseStrictInt(std::string_view text) {
 
 std::int32_t ParseLenientInt(std::string_view text) { return TryParseInt(text).value_or(0); }
 
-std::string FormatGeneral(long double value, char decimalSeparator) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+std::string FormatGeneral(const Extended& value, char decimalSeparator) {
+    if (isnan(value)) return "NAN";
+    if (isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0) return "0";
-    // "d.dddddddddddddde±x", correctly rounded, in every locale.
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
-    const std::size_t mark = text.find('e');
-    std::string result = text[0] == '-' ? "-" : "";
-    std::string digits;
-    for (char c : text.substr(0, mark))
-        if (IsDigit(c)) digits += c;
-    const std::size_t exponentStart = mark + (text[mark + 1] == '+' ? 2 : 1);
-    int exponent = 0;
-    std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
+    std::string result = value < 0 ? "-" : "";
+    auto [digits, exponent] = SignificantDigits(abs(value), kShownDigits);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent >= 15 || exponent < -5) {
@@ -188,10 +228,10 @@ std::string FormatGeneral(long double value, char decimalSeparator) {
     return result + digits.substr(0, integerDigits) + decimalSeparator + digits.substr(integerDigits);
 }
 
-Result<long double> ParseStrictFloat(std::string_view text, char decimalSeparator) {
+Result<Extended> ParseStrictFloat(std::string_view text, char decimalSeparator) {
     DecimalParts parts;
     if (!SplitDecimal(text, decimalSeparator, parts)) return Error{FloatMessage(text)};
-    const std::optional<long double> magnitude = ReadMagnitude(parts);
+    const std::optional<Extended> magnitude = ReadMagnitude(parts);
     if (!magnitude) return Error{FloatMessage(text)};
     return parts.negative ? -*magnitude : *magnitude;
 }
@@ -201,10 +241,17 @@ std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decima
     if (!SplitDecimal(text, decimalSeparator, parts) || parts.hasExponent) return std::nullopt;
     constexpr std::size_t kMaxDigits = 30;
     if (parts.integerDigits.size() + parts.fractionDigits.size() > kMaxDigits) return std::nullopt;
-    Int128 mantissa = 0;
-    for (char c : parts.integerDigits) mantissa = mantissa * 10 + (c - '0');
-    for (char c : parts.fractionDigits) mantissa = mantissa * 10 + (c - '0');
-    return ExactDecimal{parts.negative ? -mantissa : mantissa, static_cast<int>(parts.fractionDigits.size())};
+    return ExactDecimal{parts.negative, Join({parts.integerDigits, parts.fractionDigits}),
+                        static_cast<int>(parts.fractionDigits.size())};
+}
+
+std::optional<std::int64_t> ExactDecimal::mantissa() const {
+    std::optional<std::int64_t> value = 0;
+    for (char c : digits) {
+        if (value) value = CheckedProduct(*value, 10);
+        if (value) value = CheckedSum(*value, negative ? -(c - '0') : c - '0');
+    }
+    return value;
 }
 
 std::optional<std::int64_t> CheckedSum(std::int64_t a, std::int64_t b) {
@@ -223,21 +270,32 @@ std::optional<std::int64_t> CheckedProduct(std::int64_t a, std::int64_t b) {
     return a * b;
 }
 
-Result<std::int32_t> ToInt32(Int128 value) {
+Result<std::int32_t> ToInt32(std::int64_t value) {
     if (value < kInt32Min || value > kInt32Max) return Error{kOutOfRangeMessage};
     return static_cast<std::int32_t>(value);
 }
 
-Result<std::int32_t> Ceil(long double value) {
-    const long double up = std::ceil(value);
-    if (!(up >= kInt32Min && up <= kInt32Max)) return Error{kOutOfRangeMessage};
-    return static_cast<std::int32_t>(up);
+namespace {
+
+Result<std::int32_t> WholeToInt32(const Extended& whole) {
+    if (!(whole >= kInt32Min && whole <= kInt32Max)) return Error{kOutOfRangeMessage};
+    return whole.convertTo<std::int32_t>();
 }
 
-Int128 CeilDiv(Int128 a, Int128 b) {
-    Int128 quotient = a / b;
-    if (a % b != 0 && a > 0) ++quotient;
-    return quotient;
+}  // namespace
+
+Result<std::int32_t> Ceil(const Extended& value) { return WholeToInt32(ceil(value)); }
+
+Result<std::int32_t> RoundHalfEven(const Extended& value) {
+    if (!isfinite(value)) return Error{kOutOfRangeMessage};
+    const Extended below = floor(value);
+    if (!(below >= kInt32Min - 1 && below <= kInt32Max)) return Error{kOutOfRangeMessage};
+    // Both distances are exact: the value and its floor share their leading bits.
+    const Extended toBelow = value - below;
+    const Extended toAbove = below + 1 - value;
+    const std::int64_t low = below.convertTo<std::int64_t>();
+    const std::int64_t nearest = toBelow < toAbove ? low : toAbove < toBelow ? low + 1 : low + (low % 2 != 0);
+    return ToInt32(nearest);
 }
 
 }  // namespace trivelon

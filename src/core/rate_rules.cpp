@@ -3,6 +3,8 @@
 // exactly as the 32-bit sums would be within the offered ranges.
 #include "rate_rules.h"
 
+#include "extended.h"
+
 namespace trivelon {
 
 namespace {
@@ -41,7 +43,8 @@ std::int32_t SkillLevelOf(RateRule rule, const ForgeInputs& in, const WeaponRate
     return 0;
 }
 
-double AddToRate(double rate, long double amount) { return static_cast<double>(rate + amount); }
+// The sum in extended precision, then held as a double again.
+double AddToRate(double rate, const Extended& amount) { return (Extended(rate) + amount).convertTo<double>(); }
 
 }  // namespace
 
@@ -74,7 +77,7 @@ double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& wea
         sum += std::int64_t{in.weaponryResearch} * 100 - std::int64_t{weapon.starCrumbs} * 1500 -
                std::int64_t{weapon.elementFlag} * 2500;
 
-    double rate = static_cast<double>(static_cast<long double>(sum) / 100.0L);
+    double rate = (Extended(sum) / 100).convertTo<double>();
     if (rule != RateRule::WeaponRule) return rate;
 
     if (weapon.anvil == "Oridecon Anvil")
@@ -83,7 +86,7 @@ double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& wea
         rate = AddToRate(rate, 5);
     else if (weapon.anvil == "Emperium Anvil")
         rate = AddToRate(rate, 10);
-    if (weapon.weaponLevel > 1) rate = AddToRate(rate, -10.0L * weapon.weaponLevel);
+    if (weapon.weaponLevel > 1) rate = AddToRate(rate, Extended(-10) * weapon.weaponLevel);
     if (weapon.weaponLevel == 3) rate = AddToRate(rate, in.orideconResearch);
     return rate;
 }

@@ -2,7 +2,6 @@
 #include "refine.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "numbers.h"
 #include "text.h"
@@ -16,12 +15,12 @@ const RefineSteps& StepsOf(std::int32_t classNumber) { return kRefineSteps[stati
 std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +" : "ATK +"; }
 
 // Armour gains floor((70 n + 50) / 100) defence for n levels.
-long double DefenceBonus(std::int32_t levels) { return std::floor((70.0L * levels + 50) / 100); }
+Extended DefenceBonus(std::int32_t levels) { return floor((Extended(70) * levels + 50) / 100); }
 
 void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
     if (steps.armour) {
         outcome.defenceBonus = DefenceBonus(levels);
-        outcome.bonusText = BonusPrefix(steps) + IntegerText(static_cast<std::int32_t>(outcome.defenceBonus));
+        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.defenceBonus.convertTo<std::int32_t>());
     } else {
         outcome.attackBonus = steps.atkPerLevel * levels;
         outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.attackBonus);
@@ -92,7 +91,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     const std::int32_t risky = fin - first + 1;
     // The product of the step rates is exact in extended precision as long as
     // it stays below 2^64 (3 150 000 000 at most for the offered levels).
-    long double product = 1;
+    Extended product = 1;
     // The same product in whole numbers for the exact chance; beyond 64 bits
     // the rate is far above 100 % and a try certain.
     std::optional<std::int64_t> exactProduct = 1;
@@ -103,21 +102,21 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
             return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
                          "%, расчёт невозможен"};
         zeroStep = zeroStep || stepRate == 0;
-        product *= static_cast<long double>(stepRate);
+        product *= stepRate;
         if (exactProduct) exactProduct = CheckedProduct(*exactProduct, stepRate);
     }
     if (zeroStep) return Error{"Floating point division by zero"};
 
-    long double divisor = 1;
+    Extended divisor = 1;
     for (std::int32_t i = 1; i < risky; ++i) divisor *= 100;
-    const long double rate = product / divisor;
-    const long double attempts = 100 / rate;
+    const Extended rate = product / divisor;
+    const Extended attempts = 100 / rate;
 
     auto items = Ceil(attempts);
     if (!items) return Error{items.error()};
-    const long double rounded = std::nearbyint(attempts);  // an exact half goes to the even neighbour
-    if (!(rounded <= 2147483647.0L)) return Error{kOutOfRangeMessage};
-    auto materials = ToInt32(static_cast<Int128>(rounded) * levels);
+    auto rounded = RoundHalfEven(attempts);
+    if (!rounded) return Error{rounded.error()};
+    auto materials = ToInt32(std::int64_t{*rounded} * levels);
     if (!materials) return Error{materials.error()};
 
     outcome.rate = rate;
@@ -131,8 +130,11 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
 
 Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
                                 std::int32_t attemptFee, std::int32_t itemPrice) {
-    return ToInt32(Int128{materialCount} * materialPrice + Int128{materialCount} * attemptFee +
-                   Int128{itemCount} * itemPrice);
+    // Each product fits 64 bits; a sum beyond them is beyond 32 bits too.
+    const auto sum = CheckedSum(std::int64_t{materialCount} * materialPrice, std::int64_t{materialCount} * attemptFee);
+    const auto total = sum ? CheckedSum(*sum, std::int64_t{itemCount} * itemPrice) : std::nullopt;
+    if (!total) return Error{kOutOfRangeMessage};
+    return ToInt32(*total);
 }
 
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {

@@ -9,6 +9,7 @@
 
 #include "budget.h"
 #include "catalogue/refine_tables.h"
+#include "extended.h"
 #include "result.h"
 
 namespace trivelon {
@@ -24,8 +25,8 @@ struct RefineState {
     std::int32_t attemptFee = 0;
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
-    long double rate = 0;
-    long double defenceBonus = 0;
+    Extended rate = 0;
+    Extended defenceBonus = 0;
     std::int32_t attackBonus = 0;
     // The chance of one try of the refine the tab shows, held exactly; none
     // when nothing above the safe level is left to do. The start refine is safe.
@@ -50,12 +51,12 @@ bool ChooseCurrentLevel(RefineState& state, std::int32_t level);
 bool ChooseTargetLevel(RefineState& state, std::int32_t level);
 
 struct RefineOutcome {
-    std::optional<long double> rate;  // none when nothing lies above the safe level to do
+    std::optional<Extended> rate;  // none when nothing lies above the safe level to do
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
     std::string bonusText;
     std::int32_t attackBonus = 0;
-    long double defenceBonus = 0;
+    Extended defenceBonus = 0;
     // The rate as an exact chance: certain for a safe refine, none when
     // nothing is to do.
     std::optional<TryChance> tryChance;

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/money_text.h"
+#include "core/numbers.h"
 #include "gui/control_factory.h"
 #include "gui/decimal_separator.h"
 #include "qt_text/qt_text.h"

@@ -206,7 +206,7 @@ protected:
 };
 
 struct Figures {
-    long double value = 0;
+    Extended value = 0;
     std::string parsed;  // the value read, printed back
     std::string weaponCost;
     std::string resourceCost;

@@ -8,6 +8,7 @@
 
 #include "core/money_axis.h"
 #include "core/money_text.h"
+#include "core/numbers.h"
 
 namespace trivelon {
 namespace {

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(BadSyntaxAndOutOfRange, StrictIntRejects,
                                            "18446744073709551658"));
 
 struct FormatCase {
-    long double value;
+    Extended value;
     char separator;
     const char* text;
 };
@@ -75,35 +75,41 @@ INSTANTIATE_TEST_SUITE_P(
     RatesAndEdges, FormatGeneralWrites,
     ::testing::Values(
         // Forge rates arrive as doubles widened to extended precision.
-        FormatCase{static_cast<long double>(7910 / 100.0), '.', "79.1"},
-        FormatCase{static_cast<long double>(7910 / 100.0), ',', "79,1"},
-        FormatCase{static_cast<long double>(4410 / 100.0 + 10.0), '.', "54.1"},
-        FormatCase{static_cast<long double>(0.1 + 0.2), '.', "0.3"}, FormatCase{100.0L, '.', "100"},
-        FormatCase{0.0L, '.', "0"}, FormatCase{0.0384L, '.', "0.0384"}, FormatCase{10.5L, '.', "10.5"},
-        FormatCase{3.15L, '.', "3.15"}, FormatCase{1.134L, '.', "1.134"}, FormatCase{0.315L, '.', "0.315"},
-        FormatCase{1.62L, '.', "1.62"}, FormatCase{1.62L, ',', "1,62"}, FormatCase{-48.6L, '.', "-48.6"},
-        FormatCase{-0.5L, '.', "-0.5"}, FormatCase{1.0L / 3.0L, '.', "0.333333333333333"},
-        FormatCase{2.0L / 3.0L, '.', "0.666666666666667"}, FormatCase{123456789012345.0L, '.', "123456789012345"},
-        FormatCase{0.0001L, '.', "0.0001"}, FormatCase{1.5e20L, '.', "1.5E20"},
-        FormatCase{123456789012345678.0L, '.', "1.23456789012346E17"}, FormatCase{2.5e-7L, '.', "2.5E-7"},
+        FormatCase{Extended(7910 / 100.0), '.', "79.1"}, FormatCase{Extended(7910 / 100.0), ',', "79,1"},
+        FormatCase{Extended(4410 / 100.0 + 10.0), '.', "54.1"}, FormatCase{Extended(0.1 + 0.2), '.', "0.3"},
+        FormatCase{Extended("100.0"), '.', "100"}, FormatCase{Extended("0.0"), '.', "0"},
+        FormatCase{Extended("0.0384"), '.', "0.0384"}, FormatCase{Extended("10.5"), '.', "10.5"},
+        FormatCase{Extended("3.15"), '.', "3.15"}, FormatCase{Extended("1.134"), '.', "1.134"},
+        FormatCase{Extended("0.315"), '.', "0.315"}, FormatCase{Extended("1.62"), '.', "1.62"},
+        FormatCase{Extended("1.62"), ',', "1,62"}, FormatCase{Extended("-48.6"), '.', "-48.6"},
+        FormatCase{Extended("-0.5"), '.', "-0.5"}, FormatCase{Extended(1) / 3, '.', "0.333333333333333"},
+        FormatCase{Extended(2) / 3, '.', "0.666666666666667"},
+        FormatCase{Extended("123456789012345.0"), '.', "123456789012345"},
+        FormatCase{Extended("0.0001"), '.', "0.0001"}, FormatCase{Extended("1.5e20"), '.', "1.5E20"},
+        FormatCase{Extended("123456789012345678.0"), '.', "1.23456789012346E17"},
+        FormatCase{Extended("2.5e-7"), '.', "2.5E-7"},
         // Fixed notation runs from 1E-5 up to 15 integer digits, decided on
         // the value rounded to 15 significant digits.
-        FormatCase{1e-5L, '.', "0.00001"}, FormatCase{9.99999999999999e-6L, '.', "9.99999999999999E-6"},
-        FormatCase{9.999999999999999e-6L, '.', "0.00001"}, FormatCase{1e15L, '.', "1E15"},
-        FormatCase{999999999999999.0L, '.', "999999999999999"}, FormatCase{999999999999999.5L, '.', "1E15"}));
+        FormatCase{Extended("1e-5"), '.', "0.00001"},
+        FormatCase{Extended("9.99999999999999e-6"), '.', "9.99999999999999E-6"},
+        FormatCase{Extended("9.999999999999999e-6"), '.', "0.00001"}, FormatCase{Extended("1e15"), '.', "1E15"},
+        FormatCase{Extended("999999999999999.0"), '.', "999999999999999"},
+        FormatCase{Extended("999999999999999.5"), '.', "1E15"}));
 
 TEST(ParseStrictFloat, ReadsWithTheGivenSeparatorAndSurroundingBlanks) {
     struct Case {
         const char* text;
         char separator;
-        long double value;
+        Extended value;
     };
     for (const Case& c :
-         {Case{"79.1", '.', 79.1L}, Case{" 79.1 ", '.', 79.1L}, Case{"79,1", ',', 79.1L}, Case{"100", '.', 100.0L},
-          Case{"-5", '.', -5.0L}, Case{"1E2", '.', 100.0L}, Case{"0.0384", '.', 0.0384L},
-          // Below the normal range: subnormal values, then zero.
-          Case{"1e-4940", '.', 1e-4940L}, Case{"-0,3e-4949", ',', -3e-4950L}, Case{"0.00001e-4930", '.', 1e-4935L},
-          Case{"1e-5000", '.', 0.0L}}) {
+         {Case{"79.1", '.', Extended("79.1")}, Case{" 79.1 ", '.', Extended("79.1")},
+          Case{"79,1", ',', Extended("79.1")}, Case{"100", '.', Extended("100.0")}, Case{"-5", '.', Extended("-5.0")},
+          Case{"1E2", '.', Extended("100.0")}, Case{"0.0384", '.', Extended("0.0384")},
+          // The smallest normal values; below them, zero (extended precision
+          // here has no gradual underflow).
+          Case{"1e-4931", '.', Extended("1e-4931")}, Case{"0.00001e-4926", '.', Extended("1e-4931")},
+          Case{"1e-4940", '.', Extended(0)}, Case{"-0,3e-4949", ',', Extended(0)}, Case{"1e-5000", '.', Extended(0)}}) {
         auto parsed = ParseStrictFloat(c.text, c.separator);
         ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error();
         EXPECT_EQ(*parsed, c.value) << c.text;
@@ -124,26 +130,49 @@ TEST(ParseStrictFloat, RejectsWithTheFloatMessage) {
     }
 }
 
+// Sums and products stop at the 64-bit edges, on either side, without a
+// wider type to lean on.
+TEST(CheckedArithmetic, StopsAtTheSixtyFourBitEdges) {
+    constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(CheckedSum(kMax64, 0), kMax64);
+    EXPECT_EQ(CheckedSum(kMin64, kMax64), -1);
+    EXPECT_FALSE(CheckedSum(kMax64, 1));
+    EXPECT_FALSE(CheckedSum(kMin64, -1));
+    EXPECT_EQ(CheckedProduct(kMin64, 1), kMin64);
+    EXPECT_EQ(CheckedProduct(-std::int64_t{1} << 32, std::int64_t{1} << 31), kMin64);
+    EXPECT_EQ(CheckedProduct(3037000499, 3037000499), 9223372030926249001);
+    EXPECT_EQ(CheckedProduct(-1, -1), 1);
+    EXPECT_EQ(CheckedProduct(0, kMin64), 0);
+    EXPECT_FALSE(CheckedProduct(kMin64, -1));
+    EXPECT_FALSE(CheckedProduct(kMax64, 2));
+    EXPECT_FALSE(CheckedProduct(std::int64_t{1} << 32, std::int64_t{1} << 31));
+    EXPECT_FALSE(CheckedProduct(3037000500, -3037000500));
+    EXPECT_FALSE(CheckedProduct(-3037000500, -3037000500));
+}
+
 TEST(Ceil, RoundsUpToAWholeNumber) {
     struct Case {
-        long double value;
+        Extended value;
         std::int32_t result;
     };
-    for (const Case& c : {Case{2.0L, 2}, Case{2.000001L, 3}, Case{-1.5L, -1}, Case{-0.5L, 0}, Case{0.0L, 0},
-                          Case{181.35L, 182}, Case{2147483647.0L, kMax}, Case{2147483646.5L, kMax},
-                          Case{-2147483648.0L, kMin}, Case{-2147483648.5L, kMin}}) {
+    for (const Case& c : {Case{Extended("2.0"), 2}, Case{Extended("2.000001"), 3}, Case{Extended("-1.5"), -1},
+                          Case{Extended("-0.5"), 0}, Case{Extended("0.0"), 0}, Case{Extended("181.35"), 182},
+                          Case{Extended("2147483647.0"), kMax}, Case{Extended("2147483646.5"), kMax},
+                          Case{Extended("-2147483648.0"), kMin}, Case{Extended("-2147483648.5"), kMin}}) {
         auto rounded = Ceil(c.value);
-        ASSERT_TRUE(rounded.ok()) << static_cast<double>(c.value) << ": " << rounded.error();
-        EXPECT_EQ(*rounded, c.result) << static_cast<double>(c.value);
+        ASSERT_TRUE(rounded.ok()) << c.value << ": " << rounded.error();
+        EXPECT_EQ(*rounded, c.result) << c.value;
     }
 }
 
 TEST(Ceil, ValuesOutsideThe32BitRangeAreErrors) {
-    for (long double value :
-         {2147483647.5L, 2147483648.0L, 1e30L, -2147483649.0L, -1e30L, std::numeric_limits<long double>::infinity(),
-          -std::numeric_limits<long double>::infinity(), std::numeric_limits<long double>::quiet_NaN()}) {
+    for (const Extended& value :
+         {Extended("2147483647.5"), Extended("2147483648.0"), Extended("1e30"), Extended("-2147483649.0"),
+          Extended("-1e30"), Extended(std::numeric_limits<double>::infinity()),
+          -Extended(std::numeric_limits<double>::infinity()), Extended(std::numeric_limits<double>::quiet_NaN())}) {
         auto rounded = Ceil(value);
-        EXPECT_FALSE(rounded.ok()) << static_cast<double>(value) << " gave " << *rounded;
+        EXPECT_FALSE(rounded.ok()) << value << " gave " << *rounded;
     }
 }
 

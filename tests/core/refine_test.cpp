@@ -35,7 +35,7 @@ TEST(RefineTables, ClassDefaultsAreTheSafeRefineOutcome) {
         EXPECT_EQ(safe->materialCount, steps.safeLevel);
         EXPECT_EQ(safe->itemCount, 1);
         ASSERT_TRUE(safe->rate.has_value());
-        EXPECT_EQ(*safe->rate, 100.0L);
+        EXPECT_EQ(*safe->rate, Extended(100));
     }
     EXPECT_EQ(FindRefineClass("Одежда "), nullptr);
     EXPECT_EQ(FindRefineClass("оружие 1 уровня"), nullptr);
@@ -132,7 +132,7 @@ TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
 TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
     auto safeNone = ComputeRefine(2, 3, 3, 10);
     ASSERT_TRUE(safeNone.ok());
-    EXPECT_EQ(safeNone->rate, 100.0L);
+    EXPECT_EQ(safeNone->rate, Extended(100));
     EXPECT_EQ(safeNone->materialCount, 0);
     EXPECT_EQ(safeNone->itemCount, 1);
     EXPECT_EQ(safeNone->bonusText, "ATK +0");
@@ -185,7 +185,7 @@ TEST(ComputeRefine, HugeWeaponryResearchDoesNotWrap) {
         return;
     }
     ASSERT_TRUE(outcome->rate.has_value());
-    EXPECT_GT(*outcome->rate, 100.0L);
+    EXPECT_GT(*outcome->rate, Extended(100));
     EXPECT_EQ(outcome->itemCount, 1);
     EXPECT_EQ(outcome->materialCount, 0);
 }
@@ -230,17 +230,17 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
 
     StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
     EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(27, 3, 18));
-    EXPECT_EQ(state.rate, 35.0L);
+    EXPECT_EQ(state.rate, Extended(35));
     // Nothing to do above the safe level: counts cleared, the last rate stays.
     StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
     EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(0, 0, 0));
-    EXPECT_EQ(state.rate, 35.0L);
+    EXPECT_EQ(state.rate, Extended(35));
 
     state.currentLevel = 3;
     state.targetLevel = 9;
     ApplyRefineClass(state, kRefineClasses[1]);
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 6, 2));
-    EXPECT_EQ(state.rate, 35.0L);  // a class change leaves the stored rate alone
+    EXPECT_EQ(state.rate, Extended(35));  // a class change leaves the stored rate alone
     ApplyRefineClass(state, kRefineClasses[4]);
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 4, 5));
 }
