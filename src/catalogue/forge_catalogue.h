@@ -11,9 +11,14 @@ namespace trivelon {
 
 enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule, FixedRule, WeaponRule };
 
-// The skill whose level an entry's rate reads besides the character's.
-enum class SkillInput {
-    None,
+// The inputs of the main window's forging tab, each a text: the character,
+// the skills, the item chosen and what is added to a weapon.
+enum class ForgeInput {
+    BaseLevel,
+    Dex,
+    Luk,
+    JobLevel,
+    Item,
     IronTempering,
     SteelTempering,
     OrideconResearch,
@@ -25,6 +30,9 @@ enum class SkillInput {
     SmithMace,
     SmithKnucklebrace,
     SmithSpear,
+    WeaponryResearch,
+    Element,
+    Anvil,
 };
 
 enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };
@@ -57,8 +65,8 @@ struct ForgeRecipe {
     std::string_view description;
     std::string_view equip;
     RateRule rule;
-    SkillInput skill;
-    bool inSelector;  // false for the one entry the selector does not offer
+    std::optional<ForgeInput> skill;  // the skill input whose level the rate reads besides the character's
+    bool inSelector;                  // false for the one entry the selector does not offer
 
     const ForgeTool& tool() const;
     bool isWeapon() const { return rule == RateRule::WeaponRule; }
@@ -67,7 +75,7 @@ struct ForgeRecipe {
 struct CategoryInfo {
     ForgeCategory category;
     std::string_view separator;
-    SkillInput smithSkill;  // None for resources
+    std::optional<ForgeInput> smithSkill;  // none for resources
 };
 
 // One row of the item selector: a separator (recipe == nullptr) or an entry.

@@ -22,25 +22,6 @@ const char* RuleName(RateRule rule) {
     return "";
 }
 
-// The skill an entry's rate reads, by the forge option that sets it.
-const char* SkillOption(SkillInput skill) {
-    switch (skill) {
-        case SkillInput::None: return "";
-        case SkillInput::IronTempering: return "iron-tempering";
-        case SkillInput::SteelTempering: return "steel-tempering";
-        case SkillInput::OrideconResearch: return "oridecon-research";
-        case SkillInput::EnchantedStoneCraft: return "enchanted-stone-craft";
-        case SkillInput::SmithDagger: return "smith-dagger";
-        case SkillInput::SmithSword: return "smith-sword";
-        case SkillInput::Smith2HSword: return "smith-2h-sword";
-        case SkillInput::SmithAxe: return "smith-axe";
-        case SkillInput::SmithMace: return "smith-mace";
-        case SkillInput::SmithKnucklebrace: return "smith-knucklebrace";
-        case SkillInput::SmithSpear: return "smith-spear";
-    }
-    return "";
-}
-
 QJsonObject EntryJson(const ForgeRecipe& e) {
     QJsonArray materials;
     for (const MaterialSlot& m : e.materials)
@@ -65,7 +46,8 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
         {"description", QtText(e.description)},
         {"equip", QtText(e.equip)},
         {"rate_rule", RuleName(e.rule)},
-        {"skill_option", SkillOption(e.skill)},
+        // The skill the rate reads, by the forge option that sets it.
+        {"skill_option", e.skill ? OptionOf(*e.skill) : QString()},
     };
 }
 

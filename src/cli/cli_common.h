@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/forge_catalogue.h"
 #include "core/budget.h"
 #include "core/refine.h"
 #include "qt_text/qt_text.h"
@@ -55,6 +56,10 @@ QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int6
 QCommandLineOption BudgetOption();
 std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
                                          std::int64_t tryCost, QJsonObject& result);
+
+// The forge option that sets an input ("smith-knucklebrace"); empty for the
+// item, which is an argument.
+QString OptionOf(ForgeInput input);
 
 // Each subcommand gets the arguments after its name (arguments[0] is the
 // program name as it was called, for the parser).

@@ -117,6 +117,12 @@ std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKin
 
 }  // namespace
 
+QString OptionOf(ForgeInput input) {
+    for (const InputOption& option : kInputOptions)
+        if (option.input == input) return QLatin1String(option.name);
+    return {};
+}
+
 int RunForge(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(

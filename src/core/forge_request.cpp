@@ -17,25 +17,7 @@ constexpr std::array<ElementStone, 4> kElementStones{{
     {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp", 20000},
 }};
 
-ForgeInput InputOf(SkillInput skill) {
-    switch (skill) {
-        case SkillInput::IronTempering: return ForgeInput::IronTempering;
-        case SkillInput::SteelTempering: return ForgeInput::SteelTempering;
-        case SkillInput::OrideconResearch: return ForgeInput::OrideconResearch;
-        case SkillInput::EnchantedStoneCraft: return ForgeInput::EnchantedStoneCraft;
-        case SkillInput::SmithDagger: return ForgeInput::SmithDagger;
-        case SkillInput::SmithSword: return ForgeInput::SmithSword;
-        case SkillInput::Smith2HSword: return ForgeInput::Smith2HSword;
-        case SkillInput::SmithAxe: return ForgeInput::SmithAxe;
-        case SkillInput::SmithMace: return ForgeInput::SmithMace;
-        case SkillInput::SmithKnucklebrace: return ForgeInput::SmithKnucklebrace;
-        case SkillInput::SmithSpear: return ForgeInput::SmithSpear;
-        case SkillInput::None: break;
-    }
-    return ForgeInput::Item;
-}
-
-// Reads one control strictly into a field; the message of a bad text otherwise.
+// Reads one input strictly into a field; the message of a bad text otherwise.
 bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& field, std::string& error) {
     const std::string text = source.text(input);
     auto value = ParseStrictInt(text);
@@ -72,9 +54,7 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
 bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
     ForgeInputs& in = state.inputs;
     if (!entry.isWeapon()) {
-        if (entry.skill != SkillInput::None &&
-            !ReadInt(source, InputOf(entry.skill), *in.skillField(entry.skill), error))
-            return false;
+        if (entry.skill && !ReadInt(source, *entry.skill, *in.skillField(*entry.skill), error)) return false;
         state.starCrumbCount = 0;
         state.elementFlag = 0;
         state.rate = ForgeRate(entry.rule, in);
@@ -88,8 +68,8 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
     state.elementFlag = element == kNoElement ? 0 : 1;
     if (state.elementFlag) state.elementName = element;
 
-    std::int32_t* smithSkill = in.skillField(entry.skill);
-    if (!ReadInt(source, InputOf(entry.skill), *smithSkill, error) ||
+    std::int32_t* smithSkill = in.skillField(*entry.skill);
+    if (!ReadInt(source, *entry.skill, *smithSkill, error) ||
         !ReadInt(source, ForgeInput::WeaponryResearch, in.weaponryResearch, error) ||
         !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;

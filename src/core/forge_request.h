@@ -11,29 +11,6 @@
 
 namespace trivelon {
 
-// The inputs of the main window that the request reads, each a text.
-enum class ForgeInput {
-    BaseLevel,
-    Dex,
-    Luk,
-    JobLevel,
-    Item,
-    IronTempering,
-    SteelTempering,
-    OrideconResearch,
-    EnchantedStoneCraft,
-    SmithDagger,
-    SmithSword,
-    Smith2HSword,
-    SmithAxe,
-    SmithMace,
-    SmithKnucklebrace,
-    SmithSpear,
-    WeaponryResearch,
-    Element,
-    Anvil,
-};
-
 // Where the request gets its texts from, one input at a time, so that an
 // input the chosen entry does not need is never read.
 class ForgeInputTexts {

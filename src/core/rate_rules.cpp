@@ -48,20 +48,20 @@ double AddToRate(double rate, const Extended& amount) { return (Extended(rate) +
 
 }  // namespace
 
-std::int32_t* ForgeInputs::skillField(SkillInput skill) {
+std::int32_t* ForgeInputs::skillField(ForgeInput skill) {
     switch (skill) {
-        case SkillInput::IronTempering: return &ironTempering;
-        case SkillInput::SteelTempering: return &steelTempering;
-        case SkillInput::OrideconResearch: return &orideconResearch;
-        case SkillInput::EnchantedStoneCraft: return &enchantedStoneCraft;
-        case SkillInput::SmithDagger: return &smithDagger;
-        case SkillInput::SmithSword: return &smithSword;
-        case SkillInput::Smith2HSword: return &smith2HSword;
-        case SkillInput::SmithAxe: return &smithAxe;
-        case SkillInput::SmithMace: return &smithMace;
-        case SkillInput::SmithKnucklebrace: return &smithKnucklebrace;
-        case SkillInput::SmithSpear: return &smithSpear;
-        case SkillInput::None: break;
+        case ForgeInput::IronTempering: return &ironTempering;
+        case ForgeInput::SteelTempering: return &steelTempering;
+        case ForgeInput::OrideconResearch: return &orideconResearch;
+        case ForgeInput::EnchantedStoneCraft: return &enchantedStoneCraft;
+        case ForgeInput::SmithDagger: return &smithDagger;
+        case ForgeInput::SmithSword: return &smithSword;
+        case ForgeInput::Smith2HSword: return &smith2HSword;
+        case ForgeInput::SmithAxe: return &smithAxe;
+        case ForgeInput::SmithMace: return &smithMace;
+        case ForgeInput::SmithKnucklebrace: return &smithKnucklebrace;
+        case ForgeInput::SmithSpear: return &smithSpear;
+        default: break;
     }
     return nullptr;
 }

@@ -25,8 +25,9 @@ struct ForgeInputs {
     std::int32_t orideconResearch = 0;
     std::int32_t enchantedStoneCraft = 0;
 
-    // The field that holds the level of the given skill input (nullptr for None).
-    std::int32_t* skillField(SkillInput skill);
+    // The field that holds the level of the given skill input (nullptr for
+    // an input that is no skill).
+    std::int32_t* skillField(ForgeInput skill);
 };
 
 struct WeaponRateArgs {

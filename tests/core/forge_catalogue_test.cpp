@@ -90,17 +90,17 @@ const std::vector<EntryRow> kEntries = {
 struct CategoryRow {
     ForgeCategory category;
     std::string_view separator;
-    SkillInput skill;
+    std::optional<ForgeInput> skill;
 };
 const std::vector<CategoryRow> kCategories = {
-    {C::Resources, "---------------Ресурсы---------------", SkillInput::None},
-    {C::Knives, "------------------Ножи------------------", SkillInput::SmithDagger},
-    {C::OneHandedSwords, "-------Одноручные Мечи-------", SkillInput::SmithSword},
-    {C::TwoHandedSwords, "--------Двуручные мечи--------", SkillInput::Smith2HSword},
-    {C::Axes, "----------------Топоры----------------", SkillInput::SmithAxe},
-    {C::Maces, "----------------Дубины----------------", SkillInput::SmithMace},
-    {C::Knuckles, "---------------Кастеты---------------", SkillInput::SmithKnucklebrace},
-    {C::Spears, "-----------------Копья-----------------", SkillInput::SmithSpear},
+    {C::Resources, "---------------Ресурсы---------------", std::nullopt},
+    {C::Knives, "------------------Ножи------------------", ForgeInput::SmithDagger},
+    {C::OneHandedSwords, "-------Одноручные Мечи-------", ForgeInput::SmithSword},
+    {C::TwoHandedSwords, "--------Двуручные мечи--------", ForgeInput::Smith2HSword},
+    {C::Axes, "----------------Топоры----------------", ForgeInput::SmithAxe},
+    {C::Maces, "----------------Дубины----------------", ForgeInput::SmithMace},
+    {C::Knuckles, "---------------Кастеты---------------", ForgeInput::SmithKnucklebrace},
+    {C::Spears, "-----------------Копья-----------------", ForgeInput::SmithSpear},
 };
 
 const ForgeRecipe& Entry(std::string_view name) {
@@ -182,17 +182,17 @@ TEST(ForgeCatalogue, ResourcesNameTheirRuleAndSkillInput) {
     struct Case {
         std::string_view name;
         RateRule rule;
-        SkillInput skill;
+        std::optional<ForgeInput> skill;
     };
-    for (const Case& c : {Case{"Iron", RateRule::IronRule, SkillInput::IronTempering},
-                          Case{"Steel", RateRule::SteelRule, SkillInput::SteelTempering},
-                          Case{"Oridecon", RateRule::OrideconRule, SkillInput::OrideconResearch},
-                          Case{"Elunium", RateRule::EluniumRule, SkillInput::OrideconResearch},
-                          Case{"Flame Heart", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
-                          Case{"Rough Wind", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
-                          Case{"Mystic Frozen", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
-                          Case{"Great Nature", RateRule::StoneRule, SkillInput::EnchantedStoneCraft},
-                          Case{"Star Crumb", RateRule::FixedRule, SkillInput::None}}) {
+    for (const Case& c : {Case{"Iron", RateRule::IronRule, ForgeInput::IronTempering},
+                          Case{"Steel", RateRule::SteelRule, ForgeInput::SteelTempering},
+                          Case{"Oridecon", RateRule::OrideconRule, ForgeInput::OrideconResearch},
+                          Case{"Elunium", RateRule::EluniumRule, ForgeInput::OrideconResearch},
+                          Case{"Flame Heart", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
+                          Case{"Rough Wind", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
+                          Case{"Mystic Frozen", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
+                          Case{"Great Nature", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
+                          Case{"Star Crumb", RateRule::FixedRule, std::nullopt}}) {
         EXPECT_EQ(Entry(c.name).rule, c.rule) << c.name;
         EXPECT_EQ(Entry(c.name).skill, c.skill) << c.name;
     }

@@ -236,26 +236,8 @@ private slots:
         MainWindowFixture f;
         MainWindow& w = *f.window;
         OpenRefineTab(w);
-        QList<EditCombo*> boxes = {w.baseLevel,
-                                   w.jobLevel,
-                                   w.dex,
-                                   w.luk,
-                                   w.smithDagger,
-                                   w.smithSword,
-                                   w.smith2HSword,
-                                   w.smithAxe,
-                                   w.smithMace,
-                                   w.smithKnucklebrace,
-                                   w.smithSpear,
-                                   w.weaponryResearch,
-                                   w.orideconResearch,
-                                   w.ironTempering,
-                                   w.steelTempering,
-                                   w.enchantedStoneCraft,
-                                   w.anvil,
-                                   w.element,
-                                   w.currentLevel,
-                                   w.targetLevel};
+        const QList<EditCombo*> boxes = w.findChildren<EditCombo*>();
+        QCOMPARE(boxes.size(), 20);
         for (EditCombo* box : boxes) {
             QStringList texts;
             for (int row = 0; row < box->count(); ++row) {
