@@ -62,7 +62,7 @@ void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
 }
 
 void BudgetChartWindow::showChanceOfMoney() {
-    const std::int64_t money = ParseLenientInt64(moneyField_->text().toStdString());
+    const std::int64_t money = ParseLenientInt64(CoreText(moneyField_->text()));
     chart_->setMoney(money);
     QString chance = QStringLiteral("—");
     if (calculation_.chance) {
