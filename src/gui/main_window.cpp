@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "gui/built_in_icon.h"
@@ -14,14 +13,14 @@
 namespace trivelon::gui {
 
 MainWindow::MainWindow(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), reporter_(reporter) {
+    // Before any control exists, so that none of them is polished twice.
+    ClassicStyle::applyToApplication();
     setWindowTitle(QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
     setWindowIcon(BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
-    tabs->setStyle(ClassicStyle::instance());
-    tabs->tabBar()->setStyle(ClassicStyle::instance());
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(tabs);

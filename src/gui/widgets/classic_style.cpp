@@ -1,7 +1,6 @@
 #include "gui/widgets/classic_style.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionTabWidgetFrame>
 
@@ -21,13 +20,8 @@ constexpr int kTabTextPadding = 8;
 
 }  // namespace
 
-ClassicStyle* ClassicStyle::instance() {
-    static QPointer<ClassicStyle> shared;
-    if (!shared) {
-        shared = new ClassicStyle;
-        shared->setParent(QCoreApplication::instance());
-    }
-    return shared;
+void ClassicStyle::applyToApplication() {
+    if (!qobject_cast<ClassicStyle*>(QApplication::style())) QApplication::setStyle(new ClassicStyle);
 }
 
 QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,

@@ -24,7 +24,7 @@ QCompleter* CompleterToDrop() {
 }  // namespace
 
 EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
-    setStyle(ClassicStyle::instance());
+    ClassicStyle::applyToApplication();
     auto* edit = new QLineEdit(this);
     // The field keeps one pixel of its usual two beside the text, so that
     // the narrowest boxes show their whole texts.

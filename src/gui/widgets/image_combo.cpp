@@ -62,7 +62,7 @@ public:
 }  // namespace
 
 ImageCombo::ImageCombo(QWidget* parent) : QComboBox(parent) {
-    setStyle(ClassicStyle::instance());
+    ClassicStyle::applyToApplication();
     setEditable(false);
     setIconSize(QSize(kPictureSize, kPictureSize));
     setItemDelegate(new ImageRowDelegate(this));
