@@ -20,7 +20,10 @@ Result<std::int32_t> ResourceCost(std::string_view rateText, const Extended& rat
     if (const auto exact = ParseExactDecimal(rateText, separator); exact && exact->scale <= 18) {
         using boost::multiprecision::cpp_int;
         const cpp_int unit = pow(cpp_int(10), static_cast<unsigned>(exact->scale));
-        const cpp_int rateDigits(exact->digits.empty() ? std::string("0") : exact->digits);
+        // Boost reads a string with a leading zero as octal, so the digits are
+        // taken one by one: "010" is ten.
+        cpp_int rateDigits = 0;
+        for (const char digit : exact->digits) rateDigits = rateDigits * 10 + (digit - '0');
         const cpp_int product = (200 * unit - (exact->negative ? -rateDigits : rateDigits)) * total;
         const cpp_int whole = 100 * unit;
         cpp_int cost = product / whole;  // truncated towards zero

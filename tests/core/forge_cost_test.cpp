@@ -54,6 +54,10 @@ TEST(RecalculateForgeCost, ResourcePaysTwoHundredMinusRatePercent) {
     EXPECT_EQ(Cost(ResourceSheet("79.1", "0")), "182");
     EXPECT_EQ(Cost(ResourceSheet("79,1", "0"), ','), "182");
     EXPECT_EQ(Cost(ResourceSheet("1", "0")), "299");
+    // Leading zeros are decimal digits like any other, never an octal prefix.
+    EXPECT_EQ(Cost(ResourceSheet("010", "0")), "285");
+    EXPECT_EQ(Cost(ResourceSheet("0079.1", "0")), "182");
+    EXPECT_EQ(Cost(ResourceSheet("00000001337279,1", "0"), ','), "-2005618");
 }
 
 TEST(RecalculateForgeCost, RateFiftySixGivesTheExactTwoHundredSixteen) {
