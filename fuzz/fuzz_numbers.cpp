@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include "check.h"
 #include "core/numbers.h"
 
@@ -29,12 +31,40 @@ void CheckWholeNumber(std::string_view text) {
     Require(trivelon::FormatGeneral(*strict, '.') == digits, "a whole number formats as its decimal digits");
 }
 
-// The exact reading of a plain decimal is its digits over 10^scale; read as
-// one decimal number it is the floating-point reading.
-void CheckExactDecimal(const trivelon::ExactDecimal& exact, const trivelon::Extended& value) {
-    const std::string digits = exact.digits.empty() ? std::string("0") : exact.digits;
-    const trivelon::Extended quotient((exact.negative ? "-" : "") + digits + "e-" + std::to_string(exact.scale));
-    Require(quotient == value, "exact and floating readings agree");
+// The reading of a plain decimal is the extended value nearest to the exact
+// quotient digits / 10^scale, an exact half going to the even significand.
+// Checked in whole numbers, apart from the code that reads it.
+void CheckNearest(const trivelon::ExactDecimal& exact, const trivelon::Extended& value) {
+    using boost::multiprecision::cpp_int;
+    cpp_int digits = 0;
+    for (char c : exact.digits) digits = digits * 10 + (c - '0');
+    if (digits == 0) {
+        Require(value == 0, "a decimal of zeros reads as zero");
+        return;
+    }
+    Require(value != 0 && (value < 0) == exact.negative, "a plain decimal keeps its sign");
+    // |value| = significand x 2^(power - 64), the significand of 64 bits.
+    int power = 0;
+    const auto fraction = frexp(abs(value).value(), &power);
+    const cpp_int significand = ldexp(fraction, 64).convert_to<cpp_int>();
+    // The exact decimal, the value read and half a last place, all in quarters
+    // of the last place times 10^scale.
+    const cpp_int scale = pow(cpp_int(10), static_cast<unsigned>(exact.scale));
+    cpp_int wanted = digits;
+    cpp_int read = significand * scale * 4;
+    cpp_int half = scale * 2;
+    if (power <= 66) {
+        wanted <<= static_cast<unsigned>(66 - power);
+    } else {
+        read <<= static_cast<unsigned>(power - 66);
+        half <<= static_cast<unsigned>(power - 66);
+    }
+    // Below the lowest significand of a binary power, the last place halves.
+    const cpp_int halfBelow = significand == (cpp_int(1) << 63) ? half / 2 : half;
+    const cpp_int above = wanted - read;
+    Require(above <= half && -above <= halfBelow, "a plain decimal reads as its nearest extended value");
+    if (above == half || -above == halfBelow)
+        Require(!bit_test(significand, 0), "an exact half goes to the even value");
 }
 
 void CheckDecimalNumber(std::string_view text, char separator) {
@@ -42,7 +72,7 @@ void CheckDecimalNumber(std::string_view text, char separator) {
     const auto exact = trivelon::ParseExactDecimal(text, separator);
     if (exact) {
         Require(value.ok(), "a text read exactly is also a valid floating point value");
-        CheckExactDecimal(*exact, *value);
+        CheckNearest(*exact, *value);
     }
     if (!value) return;
     Require(isfinite(*value), "an accepted decimal is finite");

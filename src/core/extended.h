@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
@@ -33,9 +34,13 @@ public:
     // Every whole number up to 64 bits and every double is held exactly.
     template <class T, std::enable_if_t<std::is_arithmetic_v<T>, int> = 0>
     Extended(T value) : value_(value) {}
-    // A decimal text in the C syntax ("79.1", "1.5e20"), rounded once.
-    explicit Extended(const std::string& decimal) : value_(decimal) {}
-    explicit Extended(const char* decimal) : value_(decimal) {}
+    // A constant written in the C syntax ("79.1", "-1.5e20"), rounded once;
+    // not a number where the text is not of that form.
+    explicit Extended(std::string_view decimal);
+    // digits x 10^exponent, rounded once: the digits are any number of decimal
+    // digits, leading zeros allowed, none at all being zero. Infinite beyond
+    // the range, zero below its normal part.
+    static Extended FromDecimal(std::string_view digits, std::int64_t exponent);
     explicit Extended(const Float& value) : value_(value) {}
 
     const Float& value() const { return value_; }

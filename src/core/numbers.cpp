@@ -20,17 +20,6 @@ namespace {
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-int DigitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t i) {
@@ -84,29 +73,13 @@ std::int64_t ExponentValue(const DecimalParts& parts) {
     return !parts.exponent.empty() && parts.exponent[0] == '-' ? -value : value;
 }
 
-// Extended precision holds values from about 3.4E-4932 to 1.2E4932; a text
-// whose leading digit lies far outside is zero or too large without being
-// read, so that the exponent handed on stays small.
-constexpr std::int64_t kBeyondLargest = 4940;
-constexpr std::int64_t kBelowSmallest = -4960;
-
-// The magnitude of the parts rounded once to extended precision, read by the
-// software type itself, which never consults the process locale. Empty when
-// the value is too large to hold; zero below the normal range.
+// The magnitude of the parts rounded once to extended precision, without the
+// process locale taking part. Empty when the value is too large to hold; zero
+// below the normal range.
 std::optional<Extended> ReadMagnitude(const DecimalParts& parts) {
-    const std::size_t integerStart = parts.integerDigits.find_first_not_of('0');
-    const std::size_t fractionStart = parts.fractionDigits.find_first_not_of('0');
-    if (integerStart == std::string_view::npos && fractionStart == std::string_view::npos) return Extended(0);
-    const std::int64_t exponent = ExponentValue(parts);
-    // The power of ten of the leading significant digit.
-    const std::int64_t leading =
-        integerStart != std::string_view::npos
-            ? exponent + static_cast<std::int64_t>(parts.integerDigits.size() - integerStart) - 1
-            : exponent - static_cast<std::int64_t>(fractionStart) - 1;
-    if (leading > kBeyondLargest) return std::nullopt;
-    if (leading < kBelowSmallest) return Extended(0);
-    const Extended value(Join({parts.integerDigits.empty() ? "0" : parts.integerDigits, ".", parts.fractionDigits, "e",
-                               IntegerText(exponent)}));
+    const Extended value =
+        Extended::FromDecimal(Join({parts.integerDigits, parts.fractionDigits}),
+                              ExponentValue(parts) - static_cast<std::int64_t>(parts.fractionDigits.size()));
     if (!isfinite(value)) return std::nullopt;
     return value;
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <boost/multiprecision/cpp_int.hpp>
 
 #include "core/numbers.h"
 #include "core/refine.h"
@@ -109,6 +110,37 @@ TEST_F(ExtendedAgainstHardware, RandomRateTextsAndTotals) {
         ASSERT_EQ(((200 - *parsed) / 100) * Extended(total), FromHardware(share));
         ASSERT_EQ(100 / *parsed, FromHardware(100 / hardware));
         ASSERT_EQ(parsed->convertTo<double>(), static_cast<double>(hardware));
+    }
+}
+
+// Long texts at, just above and just below the exact half-way point between
+// two neighbouring values, over the whole normal range: the reading must
+// decide the tie from every digit, as the C library's does.
+TEST_F(ExtendedAgainstHardware, TextsNextToATie) {
+    using boost::multiprecision::cpp_int;
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 3000; ++i) {
+        // The tie (2m + 1) x 2^(power - 1) after the value m x 2^power, m of 64 bits.
+        const cpp_int significand = (cpp_int(1) << 63) | cpp_int(random() >> 1);
+        const int power =
+            i % 10 == 0 ? static_cast<int>(random() % 32700) - 16440 : static_cast<int>(random() % 400) - 250;
+        const cpp_int twiceAndOne = 2 * significand + 1;
+        std::string digits = power >= 1 ? cpp_int(twiceAndOne << (power - 1)).str()
+                                        : cpp_int(twiceAndOne * pow(cpp_int(5), 1 - power)).str();
+        std::int64_t exponent = power >= 1 ? 0 : power - 1;
+        const int side = i % 3;  // the tie itself, just above it, just below it
+        if (side != 0) {
+            cpp_int nudged(digits);
+            nudged = nudged * cpp_int("1000000000000") + (side == 1 ? 1 : -1);
+            digits = nudged.str();
+            exponent -= 12;
+        }
+        const std::string text = digits.substr(0, 1) + "." + digits.substr(1) + "e" +
+                                 std::to_string(exponent + static_cast<std::int64_t>(digits.size()) - 1);
+        SCOPED_TRACE(text.substr(0, 40) + "... (" + std::to_string(text.size()) + " characters)");
+        const auto parsed = ParseStrictFloat(text, '.');
+        ASSERT_TRUE(parsed.ok());
+        ASSERT_EQ(*parsed, FromHardware(std::strtold(text.c_str(), nullptr)));
     }
 }
 
