@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/budget_chart_bench -median 9
 #include <QTest>
 
-#include "gui/budget_chart_window.h"
+#include "gui/budget/budget_chart_window.h"
 #include "typing.h"
 
 using namespace trivelon;

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QTest>
 
-#include "gui/forge_result_window.h"
+#include "gui/forge/forge_result_window.h"
 #include "gui/main_window.h"
 #include "main_window_harness.h"
 #include "recording_reporter.h"
@@ -54,10 +54,10 @@ private slots:
     }
 
     void forgePressToPaintedResultWindow() {
-        MainWindow& w = *window_;
-        PickRow(*w.itemSelector, QStringLiteral("Knife"));
-        PickRow(*w.element, QStringLiteral("Fire"));
-        Click(*w.starCrumbs[1]);
+        MainWindowControls w(*window_);
+        PickRow(*w.itemSelector(), QStringLiteral("Knife"));
+        PickRow(*w.element(), QStringLiteral("Fire"));
+        Click(*w.starCrumbs()[1]);
         // The measured press fills its window.
         const ForgeResultWindow* first = PressSubmit(w);
         QVERIFY(first);
@@ -77,9 +77,9 @@ private slots:
     }
 
     void typedTargetLevelToUpdatedLabels() {
-        MainWindow& w = *window_;
+        MainWindowControls w(*window_);
         OpenRefineTab(w);
-        ClickInto(*w.targetLevel);
+        ClickInto(*w.targetLevel());
         // Each iteration selects the digit after "+" and types the one the
         // other left out, so every keystroke changes the level and runs the
         // refine handler once.
@@ -91,9 +91,9 @@ private slots:
             TypeText(digits[next]);
             next = 1 - next;
         }
-        QVERIFY(w.targetLevel->currentText() == QStringLiteral("+8") ||
-                w.targetLevel->currentText() == QStringLiteral("+9"));
-        QVERIFY(w.successRate->text() != QStringLiteral("100"));
+        QVERIFY(w.targetLevel()->currentText() == QStringLiteral("+8") ||
+                w.targetLevel()->currentText() == QStringLiteral("+9"));
+        QVERIFY(w.successRate()->text() != QStringLiteral("100"));
     }
 
 private:

@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "gui/picture_loader.h"
+#include "gui/pictures/picture_loader.h"
 #include "gui/widgets/picture_box.h"
 
 int main(int argc, char* argv[]) {

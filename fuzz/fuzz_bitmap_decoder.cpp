@@ -12,7 +12,7 @@
 #include <QImage>
 
 #include "check.h"
-#include "gui/bitmap_decoder.h"
+#include "gui/pictures/bitmap_decoder.h"
 #include "gui/widgets/see_through.h"
 
 using trivelon::fuzz::Require;

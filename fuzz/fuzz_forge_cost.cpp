@@ -1,5 +1,5 @@
 // The result window's cost recalculation over arbitrary texts. Input: a flag
-// byte (bit 0 names the tool "Mini Furnace" instead of the first text, bit 1
+// byte (bit 0 makes the item a resource, bit 1
 // picks "," as the decimal separator), then the 14 texts of the sheet in the
 // order of trivelon::ForgeCostSheet, one per line. A cost is always a plain
 // 32-bit whole number; a failure always has a message; the process running in
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         trivelon::fuzz::SplitTexts<14>(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
 
     trivelon::ForgeCostSheet sheet;
-    sheet.toolName = (flags & 0x01) ? std::string(trivelon::kMiniFurnace) : texts[0];
+    sheet.resource = (flags & 0x01) != 0;
     sheet.toolQuantity = texts[1];
     sheet.toolPrice = texts[2];
     // Quantities of material 1 to 3, the element stone and the star crumbs,

@@ -2,9 +2,9 @@
 // and icon, the main window, and the event loop until that window closes.
 #include <QApplication>
 
-#include "gui/built_in_icon.h"
-#include "gui/error_reporter.h"
 #include "gui/main_window.h"
+#include "gui/pictures/built_in_icon.h"
+#include "gui/widgets/error_reporter.h"
 #include "start_probe.h"
 
 int main(int argc, char* argv[]) {

@@ -71,8 +71,7 @@ Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSepar
     for (const RecipeRow& row : RecipeOf(state))
         if (row.used && total) total = CheckedSum(*total, std::int64_t{row.quantity} * row.price);
     if (!total) return Error{kOutOfRangeMessage};
-    if (state.toolName == kMiniFurnace)
-        return ResourceCost(state.rateText, Extended(state.rate), *total, decimalSeparator);
+    if (state.resource) return ResourceCost(state.rateText, Extended(state.rate), *total, decimalSeparator);
     return WeaponCost(Extended(state.rate), *total);
 }
 
@@ -82,14 +81,14 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
     auto rate = ParseStrictFloat(sheet.rate, decimalSeparator);
     if (!rate) return Error{rate.error()};
     if (!*total) return Error{kOutOfRangeMessage};
-    auto cost = sheet.toolName == kMiniFurnace ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator)
-                                               : WeaponCost(*rate, **total);
+    auto cost =
+        sheet.resource ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator) : WeaponCost(*rate, **total);
     if (!cost) return Error{cost.error()};
     return IntegerText(*cost);
 }
 
 Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator) {
-    if (sheet.toolName == kMiniFurnace) return std::optional<AttemptTerms>();
+    if (sheet.resource) return std::optional<AttemptTerms>();
     auto total = SumOfAttempt(sheet);
     if (!total) return Error{total.error()};
     const std::optional<TryChance> chance = TryChance::FromPercentText(sheet.rate, decimalSeparator);
@@ -102,7 +101,7 @@ ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
     const Recipe recipe = RecipeOf(state);
     const RecipeRow& tool = recipe[IndexOf(RecipeRowKind::Tool)];
     ForgeCostSheet sheet;
-    sheet.toolName = tool.name;
+    sheet.resource = state.resource;
     sheet.toolQuantity = IntegerText(tool.quantity);
     sheet.toolPrice = IntegerText(tool.price);
     // A row the window does not use shows no quantity and keeps its price edit at "0".

@@ -20,7 +20,9 @@ struct PricedRowTexts {
 
 // The texts of a result window that its cost is recalculated from.
 struct ForgeCostSheet {
-    std::string toolName;
+    // A resource pays (200 - rate) percent of an attempt; a weapon a whole
+    // number of attempts.
+    bool resource = false;
     std::string toolQuantity;
     std::string toolPrice;
     // Material 1 to 3, the element stone and the star crumbs, top to bottom.

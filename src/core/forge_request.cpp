@@ -121,6 +121,7 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
         return outcome;
     }
     state.itemName = outcome.caption;
+    state.resource = entry->category == ForgeCategory::Resources;
     CopyRecipe(*entry, state);
     if (!ComputeRate(source, *entry, state, outcome.error)) return outcome;
 
@@ -128,7 +129,7 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
     if (!(state.rate >= 1)) state.rate = 1;
     state.rateText = FormatGeneral(state.rate, decimalSeparator);
 
-    if (state.toolName != kMiniFurnace)
+    if (!state.resource)
         state.itemName = DecorateItemName(state.itemName, state.elementFlag, state.elementName, state.starCrumbCount);
     state.starCrumbPrice = state.starCrumbCount > 0 ? kStarCrumbPrice : 0;
     state.elementStone = state.elementFlag > 0 ? FindElementStone(state.elementName) : nullptr;

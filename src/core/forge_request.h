@@ -49,6 +49,9 @@ struct ForgeState {
     ForgeInputs inputs;
     double rate = 0;
     std::string itemName;  // decorated for a weapon at the end of the request
+    // A resource's cost is (200 - rate) percent of an attempt; a weapon's is
+    // a whole number of attempts, and only a weapon is decorated.
+    bool resource = false;
     std::string toolName;
     std::string toolPicture;
     std::int32_t toolPrice = 0;

@@ -18,7 +18,6 @@ namespace {
 // A filled weapon window with one material and no element or star crumbs.
 ForgeCostSheet WeaponSheet(std::string rate, std::string toolPrice, std::string quantity1, std::string price1) {
     ForgeCostSheet sheet;
-    sheet.toolName = "Iron Hammer";
     sheet.toolQuantity = "1";
     sheet.toolPrice = std::move(toolPrice);
     sheet.pricedRows[0].quantity = std::move(quantity1);
@@ -30,7 +29,7 @@ ForgeCostSheet WeaponSheet(std::string rate, std::string toolPrice, std::string 
 
 ForgeCostSheet ResourceSheet(std::string rate, std::string price1) {
     ForgeCostSheet sheet = WeaponSheet(std::move(rate), "150", "1", std::move(price1));
-    sheet.toolName = std::string(kMiniFurnace);
+    sheet.resource = true;
     return sheet;
 }
 
@@ -121,7 +120,6 @@ TEST(RecalculateForgeCost, StrictTextsStopWithTheirMessage) {
 
 TEST(RecalculateForgeCost, NeverFilledWindowReportsTheToolPricePlaceholder) {
     ForgeCostSheet design;
-    design.toolName = "hammer_name";
     design.toolQuantity = "1";
     design.toolPrice = "hammer_price";
     design.pricedRows[0].quantity = "2";

@@ -64,6 +64,7 @@ TEST(ForgeRequest, ResourceIgnoresTickedCrumbsAndElement) {
     EXPECT_EQ(s.itemName, "Iron");
     EXPECT_EQ(s.cost, 182);
     EXPECT_EQ(s.toolName, "Mini Furnace");
+    EXPECT_TRUE(s.resource);
     EXPECT_EQ(s.materials[0].picture, "images/ironore.bmp");
     EXPECT_EQ(s.materials[0].price, 0);
     EXPECT_EQ(s.bigPicture, "images/big/iron.bmp");
@@ -322,7 +323,6 @@ TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
 
 TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {
     ForgeState weapon;
-    weapon.toolName = "Iron Hammer";
     weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
     weapon.materials[0].quantity = 1;
     weapon.materials[0].price = 1;
@@ -338,7 +338,7 @@ TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {
     EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
 
     ForgeState resource;
-    resource.toolName = std::string(kMiniFurnace);
+    resource.resource = true;
     resource.toolPrice = 2000000000;
     resource.rate = 1;
     resource.rateText = "1";

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "gui/budget_chart_window.h"
+#include "gui/budget/budget_chart_window.h"
 #include "typing.h"
 
 using namespace trivelon;

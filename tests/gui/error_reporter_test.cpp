@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui/error_reporter.h"
+#include "gui/widgets/error_reporter.h"
 #include "recording_reporter.h"
 
 using namespace trivelon::gui;

@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QTest>
 
-#include "gui/font_families.h"
+#include "gui/widgets/font_families.h"
 
 using namespace trivelon::gui;
 

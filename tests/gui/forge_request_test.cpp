@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "gui/decimal_separator.h"
+#include "gui/widgets/decimal_separator.h"
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
@@ -80,11 +80,11 @@ private slots:
         QFETCH(QString, cost);
         QFETCH(QString, title);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, item);
-        if (!anvil.isEmpty()) PickRow(*w.anvil, anvil);
-        if (!element.isEmpty()) PickRow(*w.element, element);
-        if (starCrumbs > 0) Click(starCrumbs == 1 ? *w.starCrumbs[0] : *w.starCrumbs[1]);
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), item);
+        if (!anvil.isEmpty()) PickRow(*w.anvil(), anvil);
+        if (!element.isEmpty()) PickRow(*w.element(), element);
+        if (starCrumbs > 0) Click(starCrumbs == 1 ? *w.starCrumbs()[0] : *w.starCrumbs()[1]);
 
         ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(window);
@@ -97,11 +97,11 @@ private slots:
 
     void aResourceShowsNoWeaponStatisticsAndEmptyOptionalRows() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         // Star crumbs and an element count for weapons only.
-        Click(*w.starCrumbs[1]);
-        PickRow(*w.element, "Wind");
-        PickRow(*w.itemSelector, "Iron");
+        Click(*w.starCrumbs()[1]);
+        PickRow(*w.element(), "Wind");
+        PickRow(*w.itemSelector(), "Iron");
         ForgeResultWindow* window = PressSubmit(w);
         QCOMPARE(window->bigPicture->picturePath(), QString("images/big/iron.bmp"));
         QCOMPARE(window->type->text(), QString("Ресурсы"));
@@ -129,10 +129,10 @@ private slots:
 
     void aWeaponFillsItsStatisticsAndChosenRows() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, "Knife");
-        PickRow(*w.element, "Fire");
-        Click(*w.starCrumbs[1]);
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
+        PickRow(*w.element(), "Fire");
+        Click(*w.starCrumbs()[1]);
         ForgeResultWindow* window = PressSubmit(w);
         QCOMPARE(window->atkCaption->text(), QString("ATK:"));
         QCOMPARE(window->weaponLevelCaption->text(), QString("Уровень:"));
@@ -156,9 +156,9 @@ private slots:
 
     void aTypedElementWithoutStoneShowsItsOwnRow() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, "Knife");
-        TypeInto(*w.element, "Holy");
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
+        TypeInto(*w.element(), "Holy");
         ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(window->title->text(), QString("Holy Knife"));
@@ -180,7 +180,7 @@ private slots:
 
     void pricesTypedIntoAWindowRecomputeItsCost() {
         MainWindowFixture f;
-        PickRow(*f.window->itemSelector, "Knife");
+        PickRow(*f.controls().itemSelector(), "Knife");
         ForgeResultWindow* window = PressSubmit(*f.window);
         const int quantity = window->row(RecipeRowKind::Material1).quantity->text().toInt();
         TypeInto(*window->row(RecipeRowKind::Material1).priceEdit, "40");
@@ -193,14 +193,14 @@ private slots:
     // which follow the typed prices; a resource's window keeps its size.
     void aWeaponsBudgetsFollowTypedPrices() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         // Cutter at the rate 40: 2, 5 and 10 attempts, each of one hammer
         // (1000) and 25 Iron.
         const std::pair<EditCombo*, const char*> lowStats[] = {
-            {w.jobLevel, "0"}, {w.dex, "-50"}, {w.luk, "0"}, {w.smithDagger, "0"}, {w.weaponryResearch, "0"}};
+            {w.jobLevel(), "0"}, {w.dex(), "-50"}, {w.luk(), "0"}, {w.smithDagger(), "0"}, {w.weaponryResearch(), "0"}};
         for (const auto& [box, text] : lowStats) TypeInto(*box, text);
-        PickRow(*w.anvil, "None");
-        PickRow(*w.itemSelector, "Cutter");
+        PickRow(*w.anvil(), "None");
+        PickRow(*w.itemSelector(), "Cutter");
         f.reporter.errors.clear();
         ForgeResultWindow* window = PressSubmit(w);
         QCOMPARE(window->rate->text(), QString("40"));
@@ -225,7 +225,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(chart.isNull());
 
-        PickRow(*w.itemSelector, "Iron");
+        PickRow(*w.itemSelector(), "Iron");
         ForgeResultWindow* resource = PressSubmit(w);
         QCOMPARE(resource->size(), QSize(505, 490));
         QVERIFY(!resource->budget);
@@ -233,9 +233,9 @@ private slots:
 
     void aBadCharacterInputOpensNoWindow() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, "Iron");
-        TypeInto(*w.luk, "9O");
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Iron");
+        TypeInto(*w.luk(), "9O");
         f.reporter.errors.clear();
         QVERIFY(!PressSubmit(w));
         QCOMPARE(f.reporter.errors, QStringList{"'9O' is not a valid integer value"});
@@ -244,16 +244,16 @@ private slots:
 
     void aBadSkillInputHurtsOnlyTheItemsThatReadIt() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.orideconResearch, "x");
-        PickRow(*w.itemSelector, "Knife");
+        MainWindowControls w(*f.window);
+        TypeInto(*w.orideconResearch(), "x");
+        PickRow(*w.itemSelector(), "Knife");
         ForgeResultWindow* knife = PressSubmit(w);
         QVERIFY(knife);
         QCOMPARE(f.reporter.errors, QStringList{"'x' is not a valid integer value"});
         QCOMPARE(knife->windowTitle(), QString("Knife"));
         CheckUnfilled(*knife);
 
-        PickRow(*w.itemSelector, "Iron");
+        PickRow(*w.itemSelector(), "Iron");
         ForgeResultWindow* iron = PressSubmit(w);
         QCOMPARE(f.reporter.errors.size(), 1);
         QCOMPARE(iron->averageCost->text(), QString("182"));
@@ -261,11 +261,11 @@ private slots:
 
     void everyPressOpensAnIndependentWindow() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         const char* items[] = {"Iron", "Knife", "Damascus"};
         QList<ForgeResultWindow*> windows;
         for (const char* item : items) {
-            PickRow(*w.itemSelector, item);
+            PickRow(*w.itemSelector(), item);
             windows << PressSubmit(w);
         }
         QCOMPARE(ResultWindows().size(), 3);
@@ -281,7 +281,7 @@ private slots:
     void aMissingBigPictureLeavesOnlyTheCaption() {
         MainWindowFixture f;
         f.pictures.remove("images/big/knife.bmp");
-        PickRow(*f.window->itemSelector, "Knife");
+        PickRow(*f.controls().itemSelector(), "Knife");
         ForgeResultWindow* window = PressSubmit(*f.window);
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY(f.reporter.errors.front().startsWith(
@@ -294,7 +294,7 @@ private slots:
     void aBrokenToolPictureStopsAfterTheStatistics() {
         MainWindowFixture f;
         f.pictures.write("images/ironhammer.bmp", "BM");
-        PickRow(*f.window->itemSelector, "Knife");
+        PickRow(*f.controls().itemSelector(), "Knife");
         ForgeResultWindow* window = PressSubmit(*f.window);
         QCOMPARE(f.reporter.errors, QStringList{"Stream read error"});
         QCOMPARE(window->rate->text(), QString("100"));
@@ -321,11 +321,11 @@ private slots:
         QFETCH(bool, starCrumb);
         QFETCH(QString, element);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         f.pictures.remove(missing);
-        PickRow(*w.itemSelector, "Knife");
-        if (starCrumb) Click(*w.starCrumbs[0]);
-        if (!element.isEmpty()) PickRow(*w.element, element);
+        PickRow(*w.itemSelector(), "Knife");
+        if (starCrumb) Click(*w.starCrumbs()[0]);
+        if (!element.isEmpty()) PickRow(*w.element(), element);
         ForgeResultWindow* window = PressSubmit(w);
         QCOMPARE(f.reporter.errors.size(), 1);
         QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("ele_name"));
@@ -339,7 +339,7 @@ private slots:
     void anEmptyPlaceholderFileShowsNothingAndIsNoError() {
         MainWindowFixture f;
         f.pictures.write("images/empty.bmp", {});
-        PickRow(*f.window->itemSelector, "Iron");
+        PickRow(*f.controls().itemSelector(), "Iron");
         ForgeResultWindow* window = PressSubmit(*f.window);
         QVERIFY(f.reporter.errors.isEmpty());
         QVERIFY(window->row(RecipeRowKind::Material2).picture->picture().isNull());
@@ -348,7 +348,7 @@ private slots:
 
     void closedWindowsAreFreed() {
         MainWindowFixture f;
-        PickRow(*f.window->itemSelector, "Knife");
+        PickRow(*f.controls().itemSelector(), "Knife");
         for (int press = 0; press < 1000; ++press) {
             ForgeResultWindow* window = PressSubmit(*f.window);
             QVERIFY(window);

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "gui/error_reporter.h"
+#include "gui/widgets/error_reporter.h"
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
@@ -15,7 +15,9 @@ namespace {
 
 const QString kNoElement = QStringLiteral("Без элемента");
 
-PictureCheck& StarCrumb(MainWindow& w, int number) { return *w.starCrumbs[static_cast<std::size_t>(number - 1)]; }
+PictureCheck& StarCrumb(const MainWindowControls& w, int number) {
+    return *w.starCrumbs()[static_cast<std::size_t>(number - 1)];
+}
 
 QString ConversionMessage(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
 
@@ -43,8 +45,8 @@ const char* const kEditableBoxes[] = {
     "targetLevel",
 };
 
-EditCombo& Box(MainWindow& w, const QString& name) {
-    auto* box = w.findChild<EditCombo*>(name);
+EditCombo& Box(const MainWindowControls& w, const QString& name) {
+    auto* box = w.window().findChild<EditCombo*>(name);
     if (!box) qFatal("no box %s", qPrintable(name));
     return *box;
 }
@@ -76,14 +78,14 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, elementReset);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.element, "Fire");
+        MainWindowControls w(*f.window);
+        PickRow(*w.element(), "Fire");
         for (QChar box : before) Click(StarCrumb(w, box.digitValue()));
         QCOMPARE(Ticked(w), before);
 
         Click(StarCrumb(w, clicked));
         QCOMPARE(Ticked(w), after);
-        QCOMPARE(w.element->currentText(), elementReset ? kNoElement : QString("Fire"));
+        QCOMPARE(w.element()->currentText(), elementReset ? kNoElement : QString("Fire"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
@@ -106,14 +108,14 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, ticked);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        Click(*w.starCrumbs[2]);
+        MainWindowControls w(*f.window);
+        Click(*w.starCrumbs()[2]);
         QCOMPARE(Ticked(w), QString("123"));
         if (picked)
-            PickRow(*w.element, text);
+            PickRow(*w.element(), text);
         else
-            TypeInto(*w.element, text);
-        QCOMPARE(w.element->currentText(), shown);
+            TypeInto(*w.element(), text);
+        QCOMPARE(w.element()->currentText(), shown);
         QCOMPARE(Ticked(w), ticked);
     }
 
@@ -160,7 +162,7 @@ private slots:
         QFETCH(QString, selected);
         QFETCH(QString, current);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         if (box == "currentLevel" || box == "targetLevel") OpenRefineTab(w);
         EditCombo& target = Box(w, box);
         if (tabFrom.isEmpty()) {
@@ -185,9 +187,9 @@ private slots:
     // A typed element reaches the forge request as the completed word.
     void aTypedElementCompletesBeforeTheForgeRequestReadsIt() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, "Knife");
-        TypeInto(*w.element, "F");
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
+        TypeInto(*w.element(), "F");
         ForgeResultWindow* window = PressSubmit(w);
         QVERIFY(window);
         QCOMPARE(window->title->text(), QString("Fire Knife"));
@@ -215,83 +217,83 @@ private slots:
         QFETCH(QString, level);
         QFETCH(QString, picture);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.baseLevel, level);
-        QCOMPARE(w.characterPicture->picturePath(), picture);
+        MainWindowControls w(*f.window);
+        TypeInto(*w.baseLevel(), level);
+        QCOMPARE(w.characterPicture()->picturePath(), picture);
         // The refining tab, built only now, shows the same picture.
         OpenRefineTab(w);
-        QCOMPARE(w.refineCharacterPicture->picturePath(), picture);
-        QCOMPARE(w.refineCharacterPicture->picture(), w.characterPicture->picture());
+        QCOMPARE(w.refineCharacterPicture()->picturePath(), picture);
+        QCOMPARE(w.refineCharacterPicture()->picture(), w.characterPicture()->picture());
     }
 
     void pickingALevelFromTheListLoadsItsPicture() {
         MainWindowFixture f;
-        PickRow(*f.window->baseLevel, "66");
-        QCOMPARE(f.window->characterPicture->picturePath(), QString("images/bs66.bmp"));
+        PickRow(*f.controls().baseLevel(), "66");
+        QCOMPARE(f.controls().characterPicture()->picturePath(), QString("images/bs66.bmp"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void levelsZeroAndBelowLoadNothing() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        const QImage builtIn = w.characterPicture->picture();
-        TypeInto(*w.baseLevel, "-5");
-        QVERIFY(w.characterPicture->picturePath().isEmpty());
-        QCOMPARE(w.characterPicture->picture(), builtIn);
+        MainWindowControls w(*f.window);
+        const QImage builtIn = w.characterPicture()->picture();
+        TypeInto(*w.baseLevel(), "-5");
+        QVERIFY(w.characterPicture()->picturePath().isEmpty());
+        QCOMPARE(w.characterPicture()->picture(), builtIn);
         // Emptying the field and typing the sign are the only complaints.
         QCOMPARE(f.reporter.errors, QStringList({ConversionMessage(""), ConversionMessage("-")}));
-        TypeInto(*w.baseLevel, "0");
+        TypeInto(*w.baseLevel(), "0");
         OpenRefineTab(w);
-        QVERIFY(w.refineCharacterPicture->picturePath().isEmpty());
+        QVERIFY(w.refineCharacterPicture()->picturePath().isEmpty());
     }
 
     void emptiedBaseComplainsAndKeepsThePictures() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.baseLevel, "95");
+        MainWindowControls w(*f.window);
+        TypeInto(*w.baseLevel(), "95");
         f.reporter.errors.clear();
-        TypeInto(*w.baseLevel, "");
+        TypeInto(*w.baseLevel(), "");
         QCOMPARE(f.reporter.errors, QStringList{ConversionMessage("")});
         QCOMPARE(WithFullStop(f.reporter.errors.front()), QString("'' is not a valid integer value."));
-        QCOMPARE(w.characterPicture->picturePath(), QString("images/bs91.bmp"));
+        QCOMPARE(w.characterPicture()->picturePath(), QString("images/bs91.bmp"));
     }
 
     void missingLowerPictureStopsBeforeHigherOnes() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
         OpenForgeTab(w);
         f.pictures.remove("images/bs0.bmp");
-        PickRow(*w.baseLevel, "95");
+        PickRow(*w.baseLevel(), "95");
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY2(f.reporter.errors.front().startsWith(
                      QString("Cannot open file \"%1\". ").arg(f.pictures.absolute("images/bs0.bmp"))),
                  qPrintable(f.reporter.errors.front()));
-        QVERIFY(w.characterPicture->picturePath().isEmpty());
-        QVERIFY(w.refineCharacterPicture->picturePath().isEmpty());
+        QVERIFY(w.characterPicture()->picturePath().isEmpty());
+        QVERIFY(w.refineCharacterPicture()->picturePath().isEmpty());
     }
 
     void brokenPictureInTheSecondBoxStopsThere() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         // Built before the level changes, the refining tab loads its copy too.
         OpenRefineTab(w);
         OpenForgeTab(w);
-        PickRow(*w.baseLevel, "45");
-        QCOMPARE(w.refineCharacterPicture->picturePath(), QString("images/bs41.bmp"));
+        PickRow(*w.baseLevel(), "45");
+        QCOMPARE(w.refineCharacterPicture()->picturePath(), QString("images/bs41.bmp"));
         f.pictures.write("images/bs66.bmp", "this is a text file, not a bitmap");
-        PickRow(*w.baseLevel, "70");
+        PickRow(*w.baseLevel(), "70");
         QCOMPARE(f.reporter.errors, QStringList{"Bitmap image is not valid"});
-        QCOMPARE(w.characterPicture->picturePath(), QString("images/bs41.bmp"));
-        QCOMPARE(w.refineCharacterPicture->picturePath(), QString("images/bs41.bmp"));
+        QCOMPARE(w.characterPicture()->picturePath(), QString("images/bs41.bmp"));
+        QCOMPARE(w.refineCharacterPicture()->picturePath(), QString("images/bs41.bmp"));
     }
 
     void jobDexAndLukAreCheckedWhileTyped() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.jobLevel, "4x");
-        TypeInto(*w.dex, "1 0");
-        TypeInto(*w.luk, "$1F");
+        MainWindowControls w(*f.window);
+        TypeInto(*w.jobLevel(), "4x");
+        TypeInto(*w.dex(), "1 0");
+        TypeInto(*w.luk(), "$1F");
         QCOMPARE(f.reporter.errors, QStringList({ConversionMessage(""), ConversionMessage("4x"), ConversionMessage(""),
                                                  ConversionMessage("1 "), ConversionMessage("1 0"),
                                                  ConversionMessage(""), ConversionMessage("$")}));

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "gui/forge_result_window.h"
+#include "gui/forge/forge_result_window.h"
 #include "recording_reporter.h"
 #include "typing.h"
 
@@ -14,19 +14,16 @@ using trivelon::RecipeRowKind;
 
 namespace {
 
-// Fills the window as the forge request does for "Cutter" at the rate 40:
-// the "Iron Hammer" at 1000 Zeny and 25 "Iron", no other rows.
+// Fills the window as the forge request does for a weapon at the rate 40:
+// the "Iron Hammer" at 1000 Zeny, 25 "Iron" and 10 "Jellopy" at no price.
 void FillAsCutter(ForgeResultWindow& form) {
-    form.row(RecipeRowKind::Tool).name->setText("Iron Hammer");
-    form.row(RecipeRowKind::Tool).fixedPrice->setText("1000");
-    form.row(RecipeRowKind::Material1).quantity->setText("25");
-    form.row(RecipeRowKind::Material1).name->setText("Iron");
-    for (QLabel* unused :
-         {form.row(RecipeRowKind::Material2).quantity, form.row(RecipeRowKind::Material3).quantity,
-          form.row(RecipeRowKind::ElementStone).quantity, form.row(RecipeRowKind::StarCrumbs).quantity})
-        unused->clear();
-    form.rate->setText("40");
-    form.averageCost->setText("3000");
+    form.showRecipeRow(RecipeRowKind::Tool, {true, "Iron Hammer", "", 1, 1000, false});
+    form.showRecipeRow(RecipeRowKind::Material1, {true, "Iron", "", 25, 0, true});
+    form.showRecipeRow(RecipeRowKind::Material2, {true, "Jellopy", "", 10, 0, true});
+    for (RecipeRowKind unused : {RecipeRowKind::Material3, RecipeRowKind::ElementStone, RecipeRowKind::StarCrumbs})
+        form.showRecipeRow(unused, {});
+    form.showRate("40");
+    form.showFirstCost(3000, false);
 }
 
 }  // namespace
@@ -130,7 +127,7 @@ private slots:
         QCOMPARE(form.averageCost->text(), QString("10500"));
         TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "");
         QCOMPARE(form.averageCost->text(), QString("3000"));
-        form.row(RecipeRowKind::StarCrumbs).quantity->setText("2");
+        form.showRecipeRow(RecipeRowKind::StarCrumbs, {true, "Star Crumb", "", 2, 0, true});
         form.row(RecipeRowKind::StarCrumbs).priceEdit->setText("-20");  // set by code: still recalculated
         QCOMPARE(form.averageCost->text(), QString("2880"));
         QVERIFY(recorder.errors.isEmpty());
@@ -146,7 +143,7 @@ private slots:
 
         ForgeResultWindow form(recorder);
         FillAsCutter(form);
-        form.rate->setText("4O");
+        form.showRate("4O");
         form.row(RecipeRowKind::Material1).priceEdit->setText("100");
         QCOMPARE(recorder.errors.last(), QString("'4O' is not a valid floating point value"));
         QCOMPARE(form.averageCost->text(), QString("3000"));

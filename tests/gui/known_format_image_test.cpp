@@ -6,8 +6,8 @@
 #include <QDirIterator>
 #include <QTest>
 
-#include "gui/built_in_icon.h"
-#include "gui/known_format_image.h"
+#include "gui/pictures/built_in_icon.h"
+#include "gui/widgets/known_format_image.h"
 
 using namespace trivelon::gui;
 

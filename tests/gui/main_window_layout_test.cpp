@@ -21,204 +21,204 @@ private slots:
         MainWindowFixture f;
         QCOMPARE(f.window->windowTitle(), QString("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
         QCOMPARE(f.window->size(), QSize(688, 446));
-        QCOMPARE(f.window->tabs->count(), 2);
-        QCOMPARE(f.window->tabs->tabText(0), QString("Ковка"));
-        QCOMPARE(f.window->tabs->tabText(1), QString("Заточка (Beta)"));
-        QCOMPARE(f.window->tabs->currentIndex(), 0);
+        QCOMPARE(f.controls().tabs()->count(), 2);
+        QCOMPARE(f.controls().tabs()->tabText(0), QString("Ковка"));
+        QCOMPARE(f.controls().tabs()->tabText(1), QString("Заточка (Beta)"));
+        QCOMPARE(f.controls().tabs()->currentIndex(), 0);
     }
 
     void forgingTabDefaultsAndNoHandlerRanWhileBuilding() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         const std::pair<EditCombo*, const char*> texts[] = {
-            {w.baseLevel, "71"},
-            {w.jobLevel, "42"},
-            {w.dex, "117"},
-            {w.luk, "90"},
-            {w.smithDagger, "3"},
-            {w.smithSword, "3"},
-            {w.smith2HSword, "3"},
-            {w.smithAxe, "3"},
-            {w.smithMace, "3"},
-            {w.smithKnucklebrace, "3"},
-            {w.smithSpear, "3"},
-            {w.weaponryResearch, "10"},
-            {w.orideconResearch, "5"},
-            {w.ironTempering, "1"},
-            {w.steelTempering, "1"},
-            {w.enchantedStoneCraft, "5"},
-            {w.anvil, "Emperium Anvil"},
-            {w.element, "Без элемента"},
+            {w.baseLevel(), "71"},
+            {w.jobLevel(), "42"},
+            {w.dex(), "117"},
+            {w.luk(), "90"},
+            {w.smithDagger(), "3"},
+            {w.smithSword(), "3"},
+            {w.smith2HSword(), "3"},
+            {w.smithAxe(), "3"},
+            {w.smithMace(), "3"},
+            {w.smithKnucklebrace(), "3"},
+            {w.smithSpear(), "3"},
+            {w.weaponryResearch(), "10"},
+            {w.orideconResearch(), "5"},
+            {w.ironTempering(), "1"},
+            {w.steelTempering(), "1"},
+            {w.enchantedStoneCraft(), "5"},
+            {w.anvil(), "Emperium Anvil"},
+            {w.element(), "Без элемента"},
         };
         for (const auto& [combo, text] : texts) QCOMPARE(combo->currentText(), QString(text));
-        QCOMPARE(w.baseLevel->count(), 99);
-        QCOMPARE(w.luk->count(), 200);
-        QCOMPARE(w.weaponryResearch->itemText(0), QString("0"));
+        QCOMPARE(w.baseLevel()->count(), 99);
+        QCOMPARE(w.luk()->count(), 200);
+        QCOMPARE(w.weaponryResearch()->itemText(0), QString("0"));
         // Defaults marked as text only leave no list item current.
-        QCOMPARE(w.weaponryResearch->currentIndex(), -1);
-        QCOMPARE(w.anvil->currentIndex(), -1);
-        QCOMPARE(w.baseLevel->currentIndex(), 70);
+        QCOMPARE(w.weaponryResearch()->currentIndex(), -1);
+        QCOMPARE(w.anvil()->currentIndex(), -1);
+        QCOMPARE(w.baseLevel()->currentIndex(), 70);
 
-        QCOMPARE(w.itemSelector->count(), 68);
-        QCOMPARE(w.itemSelector->currentText(), QString("---------------Ресурсы---------------"));
-        QCOMPARE(w.itemSelector->itemText(1), QString("Iron"));
-        for (PictureCheck* box : {w.starCrumbs[0], w.starCrumbs[1], w.starCrumbs[2]}) QVERIFY(!box->isChecked());
+        QCOMPARE(w.itemSelector()->count(), 68);
+        QCOMPARE(w.itemSelector()->currentText(), QString("---------------Ресурсы---------------"));
+        QCOMPARE(w.itemSelector()->itemText(1), QString("Iron"));
+        for (PictureCheck* box : {w.starCrumbs()[0], w.starCrumbs()[1], w.starCrumbs()[2]}) QVERIFY(!box->isChecked());
 
         // No handler ran while building: both character pictures are the built-in one.
-        QVERIFY(w.characterPicture->picturePath().isEmpty());
+        QVERIFY(w.characterPicture()->picturePath().isEmpty());
         OpenRefineTab(w);
-        QVERIFY(w.refineCharacterPicture->picturePath().isEmpty());
-        QCOMPARE(w.characterPicture->picture(), w.refineCharacterPicture->picture());
+        QVERIFY(w.refineCharacterPicture()->picturePath().isEmpty());
+        QCOMPARE(w.characterPicture()->picture(), w.refineCharacterPicture()->picture());
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void refiningTabIsBuiltWhenFirstOpenedAndThenShown() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        QVERIFY(!w.classSelector);
-        QVERIFY(!w.averageCost);
+        MainWindowControls w(*f.window);
+        QVERIFY(!w.classSelector());
+        QVERIFY(!w.averageCost());
         OpenRefineTab(w);
-        for (QWidget* control :
-             std::initializer_list<QWidget*>{w.classSelector, w.currentLevel, w.targetLevel, w.materialPrice,
-                                             w.itemPrice, w.averageCost, w.refineCharacterPicture, w.materialPicture})
+        for (QWidget* control : std::initializer_list<QWidget*>{w.classSelector(), w.currentLevel(), w.targetLevel(),
+                                                                w.materialPrice(), w.itemPrice(), w.averageCost(),
+                                                                w.refineCharacterPicture(), w.materialPicture()})
             QVERIFY(control->isVisible());
-        QCOMPARE(w.classSelector->parentWidget(), w.tabs->widget(1));
-        QCOMPARE(w.classSelector->geometry(), QRect(104, 248, 153, 23));
+        QCOMPARE(w.classSelector()->parentWidget(), w.tabs()->widget(1));
+        QCOMPARE(w.classSelector()->geometry(), QRect(104, 248, 153, 23));
         // Opening it again builds nothing more.
-        QLabel* const cost = w.averageCost;
-        const int children = w.tabs->widget(1)->children().size();
+        QLabel* const cost = w.averageCost();
+        const int children = w.tabs()->widget(1)->children().size();
         OpenForgeTab(w);
         OpenRefineTab(w);
-        QCOMPARE(w.averageCost, cost);
-        QCOMPARE(w.tabs->widget(1)->children().size(), children);
+        QCOMPARE(w.averageCost(), cost);
+        QCOMPARE(w.tabs()->widget(1)->children().size(), children);
         // Its handlers are bound: a typed level recomputes.
-        TypeInto(*w.targetLevel, "+8");
-        QVERIFY(w.successRate->text() != QString("100"));
+        TypeInto(*w.targetLevel(), "+8");
+        QVERIFY(w.successRate()->text() != QString("100"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void switchingTabsByKeyboardFocusesTheRefiningTabsFirstControl() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        ClickInto(*w.baseLevel);
+        MainWindowControls w(*f.window);
+        ClickInto(*w.baseLevel());
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(w.tabs->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector));
+        QCOMPARE(w.tabs()->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector()));
         // And back, and again: the focus follows as it does for any page.
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(w.tabs->currentIndex(), 0);
+        QCOMPARE(w.tabs()->currentIndex(), 0);
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector()));
     }
 
     void refiningTabDefaults() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        QCOMPARE(w.classSelector->count(), 5);
-        QCOMPARE(w.classSelector->currentText(), QString("Оружие 1 уровня"));
-        QCOMPARE(w.currentLevel->currentText(), QString("+0"));
-        QCOMPARE(w.currentLevel->currentIndex(), -1);
-        QCOMPARE(w.targetLevel->currentText(), QString("+7"));
-        QCOMPARE(w.targetLevel->count(), 10);
+        QCOMPARE(w.classSelector()->count(), 5);
+        QCOMPARE(w.classSelector()->currentText(), QString("Оружие 1 уровня"));
+        QCOMPARE(w.currentLevel()->currentText(), QString("+0"));
+        QCOMPARE(w.currentLevel()->currentIndex(), -1);
+        QCOMPARE(w.targetLevel()->currentText(), QString("+7"));
+        QCOMPARE(w.targetLevel()->count(), 10);
         const std::pair<QLabel*, const char*> labels[] = {
-            {w.safeLevel, "+7"},    {w.attemptFee, "50"}, {w.materialName, " Phracon"}, {w.successRate, "100"},
-            {w.materialCount, "7"}, {w.itemCount, "1"},   {w.averageCost, "1750"},      {w.bonus, "ATK +14"},
+            {w.safeLevel(), "+7"},    {w.attemptFee(), "50"}, {w.materialName(), " Phracon"}, {w.successRate(), "100"},
+            {w.materialCount(), "7"}, {w.itemCount(), "1"},   {w.averageCost(), "1750"},      {w.bonus(), "ATK +14"},
         };
         for (const auto& [label, text] : labels) QCOMPARE(label->text(), QString(text));
-        QCOMPARE(w.materialPrice->text(), QString("200"));
-        QCOMPARE(w.itemPrice->text(), QString("0"));
-        QVERIFY(w.materialPicture->picturePath().isEmpty());
+        QCOMPARE(w.materialPrice()->text(), QString("200"));
+        QCOMPARE(w.itemPrice()->text(), QString("0"));
+        QVERIFY(w.materialPicture()->picturePath().isEmpty());
     }
 
     void builtInPicturesAreFound() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        QCOMPARE(w.characterPicture->picture().size(), QSize(125, 125));
-        QCOMPARE(w.refineCharacterPicture->picture(), w.characterPicture->picture());
-        QCOMPARE(w.materialPicture->picture().size(), QSize(24, 24));
-        QCOMPARE(w.windowIcon().pixmap(QSize(32, 32)).size(), QSize(32, 32));
-        QCOMPARE(w.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-        QVERIFY(w.itemSelector->itemIcon(0).isNull());
-        for (int row = 1; row < w.itemSelector->count(); ++row)
-            if (!w.itemSelector->itemText(row).startsWith(u'-'))
-                QVERIFY2(!w.itemSelector->itemIcon(row).isNull(), qPrintable(w.itemSelector->itemText(row)));
-        for (int row = 0; row < w.classSelector->count(); ++row) QVERIFY(!w.classSelector->itemIcon(row).isNull());
+        QCOMPARE(w.characterPicture()->picture().size(), QSize(125, 125));
+        QCOMPARE(w.refineCharacterPicture()->picture(), w.characterPicture()->picture());
+        QCOMPARE(w.materialPicture()->picture().size(), QSize(24, 24));
+        QCOMPARE(w.window().windowIcon().pixmap(QSize(32, 32)).size(), QSize(32, 32));
+        QCOMPARE(w.window().windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QVERIFY(w.itemSelector()->itemIcon(0).isNull());
+        for (int row = 1; row < w.itemSelector()->count(); ++row)
+            if (!w.itemSelector()->itemText(row).startsWith(u'-'))
+                QVERIFY2(!w.itemSelector()->itemIcon(row).isNull(), qPrintable(w.itemSelector()->itemText(row)));
+        for (int row = 0; row < w.classSelector()->count(); ++row) QVERIFY(!w.classSelector()->itemIcon(row).isNull());
     }
 
     // The item list shows at most 20 rows (fewer where the screen has no
     // room for them) and scrolls the rest, instead of covering the screen.
     void itemListShowsTwentyRowsAndScrolls() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        PickRow(*w.itemSelector, "Knife");
-        ClickAt(*w.itemSelector, w.itemSelector->rect().center());
-        QAbstractItemView* list = w.itemSelector->view();
+        MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
+        ClickAt(*w.itemSelector(), w.itemSelector()->rect().center());
+        QAbstractItemView* list = w.itemSelector()->view();
         QVERIFY(list->isVisible());
-        QCOMPARE(w.itemSelector->maxVisibleItems(), 20);
+        QCOMPARE(w.itemSelector()->maxVisibleItems(), 20);
         QVERIFY(list->viewport()->height() <= 20 * ImageCombo::kRowHeight);
-        QVERIFY(list->window()->height() < w.screen()->availableGeometry().height());
+        QVERIFY(list->window()->height() < w.window().screen()->availableGeometry().height());
         QVERIFY(list->verticalScrollBar()->maximum() > 0);
         PressKey(Qt::Key_Escape);
     }
 
     void starCrumbBoxesCarryTheOnlyHintsAndTakeNoFocus() {
         MainWindowFixture f;
-        QCOMPARE(f.window->starCrumbs[0]->toolTip(), QString("VeryStrong (VS)"));
-        QCOMPARE(f.window->starCrumbs[1]->toolTip(), QString("Very Very Strong (VVS)"));
-        QCOMPARE(f.window->starCrumbs[2]->toolTip(), QString("Very Very Very Strong (VVVS)"));
-        QCOMPARE(f.window->starCrumbs[0]->focusPolicy(), Qt::NoFocus);
-        QVERIFY(f.window->baseLevel->toolTip().isEmpty());
+        QCOMPARE(f.controls().starCrumbs()[0]->toolTip(), QString("VeryStrong (VS)"));
+        QCOMPARE(f.controls().starCrumbs()[1]->toolTip(), QString("Very Very Strong (VVS)"));
+        QCOMPARE(f.controls().starCrumbs()[2]->toolTip(), QString("Very Very Very Strong (VVVS)"));
+        QCOMPARE(f.controls().starCrumbs()[0]->focusPolicy(), Qt::NoFocus);
+        QVERIFY(f.controls().baseLevel()->toolTip().isEmpty());
     }
 
     void tabKeyWalksTheForgingTabInItsOrder() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        const QList<QWidget*> order = {w.baseLevel,
-                                       w.jobLevel,
-                                       w.forgeButton,
-                                       w.dex,
-                                       w.luk,
-                                       w.smithDagger,
-                                       w.smithSword,
-                                       w.smith2HSword,
-                                       w.smithAxe,
-                                       w.smithMace,
-                                       w.smithKnucklebrace,
-                                       w.smithSpear,
-                                       w.weaponryResearch,
-                                       w.orideconResearch,
-                                       w.ironTempering,
-                                       w.steelTempering,
-                                       w.enchantedStoneCraft,
-                                       w.anvil,
-                                       w.element,
-                                       w.itemSelector};
+        MainWindowControls w(*f.window);
+        const QList<QWidget*> order = {w.baseLevel(),
+                                       w.jobLevel(),
+                                       w.forgeButton(),
+                                       w.dex(),
+                                       w.luk(),
+                                       w.smithDagger(),
+                                       w.smithSword(),
+                                       w.smith2HSword(),
+                                       w.smithAxe(),
+                                       w.smithMace(),
+                                       w.smithKnucklebrace(),
+                                       w.smithSpear(),
+                                       w.weaponryResearch(),
+                                       w.orideconResearch(),
+                                       w.ironTempering(),
+                                       w.steelTempering(),
+                                       w.enchantedStoneCraft(),
+                                       w.anvil(),
+                                       w.element(),
+                                       w.itemSelector()};
         checkTabOrder(order);
     }
 
     void tabKeyWalksTheRefiningTabInItsOrder() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        checkTabOrder({w.classSelector, w.currentLevel, w.targetLevel, w.materialPrice, w.itemPrice});
+        checkTabOrder({w.classSelector(), w.currentLevel(), w.targetLevel(), w.materialPrice(), w.itemPrice()});
     }
 
     void resizingMovesNoControlButTheTabsFollow() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         // Each page's panel and the wallpaper one pixel inside it.
-        const QSize pageBefore = w.tabs->currentWidget()->size();
+        const QSize pageBefore = w.tabs()->currentWidget()->size();
         QCOMPARE(pageBefore, QSize(680, 418));
-        QCOMPARE(w.tabs->currentWidget()->findChild<Wallpaper*>()->geometry(), QRect(1, 1, 678, 416));
-        const QRect submitBefore = w.forgeButton->geometry();
-        w.resize(900, 600);
+        QCOMPARE(w.tabs()->currentWidget()->findChild<Wallpaper*>()->geometry(), QRect(1, 1, 678, 416));
+        const QRect submitBefore = w.forgeButton()->geometry();
+        f.window->resize(900, 600);
         QCoreApplication::processEvents();
-        QCOMPARE(w.tabs->size(), QSize(900, 600));
-        QCOMPARE(w.tabs->currentWidget()->size(), pageBefore + QSize(900 - 688, 600 - 446));
-        QCOMPARE(w.forgeButton->geometry(), submitBefore);
-        QCOMPARE(w.baseLevel->pos(), QPoint(440, 8));
+        QCOMPARE(w.tabs()->size(), QSize(900, 600));
+        QCOMPARE(w.tabs()->currentWidget()->size(), pageBefore + QSize(900 - 688, 600 - 446));
+        QCOMPARE(w.forgeButton()->geometry(), submitBefore);
+        QCOMPARE(w.baseLevel()->pos(), QPoint(440, 8));
     }
 
     void closingTheMainWindowEndsTheProgram() {
@@ -234,9 +234,9 @@ private slots:
     // field need not scroll its text to show the end of it.
     void editableBoxesShowWholeTexts() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        const QList<EditCombo*> boxes = w.findChildren<EditCombo*>();
+        const QList<EditCombo*> boxes = w.window().findChildren<EditCombo*>();
         QCOMPARE(boxes.size(), 20);
         for (EditCombo* box : boxes) {
             QStringList texts;
@@ -245,7 +245,7 @@ private slots:
                 if (box->itemText(row).toInt() > 0 && box->itemText(row).front().isDigit())
                     texts << u'-' + box->itemText(row);
             }
-            if (box == w.weaponryResearch) texts << QStringLiteral("-60");  // the research that makes a step rate 0
+            if (box == w.weaponryResearch()) texts << QStringLiteral("-60");  // the research that makes a step rate 0
             QLineEdit* field = box->lineEdit();
             for (const QString& text : texts) {
                 box->setTextSilently(text);

@@ -85,6 +85,8 @@ private:
     QString brokenWindowRule() const;
     QString brokenMainWindowRule() const;
 
+    MainWindowControls controls() const { return MainWindowControls(window_); }
+
     MainWindowFixture& fixture_;
     MainWindow& window_;
     PictureDamage& pictures_;

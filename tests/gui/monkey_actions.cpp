@@ -19,7 +19,7 @@ namespace {
 
 // The editable boxes of the forging tab, in the order they were made.
 QList<EditCombo*> ForgeCombos(const MainWindow& window) {
-    return window.tabs->widget(0)->findChildren<EditCombo*>(Qt::FindDirectChildrenOnly);
+    return MainWindowControls(window).tabs()->widget(0)->findChildren<EditCombo*>(Qt::FindDirectChildrenOnly);
 }
 
 struct EditKey {
@@ -192,10 +192,11 @@ QString Monkey::pressEditKey() {
 QString Monkey::pickRow() {
     QComboBox* target = nullptr;
     if (!onForgeTab()) {
-        QComboBox* const refineCombos[] = {window_.classSelector, window_.currentLevel, window_.targetLevel};
+        QComboBox* const refineCombos[] = {controls().classSelector(), controls().currentLevel(),
+                                           controls().targetLevel()};
         target = refineCombos[random_.below(static_cast<int>(std::size(refineCombos)))];
     } else if (random_.percent(40)) {
-        target = window_.itemSelector;
+        target = controls().itemSelector();
     } else {
         target = random_.pick(ForgeCombos(window_));
     }
@@ -205,8 +206,8 @@ QString Monkey::pickRow() {
 }
 
 QString Monkey::clickStarCrumb() {
-    const int box = random_.below(static_cast<int>(window_.starCrumbs.size()));
-    Click(*window_.starCrumbs[static_cast<std::size_t>(box)]);
+    const int box = random_.below(static_cast<int>(controls().starCrumbs().size()));
+    Click(*controls().starCrumbs()[static_cast<std::size_t>(box)]);
     return QStringLiteral("click starCrumb%1").arg(box + 1);
 }
 
@@ -216,7 +217,7 @@ QString Monkey::submit(bool byKeyboard) {
         const QMetaObject::Connection watch = QObject::connect(
             &window_, &MainWindow::resultWindowOpened, [&opened](ForgeResultWindow* newest) { opened = newest; });
         // Tab from the job level reaches the button, as the keyboard order says.
-        ClickInto(*window_.jobLevel);
+        ClickInto(*controls().jobLevel());
         PressKey(Qt::Key_Tab);
         PressKey(Qt::Key_Space);
         QObject::disconnect(watch);
@@ -236,7 +237,7 @@ QString Monkey::submit(bool byKeyboard) {
 }
 
 QString Monkey::switchTab() {
-    QTabWidget& tabs = *window_.tabs;
+    QTabWidget& tabs = *controls().tabs();
     if (random_.percent(50)) {
         QTabBar* bar = tabs.tabBar();
         ClickAt(*bar, bar->tabRect(1 - tabs.currentIndex()).center());
@@ -259,7 +260,7 @@ QString Monkey::closeWindow() {
     return QStringLiteral("close ") + name;
 }
 
-bool Monkey::onForgeTab() const { return window_.tabs->currentIndex() == 0; }
+bool Monkey::onForgeTab() const { return controls().tabs()->currentIndex() == 0; }
 
 QList<MonkeyField> Monkey::mainFields() const {
     QList<MonkeyField> fields;
@@ -267,9 +268,10 @@ QList<MonkeyField> Monkey::mainFields() const {
         for (EditCombo* combo : ForgeCombos(window_)) fields.append({combo->objectName(), combo, combo});
         return fields;
     }
-    for (EditCombo* level : {window_.currentLevel, window_.targetLevel})
+    for (EditCombo* level : {controls().currentLevel(), controls().targetLevel()})
         fields.append({level->objectName(), level, level});
-    for (QLineEdit* price : {window_.materialPrice, window_.itemPrice}) fields.append({price->objectName(), price});
+    for (QLineEdit* price : {controls().materialPrice(), controls().itemPrice()})
+        fields.append({price->objectName(), price});
     return fields;
 }
 

@@ -89,12 +89,12 @@ QString Monkey::brokenMainWindowRule() const {
     if (!prefixes.contains(Ticked(window_)))
         return QStringLiteral("star crumb boxes %1 ticked, not a prefix").arg(Ticked(window_));
     // The refining tab's labels exist once that tab has been opened.
-    if (window_.averageCost) {
-        for (const QLabel* count : {window_.materialCount, window_.itemCount})
+    if (controls().averageCost()) {
+        for (const QLabel* count : {controls().materialCount(), controls().itemCount()})
             if (!IsInteger(count->text(), false))
                 return QStringLiteral("a refine count shows \"%1\"").arg(count->text());
-        if (!IsInteger(window_.averageCost->text(), true))
-            return QStringLiteral("the refine cost shows \"%1\"").arg(window_.averageCost->text());
+        if (!IsInteger(controls().averageCost()->text(), true))
+            return QStringLiteral("the refine cost shows \"%1\"").arg(controls().averageCost()->text());
     }
     if (QApplication::activePopupWidget()) return QStringLiteral("a drop-down list stayed open");
     return {};

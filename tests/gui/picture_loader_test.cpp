@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "gui/bitmap_decoder.h"
-#include "gui/jpeg_decoder.h"
-#include "gui/picture_loader.h"
+#include "gui/pictures/bitmap_decoder.h"
+#include "gui/pictures/jpeg_decoder.h"
+#include "gui/pictures/picture_loader.h"
 #include "gui/widgets/picture_box.h"
 
 using namespace trivelon::gui;

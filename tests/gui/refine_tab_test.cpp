@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QTest>
 
-#include "gui/decimal_separator.h"
+#include "gui/widgets/decimal_separator.h"
 #include "main_window_harness.h"
 
 using namespace trivelon::gui;
@@ -16,9 +16,9 @@ namespace {
 QString Decimal(const char* number) { return QString(number).replace(u'.', QChar(SystemDecimalSeparator())); }
 
 // Rate, materials, items, bonus and cost as the tab shows them.
-QStringList Shown(const MainWindow& w) {
-    return {w.successRate->text(), w.materialCount->text(), w.itemCount->text(), w.bonus->text(),
-            w.averageCost->text()};
+QStringList Shown(const MainWindowControls& w) {
+    return {w.successRate()->text(), w.materialCount()->text(), w.itemCount()->text(), w.bonus()->text(),
+            w.averageCost()->text()};
 }
 
 }  // namespace
@@ -29,54 +29,55 @@ class RefineTabTest : public QObject {
 private slots:
     void pickingAClassShowsItsSafeRefine() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        PickRow(*w.classSelector, "Оружие 2 уровня");
+        PickRow(*w.classSelector(), "Оружие 2 уровня");
         QVERIFY(f.reporter.errors.isEmpty());
-        QCOMPARE(w.safeLevel->text(), QString("+6"));
-        QCOMPARE(w.attemptFee->text(), QString("200"));
-        QCOMPARE(w.currentLevel->currentText(), QString("+0"));
-        QCOMPARE(w.targetLevel->currentText(), QString("+6"));
-        QCOMPARE(w.materialName->text(), QString(" Emveretarcon"));
-        QCOMPARE(w.materialPrice->text(), QString("1000"));
-        QCOMPARE(w.materialPicture->picturePath(), QString("images/emveretarcon.bmp"));
+        QCOMPARE(w.safeLevel()->text(), QString("+6"));
+        QCOMPARE(w.attemptFee()->text(), QString("200"));
+        QCOMPARE(w.currentLevel()->currentText(), QString("+0"));
+        QCOMPARE(w.targetLevel()->currentText(), QString("+6"));
+        QCOMPARE(w.materialName()->text(), QString(" Emveretarcon"));
+        QCOMPARE(w.materialPrice()->text(), QString("1000"));
+        QCOMPARE(w.materialPicture()->picturePath(), QString("images/emveretarcon.bmp"));
         QCOMPARE(Shown(w), QStringList({"100", "6", "1", "ATK +18", "7200"}));
 
-        PickRow(*w.classSelector, "Одежда");
-        QCOMPARE(w.safeLevel->text(), QString("+4"));
-        QCOMPARE(w.attemptFee->text(), QString("2000"));
-        QCOMPARE(w.materialPrice->text(), QString("60000"));
+        PickRow(*w.classSelector(), "Одежда");
+        QCOMPARE(w.safeLevel()->text(), QString("+4"));
+        QCOMPARE(w.attemptFee()->text(), QString("2000"));
+        QCOMPARE(w.materialPrice()->text(), QString("60000"));
         QCOMPARE(Shown(w), QStringList({"100", "4", "1", "DEF +3", "248000"}));
     }
 
-    void aClassChangeRecomputesTheCostOnlyWhenThePriceTextChanges() {
+    void aClassChangeShowsItsSafeRefineAtTheTypedPrices() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        TypeInto(*w.itemPrice, "500");
-        QCOMPARE(w.averageCost->text(), QString("2250"));
-        PickRow(*w.classSelector, "Оружие 2 уровня");
-        QCOMPARE(w.averageCost->text(), QString("7700"));
-        PickRow(*w.classSelector, "Оружие 3 уровня");
-        QCOMPARE(w.averageCost->text(), QString("50500"));
-        // Classes 3 and 4 share the price "5000": the stored figure stays.
-        PickRow(*w.classSelector, "Оружие 4 уровня");
-        QCOMPARE(w.averageCost->text(), QString("100000"));
+        TypeInto(*w.itemPrice(), "500");
+        QCOMPARE(w.averageCost()->text(), QString("2250"));
+        PickRow(*w.classSelector(), "Оружие 2 уровня");
+        QCOMPARE(w.averageCost()->text(), QString("7700"));
+        PickRow(*w.classSelector(), "Оружие 3 уровня");
+        QCOMPARE(w.averageCost()->text(), QString("50500"));
+        // Classes 3 and 4 share the price "5000", so the price text does not
+        // change; the cost is still class 4's, with the typed item price.
+        PickRow(*w.classSelector(), "Оружие 4 уровня");
+        QCOMPARE(w.averageCost()->text(), QString("100500"));
     }
 
     void aMissingMaterialPictureStopsTheClassChangeThere() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
         f.pictures.remove("images/emveretarcon.bmp");
-        PickRow(*w.classSelector, "Оружие 2 уровня");
+        PickRow(*w.classSelector(), "Оружие 2 уровня");
         QCOMPARE(f.reporter.errors.size(), 1);
         QVERIFY(f.reporter.errors.front().startsWith("Cannot open file"));
-        QCOMPARE(w.safeLevel->text(), QString("+6"));
-        QCOMPARE(w.materialCount->text(), QString("6"));
-        QCOMPARE(w.materialName->text(), QString(" Phracon"));
-        QCOMPARE(w.materialPrice->text(), QString("200"));
-        QVERIFY(w.materialPicture->picturePath().isEmpty());
+        QCOMPARE(w.safeLevel()->text(), QString("+6"));
+        QCOMPARE(w.materialCount()->text(), QString("6"));
+        QCOMPARE(w.materialName()->text(), QString(" Phracon"));
+        QCOMPARE(w.materialPrice()->text(), QString("200"));
+        QVERIFY(w.materialPicture()->picturePath().isEmpty());
     }
 
     // clang-format off
@@ -111,47 +112,47 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QStringList, shown);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.weaponryResearch, research);
+        MainWindowControls w(*f.window);
+        TypeInto(*w.weaponryResearch(), research);
         OpenRefineTab(w);
-        if (cls != w.classSelector->currentText()) PickRow(*w.classSelector, cls);
-        PickRow(*w.currentLevel, from);
-        PickRow(*w.targetLevel, to);
+        if (cls != w.classSelector()->currentText()) PickRow(*w.classSelector(), cls);
+        PickRow(*w.currentLevel(), from);
+        PickRow(*w.targetLevel(), to);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), shown);
     }
 
     void theSelectorsKeepCurrentAtOrBelowTarget() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        PickRow(*w.currentLevel, "+9");
-        QCOMPARE(w.targetLevel->currentText(), QString("+9"));
+        PickRow(*w.currentLevel(), "+9");
+        QCOMPARE(w.targetLevel()->currentText(), QString("+9"));
         // Nothing above the safe level is left to do, and no rate was computed yet.
         QCOMPARE(Shown(w), QStringList({"0", "0", "0", "ATK +0", "0"}));
 
-        PickRow(*w.currentLevel, "+5");
-        PickRow(*w.targetLevel, "+3");
-        QCOMPARE(w.currentLevel->currentText(), QString("+3"));
-        PickRow(*w.targetLevel, "+6");
+        PickRow(*w.currentLevel(), "+5");
+        PickRow(*w.targetLevel(), "+3");
+        QCOMPARE(w.currentLevel()->currentText(), QString("+3"));
+        PickRow(*w.targetLevel(), "+6");
         QCOMPARE(Shown(w), QStringList({"100", "3", "1", "ATK +6", "750"}));
     }
 
     void theLastRateStaysWhenNothingIsLeftToDo() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        PickRow(*w.targetLevel, "+8");
-        PickRow(*w.currentLevel, "+8");
+        PickRow(*w.targetLevel(), "+8");
+        PickRow(*w.currentLevel(), "+8");
         QCOMPARE(Shown(w), QStringList({"70", "0", "0", "ATK +0", "0"}));
     }
 
     void aTypedLevelOutsideTheListKeepsTheLevel() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        PickRow(*w.targetLevel, "+8");
-        TypeInto(*w.targetLevel, "8");
+        PickRow(*w.targetLevel(), "+8");
+        TypeInto(*w.targetLevel(), "8");
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), QStringList({"70", "8", "2", "ATK +16+1-3", "2000"}));
     }
@@ -171,22 +172,22 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, cost);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        TypeInto(*w.materialPrice, typed);
-        QCOMPARE(w.materialPrice->text(), shown);
-        QCOMPARE(w.averageCost->text(), cost);
+        TypeInto(*w.materialPrice(), typed);
+        QCOMPARE(w.materialPrice()->text(), shown);
+        QCOMPARE(w.averageCost()->text(), cost);
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void theItemPriceCountsPerItemUsedUp() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        PickRow(*w.targetLevel, "+10");
-        TypeInto(*w.itemPrice, "1000");
-        QCOMPARE(w.itemCount->text(), QString("10"));
-        QCOMPARE(w.averageCost->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
+        PickRow(*w.targetLevel(), "+10");
+        TypeInto(*w.itemPrice(), "1000");
+        QCOMPARE(w.itemCount()->text(), QString("10"));
+        QCOMPARE(w.averageCost()->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
     }
 
     // clang-format off
@@ -202,71 +203,71 @@ private slots:
         QFETCH(QString, research);
         QFETCH(QString, message);
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.weaponryResearch, research);
+        MainWindowControls w(*f.window);
+        TypeInto(*w.weaponryResearch(), research);
         OpenRefineTab(w);
         const QStringList before = Shown(w);
-        PickRow(*w.targetLevel, "+8");
+        PickRow(*w.targetLevel(), "+8");
         QCOMPARE(f.reporter.errors.size(), 1);
         if (!message.isEmpty()) QCOMPARE(f.reporter.errors.front(), message);
         QCOMPARE(Shown(w), before);
-        QCOMPARE(w.targetLevel->currentText(), QString("+8"));
+        QCOMPARE(w.targetLevel()->currentText(), QString("+8"));
     }
 
     // Items, materials and Zeny that 50, 90 and 99 % certainty take follow
     // the levels and the prices; with nothing to do there is no budget.
     void budgetsFollowLevelsAndPrices() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
-        TypeInto(*w.weaponryResearch, "0");
+        MainWindowControls w(*f.window);
+        TypeInto(*w.weaponryResearch(), "0");
         OpenRefineTab(w);
         auto figures = [&](int row) {
-            return QStringList{w.refineBudget->figureText(row, 0), w.refineBudget->figureText(row, 1),
-                               w.refineBudget->figureText(row, 2)};
+            return QStringList{w.refineBudget()->figureText(row, 0), w.refineBudget()->figureText(row, 1),
+                               w.refineBudget()->figureText(row, 2)};
         };
         // +0 to +7 is safe: one try.
         QCOMPARE(figures(0), QStringList({"1", "1", "1"}));
         QCOMPARE(figures(2), QStringList({"1750", "1750", "1750"}));
 
-        PickRow(*w.classSelector, "Оружие 4 уровня");
-        PickRow(*w.targetLevel, "+10");
-        PickRow(*w.currentLevel, "+5");
-        QCOMPARE(w.successRate->text(), Decimal("0.064"));
+        PickRow(*w.classSelector(), "Оружие 4 уровня");
+        PickRow(*w.targetLevel(), "+10");
+        PickRow(*w.currentLevel(), "+5");
+        QCOMPARE(w.successRate()->text(), Decimal("0.064"));
         QCOMPARE(figures(0), QStringList({"1083", "3597", "7194"}));
         QCOMPARE(figures(1), QStringList({"5415", "17985", "35970"}));
         QCOMPARE(figures(2), QStringList({"135375000", "449625000", "899250000"}));
-        TypeInto(*w.itemPrice, "1000");
+        TypeInto(*w.itemPrice(), "1000");
         QCOMPARE(figures(2), QStringList({"136458000", "453222000", "906444000"}));
 
         // The chart follows the tab: a typed sum's chance changes with the prices.
-        ClickAt(*w.refineChartButton, w.refineChartButton->rect().center());
-        auto* chart = w.findChild<BudgetChartWindow*>();
+        ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
+        auto* chart = w.window().findChild<BudgetChartWindow*>();
         QVERIFY(chart && chart->isVisible());
         TypeInto(*chart->moneyField(), "300000000");
         QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.2")));
-        TypeInto(*w.itemPrice, "0");
+        TypeInto(*w.itemPrice(), "0");
         QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.5")));
 
-        PickRow(*w.targetLevel, "+9");
-        PickRow(*w.currentLevel, "+9");
+        PickRow(*w.targetLevel(), "+9");
+        PickRow(*w.currentLevel(), "+9");
         QCOMPARE(figures(0), QStringList({"—", "—", "—"}));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
     void aCostBeyond32BitsIsReportedOnceAndShowsNothingNew() {
         MainWindowFixture f;
-        MainWindow& w = *f.window;
+        MainWindowControls w(*f.window);
         OpenRefineTab(w);
         // Pasted, so that one change both normalises the text and overflows.
         QApplication::clipboard()->setText("0400000000");
-        ClickInto(*w.materialPrice);
+        ClickInto(*w.materialPrice());
         PressKey(Qt::Key_A, Qt::ControlModifier);
         PressKey(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w.materialPrice->text(), QString("400000000"));
+        QCOMPARE(w.materialPrice()->text(), QString("400000000"));
         QCOMPARE(f.reporter.errors.size(), 1);
-        QCOMPARE(w.averageCost->text(), QString("1750"));
+        QCOMPARE(w.averageCost()->text(), QString("1750"));
 
-        PickRow(*w.targetLevel, "+8");
+        PickRow(*w.targetLevel(), "+8");
         QCOMPARE(f.reporter.errors.size(), 2);
         QCOMPARE(Shown(w), QStringList({"100", "7", "1", "ATK +14", "1750"}));
     }

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gui/known_format_image.h"
+#include "gui/widgets/known_format_image.h"
 
 namespace trivelon::gui {
 

@@ -92,34 +92,36 @@ void Click(PictureCheck& box) { ClickAt(box, QPoint(5, 8)); }
 
 namespace {
 
-void ClickTab(MainWindow& window, int index) {
-    QTabBar* bar = window.tabs->tabBar();
+void ClickTab(const MainWindowControls& window, int index) {
+    QTabBar* bar = window.tabs()->tabBar();
     ClickAt(*bar, bar->tabRect(index).center());
-    if (window.tabs->currentIndex() != index) qFatal("tab %d did not open", index);
+    if (window.tabs()->currentIndex() != index) qFatal("tab %d did not open", index);
 }
 
 }  // namespace
 
-void OpenRefineTab(MainWindow& window) {
+void OpenRefineTab(const MainWindowControls& window) {
     ClickTab(window, 1);
-    if (!window.classSelector) qFatal("the refining tab was not built");
+    if (!window.classSelector()) qFatal("the refining tab was not built");
 }
 
-void OpenForgeTab(MainWindow& window) { ClickTab(window, 0); }
+void OpenForgeTab(const MainWindowControls& window) { ClickTab(window, 0); }
 
-QString Ticked(const MainWindow& window) {
+QString Ticked(const MainWindowControls& window) {
     QString ticked;
-    if (window.starCrumbs[0]->isChecked()) ticked += u'1';
-    if (window.starCrumbs[1]->isChecked()) ticked += u'2';
-    if (window.starCrumbs[2]->isChecked()) ticked += u'3';
+    const auto boxes = window.starCrumbs();
+    if (boxes[0]->isChecked()) ticked += u'1';
+    if (boxes[1]->isChecked()) ticked += u'2';
+    if (boxes[2]->isChecked()) ticked += u'3';
     return ticked;
 }
 
-ForgeResultWindow* PressSubmit(MainWindow& window) {
+ForgeResultWindow* PressSubmit(const MainWindowControls& window) {
     ForgeResultWindow* opened = nullptr;
-    const QMetaObject::Connection watch = QObject::connect(&window, &MainWindow::resultWindowOpened,
+    const QMetaObject::Connection watch = QObject::connect(&window.window(), &MainWindow::resultWindowOpened,
                                                            [&opened](ForgeResultWindow* newest) { opened = newest; });
-    ClickAt(*window.forgeButton, window.forgeButton->rect().center());
+    QPushButton* button = window.forgeButton();
+    ClickAt(*button, button->rect().center());
     QObject::disconnect(watch);
     return opened;
 }

@@ -9,8 +9,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "gui/forge_result_window.h"
+#include "gui/forge/forge_result_window.h"
 #include "gui/main_window.h"
+#include "main_window_controls.h"
 #include "recording_reporter.h"
 #include "typing.h"
 
@@ -41,19 +42,21 @@ struct MainWindowFixture {
 
     MainWindowFixture();
     ~MainWindowFixture();
+
+    MainWindowControls controls() const { return MainWindowControls(*window); }
 };
 
 // Opens the drop-down list and clicks the row with this text.
 void PickRow(QComboBox& combo, const QString& text);
 void Click(PictureCheck& box);
 // Clicks the refining tab, which builds its controls the first time.
-void OpenRefineTab(MainWindow& window);
+void OpenRefineTab(const MainWindowControls& window);
 // Clicks the forging tab.
-void OpenForgeTab(MainWindow& window);
+void OpenForgeTab(const MainWindowControls& window);
 // The ticked star crumb boxes as a string such as "12" ("" for none).
-QString Ticked(const MainWindow& window);
+QString Ticked(const MainWindowControls& window);
 // Presses the button and returns the result window it opened, if any.
-ForgeResultWindow* PressSubmit(MainWindow& window);
+ForgeResultWindow* PressSubmit(const MainWindowControls& window);
 // Every result window that is still alive.
 QList<ForgeResultWindow*> ResultWindows();
 // Closes and frees every result window.

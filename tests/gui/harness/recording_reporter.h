@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "gui/error_reporter.h"
+#include "gui/widgets/error_reporter.h"
 
 namespace trivelon::gui {
 

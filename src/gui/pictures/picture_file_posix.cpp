@@ -1,5 +1,5 @@
 // POSIX file calls for reading picture files.
-#include "gui/picture_file.h"
+#include "gui/pictures/picture_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Windows file calls for reading picture files, with the messages the POSIX
 // calls give.
-#include "gui/picture_file.h"
+#include "gui/pictures/picture_file.h"
 
 #include <algorithm>
 

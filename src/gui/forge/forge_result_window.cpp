@@ -1,11 +1,13 @@
-#include "gui/forge_result_window.h"
+#include "gui/forge/forge_result_window.h"
 
-#include "gui/control_factory.h"
-#include "gui/control_numbers.h"
-#include "gui/decimal_separator.h"
-#include "gui/error_reporter.h"
-#include "gui/known_format_image.h"
-#include "gui/tab_panel.h"
+#include "core/numbers.h"
+
+#include "gui/widgets/control_factory.h"
+#include "gui/widgets/control_numbers.h"
+#include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/error_reporter.h"
+#include "gui/widgets/known_format_image.h"
+#include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -109,15 +111,24 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     return row;
 }
 
-std::string TextOf(const QLabel* label) { return CoreText(label->text()); }
-std::string TextOf(const QLineEdit* edit) { return CoreText(edit->text()); }
+// What a window shows before it is filled: the design texts of the recipe
+// rows, every price "0", no rate.
+ForgeCostSheet DesignSheet() {
+    ForgeCostSheet sheet;
+    sheet.toolQuantity = kRowDesigns[IndexOf(RecipeRowKind::Tool)].quantity;
+    sheet.toolPrice = "hammer_price";
+    for (std::size_t row = 1; row < kRecipeRowCount; ++row)
+        sheet.pricedRows[row - 1] = {kRowDesigns[row].quantity, "0"};
+    return sheet;
+}
 
 }  // namespace
 
 ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      reporter_(reporter) {
+      reporter_(reporter),
+      sheet_(DesignSheet()) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Result windows live beside the main window; closing the main window
     // ends the program even while some of them are open.
@@ -173,9 +184,11 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
 
     // The price edits take the focus in row order.
     QLineEdit* previous = nullptr;
-    for (const RecipeRowControls& row : recipeRows_) {
+    for (std::size_t index = 0; index < kRecipeRowCount; ++index) {
+        const RecipeRowControls& row = recipeRows_[index];
         if (!row.priceEdit) continue;
-        connect(row.priceEdit, &QLineEdit::textChanged, this, &ForgeResultWindow::priceEdited);
+        const auto kind = static_cast<RecipeRowKind>(index);
+        connect(row.priceEdit, &QLineEdit::textChanged, this, [this, kind] { priceEdited(kind); });
         if (previous) setTabOrder(previous, row.priceEdit);
         previous = row.priceEdit;
     }
@@ -203,7 +216,7 @@ void ForgeResultWindow::showBudget() {
 }
 
 void ForgeResultWindow::updateBudget() {
-    const std::optional<AttemptTerms> terms = Take(WeaponAttemptTerms(costSheet(), SystemDecimalSeparator()));
+    const std::optional<AttemptTerms> terms = Take(WeaponAttemptTerms(sheet_, SystemDecimalSeparator()));
     if (!terms) return;
     const Budget plan = Take(PlanBudget(terms->chance, terms->price));
     BudgetFigures tries, zeny;
@@ -213,7 +226,7 @@ void ForgeResultWindow::updateBudget() {
     }
     budget->showFigures(0, tries);
     budget->showFigures(1, zeny);
-    if (chart_) chart_->setCalculation({terms->chance, terms->price, StrictWholeNumber(averageCost->text())});
+    if (chart_) chart_->setCalculation({terms->chance, terms->price, cost_});
 }
 
 void ForgeResultWindow::openChart() {
@@ -229,26 +242,56 @@ void ForgeResultWindow::openChart() {
     });
 }
 
-ForgeCostSheet ForgeResultWindow::costSheet() const {
-    const RecipeRowControls& tool = row(RecipeRowKind::Tool);
-    ForgeCostSheet sheet;
-    sheet.toolName = TextOf(tool.name);
-    sheet.toolQuantity = TextOf(tool.quantity);
-    sheet.toolPrice = TextOf(tool.fixedPrice);
-    for (std::size_t row = 1; row < kRecipeRowCount; ++row)
-        sheet.pricedRows[row - 1] = {TextOf(recipeRows_[row].quantity), TextOf(recipeRows_[row].priceEdit)};
-    sheet.rate = TextOf(rate);
-    return sheet;
+void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow) {
+    const RecipeRowControls& controls = row(kind);
+    if (!recipeRow.used) {
+        controls.quantity->clear();
+        controls.name->clear();
+        controls.blankPrice->show();
+        controls.priceEdit->hide();
+        controls.unit->clear();
+        sheet_.row(kind).quantity.clear();
+        return;
+    }
+    const std::string quantity = IntegerText(recipeRow.quantity);
+    controls.quantity->setText(QtText(quantity));
+    controls.name->setText(QtText(recipeRow.name));
+    if (kind == RecipeRowKind::Tool) {
+        sheet_.toolQuantity = quantity;
+        sheet_.toolPrice = IntegerText(recipeRow.price);
+        controls.fixedPrice->setText(QtText(sheet_.toolPrice));
+    } else {
+        sheet_.row(kind).quantity = quantity;
+        if (controls.blankPrice) controls.blankPrice->hide();
+        controls.priceEdit->show();
+        // The edit reports the new text, and its handler records it.
+        controls.priceEdit->setText(QString::number(recipeRow.price));
+    }
+    controls.unit->setText(QtText(kPricePerUnit));
+}
+
+void ForgeResultWindow::showRate(const std::string& rateText) {
+    sheet_.rate = rateText;
+    rate->setText(QtText(rateText));
+}
+
+void ForgeResultWindow::showFirstCost(std::int32_t cost, bool resource) {
+    sheet_.resource = resource;
+    cost_ = cost;
+    averageCost->setText(QString::number(cost));
+    if (!resource) showBudget();
 }
 
 // Only a window that shows a cost gets a new one. The forge request writes
 // the first cost as its last step; until then, and for good when a picture
 // stopped the filling part way, rows still hold their design quantities, and
 // a cost worked out over them would be made up.
-void ForgeResultWindow::priceEdited() {
+void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
+    sheet_.row(kind).price = CoreText(row(kind).priceEdit->text());
     Guarded(reporter_, [this] {
-        const std::string cost = Take(RecalculateForgeCost(costSheet(), SystemDecimalSeparator()));
-        if (averageCost->text().isEmpty()) return;
+        const std::string cost = Take(RecalculateForgeCost(sheet_, SystemDecimalSeparator()));
+        if (!cost_) return;
+        cost_ = *ParseStrictInt(cost);
         averageCost->setText(QtText(cost));
         if (budget) updateBudget();
     });

@@ -1,4 +1,4 @@
-#include "gui/jpeg_decoder.h"
+#include "gui/pictures/jpeg_decoder.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "gui/budget_chart.h"
+#include "gui/budget/budget_chart.h"
 
 namespace trivelon::gui {
 

@@ -1,9 +1,9 @@
-#include "gui/forge_presenter.h"
+#include "gui/forge/forge_presenter.h"
 
 #include "core/recipe.h"
-#include "gui/error_reporter.h"
-#include "gui/forge_result_window.h"
-#include "gui/picture_loader.h"
+#include "gui/forge/forge_result_window.h"
+#include "gui/pictures/picture_loader.h"
+#include "gui/widgets/error_reporter.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -16,30 +16,6 @@ void Load(PictureBox& box, std::string_view path) { ThrowIfFailed(LoadPicture(bo
 constexpr RecipeRowKind kFillOrder[] = {RecipeRowKind::Tool,       RecipeRowKind::Material1,
                                         RecipeRowKind::Material2,  RecipeRowKind::Material3,
                                         RecipeRowKind::StarCrumbs, RecipeRowKind::ElementStone};
-
-// The quantity is written before the price, so that the recalculation the
-// price edit starts finds a number there. An unused row's edit is hidden and
-// keeps its "0".
-void ShowRow(const RecipeRowControls& controls, const RecipeRow& row) {
-    if (!row.picture.empty()) Load(*controls.picture, row.picture);
-    if (!row.used) {
-        controls.quantity->clear();
-        controls.name->clear();
-        controls.blankPrice->show();
-        controls.priceEdit->hide();
-        controls.unit->clear();
-        return;
-    }
-    controls.quantity->setText(QString::number(row.quantity));
-    controls.name->setText(QtText(row.name));
-    if (controls.fixedPrice) controls.fixedPrice->setText(QString::number(row.price));
-    if (controls.blankPrice) controls.blankPrice->hide();
-    if (controls.priceEdit) {
-        controls.priceEdit->show();
-        controls.priceEdit->setText(QString::number(row.price));
-    }
-    controls.unit->setText(QtText(kPricePerUnit));
-}
 
 // A statistic and its caption; both blank for an item without it.
 void ShowStatistic(QLabel& caption, const QString& captionText, QLabel& value, bool shown, std::int32_t number) {
@@ -65,12 +41,15 @@ void FillResultWindow(ForgeResultWindow& w, const ForgeState& state) {
     Load(*w.bigPicture, state.bigPicture);
     w.description->setText(QtText(state.description));
     w.equip->setText(QtText(state.equip));
-    w.rate->setText(QtText(state.rateText));
+    w.showRate(state.rateText);
     FillStatistics(w, state);
     const Recipe recipe = RecipeOf(state);
-    for (RecipeRowKind kind : kFillOrder) ShowRow(w.row(kind), recipe[IndexOf(kind)]);
-    w.averageCost->setText(QString::number(state.cost));
-    if (state.toolName != kMiniFurnace) w.showBudget();
+    for (RecipeRowKind kind : kFillOrder) {
+        const RecipeRow& row = recipe[IndexOf(kind)];
+        if (!row.picture.empty()) Load(*w.row(kind).picture, row.picture);
+        w.showRecipeRow(kind, row);
+    }
+    w.showFirstCost(state.cost, state.resource);
 }
 
 }  // namespace trivelon::gui

@@ -1,4 +1,4 @@
-#include "gui/error_reporter.h"
+#include "gui/widgets/error_reporter.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "gui/decimal_separator.h"
+#include "gui/widgets/decimal_separator.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "gui/known_format_image.h"
+#include "gui/widgets/known_format_image.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "gui/picture_loader.h"
+#include "gui/pictures/picture_loader.h"
 
 #include <algorithm>
 
-#include "gui/bitmap_decoder.h"
-#include "gui/picture_file.h"
+#include "gui/pictures/bitmap_decoder.h"
+#include "gui/pictures/picture_file.h"
 #include "gui/widgets/picture_box.h"
 
 namespace trivelon::gui {

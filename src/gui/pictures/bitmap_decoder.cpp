@@ -1,11 +1,11 @@
-#include "gui/bitmap_decoder.h"
+#include "gui/pictures/bitmap_decoder.h"
 
 #include <cstdint>
 
 #include <QBuffer>
 #include <QImageReader>
 
-#include "gui/known_format_image.h"
+#include "gui/widgets/known_format_image.h"
 
 namespace trivelon::gui {
 

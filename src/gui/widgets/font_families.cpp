@@ -1,4 +1,4 @@
-#include "gui/font_families.h"
+#include "gui/widgets/font_families.h"
 
 #include <QFontDatabase>
 #include <QStringList>

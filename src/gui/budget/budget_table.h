@@ -14,7 +14,7 @@
 #include <QWidget>
 
 #include "core/budget.h"
-#include "gui/control_factory.h"
+#include "gui/widgets/control_factory.h"
 
 namespace trivelon::gui {
 

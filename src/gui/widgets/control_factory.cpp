@@ -1,4 +1,4 @@
-#include "gui/control_factory.h"
+#include "gui/widgets/control_factory.h"
 
 #include <vector>
 
@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
-#include "gui/font_families.h"
+#include "gui/widgets/font_families.h"
 
 namespace trivelon::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/budget_table.h"
+#include "gui/budget/budget_table.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,12 +1,12 @@
 // The chart window: the chart above, the typed sum and its chance below.
-#include "gui/budget_chart_window.h"
+#include "gui/budget/budget_chart_window.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
-#include "gui/control_factory.h"
-#include "gui/decimal_separator.h"
+#include "gui/widgets/control_factory.h"
+#include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {

@@ -1,9 +1,9 @@
-#include "gui/built_in_icon.h"
+#include "gui/pictures/built_in_icon.h"
 
 #include <QIconEngine>
 #include <QPixmap>
 
-#include "gui/known_format_image.h"
+#include "gui/widgets/known_format_image.h"
 
 namespace trivelon::gui {
 namespace {

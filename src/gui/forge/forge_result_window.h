@@ -2,6 +2,8 @@
 // The forge result window: one forging calculation with its recipe, and a
 // cost estimate that follows the unit prices typed into it.
 #include <array>
+#include <optional>
+#include <string>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,9 +13,9 @@
 
 #include "core/forge_cost.h"
 #include "core/recipe.h"
-#include "gui/budget_chart_window.h"
-#include "gui/budget_table.h"
-#include "gui/error_reporter.h"
+#include "gui/budget/budget_chart_window.h"
+#include "gui/budget/budget_table.h"
+#include "gui/widgets/error_reporter.h"
 #include "gui/widgets/picture_box.h"
 
 namespace trivelon::gui {
@@ -54,20 +56,30 @@ public:
 
     const RecipeRowControls& row(RecipeRowKind kind) const { return recipeRows_[IndexOf(kind)]; }
 
-    // Grows the window by the block of budgets and fills it; from then on
-    // its figures follow the typed prices. For a filled weapon's window.
-    void showBudget();
+    // Filling, in the order the window fills: a recipe row (its quantity
+    // before its price, so that the recalculation the price starts finds a
+    // number), the rate, and the first cost last. A weapon's window then
+    // grows by the block of budgets; from then on the cost and the budgets
+    // follow the typed prices.
+    void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
+    void showRate(const std::string& rateText);
+    void showFirstCost(std::int32_t cost, bool resource);
 
 private:
-    // The change handler shared by the five price edits.
-    void priceEdited();
-    // The texts the cost estimate is recalculated from.
-    ForgeCostSheet costSheet() const;
-    // The budgets, and the chart when open, for the prices shown now.
+    // The change handler of a row's price edit.
+    void priceEdited(RecipeRowKind kind);
+    void showBudget();
+    // The budgets, and the chart when open, for the prices typed now.
     void updateBudget();
     void openChart();
 
     ErrorReporter& reporter_;
+    // The calculation as data: the quantities, prices and rate the window
+    // shows, kept as it shows them and never read back from its controls;
+    // the design texts until the window is filled.
+    ForgeCostSheet sheet_;
+    // The cost shown, once the window is filled.
+    std::optional<std::int32_t> cost_;
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_;
     QWidget* panel_;
     QLineEdit* lastPriceEdit_;

@@ -1,4 +1,4 @@
-#include "gui/tab_panel.h"
+#include "gui/widgets/tab_panel.h"
 
 #include <QPalette>
 #include <QResizeEvent>

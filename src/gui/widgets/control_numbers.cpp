@@ -1,7 +1,7 @@
-#include "gui/control_numbers.h"
+#include "gui/widgets/control_numbers.h"
 
 #include "core/numbers.h"
-#include "gui/error_reporter.h"
+#include "gui/widgets/error_reporter.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {

@@ -1,5 +1,5 @@
 // Choosing free places for chart labels.
-#include "gui/label_placer.h"
+#include "gui/budget/label_placer.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 // Drawing the chance of success against money with QPainter: grid and axes
 // with readable amounts, the step curve, the budget marks and the lines of
 // the average cost and of the player's sum.
-#include "gui/budget_chart.h"
+#include "gui/budget/budget_chart.h"
 
 #include <algorithm>
 #include <functional>
@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
-#include "gui/control_factory.h"
-#include "gui/decimal_separator.h"
-#include "gui/label_placer.h"
-#include "gui/step_curve.h"
+#include "gui/budget/label_placer.h"
+#include "gui/budget/step_curve.h"
+#include "gui/widgets/control_factory.h"
+#include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {

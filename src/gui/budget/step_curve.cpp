@@ -1,5 +1,5 @@
 // Sampling the step curve of the chance by pixel columns.
-#include "gui/step_curve.h"
+#include "gui/budget/step_curve.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,321 @@
+// The forging tab: every control at its place with its font, list items and
+// default; the character picture that follows the base level, the star crumb
+// and element coupling, and the forge request.
+#include "gui/forge/forge_tab.h"
+
+#include <QImage>
+
+#include "catalogue/forge_catalogue.h"
+#include "gui/forge/forge_presenter.h"
+#include "gui/forge/forge_result_window.h"
+#include "gui/pictures/built_in_icon.h"
+#include "gui/pictures/picture_loader.h"
+#include "gui/widgets/control_factory.h"
+#include "gui/widgets/control_numbers.h"
+#include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/known_format_image.h"
+#include "qt_text/qt_text.h"
+
+namespace trivelon::gui {
+namespace {
+
+struct CaptionSpec {
+    const char* text;
+    int left, top;
+    const char* family;
+    bool bold;
+};
+
+constexpr const char* kArial = "Arial";
+constexpr const char* kNarrow = "Arial Narrow";
+constexpr const char* kVerdana = "Verdana";
+constexpr int kCaptionPixels = 16;
+
+constexpr CaptionSpec kForgeCaptions[] = {
+    {"Base Lvl", 376, 8, kArial, false},
+    {"Job Lvl", 552, 8, kArial, false},
+    {"Dex", 408, 48, kArial, false},
+    {"Luk", 576, 48, kArial, false},
+    {"Умения:", 464, 80, kVerdana, true},
+    {"Smith Dagger", 320, 112, kNarrow, false},
+    {"Smith Sword", 320, 144, kNarrow, false},
+    {"Smith 2H Sword", 320, 176, kNarrow, false},
+    {"Smith Axe", 320, 208, kNarrow, false},
+    {"Smith Mace", 320, 240, kNarrow, false},
+    {"Smith Knucklebrace", 320, 272, kNarrow, false},
+    {"Smith Spear", 320, 304, kNarrow, false},
+    {"Weaponry Research", 496, 112, kNarrow, false},
+    {"Oridecon Research", 496, 144, kNarrow, false},
+    {"Iron Tempering", 496, 176, kNarrow, false},
+    {"Steel Tempering", 496, 208, kNarrow, false},
+    {"Enchanted Stone Craft", 496, 240, kNarrow, false},
+    {"Наковальня", 544, 272, kNarrow, false},
+    {"Что куем?", 112, 216, kVerdana, true},
+};
+
+struct ComboSpec {
+    EditCombo* ForgeTab::*member;
+    const char* name;
+    QRect place;
+    QStringList items;
+    QString text;
+    StartItem start;
+};
+
+struct StarCrumbSpec {
+    int boxLeft;
+    const char* hint;
+};
+
+constexpr StarCrumbSpec kStarCrumbs[] = {
+    {24, "VeryStrong (VS)"},
+    {120, "Very Very Strong (VVS)"},
+    {216, "Very Very Very Strong (VVVS)"},
+};
+constexpr int kStarCrumbTop = 304;
+// Each picture sits just right of its box's 10-pixel tick mark.
+constexpr int kStarCrumbPictureOffset = 16;
+constexpr int kStarCrumbPictureTop = 296;
+// The item selector's list shows this many rows and scrolls the rest.
+constexpr int kItemListRows = 20;
+
+struct CharacterPicture {
+    std::int32_t aboveLevel;
+    const char* path;
+};
+
+// Ascending, so that the picture of the highest threshold passed is loaded last.
+constexpr CharacterPicture kCharacterPictures[] = {
+    {0, "images/bs0.bmp"},   {40, "images/bs41.bmp"}, {65, "images/bs66.bmp"},
+    {80, "images/bs81.bmp"}, {90, "images/bs91.bmp"},
+};
+
+}  // namespace
+
+// The forge request's view of the tab: the current text of each input it
+// asks for, read at the moment it asks.
+class ForgeTab::Inputs : public ForgeInputTexts {
+public:
+    explicit Inputs(const ForgeTab& tab) : tab_(tab) {}
+
+    std::string text(ForgeInput input) const override {
+        const QComboBox* box = tab_.inputBox(input);
+        return box ? CoreText(box->currentText()) : std::string{};
+    }
+    bool starCrumbTicked(int box) const override {
+        if (box < 1 || box > static_cast<int>(tab_.starCrumbs_.size())) return false;
+        return tab_.starCrumbs_[static_cast<std::size_t>(box - 1)]->isChecked();
+    }
+
+private:
+    const ForgeTab& tab_;
+};
+
+ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter)
+    : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter) {
+    setBackground(QColor(255, 251, 240));
+    resize(680, 418);
+    tabs.addTab(this, QStringLiteral("Ковка"));
+    buildControls();
+    setKeyboardOrder();
+    bindHandlers();
+}
+
+void ForgeTab::buildControls() {
+    QWidget* panel = this;
+
+    for (const CaptionSpec& caption : kForgeCaptions)
+        AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
+                   PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold));
+
+    const QStringList smithLevels = NumberItems(1, 3);
+    const QStringList oneToFive = NumberItems(1, 5);
+    // clang-format off
+    const ComboSpec combos[] = {
+        {&ForgeTab::baseLevel_, "baseLevel", {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
+        {&ForgeTab::jobLevel_, "jobLevel", {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
+        {&ForgeTab::dex_, "dex", {440, 48, 65, 21}, NumberItems(1, 170), "117", StartItem::Matching},
+        {&ForgeTab::luk_, "luk", {608, 48, 65, 21}, NumberItems(1, 200), "90", StartItem::Matching},
+        {&ForgeTab::smithDagger_, "smithDagger", {440, 112, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smithSword_, "smithSword", {440, 144, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smith2HSword_, "smith2HSword", {440, 176, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smithAxe_, "smithAxe", {440, 208, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smithMace_, "smithMace", {440, 240, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smithKnucklebrace_, "smithKnucklebrace", {440, 272, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::smithSpear_, "smithSpear", {440, 304, 40, 21}, smithLevels, "3", StartItem::Matching},
+        {&ForgeTab::weaponryResearch_, "weaponryResearch", {632, 112, 40, 21}, NumberItems(0, 10), "10", StartItem::None},
+        {&ForgeTab::orideconResearch_, "orideconResearch", {632, 144, 40, 21}, oneToFive, "5", StartItem::Matching},
+        {&ForgeTab::ironTempering_, "ironTempering", {632, 176, 40, 21}, oneToFive, "1", StartItem::Matching},
+        {&ForgeTab::steelTempering_, "steelTempering", {632, 208, 40, 21}, oneToFive, "1", StartItem::Matching},
+        {&ForgeTab::enchantedStoneCraft_, "enchantedStoneCraft", {632, 240, 40, 21}, oneToFive, "5", StartItem::Matching},
+        {&ForgeTab::anvil_, "anvil",
+         {496, 304, 180, 21},
+         {"None", "Iron Anvil", "Oridecon Anvil", "Golden Anvil", "Emperium Anvil"},
+         "Emperium Anvil",
+         StartItem::None},
+        {&ForgeTab::element_, "element",
+         {176, 247, 121, 24},
+         {QtText(kNoElement), "Fire", "Ice", "Wind", "Earth"},
+         QtText(kNoElement),
+         StartItem::Matching},
+    };
+    // clang-format on
+    for (const ComboSpec& spec : combos) {
+        this->*spec.member = AddEditCombo(panel, spec.place, spec.items, spec.text, spec.start);
+        (this->*spec.member)->setObjectName(QLatin1String(spec.name));
+    }
+    element_->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
+    SetListRowHeight(*element_, 16);
+
+    characterPicture_ = new PictureBox(panel);
+    characterPicture_->setObjectName(QStringLiteral("characterPicture"));
+    characterPicture_->setGeometry(96, 72, 125, 125);
+    characterPicture_->setTransparent(true);
+    characterPicture_->setPicture(BuiltInPicture(QStringLiteral(":/pictures/character.bmp")));
+
+    itemSelector_ = new ImageCombo(panel);
+    itemSelector_->setObjectName(QStringLiteral("itemSelector"));
+    itemSelector_->setGeometry(16, 248, 153, 23);
+    SetListWidth(*itemSelector_, 153);
+    itemSelector_->setMaxVisibleItems(kItemListRows);
+    for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
+        const QString text = QtText(row.text);
+        if (row.recipe)
+            itemSelector_->addRow(
+                text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp").arg(QtText(PictureKey(row.text)))));
+        else
+            itemSelector_->addRow(text);
+    }
+    itemSelector_->setCurrentIndex(0);
+
+    const QImage starCrumb = BuiltInPicture(QStringLiteral(":/pictures/starcrumb.gif"));
+    for (std::size_t i = 0; i < starCrumbs_.size(); ++i) {
+        const StarCrumbSpec& spec = kStarCrumbs[i];
+        auto* picture = new PictureBox(panel);
+        picture->setGeometry(spec.boxLeft + kStarCrumbPictureOffset, kStarCrumbPictureTop, 25, 25);
+        picture->setPicture(starCrumb);
+        auto* box = new PictureCheck(panel);
+        box->setObjectName(QStringLiteral("starCrumb%1").arg(i + 1));
+        box->move(spec.boxLeft, kStarCrumbTop);
+        box->setToolTip(QString::fromUtf8(spec.hint));
+        starCrumbs_[i] = box;
+    }
+
+    forgeButton_ = new QPushButton(QStringLiteral("Считаем..."), panel);
+    forgeButton_->setObjectName(QStringLiteral("forgeButton"));
+    forgeButton_->setGeometry(336, 384, 75, 25);
+}
+
+void ForgeTab::setKeyboardOrder() {
+    QWidget* const order[] = {baseLevel_,
+                              jobLevel_,
+                              forgeButton_,
+                              dex_,
+                              luk_,
+                              smithDagger_,
+                              smithSword_,
+                              smith2HSword_,
+                              smithAxe_,
+                              smithMace_,
+                              smithKnucklebrace_,
+                              smithSpear_,
+                              weaponryResearch_,
+                              orideconResearch_,
+                              ironTempering_,
+                              steelTempering_,
+                              enchantedStoneCraft_,
+                              anvil_,
+                              element_,
+                              itemSelector_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void ForgeTab::bindHandlers() {
+    connect(baseLevel_, &EditCombo::changed, this, &ForgeTab::updateCharacterPicture);
+    for (EditCombo* box : {jobLevel_, dex_, luk_})
+        connect(box, &EditCombo::changed, this, [this, box] { checkWholeNumber(*box); });
+    connect(weaponryResearch_, &EditCombo::changed, this, &ForgeTab::weaponryResearchChanged);
+    for (std::size_t box = 0; box < starCrumbs_.size(); ++box)
+        connect(starCrumbs_[box], &PictureCheck::clicked, this, [this, box] { starCrumbClicked(box); });
+    connect(element_, &EditCombo::changed, this, &ForgeTab::elementChanged);
+    connect(forgeButton_, &QPushButton::clicked, this, &ForgeTab::forge);
+}
+
+void ForgeTab::updateCharacterPicture() {
+    Guarded(reporter_, [this] {
+        const std::int32_t level = StrictWholeNumber(baseLevel_->currentText());
+        for (const CharacterPicture& picture : kCharacterPictures) {
+            if (level <= picture.aboveLevel) break;
+            const QString path = QString::fromUtf8(picture.path);
+            ThrowIfFailed(LoadPicture(*characterPicture_, path));
+            emit characterPictureChanged();
+        }
+    });
+}
+
+void ForgeTab::checkWholeNumber(const EditCombo& box) {
+    Guarded(reporter_, [&box] { StrictWholeNumber(box.currentText()); });
+}
+
+// The ticked star crumb boxes always form a prefix: none, 1, 1-2 or 1-3.
+// Ticking a box ticks those before it; unticking one unticks those after it.
+// A third star crumb and an element_ exclude each other.
+void ForgeTab::starCrumbClicked(std::size_t box) {
+    if (starCrumbs_[box]->isChecked()) {
+        if (box == starCrumbs_.size() - 1) element_->setTextSilently(QtText(kNoElement));
+        for (std::size_t before = 0; before < box; ++before) starCrumbs_[before]->setChecked(true);
+    } else {
+        for (std::size_t after = box + 1; after < starCrumbs_.size(); ++after) starCrumbs_[after]->setChecked(false);
+    }
+}
+
+void ForgeTab::elementChanged() {
+    if (element_->currentText() != QtText(kNoElement)) starCrumbs_.back()->setChecked(false);
+}
+
+void ForgeTab::forge() {
+    Guarded(reporter_, [this] {
+        const ForgeRequestOutcome outcome = RunForgeRequest(Inputs(*this), SystemDecimalSeparator());
+        if (outcome.stage == ForgeStage::InvalidCharacter) throw HandlerError{QtText(outcome.error)};
+
+        auto* window = new ForgeResultWindow(reporter_);
+        window->setWindowTitle(QtText(outcome.caption));
+        window->show();
+        emit resultWindowOpened(window);
+        switch (outcome.stage) {
+            case ForgeStage::CategoryHeader:
+                reporter_.warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));
+                return;
+            case ForgeStage::InvalidSkillOrItem: throw HandlerError{QtText(outcome.error)};
+            case ForgeStage::Filled: FillResultWindow(*window, outcome.state); return;
+            case ForgeStage::InvalidCharacter: return;
+        }
+    });
+}
+
+const QComboBox* ForgeTab::inputBox(ForgeInput input) const {
+    switch (input) {
+        case ForgeInput::BaseLevel: return baseLevel_;
+        case ForgeInput::Dex: return dex_;
+        case ForgeInput::Luk: return luk_;
+        case ForgeInput::JobLevel: return jobLevel_;
+        case ForgeInput::Item: return itemSelector_;
+        case ForgeInput::IronTempering: return ironTempering_;
+        case ForgeInput::SteelTempering: return steelTempering_;
+        case ForgeInput::OrideconResearch: return orideconResearch_;
+        case ForgeInput::EnchantedStoneCraft: return enchantedStoneCraft_;
+        case ForgeInput::SmithDagger: return smithDagger_;
+        case ForgeInput::SmithSword: return smithSword_;
+        case ForgeInput::Smith2HSword: return smith2HSword_;
+        case ForgeInput::SmithAxe: return smithAxe_;
+        case ForgeInput::SmithMace: return smithMace_;
+        case ForgeInput::SmithKnucklebrace: return smithKnucklebrace_;
+        case ForgeInput::SmithSpear: return smithSpear_;
+        case ForgeInput::WeaponryResearch: return weaponryResearch_;
+        case ForgeInput::Element: return element_;
+        case ForgeInput::Anvil: return anvil_;
+    }
+    return nullptr;
+}
+
+}  // namespace trivelon::gui

@@ -1,0 +1,69 @@
+#pragma once
+// The forging tab: the character, the smith skills, what to forge and what to
+// add to a weapon, and the button that opens a result window for them.
+#include <array>
+
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "core/forge_request.h"
+#include "gui/widgets/edit_combo.h"
+#include "gui/widgets/error_reporter.h"
+#include "gui/widgets/image_combo.h"
+#include "gui/widgets/picture_box.h"
+#include "gui/widgets/picture_check.h"
+#include "gui/widgets/tab_panel.h"
+
+namespace trivelon::gui {
+
+class ForgeResultWindow;
+
+class ForgeTab : public TabPanel {
+    Q_OBJECT
+public:
+    // Adds itself to the tabs first and only then builds its controls: a
+    // filled page moved into the tabs would have every control's font
+    // resolved again. No handler runs while it is built.
+    ForgeTab(QTabWidget& tabs, ErrorReporter& reporter);
+
+    // The character's picture, which the refining tab shows as well.
+    const PictureBox& characterPicture() const { return *characterPicture_; }
+    QString weaponryResearchText() const { return weaponryResearch_->currentText(); }
+
+signals:
+    // Each press of the forge button that gets past the character inputs
+    // opens a new result window, shown before it is filled.
+    void resultWindowOpened(ForgeResultWindow* window);
+    void weaponryResearchChanged();
+    // The base level loaded a new picture of the character.
+    void characterPictureChanged();
+
+private:
+    void buildControls();
+    void setKeyboardOrder();
+    void bindHandlers();
+
+    void updateCharacterPicture();
+    // Job level, Dex and Luk are checked while typed; the forge request
+    // reads them again itself.
+    void checkWholeNumber(const EditCombo& box);
+    void starCrumbClicked(std::size_t box);
+    void elementChanged();
+    void forge();
+
+    // The forge request's view of this tab: each input's current text.
+    class Inputs;
+    const QComboBox* inputBox(ForgeInput input) const;
+
+    ErrorReporter& reporter_;
+    EditCombo *baseLevel_, *jobLevel_, *dex_, *luk_;
+    EditCombo *smithDagger_, *smithSword_, *smith2HSword_, *smithAxe_, *smithMace_, *smithKnucklebrace_, *smithSpear_;
+    EditCombo *weaponryResearch_, *orideconResearch_, *ironTempering_, *steelTempering_, *enchantedStoneCraft_;
+    EditCombo *anvil_, *element_;
+    ImageCombo* itemSelector_;
+    std::array<PictureCheck*, 3> starCrumbs_;
+    PictureBox* characterPicture_;
+    QPushButton* forgeButton_;
+};
+
+}  // namespace trivelon::gui

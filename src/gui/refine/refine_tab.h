@@ -1,0 +1,82 @@
+#pragma once
+// The refining tab: an equipment class and a current and target refine
+// level, the prices of the material and of the item, and what the refine
+// takes: chance, materials, items, cost, bonus and the budgets.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "core/refine.h"
+#include "gui/budget/budget_chart_window.h"
+#include "gui/budget/budget_table.h"
+#include "gui/widgets/edit_combo.h"
+#include "gui/widgets/error_reporter.h"
+#include "gui/widgets/image_combo.h"
+#include "gui/widgets/picture_box.h"
+#include "gui/widgets/tab_panel.h"
+
+namespace trivelon::gui {
+
+class RefineTab : public TabPanel {
+    Q_OBJECT
+public:
+    // Adds an empty page to the tabs; its controls are built the first time
+    // the page is opened, since most sessions only forge.
+    RefineTab(QTabWidget& tabs, ErrorReporter& reporter);
+
+    // Builds, fills and binds the controls, once; the character's picture is
+    // the forging tab's.
+    void buildOnce(const PictureBox& character);
+    bool isBuilt() const { return classSelector_ != nullptr; }
+
+    // The forging tab's picture of the character, shown here too.
+    void showCharacterPicture(const PictureBox& character);
+    // The Weaponry Research level as typed on the forging tab; a refine with
+    // steps above the safe level reads it.
+    void setWeaponryResearch(const QString& text);
+
+private:
+    void buildControls(const PictureBox& character);
+    void setKeyboardOrder();
+    void bindHandlers();
+
+    void classChosen();
+    void currentLevelChanged();
+    void targetLevelChanged();
+    // The figures of the levels in the state, worked out before anything is
+    // shown, so that an error leaves every display as it was.
+    void recompute();
+    void priceEdited(QLineEdit& edit, std::int32_t RefineState::*field);
+    // The cost of the counts and prices in the state, then the budgets.
+    void showCost();
+    void showBudget();
+    BudgetCalculation calculation() const;
+    void openChart();
+
+    ErrorReporter& reporter_;
+    // What the tab shows, as data: the labels are written from it and never
+    // read back.
+    RefineState refine_;
+    std::optional<std::int64_t> cost_;
+    QString weaponryResearch_;
+    QPointer<BudgetChartWindow> chart_;
+
+    ImageCombo* classSelector_ = nullptr;
+    EditCombo *currentLevel_ = nullptr, *targetLevel_ = nullptr;
+    PictureBox *characterPicture_ = nullptr, *materialPicture_ = nullptr;
+    QLineEdit *materialPrice_ = nullptr, *itemPrice_ = nullptr;
+    QLabel *safeLevel_ = nullptr, *attemptFee_ = nullptr, *materialName_ = nullptr, *materialCount_ = nullptr,
+           *itemCount_ = nullptr, *successRate_ = nullptr, *averageCost_ = nullptr, *bonus_ = nullptr;
+    // What 50, 90 and 99 % certainty take in items, materials and Zeny, and
+    // the button that opens the chart of chances against money.
+    BudgetTable* budget_ = nullptr;
+    QPushButton* chartButton_ = nullptr;
+};
+
+}  // namespace trivelon::gui
