@@ -10,6 +10,7 @@
 #include "core/forge_cost.h"
 #include "core/forge_request.h"
 #include "core/refine.h"
+#include "core/refine_expectation.h"
 
 namespace {
 
@@ -59,6 +60,27 @@ void BM_ComputeRefineAllPairs(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 5 * 55);
 }
 BENCHMARK(BM_ComputeRefineAllPairs);
+
+// What the longest refine really uses per success, exact and rounded for
+// display: class 4 from +0 to +10, ten steps, six of them at risk; at W 10 and
+// at W -9, where the last step is at 1 % and the numbers are largest.
+void BM_ExpectRefineLongest(benchmark::State& state) {
+    const auto w = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExpectRefineFigures(4, 0, 10, w, {.material = 5000, .fee = 20000, .item = 100000}));
+}
+BENCHMARK(BM_ExpectRefineLongest)->Arg(10)->Arg(-9);
+
+// Every class and every pair of current and target levels, W 10.
+void BM_ExpectRefineAllPairs(benchmark::State& state) {
+    for (auto _ : state)
+        for (std::int32_t cls = 1; cls <= 5; ++cls)
+            for (std::int32_t cur = 0; cur <= 9; ++cur)
+                for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
+                    benchmark::DoNotOptimize(ExpectRefineFigures(cls, cur, fin, 10, {5000, 20000, 100000}));
+    state.SetItemsProcessed(state.iterations() * 5 * 64);  // 64 pairs a class
+}
+BENCHMARK(BM_ExpectRefineAllPairs);
 
 void BM_RecalculateForgeCost(benchmark::State& state) {
     // Built in one initialisation: assigning the texts one by one makes GCC 12

@@ -5,8 +5,25 @@
 #include "cli_common.h"
 #include "core/numbers.h"
 #include "core/refine.h"
+#include "core/refine_expectation.h"
 
 namespace trivelon::cli {
+
+namespace {
+
+// What a refine really uses per success, attempts stopping at the step that
+// breaks the item: null where there is nothing to do, items and materials to
+// one decimal, the cost in whole Zeny (null beyond the 64-bit range).
+QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) {
+    if (!figures) return QJsonValue();
+    return QJsonObject{
+        {"items", static_cast<double>(figures->itemsTenths) / 10},
+        {"materials", static_cast<double>(figures->materialsTenths) / 10},
+        {"cost", figures->cost ? QJsonValue(static_cast<qint64>(*figures->cost)) : QJsonValue()},
+    };
+}
+
+}  // namespace
 
 int RunRefine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -58,6 +75,9 @@ int RunRefine(const QStringList& arguments) {
     if (!outcome) return PrintError(outcome.error());
     auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
     if (!cost) return PrintError(cost.error());
+    auto expected = ExpectRefineFigures(state.classNumber, state.currentLevel, state.targetLevel, w,
+                                        {.material = materialPrice, .fee = fee, .item = itemPrice});
+    if (!expected) return PrintError(expected.error());
 
     const std::int32_t levels = state.targetLevel - state.currentLevel;
     const std::int64_t tryCost = RefineTryCost(levels, itemPrice, materialPrice, fee);
@@ -79,6 +99,7 @@ int RunRefine(const QStringList& arguments) {
         {"material_price", materialPrice},
         {"item_price", itemPrice},
         {"cost", *cost},
+        {"expected", ExpectedJson(*expected)},
         {"safe_level", QtText(cls.safeLevelText)},
         {"budget", RefineBudgetJson(*budget, tryCost)},
     };

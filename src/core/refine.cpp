@@ -65,6 +65,24 @@ bool ChooseTargetLevel(RefineState& state, std::int32_t level) {
     return true;
 }
 
+std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w) {
+    return std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
+}
+
+std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
+    const RefineSteps& steps = StepsOf(classNumber);
+    bool zeroStep = false;
+    for (std::int32_t level = std::max(cur, steps.safeLevel) + 1; level <= fin; ++level) {
+        const std::int64_t stepRate = StepRate(steps, level, w);
+        if (stepRate < 0)
+            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
+                         "%, расчёт невозможен"};
+        zeroStep = zeroStep || stepRate == 0;
+    }
+    if (zeroStep) return Error{"Floating point division by zero"};
+    return std::nullopt;
+}
+
 bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin) {
     return fin > StepsOf(classNumber).safeLevel && cur < fin;
 }
@@ -86,6 +104,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
         SetBonus(steps, 0, outcome);
         return outcome;
     }
+    if (auto error = RefineStepRateError(classNumber, cur, fin, w)) return *error;
 
     const std::int32_t first = std::max(cur, steps.safeLevel) + 1;
     const std::int32_t risky = fin - first + 1;
@@ -95,17 +114,11 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     // The same product in whole numbers for the exact chance; beyond 64 bits
     // the rate is far above 100 % and a try certain.
     std::optional<std::int64_t> exactProduct = 1;
-    bool zeroStep = false;
     for (std::int32_t level = first; level <= fin; ++level) {
-        const std::int64_t stepRate = std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
-        if (stepRate < 0)
-            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
-                         "%, расчёт невозможен"};
-        zeroStep = zeroStep || stepRate == 0;
+        const std::int64_t stepRate = StepRate(steps, level, w);
         product *= stepRate;
         if (exactProduct) exactProduct = CheckedProduct(*exactProduct, stepRate);
     }
-    if (zeroStep) return Error{"Floating point division by zero"};
 
     Extended divisor = 1;
     for (std::int32_t i = 1; i < risky; ++i) divisor *= 100;

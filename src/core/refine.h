@@ -66,8 +66,18 @@ struct RefineOutcome {
 // needs the Weaponry Research level.
 bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin);
 
+// The rate in percent of the step to +level: its base plus W, in 64 bits so
+// that no W wraps.
+std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w);
+
+// The error of a refine with a step above the safe level whose rate is at or
+// below 0, as ComputeRefine and the refine expectation give it: the message of
+// the first negative step, otherwise "Floating point division by zero"; none
+// when every such step has a rate above 0, or there is none.
+std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
+
 // Requires 1 <= classNumber <= 5, 0 <= cur <= fin <= 10. Fails for a step rate at
-// or below 0 and for counts beyond the 32-bit range.
+// or below 0 (RefineStepRateError) and for counts beyond the 32-bit range.
 Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
 Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,

@@ -230,6 +230,45 @@ TEST(CliRefine, OutcomesAndCosts) {
     EXPECT_EQ(Cli({"refine", "--from", "+10"}).exitCode, 2);
 }
 
+// What a refine really uses per success, attempts stopping at the step that
+// breaks the item: JSON numbers beside the tab's figures, null when nothing is
+// to do.
+TEST(CliRefine, ExpectedPerSuccess) {
+    struct Case {
+        QStringList args;
+        double items, materials;
+        qint64 cost;
+        int tabMaterials;
+    };
+    const Case cases[] = {
+        {{"refine", "--from", "+8", "--to", "+9", "--weaponry-research", "0"}, 2.5, 2.5, 625, 2},
+        {{"refine", "--to", "+8"}, 1.4, 11.4, 2857, 8},
+        {{"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0"},
+         1562.5,
+         2497.5,
+         62437500,
+         7815},
+        {{"refine", "--item-price", "300"}, 1, 7, 2050, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.exitCode, 0);
+        const QJsonObject expected = run.json["expected"].toObject();
+        EXPECT_TRUE(expected["items"].isDouble());
+        EXPECT_EQ(expected["items"].toDouble(), c.items);
+        EXPECT_EQ(expected["materials"].toDouble(), c.materials);
+        EXPECT_EQ(expected["cost"].toInteger(), c.cost);
+        EXPECT_EQ(run.json["materials"].toInt(), c.tabMaterials);
+    }
+    EXPECT_TRUE(Cli({"refine", "--to", "+8"}).out.contains(QStringLiteral("\"materials\": 11.4")));
+
+    const CliRun nothing = Cli({"refine", "--from", "+8", "--to", "+8"});
+    EXPECT_EQ(nothing.exitCode, 0);
+    EXPECT_TRUE(nothing.json.contains("expected"));
+    EXPECT_TRUE(nothing.json["expected"].isNull());
+}
+
 // Tries (or items), materials and cost of 50, 90 and 99 % certainty, and the
 // chance within a sum; null where there is no budget.
 TEST(CliBudget, ForgeAndRefineBudgets) {
