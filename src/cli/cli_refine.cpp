@@ -56,8 +56,7 @@ int RunRefine(const QStringList& arguments) {
     }
     auto outcome = ComputeRefine(state.classNumber, state.currentLevel, state.targetLevel, w);
     if (!outcome) return PrintError(outcome.error());
-    auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
-    if (!cost) return PrintError(cost.error());
+    const auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
 
     const std::int32_t levels = state.targetLevel - state.currentLevel;
     const std::int64_t tryCost = RefineTryCost(levels, itemPrice, materialPrice, fee);
@@ -78,7 +77,7 @@ int RunRefine(const QStringList& arguments) {
         {"material", QtText(cls.materialName)},
         {"material_price", materialPrice},
         {"item_price", itemPrice},
-        {"cost", *cost},
+        {"cost", MoneyJson(cost)},
         {"safe_level", QtText(cls.safeLevelText)},
         {"budget", RefineBudgetJson(*budget, tryCost)},
     };

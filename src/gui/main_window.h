@@ -97,8 +97,9 @@ private:
     void recomputeRefine();
     // What the two price handlers share.
     void priceEdited(QLineEdit& edit, std::int32_t RefineState::*field);
-    // The average cost from the counts and prices the tab shows now.
-    std::int32_t shownRefineCost() const;
+    // The average cost from the counts and prices the tab shows now; none
+    // beyond the 64-bit range.
+    std::optional<std::int64_t> shownRefineCost() const;
     // The budgets, and the chart when open, for the refine and prices the
     // tab shows now; they follow every change of the average cost.
     void showRefineBudget();

@@ -1,6 +1,7 @@
 // The refining tab's handlers: picking a class shows its safe-refine figures;
 // changing a level recomputes rate, counts, bonus and cost; editing a price
 // recomputes the cost.
+#include "core/money_text.h"
 #include "core/numbers.h"
 #include "gui/control_numbers.h"
 #include "gui/decimal_separator.h"
@@ -10,6 +11,14 @@
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
+
+namespace {
+
+QString CostText(const std::optional<std::int64_t>& cost) {
+    return cost ? QString::number(*cost) : QtText(kTooMuchMoneyText);
+}
+
+}  // namespace
 
 void MainWindow::refineClassChosen() {
     Guarded(reporter_, [this] {
@@ -62,8 +71,8 @@ void MainWindow::recomputeRefine() {
     const RefineOutcome outcome =
         Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
     // The cost of the counts about to be shown and the prices just read.
-    const std::int32_t cost = Take(RefineCost(outcome.materialCount, outcome.itemCount, refine_.materialPrice,
-                                              refine_.attemptFee, refine_.itemPrice));
+    const std::optional<std::int64_t> cost = RefineCost(outcome.materialCount, outcome.itemCount, refine_.materialPrice,
+                                                        refine_.attemptFee, refine_.itemPrice);
 
     StoreRefineOutcome(refine_, outcome);
     bonus->setText(QtText(outcome.bonusText));
@@ -72,7 +81,7 @@ void MainWindow::recomputeRefine() {
     // Without a rate of its own (nothing to do above the safe level) the
     // last computed rate stays.
     successRate->setText(QtText(FormatGeneral(refine_.rate, SystemDecimalSeparator())));
-    averageCost->setText(QString::number(cost));
+    averageCost->setText(CostText(cost));
     showRefineBudget();
 }
 
@@ -87,18 +96,18 @@ void MainWindow::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) 
             edit.setText(normalised);
             return;
         }
-        averageCost->setText(QString::number(shownRefineCost()));
+        averageCost->setText(CostText(shownRefineCost()));
         showRefineBudget();
     });
 }
 
-std::int32_t MainWindow::shownRefineCost() const {
+std::optional<std::int64_t> MainWindow::shownRefineCost() const {
     const std::int32_t materials = StrictWholeNumber(materialCount->text());
     const std::int32_t items = StrictWholeNumber(itemCount->text());
     const std::int32_t perMaterial = StrictWholeNumber(materialPrice->text());
     const std::int32_t fee = StrictWholeNumber(attemptFee->text());
     const std::int32_t perItem = StrictWholeNumber(itemPrice->text());
-    return Take(RefineCost(materials, items, perMaterial, fee, perItem));
+    return RefineCost(materials, items, perMaterial, fee, perItem);
 }
 
 BudgetCalculation MainWindow::shownRefineCalculation() const {
@@ -106,7 +115,7 @@ BudgetCalculation MainWindow::shownRefineCalculation() const {
     const std::int64_t tryCost =
         RefineTryCost(levels, StrictWholeNumber(itemPrice->text()), StrictWholeNumber(materialPrice->text()),
                       StrictWholeNumber(attemptFee->text()));
-    return {refine_.tryChance, tryCost, StrictWholeNumber(averageCost->text())};
+    return {refine_.tryChance, tryCost, TryParseInt64(CoreText(averageCost->text()))};
 }
 
 void MainWindow::showRefineBudget() {
