@@ -40,7 +40,7 @@ void CheckCost(FuzzedDataProvider& input) {
     using boost::multiprecision::cpp_int;
     const cpp_int exact = cpp_int(materials) * materialPrice + cpp_int(materials) * fee + cpp_int(items) * itemPrice;
     const auto cost = trivelon::RefineCost(materials, items, materialPrice, fee, itemPrice);
-    Require(cost.ok() == (exact >= INT32_MIN && exact <= INT32_MAX), "a cost is given exactly when it fits");
+    Require(cost.has_value() == (exact >= INT64_MIN && exact <= INT64_MAX), "a cost is given exactly when it fits");
     if (cost) Require(cpp_int(*cost) == exact, "a cost is the exact sum");
 }
 

@@ -3,15 +3,11 @@
 #include <QJsonArray>
 
 #include "cli_common.h"
-#include "core/numbers.h"
+#include "core/typed_sum.h"
 
 namespace trivelon::cli {
 
 namespace {
-
-QJsonValue CostJson(const std::optional<std::int64_t>& cost) {
-    return cost ? QJsonValue(static_cast<qint64>(*cost)) : QJsonValue();
-}
 
 QJsonObject BudgetObject(std::int64_t tryCost, const QJsonArray& levels) {
     return {{"try_cost", static_cast<qint64>(tryCost)}, {"levels", levels}};
@@ -19,20 +15,33 @@ QJsonObject BudgetObject(std::int64_t tryCost, const QJsonArray& levels) {
 
 }  // namespace
 
+QJsonValue MoneyJson(const std::optional<std::int64_t>& zeny) {
+    return zeny ? QJsonValue(static_cast<qint64>(*zeny)) : QJsonValue();
+}
+
 QCommandLineOption BudgetOption() {
     return {"budget",
-            "a sum of money in Zeny: adds chance_within_budget, the percent chance (one decimal) that the tries it "
-            "pays for bring a success",
+            "a sum of money in Zeny, as players write it (\"300000000\", \"300 000 000\", \"1,5кк\", \"500k\"): "
+            "adds chance_within_budget, the percent chance (one decimal) that the tries it pays for bring a success",
             "ZENY"};
 }
 
 std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
                                          std::int64_t tryCost, QJsonObject& result) {
     if (!parser.isSet("budget")) return std::nullopt;
-    const auto money = TryParseInt64(CoreText(parser.value("budget")));
-    if (!money) return UsageError("--budget takes a whole number of Zeny");
+    // Without a locale of its own the command line knows no group separator
+    // besides the spaces and the apostrophe that every reading takes.
+    const TypedSum money = ReadTypedSum(CoreText(parser.value("budget")), {});
+    switch (money.reading) {
+        case TypedSum::Reading::Zeny: break;
+        case TypedSum::Reading::TooMuch:
+            return UsageError("--budget takes at most 9223372036854775807 Zeny, the largest 64-bit sum");
+        case TypedSum::Reading::Blank:
+        case TypedSum::Reading::Unreadable:
+            return UsageError("--budget takes a sum of Zeny such as 300000000, \"300 000 000\" or 300кк");
+    }
     result["chance_within_budget"] =
-        chance ? QJsonValue(ChanceWithinMoneyInTenths(*chance, tryCost, *money) / 10.0) : QJsonValue();
+        chance ? QJsonValue(ChanceWithinMoneyInTenths(*chance, tryCost, money.zeny) / 10.0) : QJsonValue();
     return std::nullopt;
 }
 
@@ -40,7 +49,7 @@ QJsonValue BudgetJson(const Budget& budget) {
     QJsonArray levels;
     for (const BudgetLevel& level : budget.levels)
         levels.append(QJsonObject{
-            {"chance", level.chance}, {"tries", static_cast<qint64>(level.tries)}, {"cost", CostJson(level.cost)}});
+            {"chance", level.chance}, {"tries", static_cast<qint64>(level.tries)}, {"cost", MoneyJson(level.cost)}});
     return BudgetObject(budget.tryCost, levels);
 }
 
@@ -50,9 +59,9 @@ QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int6
     for (const RefineBudgetLevel& level : *budget)
         levels.append(QJsonObject{{"chance", level.chance},
                                   {"tries", static_cast<qint64>(level.items)},
-                                  {"cost", CostJson(level.cost)},
+                                  {"cost", MoneyJson(level.cost)},
                                   {"items", static_cast<qint64>(level.items)},
-                                  {"materials", CostJson(level.materials)}});
+                                  {"materials", MoneyJson(level.materials)}});
     return BudgetObject(tryCost, levels);
 }
 

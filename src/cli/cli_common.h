@@ -50,9 +50,12 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QList<QComma
 // the tries and their cost (null beyond the 64-bit range); a refine's levels
 // also give items and materials.
 QJsonValue BudgetJson(const Budget& budget);
+// A sum of zeny as a JSON integer, null beyond the 64-bit range.
+QJsonValue MoneyJson(const std::optional<std::int64_t>& zeny);
 QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int64_t tryCost);
 // --budget ZENY, and the chance within it added to the result when given
-// (null where there are no tries); the exit code when the sum is no number.
+// (null where there are no tries); the exit code of wrong usage when the sum
+// cannot be read or lies beyond the 64-bit range.
 QCommandLineOption BudgetOption();
 std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
                                          std::int64_t tryCost, QJsonObject& result);

@@ -73,8 +73,7 @@ int RunRefine(const QStringList& arguments) {
     }
     auto outcome = ComputeRefine(state.classNumber, state.currentLevel, state.targetLevel, w);
     if (!outcome) return PrintError(outcome.error());
-    auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
-    if (!cost) return PrintError(cost.error());
+    const auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
     auto expected = ExpectRefineFigures(state.classNumber, state.currentLevel, state.targetLevel, w,
                                         {.material = materialPrice, .fee = fee, .item = itemPrice});
     if (!expected) return PrintError(expected.error());
@@ -98,7 +97,7 @@ int RunRefine(const QStringList& arguments) {
         {"material", QtText(cls.materialName)},
         {"material_price", materialPrice},
         {"item_price", itemPrice},
-        {"cost", *cost},
+        {"cost", MoneyJson(cost)},
         {"expected", ExpectedJson(*expected)},
         {"safe_level", QtText(cls.safeLevelText)},
         {"budget", RefineBudgetJson(*budget, tryCost)},

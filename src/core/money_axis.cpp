@@ -31,7 +31,7 @@ MoneyAxis MoneyAxisBeyond(std::int64_t largest) {
     // Rounding up keeps the count of steps to the largest at most five.
     const std::int64_t step = RoundStepAtLeast(largest / kWantedSteps + (largest % kWantedSteps != 0));
     const std::int64_t steps = largest / step + 1;
-    return {step, steps <= kInt64Max / step ? steps * step : kInt64Max / step * step};
+    return {step, steps <= kInt64Max / step ? steps * step : kInt64Max};
 }
 
 }  // namespace trivelon

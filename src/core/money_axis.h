@@ -7,11 +7,12 @@ namespace trivelon {
 
 struct MoneyAxis {
     std::int64_t step = 1;  // 1, 2, 2.5 or 5 times a power of ten
-    std::int64_t end = 1;   // a whole number of steps
+    std::int64_t end = 1;   // a whole number of steps, or the largest 64-bit sum
 };
 
-// At most six steps, the last one ending beyond the largest amount, or at the
-// last whole step within the 64-bit range when no step fits beyond it.
+// At most six steps, the last one ending beyond the largest amount; where no
+// whole step fits beyond it within the 64-bit range, the axis ends at the
+// largest 64-bit sum, which it then reaches.
 MoneyAxis MoneyAxisBeyond(std::int64_t largest);
 
 }  // namespace trivelon

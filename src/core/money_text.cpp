@@ -32,13 +32,33 @@ std::uint64_t PowerOfTen(int exponent) {
     return power;
 }
 
-}  // namespace
+std::uint64_t Magnitude(std::int64_t value) {
+    return value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value);
+}
 
-std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator) {
-    const std::uint64_t magnitude =
-        value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value);
+// The largest unit the magnitude reaches, the last one below a thousand.
+std::size_t UnitOf(std::uint64_t magnitude) {
     std::size_t unit = 0;
     while (kUnits[unit].size > magnitude && unit + 1 < kUnits.size()) ++unit;
+    return unit;
+}
+
+}  // namespace
+
+std::string GroupedAmountText(std::int64_t value) {
+    const std::string digits = IntegerText(value);
+    const std::size_t first = value < 0 ? 1 : 0;
+    std::string grouped = digits.substr(0, first);
+    for (std::size_t i = first; i < digits.size(); ++i) {
+        if (i > first && (digits.size() - i) % 3 == 0) grouped += kThousandsSeparator;
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator) {
+    const std::uint64_t magnitude = Magnitude(value);
+    std::size_t unit = UnitOf(magnitude);
     // Rounding can carry into the next unit: 999,96 млн is 1 млрд.
     for (;; --unit) {
         int digits = std::clamp(fractionDigits, 0, 18);  // 10^18 is the largest unit
@@ -50,15 +70,25 @@ std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimal
         if (whole >= 1000 && unit > 0) continue;
 
         // The fraction's digits with their leading zeros: 10^digits + fraction, less its first digit.
-        std::string fraction =
+        const std::string fraction =
             IntegerText(static_cast<std::int64_t>(PowerOfTen(digits) + scaled % PowerOfTen(digits))).substr(1);
-        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
         const std::string_view sign = value < 0 && scaled > 0 ? "-" : "";
         const std::string_view separator(&decimalSeparator, fraction.empty() ? 0 : 1);
         const std::string_view space = kUnits[unit].word.empty() ? "" : " ";
         return Join(
             {sign, IntegerText(static_cast<std::int64_t>(whole)), separator, fraction, space, kUnits[unit].word});
     }
+}
+
+int ExactFractionDigits(std::int64_t value) {
+    const std::uint64_t magnitude = Magnitude(value);
+    const std::uint64_t unitSize = kUnits[UnitOf(magnitude)].size;
+    std::uint64_t rest = magnitude % unitSize;
+    if (rest == 0) return 0;
+    int digits = 0;
+    for (std::uint64_t size = unitSize; size > 1; size /= 10) ++digits;
+    for (; rest % 10 == 0; rest /= 10) --digits;
+    return digits;
 }
 
 }  // namespace trivelon

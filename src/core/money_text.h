@@ -1,13 +1,27 @@
 #pragma once
-// Sums of money written short for a chart ("250 тыс.", "1,5 млн").
+// Sums of money written for people: whole in groups of thousands
+// ("1 439 040 000"), or short for a chart ("250 тыс.", "1,5 млн").
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace trivelon {
 
+// The narrow no-break space U+202F in UTF-8, which parts the groups.
+inline constexpr std::string_view kThousandsSeparator = "\xE2\x80\xAF";
+
+// What a sum beyond the 64-bit range reads as.
+inline constexpr std::string_view kTooMuchMoneyText = "слишком много";
+
+// Every digit, in groups of three from the right: "1 439 040 000", "-2 500", "950".
+std::string GroupedAmountText(std::int64_t value);
+
 // The sum in the largest of thousands, millions, billions... that it reaches,
-// rounded to at most fractionDigits decimals without trailing zeros:
-// "0", "950", "1,5 тыс.", "250 тыс.", "1,25 млн", "2 млрд".
+// rounded to fractionDigits decimals, as many as that unit holds (none below
+// a thousand): "0", "950", "1,5 тыс.", "250,0 тыс.", "1,25 млн", "2 млрд".
 std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator);
+// The fewest decimals that write the sum exactly in that unit: 0 for
+// 2 000 000 000 ("2 млрд"), 2 for 1 250 000 ("1,25 млн").
+int ExactFractionDigits(std::int64_t value);
 
 }  // namespace trivelon

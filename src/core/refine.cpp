@@ -2,6 +2,7 @@
 #include "refine.h"
 
 #include <algorithm>
+#include <array>
 
 #include "numbers.h"
 #include "text.h"
@@ -141,13 +142,17 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     return outcome;
 }
 
-Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
-                                std::int32_t attemptFee, std::int32_t itemPrice) {
-    // Each product fits 64 bits; a sum beyond them is beyond 32 bits too.
-    const auto sum = CheckedSum(std::int64_t{materialCount} * materialPrice, std::int64_t{materialCount} * attemptFee);
-    const auto total = sum ? CheckedSum(*sum, std::int64_t{itemCount} * itemPrice) : std::nullopt;
-    if (!total) return Error{kOutOfRangeMessage};
-    return ToInt32(*total);
+std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
+                                       std::int32_t attemptFee, std::int32_t itemPrice) {
+    // Each product of two 32-bit numbers fits 64 bits; only the sums can leave
+    // them. The smallest and the largest term go first: of opposite signs
+    // they cannot overflow, and of one sign every partial sum lies between 0
+    // and the total, so the sum fails only where the total is out of range.
+    std::array<std::int64_t, 3> terms{std::int64_t{materialCount} * materialPrice,
+                                      std::int64_t{materialCount} * attemptFee, std::int64_t{itemCount} * itemPrice};
+    std::sort(terms.begin(), terms.end());
+    const auto outer = CheckedSum(terms[0], terms[2]);
+    return outer ? CheckedSum(*outer, terms[1]) : std::nullopt;
 }
 
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {

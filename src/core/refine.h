@@ -80,8 +80,10 @@ std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t 
 // or below 0 (RefineStepRateError) and for counts beyond the 32-bit range.
 Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
-Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
-                                std::int32_t attemptFee, std::int32_t itemPrice);
+// The expected cost in zeny: every material with its attempt fee, and every
+// item; none where it lies beyond the 64-bit range.
+std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
+                                       std::int32_t attemptFee, std::int32_t itemPrice);
 
 // Storing the result in the state as a level change does.
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome);

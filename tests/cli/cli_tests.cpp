@@ -219,6 +219,11 @@ TEST(CliRefine, OutcomesAndCosts) {
     const CliRun item = Cli({"refine", "--class", "2", "--item-price", "500", "--material-price", "0x3E8"});
     EXPECT_EQ(item.json["material_price"].toInt(), 1000);
     EXPECT_EQ(item.json["cost"].toInt(), 7700);
+    // A cost beyond 32 bits: 15 624 materials at 25 000 with their fees and 2 605 items at 900 000.
+    const CliRun dear = Cli({"refine", "--class", "4", "--from", "+4", "--to", "+10", "--weaponry-research", "0",
+                             "--item-price", "900000"});
+    EXPECT_EQ(dear.exitCode, 0);
+    EXPECT_TRUE(dear.out.contains("\"cost\": 2735100000,")) << dear.out.toStdString();
 
     const CliRun zero = Cli({"refine", "--to", "+8", "--weaponry-research", "-60"});
     EXPECT_EQ(zero.exitCode, 1);
@@ -295,7 +300,16 @@ TEST(CliBudget, ForgeAndRefineBudgets) {
     EXPECT_EQ(refine.json["chance_within_budget"].toDouble(), 78.5);
     EXPECT_TRUE(Cli({"refine", "--from", "+8", "--to", "+8"}).json["budget"].isNull());
 
-    EXPECT_EQ(Cli({"refine", "--budget", "lots"}).exitCode, 2);
+    // The sum as players write it; wrong usage where it cannot be read or is beyond 64 bits.
+    const QStringList risky = {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0"};
+    for (const QString& sum : {"300 000 000", "300кк", "0,3ккк", " 300'000'000 "})
+        EXPECT_EQ(Cli(risky + QStringList{"--budget", sum}).json["chance_within_budget"].toDouble(), 78.5)
+            << sum.toStdString();
+    for (const QString& sum : {"lots", "1к5", "", "-5", "9223372036854775808"}) {
+        const CliRun wrong = Cli(risky + QStringList{"--budget", sum});
+        EXPECT_EQ(wrong.exitCode, 2) << sum.toStdString();
+        EXPECT_TRUE(wrong.err.contains("--budget takes")) << wrong.err.toStdString();
+    }
     EXPECT_TRUE(Cli({"forge", "--help"}).out.contains("--budget"));
     EXPECT_TRUE(Cli({"refine", "--help"}).out.contains("--budget"));
 }

@@ -1,14 +1,16 @@
-// Typed sums read in 64 bits, sums written short, and the round steps of a
-// money axis.
+// Typed sums read in 64 bits and as players write them, sums written
+// grouped and short, and the round steps of a money axis.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "core/money_axis.h"
 #include "core/money_text.h"
 #include "core/numbers.h"
+#include "core/typed_sum.h"
 
 namespace trivelon {
 namespace {
@@ -38,32 +40,94 @@ TEST(TryParseInt64, ReadsThePriceSyntaxInSixtyFourBits) {
     }
 }
 
-TEST(ShortAmountText, UsesTheLargestUnitReached) {
+TEST(ReadTypedSum, ReadsSumsAsPlayersWriteThem) {
+    using Reading = TypedSum::Reading;
+    const std::string nbsp = "\xC2\xA0", narrow = "\xE2\x80\xAF";
+    const TypedSum blank{}, unreadable{Reading::Unreadable}, tooMuch{Reading::TooMuch};
+    const auto zeny = [](std::int64_t value) { return TypedSum{Reading::Zeny, value}; };
+    struct Case {
+        std::string text;
+        std::string groupSeparator;  // the user's
+        TypedSum sum;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"", nbsp, blank}, {"   ", nbsp, blank}, {"\t" + nbsp + narrow, nbsp, blank},
+        {"500000", nbsp, zeny(500000)}, {"500000 ", nbsp, zeny(500000)}, {"0", nbsp, zeny(0)},
+        {"007", nbsp, zeny(7)}, {" 1 000 000 ", nbsp, zeny(1'000'000)}, {"200 000", nbsp, zeny(200'000)},
+        {"1" + nbsp + "000" + nbsp + "000", nbsp, zeny(1'000'000)}, {"1" + narrow + "000", nbsp, zeny(1000)},
+        {"1'000'000", nbsp, zeny(1'000'000)}, {"1,000,000", ",", zeny(1'000'000)},
+        {"1.000.000", ".", zeny(1'000'000)}, {"1,000,000", nbsp, unreadable},
+        // The game's shorthand, with a decimal part after either separator.
+        {"500к", nbsp, zeny(500'000)}, {"500К", nbsp, zeny(500'000)}, {"500k", nbsp, zeny(500'000)},
+        {"500K", nbsp, zeny(500'000)}, {"500 к", nbsp, zeny(500'000)}, {"1,5кк", nbsp, zeny(1'500'000)},
+        {"1.5кк", nbsp, zeny(1'500'000)}, {"1,5кк", ",", zeny(1'500'000)}, {"2.25к", nbsp, zeny(2250)},
+        {"3ккк", nbsp, zeny(3'000'000'000)}, {"1,5kK", nbsp, zeny(1'500'000)}, {"1 500к", nbsp, zeny(1'500'000)},
+        {"0,5к", nbsp, zeny(500)}, {"1.2345к", nbsp, zeny(1234)}, {"1,000.5к", ",", zeny(1'000'500)},
+        // The 64-bit edge, and beyond it.
+        {"9223372036854775807", nbsp, zeny(kMax)}, {"9 223 372 036 854 775 807", nbsp, zeny(kMax)},
+        {"9223372036854775,807к", nbsp, zeny(kMax)}, {std::string(1000, '0') + "5", nbsp, zeny(5)},
+        {"9223372036854775808", nbsp, tooMuch}, {"9223372036854776к", nbsp, tooMuch},
+        {"1" + std::string(30, '0'), nbsp, tooMuch}, {std::string(1000, '9'), nbsp, tooMuch},
+        {"18446744073709551616", nbsp, tooMuch},
+        // Not a sum as people write one.
+        {"abc", nbsp, unreadable}, {"'", nbsp, unreadable}, {" ' " + narrow + "'", nbsp, unreadable},
+        {"кккк", nbsp, unreadable}, {"1кккк", nbsp, unreadable}, {"1к5", nbsp, unreadable}, {"к", nbsp, unreadable},
+        {"1,5", nbsp, unreadable}, {"1.5", nbsp, unreadable}, {"1,к", nbsp, unreadable}, {",5к", nbsp, unreadable},
+        {"-500", nbsp, unreadable}, {"+500", nbsp, unreadable}, {"$1E848", nbsp, unreadable},
+        {"1e6", nbsp, unreadable}, {"1 00", nbsp, unreadable}, {"1000 000", nbsp, unreadable},
+        {"1  000", nbsp, unreadable}, {"1 000 кк к", nbsp, unreadable}, {"５", nbsp, unreadable}};
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(ReadTypedSum(c.text, c.groupSeparator), c.sum) << c.text;
+}
+
+TEST(GroupedAmountText, GroupsEveryDigitByThousands) {
+    const std::pair<std::int64_t, const char*> cases[] = {{0, "0"},
+                                                          {950, "950"},
+                                                          {-100, "-100"},
+                                                          {1000, "1 000"},
+                                                          {-2500, "-2 500"},
+                                                          {1'439'040'000, "1 439 040 000"},
+                                                          {kMax, "9 223 372 036 854 775 807"},
+                                                          {kMin, "-9 223 372 036 854 775 808"}};
+    for (auto [value, written] : cases) {
+        std::string expected = written;
+        for (std::size_t at; (at = expected.find(' ')) != std::string::npos;)
+            expected.replace(at, 1, kThousandsSeparator);
+        EXPECT_EQ(GroupedAmountText(value), expected) << value;
+    }
+}
+
+TEST(ShortAmountText, UsesTheLargestUnitReachedWithTheDecimalsAsked) {
     struct Case {
         std::int64_t value;
         int fractionDigits;
         const char* text;
+        int exactDigits;
     };
-    const Case cases[] = {{0, 3, "0"},
-                          {950, 3, "950"},
-                          {1000, 3, "1 тыс."},
-                          {1250, 3, "1,25 тыс."},
-                          {250000, 1, "250 тыс."},
-                          {1'500'000, 3, "1,5 млн"},
-                          {2'000'000'000, 3, "2 млрд"},
+    const Case cases[] = {{0, 3, "0", 0},
+                          {950, 3, "950", 0},
+                          {1000, 3, "1,000 тыс.", 0},
+                          {1250, 3, "1,250 тыс.", 2},
+                          {250000, 1, "250,0 тыс.", 0},
+                          {1'500'000, 3, "1,500 млн", 1},
+                          {2'000'000'000, 0, "2 млрд", 0},
                           // Rounded to the digits asked for, carried into the next unit.
-                          {449'625'000, 1, "449,6 млн"},
-                          {135'375'000, 0, "135 млн"},
-                          {999'960'000, 1, "1 млрд"},
-                          {999'940'000, 1, "999,9 млн"},
-                          {1049, 1, "1 тыс."},
-                          {5'000'000'000'000'000'000, 3, "5 квинтлн"},
-                          {kMax, 2, "9,22 квинтлн"},
-                          {kMin, 2, "-9,22 квинтлн"},
-                          {-2500, 1, "-2,5 тыс."},
-                          {7, -4, "7"},
-                          {1234, 40, "1,234 тыс."}};
-    for (const Case& c : cases) EXPECT_EQ(ShortAmountText(c.value, c.fractionDigits, ','), c.text) << c.value;
+                          {449'625'000, 1, "449,6 млн", 3},
+                          {135'375'000, 0, "135 млн", 3},
+                          {999'960'000, 1, "1,0 млрд", 2},
+                          {999'940'000, 1, "999,9 млн", 2},
+                          {1049, 1, "1,0 тыс.", 3},
+                          {5'000'000'000'000'000'000, 3, "5,000 квинтлн", 0},
+                          {kMax, 2, "9,22 квинтлн", 18},
+                          {kMin, 2, "-9,22 квинтлн", 18},
+                          {-2500, 1, "-2,5 тыс.", 1},
+                          {7, -4, "7", 0},
+                          {1234, 40, "1,234 тыс.", 3}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShortAmountText(c.value, c.fractionDigits, ','), c.text) << c.value;
+        EXPECT_EQ(ExactFractionDigits(c.value), c.exactDigits) << c.value;
+    }
     EXPECT_EQ(ShortAmountText(1'500'000, 1, '.'), "1.5 млн");
 }
 
@@ -80,8 +144,9 @@ TEST(MoneyAxis, EndsInRoundStepsBeyondTheLargestAmount) {
                           {1, 1, 2},
                           {0, 1, 2},
                           {-50, 1, 2},
-                          // No round step fits beyond: the last whole one within 64 bits.
-                          {kMax, 2'000'000'000'000'000'000, 8'000'000'000'000'000'000}};
+                          // No round step fits beyond: the axis ends at the largest sum.
+                          {kMax, 2'000'000'000'000'000'000, kMax},
+                          {8'000'000'000'000'000'001, 2'000'000'000'000'000'000, kMax}};
     for (const Case& c : cases) {
         const MoneyAxis axis = MoneyAxisBeyond(c.largest);
         EXPECT_EQ(axis.step, c.step) << c.largest;

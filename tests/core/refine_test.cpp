@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -213,15 +214,32 @@ TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
     }
 }
 
-TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItems) {
-    EXPECT_EQ(*RefineCost(7, 1, 200, 50, 0), 1750);
-    EXPECT_EQ(*RefineCost(8, 2, 200, 50, 0), 2000);
-    EXPECT_EQ(*RefineCost(6, 1, 1000, 200, 500), 7700);
-    EXPECT_EQ(*RefineCost(26040, 2605, 5000, 20000, 0), 651000000);
-    EXPECT_EQ(*RefineCost(1, 1, -300, 50, 0), -250);
-    EXPECT_FALSE(RefineCost(26040, 2605, 100000, 20000, 0).ok());
-    EXPECT_FALSE(RefineCost(1, 1, kMax, 1, 0).ok());
-    EXPECT_FALSE(RefineCost(0, 2, 0, 0, kMax).ok());
+TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItemsInSixtyFourBits) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    struct Case {
+        std::int32_t materials, items, materialPrice, fee, itemPrice;
+        std::optional<std::int64_t> cost;
+    };
+    const Case cases[] = {
+        {7, 1, 200, 50, 0, 1750},
+        {8, 2, 200, 50, 0, 2000},
+        {6, 1, 1000, 200, 500, 7700},
+        {1, 1, -300, 50, 0, -250},
+        // Weapon level 4 from +4 to +10 without research, an item at 900 000.
+        {15624, 2605, 5000, 20000, 900000, 2'735'100'000},
+        {26040, 2605, 100000, 20000, 0, 3'124'800'000},
+        {1, 1, kMax, 1, 0, std::int64_t{kMax} + 1},
+        // 2^62 + 2^62 leaves the range; with a term below 0 the sum is back
+        // in it, up to the largest 64-bit figure.
+        {kMin, 1, kMin, kMin, -1, kLargest},
+        {kMin, kMin, kMin, kMin, 1, kLargest - kMax},
+        {kMin, kMin, kMin, kMin, 0, std::nullopt},
+        {kMax, kMax, kMax, kMax, kMax, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RefineCost(c.materials, c.items, c.materialPrice, c.fee, c.itemPrice), c.cost)
+            << c.materials << " " << c.items << " " << c.materialPrice << " " << c.fee << " " << c.itemPrice;
 }
 
 TEST(RefineState, StartClassChangeAndStoredOutcome) {

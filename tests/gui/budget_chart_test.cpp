@@ -66,39 +66,58 @@ private slots:
         const auto isCurve = [&](int column, int row) {
             return image.pixelColor(column, row) == BudgetChart::curveColor();
         };
-        // The curve first reaches 50 % at the budget...
+        // The curve first reaches 50 % at the budget (its 2-pixel pen touches
+        // the row up to 3 pixels early where it climbs steeply)...
         int first = 0;
         while (first < image.width() && !isCurve(first, halfHeight)) ++first;
-        QVERIFY2(qAbs(first - budgetColumn) <= 2, qPrintable(QString("at x %1, not %2").arg(first).arg(budgetColumn)));
+        QVERIFY2(qAbs(first - budgetColumn) <= 3, qPrintable(QString("at x %1, not %2").arg(first).arg(budgetColumn)));
         // ...and stays near it, clear of the budget's ring (the refine curve
-        // climbs about 1.6 pixels a pixel there).
+        // climbs about 2 pixels a pixel there).
         int top = 0;
         while (top < image.height() && !isCurve(budgetColumn + 8, top)) ++top;
-        QVERIFY2(top <= halfHeight + 1 && top >= halfHeight - 16,
+        QVERIFY2(top <= halfHeight + 1 && top >= halfHeight - 18,
                  qPrintable(QString("at height %1, 50 %% at %2").arg(top).arg(halfHeight)));
     }
 
     // clang-format off
     void typedSumShowsItsChance_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("shown");
+        const QString group = QLocale::system().groupSeparator();
         QTest::newRow("one try") << "125000" << "0.1";
-        QTest::newRow("one try in hex") << " $1E848" << "0.1";
         QTest::newRow("just short of a try") << "124999" << "0.0";
         QTest::newRow("the 50 % budget") << "135375000" << "50.0";
         QTest::newRow("beyond 32 bits, never certain") << "1000000000000" << "99.9";
-        QTest::newRow("beyond 64 bits") << "9223372036854775808" << "0.0";
-        QTest::newRow("negative") << "-135375000" << "0.0";
-        QTest::newRow("grouped digits") << "135 375 000" << "0.0";
-        QTest::newRow("nothing") << "" << "0.0";
+        QTest::newRow("grouped by spaces") << " 135 375 000 " << "50.0";
+        QTest::newRow("grouped by no-break spaces") << "135\u00A0375\u202F000" << "50.0";
+        QTest::newRow("grouped by apostrophes") << "135'375'000" << "50.0";
+        QTest::newRow("grouped as the user does") << "135" + group + "375" + group + "000" << "50.0";
+        QTest::newRow("millions") << "135,375кк" << "50.0";
+        QTest::newRow("thousands") << "135 375K" << "50.0";
+        QTest::newRow("the largest sum") << "9223372036854775807" << "99.9";
+        QTest::newRow("beyond 64 bits") << "9223372036854775808" << "слишком много";
+        QTest::newRow("10^30") << "1" + QString(30, u'0') << "слишком много";
+        QTest::newRow("a thousand digits") << QString(1000, u'7') << "слишком много";
+        QTest::newRow("nonsense") << "много" << "не могу прочитать сумму";
+        QTest::newRow("negative") << "-135375000" << "не могу прочитать сумму";
+        QTest::newRow("hex") << "$1E848" << "не могу прочитать сумму";
+        QTest::newRow("only separators") << " ' \u202F'" << "не могу прочитать сумму";
+        QTest::newRow("four k") << "кккк" << "не могу прочитать сумму";
+        QTest::newRow("k inside") << "1к5" << "не могу прочитать сумму";
+        QTest::newRow("nothing") << "" << "";
+        QTest::newRow("blanks") << "   " << "";
     }
     // clang-format on
 
+    // The typed sum's chance, or why there is none; the sum's line on the
+    // chart, where the money axis reaches it.
     void typedSumShowsItsChance() {
         QFETCH(QString, typed);
-        QFETCH(QString, percent);
+        QFETCH(QString, shown);
         TypeInto(*window_->moneyField(), typed);
-        QCOMPARE(window_->chanceLabel()->text(), ChanceText(percent));
+        const bool isChance = !shown.isEmpty() && shown.front().isDigit();
+        QCOMPARE(window_->chanceLabel()->text(), isChance ? ChanceText(shown) : shown);
+        QCOMPARE(MoneyLineShown(), isChance);
     }
 
     void typedSumStaysThroughUpdates() {
@@ -141,6 +160,15 @@ private slots:
     }
 
 private:
+    // Whether the chart draws the player's line (or its label).
+    bool MoneyLineShown() const {
+        const QImage image = window_->chart()->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == BudgetChart::moneyColor()) return true;
+        return false;
+    }
+
     std::unique_ptr<BudgetChartWindow> window_;
 };
 

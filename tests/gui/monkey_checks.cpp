@@ -25,11 +25,14 @@ const char* const kActionNames[kMonkeyActionKinds] = {
     "restore a picture",
 };
 
-bool IsInteger(const QString& text, bool negativeAllowed) {
+bool IsInteger(const QString& text, bool negativeAllowed, bool sixtyFourBits = false) {
     static const QRegularExpression integer(QStringLiteral("^-?(0|[1-9][0-9]*)$"));
     if (!integer.match(text).hasMatch() || (!negativeAllowed && text.startsWith(u'-'))) return false;
     bool fits = false;
-    text.toInt(&fits);
+    if (sixtyFourBits)
+        text.toLongLong(&fits);
+    else
+        text.toInt(&fits);
     return fits;
 }
 
@@ -93,7 +96,8 @@ QString Monkey::brokenMainWindowRule() const {
         for (const QLabel* count : {controls().materialCount(), controls().itemCount()})
             if (!IsInteger(count->text(), false))
                 return QStringLiteral("a refine count shows \"%1\"").arg(count->text());
-        if (!IsInteger(controls().averageCost()->text(), true))
+        const QString cost = controls().averageCost()->text();
+        if (!IsInteger(cost, true, true) && cost != QStringLiteral("слишком много"))
             return QStringLiteral("the refine cost shows \"%1\"").arg(controls().averageCost()->text());
     }
     if (QApplication::activePopupWidget()) return QStringLiteral("a drop-down list stayed open");

@@ -32,9 +32,7 @@ const QColor kBudgetMark(200, 50, 40);
 const QColor kAverage(225, 125, 20);
 const QColor kMoney(30, 150, 80);
 
-constexpr int kAxisDigits = 3;  // round tick amounts show whole: "1,25 млн"
-constexpr int kMarkDigits = 1;  // budgets and the average are rounded: "449,6 млн"
-constexpr qreal kGap = 6;       // between a line and its label
+constexpr qreal kGap = 6;  // between a line and its label
 constexpr qreal kMarkRadius = 4.5;
 constexpr int kPercentTicks[] = {0, 25, 50, 75, 100};
 
@@ -61,7 +59,7 @@ QRectF TextBox(const QPainter& painter, const QString& text) {
     return QRectF(0, 0, metrics.horizontalAdvance(text) + kGap, metrics.height());
 }
 
-void DrawGrid(QPainter& painter, const PlotScale& scale, const MoneyAxis& axis) {
+void DrawGrid(QPainter& painter, const PlotScale& scale, const MoneyAxis& axis, int amountDigits) {
     const QRectF& plot = scale.plot;
     for (int percent : kPercentTicks) {
         const qreal y = scale.y(percent / 100.0);
@@ -78,7 +76,7 @@ void DrawGrid(QPainter& painter, const PlotScale& scale, const MoneyAxis& axis) 
         const qreal x = scale.x(static_cast<double>(money));
         painter.setPen(kGrid);
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        const QString text = AmountLabel(money, kAxisDigits);
+        const QString text = AmountLabel(money, amountDigits);
         QRectF box = TextBox(painter, text);
         box.moveCenter(QPointF(x, 0));
         box.moveTop(plot.bottom() + kGap / 2);
@@ -146,7 +144,7 @@ QList<QRectF> PlacesBeside(QRectF box, qreal x, std::initializer_list<qreal> top
 // its right end.
 void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
                 const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
-                std::optional<std::int64_t> money) {
+                std::optional<std::int64_t> money, int amountDigits) {
     const QRectF& plot = scale.plot;
     const auto curveY = [&](qreal x) { return scale.y(chanceAt(scale.moneyAt(x))); };
     const qreal halfPen = 1;
@@ -167,7 +165,7 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
     const qreal rowHeight = QFontMetricsF(painter.font()).height() + 2;
     const qreal footTop = plot.bottom() - rowHeight;
     if (average) {
-        const QString text = QStringLiteral("среднее: ") + AmountLabel(*average, kMarkDigits);
+        const QString text = QStringLiteral("среднее: ") + AmountLabel(*average, amountDigits);
         const QRectF box = TextBox(painter, text);
         const qreal x = scale.x(static_cast<double>(*average));
         const qreal top = plot.top() - kGap / 2 - box.height();
@@ -199,6 +197,8 @@ BudgetChart::BudgetChart(QWidget* parent) : QWidget(parent), noteLabel_(new QLab
 
 QColor BudgetChart::curveColor() { return kCurve; }
 
+QColor BudgetChart::moneyColor() { return kMoney; }
+
 void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     plot_.reset();
     QString note;
@@ -209,23 +209,33 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     } else if (const Result<Budget> budget = PlanBudget(*calculation.chance, calculation.tryCost); !budget) {
         note = QtText(budget.error());
     } else {
-        // The axis reaches beyond the 99 % budget and the average; a budget
-        // beyond 64 bits lets the curve run on over every sum there is.
-        const std::optional<std::int64_t> cost99 = budget->levels.back().cost;
-        std::int64_t largest = cost99.value_or(std::numeric_limits<std::int64_t>::max());
-        if (calculation.averageCost) largest = std::max(largest, *calculation.averageCost);
-        plot_ =
-            Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget, MoneyAxisBeyond(largest)};
+        plot_ = Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget, {}};
+        fitAxis();
     }
     noteLabel_->setText(note);
     noteLabel_->setVisible(!plot_);
     update();
 }
 
-void BudgetChart::setMoney(std::int64_t money) {
+void BudgetChart::setMoney(std::optional<std::int64_t> money) {
     if (money == money_) return;
     money_ = money;
+    if (plot_) fitAxis();
     update();
+}
+
+void BudgetChart::fitAxis() {
+    // A budget beyond 64 bits lets the curve run on over every sum there is.
+    std::int64_t largest = plot_->budget.levels.back().cost.value_or(std::numeric_limits<std::int64_t>::max());
+    for (const std::optional<std::int64_t>& money : {plot_->averageCost, money_})
+        if (money) largest = std::max(largest, *money);
+    plot_->axis = MoneyAxisBeyond(largest);
+    // One precision for every amount: enough decimals for each tick, and at
+    // least one for the budgets ("1,2 млрд").
+    const MoneyAxis& axis = plot_->axis;
+    plot_->amountDigits = 1;
+    for (std::int64_t steps = 1; steps <= axis.end / axis.step; ++steps)
+        plot_->amountDigits = std::max(plot_->amountDigits, ExactFractionDigits(steps * axis.step));
 }
 
 QRectF BudgetChart::plotArea() const {
@@ -233,7 +243,7 @@ QRectF BudgetChart::plotArea() const {
     // Room for the percent labels on the left, the amounts below, the
     // average's label above and half of the last amount on the right.
     const qreal left = metrics.horizontalAdvance(PercentLabel(100)) + 2 * kGap;
-    const QString lastAmount = plot_ ? AmountLabel(plot_->axis.end, kAxisDigits) : QString();
+    const QString lastAmount = plot_ ? AmountLabel(plot_->axis.end, plot_->amountDigits) : QString();
     const qreal right = metrics.horizontalAdvance(lastAmount) / 2 + 2 * kGap;
     const qreal rowHeight = metrics.height() + 2 * kGap;
     return QRectF(rect()).adjusted(left, rowHeight, -right, -rowHeight);
@@ -251,14 +261,16 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     const std::optional<std::int64_t> average = shown(plot_->averageCost);
     const std::optional<std::int64_t> money = shown(money_);
 
-    DrawGrid(painter, scale, plot_->axis);
+    DrawGrid(painter, scale, plot_->axis, plot_->amountDigits);
     if (average) DrawUpright(painter, scale, *average, QPen(kAverage, 2, Qt::DashLine));
+    // The player's line over the average's, where the two meet.
     if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2));
     QList<BudgetMark> marks;
     for (const BudgetLevel& level : plot_->budget.levels) {
         if (!level.cost || !scale.holds(*level.cost)) continue;
-        marks.append({QPointF(scale.x(static_cast<double>(*level.cost)), scale.y(level.chance / 100.0)),
-                      PercentLabel(level.chance) + QStringLiteral(": ") + AmountLabel(*level.cost, kMarkDigits)});
+        marks.append(
+            {QPointF(scale.x(static_cast<double>(*level.cost)), scale.y(level.chance / 100.0)),
+             PercentLabel(level.chance) + QStringLiteral(": ") + AmountLabel(*level.cost, plot_->amountDigits)});
     }
     DrawGuides(painter, scale, marks);
     // Level and upright strokes only: crisp without smoothing.
@@ -266,7 +278,7 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     painter.drawPolyline(StepCurve(plot_->chance, plot_->tryCost, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
     const auto chanceAt = [this](double sum) { return ChanceWithinSum(plot_->chance, plot_->tryCost, sum); };
-    DrawLabels(painter, scale, marks, chanceAt, average, money);
+    DrawLabels(painter, scale, marks, chanceAt, average, money, plot_->amountDigits);
 }
 
 }  // namespace trivelon::gui

@@ -30,13 +30,15 @@ public:
     // Works out the budgets and the money axis again and repaints. Where
     // there is no curve to draw, a short note takes the chart's place.
     void setCalculation(const BudgetCalculation& calculation);
-    // The player's sum, marked when it lies on the money axis above nothing.
-    void setMoney(std::int64_t money);
+    // The player's sum, or none; the money axis reaches it, and it is marked
+    // when above nothing.
+    void setMoney(std::optional<std::int64_t> money);
 
     // The area from no money at 0 % (bottom left) to the end of the money
     // axis at 100 % (top right).
     QRectF plotArea() const;
     static QColor curveColor();
+    static QColor moneyColor();  // of the player's line
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,10 +51,15 @@ private:
         std::optional<std::int64_t> averageCost;
         Budget budget;
         MoneyAxis axis;
+        int amountDigits = 1;  // the decimals of every amount label
     };
 
+    // The money axis beyond the 99 % budget, the average and the player's
+    // sum, and the decimals that write its ticks exactly.
+    void fitAxis();
+
     std::optional<Plot> plot_;
-    std::int64_t money_ = 0;
+    std::optional<std::int64_t> money_;
     QLabel* noteLabel_;
 };
 

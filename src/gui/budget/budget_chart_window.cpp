@@ -2,9 +2,12 @@
 #include "gui/budget/budget_chart_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QVBoxLayout>
 
-#include "core/numbers.h"
+#include "core/money_text.h"
+#include "core/typed_sum.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
@@ -61,12 +64,26 @@ void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
     showChanceOfMoney();
 }
 
+void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void BudgetChartWindow::showChanceOfMoney() {
-    const std::int64_t money = ParseLenientInt64(CoreText(moneyField_->text()));
-    chart_->setMoney(money);
+    const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), CoreText(QLocale::system().groupSeparator()));
+    chart_->setMoney(money.reading == TypedSum::Reading::Zeny ? std::optional(money.zeny) : std::nullopt);
+    switch (money.reading) {
+        case TypedSum::Reading::Blank: chanceLabel_->clear(); return;
+        case TypedSum::Reading::Unreadable: chanceLabel_->setText(QStringLiteral("не могу прочитать сумму")); return;
+        case TypedSum::Reading::TooMuch: chanceLabel_->setText(QtText(kTooMuchMoneyText)); return;
+        case TypedSum::Reading::Zeny: break;
+    }
     QString chance = QStringLiteral("—");
     if (calculation_.chance) {
-        const std::int32_t tenths = ChanceWithinMoneyInTenths(*calculation_.chance, calculation_.tryCost, money);
+        const std::int32_t tenths = ChanceWithinMoneyInTenths(*calculation_.chance, calculation_.tryCost, money.zeny);
         chance = QtText(PercentText(tenths, SystemDecimalSeparator())) + QStringLiteral(" %");
     }
     chanceLabel_->setText(QStringLiteral("Шанс успеха: ") + chance);

@@ -1,6 +1,7 @@
 #pragma once
 // The chart window of one calculation: the chance of success against money,
 // and a field where the player types a sum to read the chance within it.
+// Esc closes it.
 #include <cstdint>
 
 #include <QLabel>
@@ -27,8 +28,13 @@ public:
     QLineEdit* moneyField() const { return moneyField_; }
     QLabel* chanceLabel() const { return chanceLabel_; }
 
+protected:
+    // Esc closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
-    // Reads the typed sum and shows its chance, on the label and the chart.
+    // Reads the typed sum and shows its chance, on the label and the chart,
+    // or says why there is none.
     void showChanceOfMoney();
 
     BudgetCalculation calculation_;

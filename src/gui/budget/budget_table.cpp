@@ -3,11 +3,13 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "core/money_text.h"
+#include "qt_text/qt_text.h"
+
 namespace trivelon::gui {
 namespace {
 
 const QString kNoFigure = QStringLiteral("—");
-const QString kTooMuch = QStringLiteral("слишком много");
 constexpr int kSmallestPixels = 8;
 constexpr int kCellPadding = 4;
 constexpr int kColumns = static_cast<int>(kBudgetChances.size());
@@ -24,26 +26,45 @@ BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& loo
 void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
     auto& cells = figures_[static_cast<std::size_t>(row)];
     for (std::size_t column = 0; column < cells.size(); ++column)
-        setFigure(cells[column], figures[column] ? QString::number(*figures[column]) : kTooMuch);
+        cells[column] = fitted(QtText(figures[column] ? GroupedAmountText(*figures[column]) : kTooMuchMoneyText));
     update();
 }
 
 void BudgetTable::showNothing() {
-    for (auto& cells : figures_)
-        for (Figure& figure : cells) setFigure(figure, kNoFigure);
+    const Figure dash = fitted(kNoFigure);
+    for (auto& cells : figures_) cells.fill(dash);
     update();
 }
 
-QString BudgetTable::figureText(int row, int column) const {
-    return figures_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].text;
+QString BudgetTable::figureText(int row, int column) const { return figure(row, column).text; }
+
+QFont BudgetTable::figureFont(int row, int column) const { return figure(row, column).font; }
+
+QRect BudgetTable::figureCell(int row, int column) const { return cellRect(row + 1, column + 1); }
+
+const BudgetTable::Figure& BudgetTable::figure(int row, int column) const {
+    return figures_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-void BudgetTable::setFigure(Figure& figure, const QString& text) {
-    QFont font = look_.rows.font;
-    const int room = look_.valueWidth - kCellPadding;
-    while (font.pixelSize() > kSmallestPixels && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPixelSize(font.pixelSize() - 1);
-    figure = {text, font};
+BudgetTable::Figure BudgetTable::fitted(const QString& text) const {
+    // The break nearest the middle: a space, or the narrow space between groups.
+    qsizetype middle = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool isBreak = text[i] == u' ' || text[i] == QChar(0x202F);
+        if (isBreak && (middle < 0 || qAbs(2 * i - text.size()) < qAbs(2 * middle - text.size()))) middle = i;
+    }
+    QString twoLines = text;
+    if (middle >= 0) twoLines[middle] = u'\n';
+    const QRect room =
+        QRect(0, 0, look_.valueWidth, look_.rowHeight).adjusted(kCellPadding / 2, 0, -kCellPadding / 2, 0);
+    const auto fits = [&](const QFont& font, const QString& shown) {
+        return room.contains(QFontMetrics(font).boundingRect(room, Qt::AlignCenter, shown));
+    };
+    for (QFont font = look_.rows.font;; font.setPixelSize(font.pixelSize() - 1)) {
+        if (fits(font, text)) return {text, font};
+        if (middle >= 0 && fits(font, twoLines)) return {twoLines, font};
+        if (font.pixelSize() <= kSmallestPixels) return {text, font};
+    }
 }
 
 QRect BudgetTable::cellRect(int row, int column) const {

@@ -35,15 +35,19 @@ public:
     // every figure reads as a dash.
     BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent = nullptr);
 
-    // One row of figures, exact to the last digit, in a smaller font where a
-    // figure is too long for its cell; a figure beyond the 64-bit range
-    // shows as too much to count.
+    // One row of figures, exact to the last digit in groups of thousands
+    // ("1 439 040 000"); where a figure is too long for its cell, in a
+    // smaller font or on two lines, whichever keeps the larger font. A
+    // figure beyond the 64-bit range shows as too much to count.
     void showFigures(int row, const BudgetFigures& figures);
     // No budget to show (nothing to do): a dash in every cell.
     void showNothing();
 
-    // The text of a figure's cell, row and column counted from 0.
+    // A figure's text as drawn ("\n" where it takes two lines), its font and
+    // its cell; row and column counted from 0.
     QString figureText(int row, int column) const;
+    QFont figureFont(int row, int column) const;
+    QRect figureCell(int row, int column) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,7 +57,10 @@ private:
         QString text;
         QFont font;
     };
-    void setFigure(Figure& figure, const QString& text);
+    const Figure& figure(int row, int column) const;
+    // The text in the largest font in which it fits its cell, on one line or
+    // broken in two at the space nearest its middle.
+    Figure fitted(const QString& text) const;
     QRect cellRect(int row, int column) const;  // row 0 is the header, column 0 the names
 
     BudgetTableLook look_;

@@ -38,7 +38,9 @@ QPolygonF StepCurve(const TryChance& chance, std::int64_t tryCost, std::int64_t 
         const double from = end * (column * columnWidth / plot.width());
         const double to = std::min(end, end * ((column + 1) * columnWidth / plot.width()));
         const double firstRise = (std::floor(from / cost) + 1) * cost;
-        if (firstRise > to) continue;
+        // A rise at the end of the axis would merge with the plot's edge;
+        // the curve shows the sums before it.
+        if (firstRise > to || firstRise >= end) continue;
         const double reached = chanceAt(to);
         points << QPointF(xOf(firstRise), yOf(level)) << QPointF(xOf(firstRise), yOf(reached));
         level = reached;

@@ -18,7 +18,8 @@ double ChanceWithinSum(const TryChance& chance, std::int64_t tryCost, double mon
 // axisEnd Zeny (bottom 0 %, top 100 %), for tries of tryCost > 0 Zeny each.
 // Each column of the given width (a device pixel) holds at most one rise, at
 // the first try paid for within it, so that however many tries the money
-// buys, the work follows the columns and not the tries.
+// buys, the work follows the columns and not the tries. The curve ends level
+// at the right edge: a try paid for exactly at axisEnd rises beyond it.
 QPolygonF StepCurve(const TryChance& chance, std::int64_t tryCost, std::int64_t axisEnd, const QRectF& plot,
                     qreal columnWidth);
 

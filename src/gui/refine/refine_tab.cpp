@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 
+#include "core/money_text.h"
 #include "core/numbers.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/pictures/jpeg_decoder.h"
@@ -71,6 +72,10 @@ struct RowLabel {
     int left, top, width, height;
     BoxLabelLook (*look)();
 };
+
+QString CostText(const std::optional<std::int64_t>& cost) {
+    return cost ? QString::number(*cost) : QtText(kTooMuchMoneyText);
+}
 
 // The state the tab starts in, which its controls' first texts show: class
 // 1 from +0 to its safe level, with the class's fee and material price.
@@ -268,10 +273,6 @@ void RefineTab::recompute() {
             : 0;
     const RefineOutcome outcome =
         Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
-    // The cost of the counts about to be shown, checked before any is shown.
-    Take(RefineCost(outcome.materialCount, outcome.itemCount, refine_.materialPrice, refine_.attemptFee,
-                    refine_.itemPrice));
-
     StoreRefineOutcome(refine_, outcome);
     bonus_->setText(QtText(outcome.bonusText));
     itemCount_->setText(QString::number(refine_.itemCount));
@@ -298,9 +299,10 @@ void RefineTab::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) {
 }
 
 void RefineTab::showCost() {
-    cost_ = Take(RefineCost(refine_.materialCount, refine_.itemCount, refine_.materialPrice, refine_.attemptFee,
-                            refine_.itemPrice));
-    averageCost_->setText(QString::number(*cost_));
+    // A cost beyond the 64-bit range reads as too much in its place.
+    cost_ = RefineCost(refine_.materialCount, refine_.itemCount, refine_.materialPrice, refine_.attemptFee,
+                       refine_.itemPrice);
+    averageCost_->setText(CostText(cost_));
     showBudget();
 }
 

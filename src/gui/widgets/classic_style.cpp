@@ -4,6 +4,8 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionTabWidgetFrame>
 
+#include "gui/widgets/enter_clicks_buttons.h"
+
 namespace trivelon::gui {
 namespace {
 
@@ -22,6 +24,7 @@ constexpr int kTabTextPadding = 8;
 
 void ClassicStyle::applyToApplication() {
     if (!qobject_cast<ClassicStyle*>(QApplication::style())) QApplication::setStyle(new ClassicStyle);
+    EnterClicksButtons::installOnApplication();
 }
 
 QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
