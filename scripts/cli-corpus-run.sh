@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs every request of a corpus (scripts/cli-corpus.sh) through a command and
+# prints, for each, the request, what it wrote on standard output and on
+# standard error, and its exit status. The command is the program with what
+# starts it: a native trivelon-cli, qemu-aarch64 with its library folder, or
+# wine with trivelon-cli.exe.
+#
+#   scripts/cli-corpus-run.sh CORPUS COMMAND... > outputs.txt
+set -uo pipefail
+corpus=${1:?usage: $0 CORPUS COMMAND...}
+shift
+[ $# -gt 0 ] || { echo "usage: $0 CORPUS COMMAND..." >&2; exit 2; }
+
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+while IFS= read -r line; do
+  # Tabs become a separator that is no blank, so empty arguments stay; the one
+  # added at the end keeps an empty last argument.
+  arguments=()
+  [ -z "$line" ] || IFS=$'\x1f' read -r -a arguments <<<"${line//$'\t'/$'\x1f'}"$'\x1f'
+  printf '$ %s\n' "$line"
+  "$@" "${arguments[@]}" 2>"$errors" </dev/null
+  status=$?
+  printf '[stderr]\n'
+  cat "$errors"
+  printf '[exit %d]\n' "$status"
+done <"$corpus"
