@@ -18,4 +18,4 @@ cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAK
   -DTRIVELON_CORE_ONLY=ON -DGTest_DIR="$gtest_dir" \
   -DBoost_NO_BOOST_CMAKE=ON -DBoost_INCLUDE_DIR="$boost_include" -DCMAKE_EXE_LINKER_FLAGS=-static >/dev/null
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure
+ctest --test-dir "$build" --output-on-failure --parallel 2

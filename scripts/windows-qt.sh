@@ -88,26 +88,36 @@ windows_qt_source() {
 }
 
 # Builds into a temporary folder and installs under a temporary name beside
-# the final one, renamed only when the install is whole.
+# the final one, renamed only when the install is whole. A build cut short
+# (the machine stopped, the session ended) goes on where it stopped when its
+# configuration was for the same Qt and options; ninja compiles again what
+# was being compiled.
 windows_qt_build() {
   local repo=$1 cache=$2 jobs=$3 source_dir name prefix work
   name=$(windows_qt_name)
   prefix="$cache/$name"
   source_dir=$(windows_qt_source "$cache")
   work="$cache/$name.building"
-  rm -rf "$work" "$prefix"
-  mkdir -p "$work/build"
-  # A copy of the toolchain file, since the repository's path may hold spaces
-  # that Qt's configure script does not quote. Projects name the toolchain
-  # again (QT_CHAINLOAD_TOOLCHAIN_FILE), as this copy goes with the build.
-  cp "$repo/cmake/toolchains/mingw-w64-x86_64.cmake" "$work/toolchain.cmake"
-  echo "Building the Windows Qt from $source_dir into $prefix (about 1,000 compile steps)"
-  (
-    cd "$work/build"
-    "$source_dir/configure" -prefix "$prefix" "${windows_qt_options[@]}" -- \
-      -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
-      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-  ) || return 1
+  rm -rf "$prefix" "$work/stage"
+  if [ -f "$work/configured.txt" ] && [ "$(cat "$work/configured.txt")" = "$(windows_qt_stamp_text)" ]; then
+    echo "Going on with the Windows Qt build in $work"
+  else
+    rm -rf "$work"
+    mkdir -p "$work/build"
+    # A copy of the toolchain file, since the repository's path may hold
+    # spaces that Qt's configure script does not quote. Projects name the
+    # toolchain again (QT_CHAINLOAD_TOOLCHAIN_FILE): this copy goes with the
+    # build folder.
+    cp "$repo/cmake/toolchains/mingw-w64-x86_64.cmake" "$work/toolchain.cmake"
+    echo "Building the Windows Qt from $source_dir into $prefix (about 1,100 compile steps)"
+    (
+      cd "$work/build"
+      "$source_dir/configure" -prefix "$prefix" "${windows_qt_options[@]}" -- \
+        -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    ) || return 1
+    windows_qt_stamp_text >"$work/configured.txt"
+  fi
   cmake --build "$work/build" --parallel "$jobs" || return 1
   DESTDIR="$work/stage" cmake --install "$work/build" >/dev/null || return 1
   windows_qt_stamp_text >"$work/stage$prefix/trivelon-qt-stamp.txt"
@@ -115,14 +125,17 @@ windows_qt_build() {
   rm -rf "$work"
 }
 
+# Two builds at once (two checkouts, CI beside a developer) take turns: the
+# second finds the first one's Qt whole when its turn comes.
 windows_qt_ensure() {
   local repo=$1 cache=$2 jobs=$3
-  if windows_qt_find "$cache"; then
-    return 0
-  fi
-  if [ -e "$WINDOWS_QT_PREFIX" ]; then
-    echo "The cached Qt in $WINDOWS_QT_PREFIX is not whole: building it again"
-  fi
-  windows_qt_build "$repo" "$cache" "$jobs"
+  windows_qt_find "$cache" && return 0
+  mkdir -p "$cache"
+  (
+    flock 9
+    windows_qt_find "$cache" && exit 0
+    [ ! -e "$WINDOWS_QT_PREFIX" ] || echo "The cached Qt in $WINDOWS_QT_PREFIX is not whole: building it again"
+    windows_qt_build "$repo" "$cache" "$jobs"
+  ) 9>"$WINDOWS_QT_PREFIX.lock" || return 1
   windows_qt_is_whole "$WINDOWS_QT_PREFIX"
 }
