@@ -5,9 +5,10 @@
 ;
 ; makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z.w -DSTAGE=folder -DICON=file.ico -DOUTFILE=file installer.nsi
 ; STAGE holds trivelon.exe, trivelon-cli.exe, images\, LICENSE.txt, README.txt.
-Unicode true
+; A 64-bit installer for the 64-bit program: it writes the 64-bit registry
+; and Program Files, and Windows refuses it where the program could not run.
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define PRODUCT "Тривелон"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trivelon"
@@ -31,18 +32,6 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "MIT"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Russian"
-
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${PRODUCT} работает только в 64-битной Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
 
 Section
   SetOutPath "$INSTDIR"
