@@ -10,6 +10,7 @@ toolchain="$repo/cmake/toolchains/mingw-w64-x86_64.cmake"
 source "$repo/scripts/wine-env.sh"
 source "$repo/scripts/windows-build-deps.sh"
 wine_env "$build/wine"
+trap wine_end EXIT
 
 gtest_dir=$(windows_gtest "$build" "$toolchain")
 boost_include=$(windows_boost_include "$build")

@@ -49,7 +49,7 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 wine_env "$work/wine"
 cleanup() {
-  wineserver -k 2>/dev/null
+  wine_end
   kill "$xvfb" 2>/dev/null
 }
 trap cleanup EXIT
@@ -67,7 +67,6 @@ fi
 program_files="$WINEPREFIX/drive_c/Program Files/Trivelon"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trivelon'
 wine "$setup" /S
-wineserver -w
 if [ -f "$program_files/trivelon.exe" ] && [ -f "$program_files/trivelon-cli.exe" ] &&
   [ -d "$program_files/images/big" ] && [ -f "$program_files/uninstall.exe" ]; then
   pass "silent install into C:\\Program Files\\Trivelon"
@@ -110,7 +109,8 @@ if [ -n "$main_window" ]; then
 else
   fail "main window" "no window titled \"$title\""
 fi
-wineserver -k
+# The program and its windows end with a new start of the Wine server.
+wine_end
 wine_env "$WINEPREFIX"
 
 # The corpus through the installed trivelon-cli.exe, against Linux.
@@ -127,8 +127,9 @@ else
 fi
 
 # A silent uninstall removes the folder and the entries.
+# The uninstaller runs on from a copy of itself and returns at once.
 wine "$program_files/uninstall.exe" /S
-wineserver -w
+for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
 [ ! -e "$program_files" ] && pass "silent uninstall removed the folder" || fail "uninstall" "$program_files is left"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry" "still listed"
 

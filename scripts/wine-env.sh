@@ -2,14 +2,18 @@
 #
 # wine_env PREFIX uses (and on first use makes) a Wine prefix of its own in the
 # folder given, without Wine's debug chatter and without the offers to
-# download Mono and Gecko, which nothing here needs; the Wine server stays up
-# between the programs run, so each start is quick.
+# download Mono and Gecko, which nothing here needs. The Wine server and its
+# background services start here, with their output going nowhere: started by
+# the first program of a test run instead, they would inherit that run's
+# output and hold it open long after the program ended. The server stays up,
+# so each program starts quickly; wine_end stops it.
 wine_env() {
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEARCH=win64
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
   mkdir -p "$WINEPREFIX"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot --init >/dev/null 2>&1 || true
-  fi
-  wineserver -p 60 >/dev/null 2>&1 || true
+  wineserver -p </dev/null >/dev/null 2>&1
+  wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+wine_end() {
+  wineserver -k 2>/dev/null || true
 }
