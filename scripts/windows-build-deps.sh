@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What Windows builds take from Debian besides the compiler: sourced, not run.
 
 # GoogleTest from Debian's source (package googletest), built with MinGW-w64

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The static Windows Qt in the cache folder: sourced by the Windows scripts.
 #
 # windows_qt_ensure REPO CACHE JOBS builds it when the cache has no whole copy

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine for the scripts that run Windows programs: sourced, not run.
 #
 # wine_env PREFIX uses (and on first use makes) a Wine prefix of its own in the
