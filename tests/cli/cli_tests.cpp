@@ -18,11 +18,21 @@ struct CliRun {
     QString err;
 };
 
+// The command that starts trivelon-cli: the one built beside these tests, or
+// the command line in TRIVELON_CLI_COMMAND, such as "qemu-aarch64 -L
+// /usr/aarch64-linux-gnu build-arm64/src/cli/trivelon-cli" for a build for
+// another processor (under qemu-user, QProcess cannot start a program).
+QStringList CliCommand() {
+    const QString command = qEnvironmentVariable("TRIVELON_CLI_COMMAND");
+    return command.isEmpty() ? QStringList{TRIVELON_CLI} : QProcess::splitCommand(command);
+}
+
 // Runs the program; standard output goes to the file when one is named.
 CliRun Cli(const QStringList& arguments, const QString& outputFile = {}) {
+    static const QStringList command = CliCommand();
     QProcess process;
     if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
-    process.start(TRIVELON_CLI, arguments);
+    process.start(command.first(), command.mid(1) + arguments);
     process.waitForFinished(30000);
     const QByteArray out = process.readAllStandardOutput();
     return {process.exitCode(), QJsonDocument::fromJson(out).object(), QString::fromUtf8(out),

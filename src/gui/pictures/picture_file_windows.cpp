@@ -3,6 +3,7 @@
 #include "gui/pictures/picture_file.h"
 
 #include <algorithm>
+#include <string>
 
 #include <windows.h>
 
@@ -31,14 +32,23 @@ QString CannotOpen(const QString& relativePath, DWORD error) {
 
 HANDLE HandleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// The file's full path in the form that has no 260-character limit: "\\?\"
+// before the absolute path (or "\\?\UNC\" before a network share's), with
+// backslashes only and no "." or ".." parts, since that form is taken as is.
+std::wstring UnlimitedPathOf(const QString& relativePath) {
+    const QString full = QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(relativePath)));
+    if (full.startsWith(QStringLiteral("\\\\"))) return (QStringLiteral("\\\\?\\UNC\\") + full.mid(2)).toStdWString();
+    return (QStringLiteral("\\\\?\\") + full).toStdWString();
+}
+
 }  // namespace
 
 // Other readers may open the file too, writers may not while it is read. A
 // folder cannot be opened this way ("Access is denied"); a pipe, a console or
 // another device is refused once open.
 PictureFile::PictureFile(const QString& relativePath) {
-    const HANDLE file = CreateFileW(reinterpret_cast<LPCWSTR>(relativePath.utf16()), GENERIC_READ, FILE_SHARE_READ,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(UnlimitedPathOf(relativePath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         openFailure_ = CannotOpen(relativePath, GetLastError());
         return;
