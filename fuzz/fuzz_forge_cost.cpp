@@ -1,8 +1,8 @@
 // The result window's cost recalculation over arbitrary texts. Input: a flag
 // byte (bit 0 makes the item a resource, bit 1
 // picks "," as the decimal separator), then the 14 texts of the sheet in the
-// order of trivelon::ForgeCostSheet, one per line. A cost is always a plain
-// 32-bit whole number; a failure always has a message; the process running in
+// order of trivelon::ForgeCostSheet, one per line. A cost is a 64-bit whole
+// number or too much; a failure always has a message; the process running in
 // a comma locale changes neither.
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,10 @@ namespace {
 
 std::optional<std::locale> commaLocale;
 
-std::string Outcome(const trivelon::Result<std::string>& cost) { return cost ? *cost : "error: " + cost.error(); }
+std::string Outcome(const trivelon::Result<std::optional<std::int64_t>>& cost) {
+    if (!cost) return "error: " + cost.error();
+    return *cost ? std::to_string(**cost) : "too much";
+}
 
 }  // namespace
 
@@ -62,11 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(Outcome(trivelon::RecalculateForgeCost(sheet, separator)) == Outcome(cost),
                 "a comma locale gives the same cost or message");
     }
-    if (!cost) {
-        Require(!cost.error().empty(), "a failed recalculation carries its message");
-        return 0;
-    }
-    const auto value = trivelon::ParseStrictInt(*cost);
-    Require(value && std::to_string(*value) == *cost, "a cost is a plain 32-bit whole number");
+    if (!cost) Require(!cost.error().empty(), "a failed recalculation carries its message");
     return 0;
 }

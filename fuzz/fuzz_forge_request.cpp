@@ -46,7 +46,7 @@ void CheckFilled(const trivelon::ForgeState& state, char separator) {
 
     const auto recalculated = trivelon::RecalculateForgeCost(trivelon::SheetOfFilledWindow(state), separator);
     Require(recalculated.ok(), "a filled window recalculates its cost");
-    Require(*recalculated == std::to_string(state.cost), "the window's recalculation equals the request's cost");
+    Require(*recalculated == state.cost, "the window's recalculation equals the request's cost");
 }
 
 }  // namespace

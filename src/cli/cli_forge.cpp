@@ -106,7 +106,7 @@ QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
         {"recipe", RecipeJson(RecipeOf(s))},
         {"description", QtText(s.description)},
         {"equip", QtText(s.equip)},
-        {"cost", s.cost},
+        {"cost", MoneyJson(s.cost)},
     };
 }
 
@@ -160,7 +160,7 @@ int RunForge(const QStringList& arguments) {
     QJsonObject result = ResultJson(outcome);
     ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
     const Recipe recipe = RecipeOf(outcome.state);
-    std::int32_t shownCost = outcome.state.cost;
+    std::optional<std::int64_t> shownCost = outcome.state.cost;
     bool pricesGiven = false;
     for (const PriceOption& option : kPriceOptions) {
         if (!parser.isSet(option.name)) continue;
@@ -173,11 +173,9 @@ int RunForge(const QStringList& arguments) {
         *edit = typed;
         auto cost = RecalculateForgeCost(sheet, '.');
         if (!cost) return PrintError(cost.error());
-        auto value = ParseStrictInt(*cost);
-        if (!value) return PrintError(value.error());
-        shownCost = *value;
+        shownCost = *cost;
     }
-    if (pricesGiven) result["cost_after_prices"] = shownCost;
+    if (pricesGiven) result["cost_after_prices"] = MoneyJson(shownCost);
 
     // A weapon's budget at the prices typed into its window; none for a resource.
     auto terms = WeaponAttemptTerms(sheet, '.');

@@ -16,7 +16,8 @@ namespace {
 // rate is a plain decimal, so it agrees with the request's own estimate (the
 // product can pass 64 bits where the cost does not, so it is formed in whole
 // numbers of any size); otherwise in extended precision.
-Result<std::int32_t> ResourceCost(std::string_view rateText, const Extended& rate, std::int64_t total, char separator) {
+std::optional<std::int64_t> ResourceCost(std::string_view rateText, const Extended& rate, std::int64_t total,
+                                         char separator) {
     if (const auto exact = ParseExactDecimal(rateText, separator); exact && exact->scale <= 18) {
         using boost::multiprecision::cpp_int;
         const cpp_int unit = pow(cpp_int(10), static_cast<unsigned>(exact->scale));
@@ -28,20 +29,20 @@ Result<std::int32_t> ResourceCost(std::string_view rateText, const Extended& rat
         const cpp_int whole = 100 * unit;
         cpp_int cost = product / whole;  // truncated towards zero
         if (product % whole != 0 && product > 0) ++cost;
-        if (cost < std::numeric_limits<std::int32_t>::min() || cost > std::numeric_limits<std::int32_t>::max())
-            return Error{kOutOfRangeMessage};
-        return cost.convert_to<std::int32_t>();
+        if (cost < std::numeric_limits<std::int64_t>::min() || cost > std::numeric_limits<std::int64_t>::max())
+            return std::nullopt;
+        return cost.convert_to<std::int64_t>();
     }
-    return Ceil(((200 - rate) / 100) * Extended(total));
+    return CeilToInt64(((200 - rate) / 100) * Extended(total));
 }
 
-Result<std::int32_t> WeaponCost(const Extended& rate, std::int64_t total) {
+// The attempts a success takes on average, rounded up, times the price of
+// one; nothing where that leaves the 64-bit range.
+Result<std::optional<std::int64_t>> WeaponCost(const Extended& rate, std::int64_t total) {
     if (rate == 0) return Error{"Floating point division by zero"};
-    auto attempts = Ceil(100 / rate);
-    if (!attempts) return Error{attempts.error()};
-    const auto cost = CheckedProduct(*attempts, total);
-    if (!cost) return Error{kOutOfRangeMessage};
-    return ToInt32(*cost);
+    const std::optional<std::int64_t> attempts = CeilToInt64(100 / rate);
+    if (!attempts) return std::optional<std::int64_t>();
+    return CheckedProduct(*attempts, total);
 }
 
 // The price of one attempt: the tool, material 1, and every other row that
@@ -66,25 +67,23 @@ Result<std::optional<std::int64_t>> SumOfAttempt(const ForgeCostSheet& sheet) {
 
 }  // namespace
 
-Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator) {
+Result<std::optional<std::int64_t>> InitialForgeCost(const ForgeState& state, char decimalSeparator) {
     std::optional<std::int64_t> total = 0;
     for (const RecipeRow& row : RecipeOf(state))
         if (row.used && total) total = CheckedSum(*total, std::int64_t{row.quantity} * row.price);
-    if (!total) return Error{kOutOfRangeMessage};
+    if (!total) return std::optional<std::int64_t>();
     if (state.resource) return ResourceCost(state.rateText, Extended(state.rate), *total, decimalSeparator);
     return WeaponCost(Extended(state.rate), *total);
 }
 
-Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {
+Result<std::optional<std::int64_t>> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator) {
     auto total = SumOfAttempt(sheet);
     if (!total) return Error{total.error()};
     auto rate = ParseStrictFloat(sheet.rate, decimalSeparator);
     if (!rate) return Error{rate.error()};
-    if (!*total) return Error{kOutOfRangeMessage};
-    auto cost =
-        sheet.resource ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator) : WeaponCost(*rate, **total);
-    if (!cost) return Error{cost.error()};
-    return IntegerText(*cost);
+    if (!*total) return std::optional<std::int64_t>();
+    if (sheet.resource) return ResourceCost(sheet.rate, *rate, **total, decimalSeparator);
+    return WeaponCost(*rate, **total);
 }
 
 Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator) {

@@ -33,8 +33,9 @@ struct ForgeCostSheet {
     const PricedRowTexts& row(RecipeRowKind kind) const { return pricedRows[IndexOf(kind) - 1]; }
 };
 
-// The cost as plain decimal text, or the error that stops the recalculation.
-Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator);
+// The cost in Zeny, nothing for a cost beyond the 64-bit range, or the error
+// of a text that stops the recalculation.
+Result<std::optional<std::int64_t>> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator);
 
 // What a weapon window's budget is worked out from: the chance of one
 // attempt, from the rate it shows, and the price of one attempt at the

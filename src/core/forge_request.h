@@ -2,6 +2,7 @@
 // The forge request without its window: from the main window's control texts
 // to a filled ForgeState, a rejection of a category header, or an error.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,7 +75,7 @@ struct ForgeState {
     std::string equip;
     const ElementStone* elementStone = nullptr;  // null when no stone row is filled
     std::string rateText;                        // the rate as the window prints it
-    std::int32_t cost = 0;                       // the initial cost estimate
+    std::optional<std::int64_t> cost;            // the first cost estimate; none beyond 64 bits
 };
 
 // How far a request got.
@@ -101,6 +102,7 @@ std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, st
 // The initial estimate of a filled state: total of one attempt; resources pay
 // (200 - rate) percent of it, computed exactly from the rate as printed;
 // weapons pay it ceil(100 / rate) times.
-Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator);
+// Nothing where the cost leaves the 64-bit range.
+Result<std::optional<std::int64_t>> InitialForgeCost(const ForgeState& state, char decimalSeparator);
 
 }  // namespace trivelon

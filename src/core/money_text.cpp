@@ -45,6 +45,10 @@ std::size_t UnitOf(std::uint64_t magnitude) {
 
 }  // namespace
 
+std::string WholeAmountText(const std::optional<std::int64_t>& value) {
+    return value ? IntegerText(*value) : std::string(kTooMuchMoneyText);
+}
+
 std::string GroupedAmountText(std::int64_t value) {
     const std::string digits = IntegerText(value);
     const std::size_t first = value < 0 ? 1 : 0;

@@ -2,6 +2,7 @@
 // Sums of money written for people: whole in groups of thousands
 // ("1 439 040 000"), or short for a chart ("250 тыс.", "1,5 млн").
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ inline constexpr std::string_view kThousandsSeparator = "\xE2\x80\xAF";
 
 // What a sum beyond the 64-bit range reads as.
 inline constexpr std::string_view kTooMuchMoneyText = "слишком много";
+
+// A sum in plain digits ("2735100000"), or too much where it is none.
+std::string WholeAmountText(const std::optional<std::int64_t>& value);
 
 // Every digit, in groups of three from the right: "1 439 040 000", "-2 500", "950".
 std::string GroupedAmountText(std::int64_t value);

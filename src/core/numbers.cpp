@@ -259,6 +259,16 @@ Result<std::int32_t> WholeToInt32(const Extended& whole) {
 
 Result<std::int32_t> Ceil(const Extended& value) { return WholeToInt32(ceil(value)); }
 
+std::optional<std::int64_t> CeilToInt64(const Extended& value) {
+    if (!isfinite(value)) return std::nullopt;
+    const Extended whole = ceil(value);
+    // Both limits are exact in a 64-bit significand.
+    const Extended lowest(std::numeric_limits<std::int64_t>::min());
+    const Extended highest(std::numeric_limits<std::int64_t>::max());
+    if (!(whole >= lowest && whole <= highest)) return std::nullopt;
+    return whole.convertTo<std::int64_t>();
+}
+
 Result<std::int32_t> RoundHalfEven(const Extended& value) {
     if (!isfinite(value)) return Error{kOutOfRangeMessage};
     const Extended below = floor(value);

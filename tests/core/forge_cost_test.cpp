@@ -35,7 +35,8 @@ ForgeCostSheet ResourceSheet(std::string rate, std::string price1) {
 
 std::string Cost(const ForgeCostSheet& sheet, char separator = '.') {
     auto cost = RecalculateForgeCost(sheet, separator);
-    return cost.ok() ? *cost : "error: " + cost.error();
+    if (!cost.ok()) return "error: " + cost.error();
+    return *cost ? std::to_string(**cost) : "too much";
 }
 
 TEST(RecalculateForgeCost, CutterAtRateForty) { EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500"); }
@@ -134,18 +135,22 @@ TEST(RecalculateForgeCost, NeverFilledWindowReportsTheToolPricePlaceholder) {
     EXPECT_EQ(Cost(design), "error: 'hammer_price' is not a valid integer value");
 }
 
-TEST(RecalculateForgeCost, ResultsBeyondThe32BitRangeAreErrors) {
-    const std::string overflow = "error: " + std::string(kOutOfRangeMessage);
-    EXPECT_EQ(Cost(WeaponSheet("100", "2147483647", "1", "1")), overflow);
-    EXPECT_EQ(Cost(WeaponSheet("100", "1000", "2147483647", "2")), overflow);
-    EXPECT_EQ(Cost(WeaponSheet("100", "-2147483648", "1", "-1")), overflow);
-    EXPECT_EQ(Cost(WeaponSheet("1", "30000000", "1", "0")), overflow);
-    EXPECT_EQ(Cost(WeaponSheet("100", "30000000", "1", "0")), "30000000");
-    ForgeCostSheet resource = ResourceSheet("1", "2000000000");
-    EXPECT_EQ(Cost(resource), overflow);
-    ForgeCostSheet tool = WeaponSheet("100", "2000000000", "1", "0");
-    tool.toolQuantity = "2";
-    EXPECT_EQ(Cost(tool), overflow);
+// Money is 64-bit: a cost past 32 bits is a figure, and only one past 64
+// bits is too much.
+TEST(RecalculateForgeCost, CostsUpToThe64BitRange) {
+    EXPECT_EQ(Cost(WeaponSheet("100", "2147483647", "1", "1")), "2147483648");
+    EXPECT_EQ(Cost(WeaponSheet("100", "-2147483648", "1", "-1")), "-2147483649");
+    EXPECT_EQ(Cost(WeaponSheet("1", "30000000", "1", "0")), "3000000000");
+    EXPECT_EQ(Cost(ResourceSheet("1", "2000000000")), "3980000299");  // 1.99 x 2000000150, rounded up
+    // The largest attempt of all, twice: just below 2^63.
+    EXPECT_EQ(Cost(WeaponSheet("50", "2147483647", "2147483647", "2147483647")), "9223372032559808512");
+    EXPECT_EQ(Cost(WeaponSheet("49.9", "2147483647", "2147483647", "2147483647")), "too much");
+    EXPECT_EQ(Cost(WeaponSheet("0.000000001", "1000", "1", "0")), "100000000000000");
+    EXPECT_EQ(Cost(WeaponSheet("0.000000000001", "2147483647", "1", "0")), "too much");
+    ForgeCostSheet threeRows = WeaponSheet("100", "0", "2147483647", "2147483647");
+    for (RecipeRowKind row : {RecipeRowKind::Material2, RecipeRowKind::Material3})
+        threeRows.row(row) = {"2147483647", "2147483647"};
+    EXPECT_EQ(Cost(threeRows), "too much");  // the attempt alone passes 2^63
 }
 
 TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
@@ -174,7 +179,8 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
                 auto outcome = RunForgeRequest(controls, separator);
                 SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
                 ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator), std::to_string(outcome.state.cost));
+                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator),
+                          std::to_string(outcome.state.cost.value()));
             }
         }
     }

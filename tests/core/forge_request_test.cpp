@@ -321,31 +321,24 @@ TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
     EXPECT_EQ(Request(FakeInputs("iron")).stage, ForgeStage::InvalidSkillOrItem);
 }
 
-TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {
+TEST(InitialForgeCost, SumsPastThe32BitRangeAreFigures) {
     ForgeState weapon;
     weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
     weapon.materials[0].quantity = 1;
     weapon.materials[0].price = 1;
     weapon.rate = 100;
     weapon.rateText = "100";
-    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
-
-    weapon.toolPrice = 30000000;  // fits, but 100 attempts of it do not
-    weapon.materials[0].price = 0;
-    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 30000000);
+    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 2147483648);
     weapon.rate = 1;
     weapon.rateText = "1";
-    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
+    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 214748364800);
 
     ForgeState resource;
     resource.resource = true;
     resource.toolPrice = 2000000000;
     resource.rate = 1;
     resource.rateText = "1";
-    EXPECT_FALSE(InitialForgeCost(resource, '.').ok());
-    resource.rate = 100;
-    resource.rateText = "100";
-    EXPECT_EQ(*InitialForgeCost(resource, '.'), 2000000000);
+    EXPECT_EQ(*InitialForgeCost(resource, '.'), 3980000000);
 }
 
 }  // namespace

@@ -123,8 +123,21 @@ private slots:
         FillAsCutter(form);
         TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "100");
         QCOMPARE(form.averageCost->text(), QString("10500"));
-        TypeInto(*form.row(RecipeRowKind::Material2).priceEdit, "abc");  // not a number: counts as 0
-        QCOMPARE(form.averageCost->text(), QString("10500"));
+        // Not a number the window reads: counts as 0, and the edit says so.
+        QLineEdit& jellopy = *form.row(RecipeRowKind::Material2).priceEdit;
+        const QColor normal = jellopy.palette().color(QPalette::Text);
+        for (const char* countedAsZero : {"abc", "2147483648", " "}) {
+            TypeInto(jellopy, countedAsZero);
+            QCOMPARE(form.averageCost->text(), QString("10500"));
+            QCOMPARE(jellopy.toolTip(), QString("не число — считается как 0"));
+            QCOMPARE(jellopy.palette().color(QPalette::Text), QColor(Qt::red));
+        }
+        for (const char* read : {"", "0", "$10"}) {
+            TypeInto(jellopy, read);
+            QVERIFY(jellopy.toolTip().isEmpty());
+            QCOMPARE(jellopy.palette().color(QPalette::Text), normal);
+        }
+        TypeInto(jellopy, "0");
         TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "");
         QCOMPARE(form.averageCost->text(), QString("3000"));
         form.showRecipeRow(RecipeRowKind::StarCrumbs, {true, "Star Crumb", "", 2, 0, true});

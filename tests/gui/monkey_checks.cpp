@@ -115,7 +115,8 @@ QString Monkey::brokenWindowRule() const {
         if (!window) return QStringLiteral("a result window vanished without being closed");
         const QString cost = window->averageCost->text();
         if (cost.isEmpty()) continue;
-        if (!IsInteger(cost, true)) return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);
+        if (!IsInteger(cost, true, true) && cost != QStringLiteral("слишком много"))
+            return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);
         if (const QString placeholder = PlaceholderShown(*window); !placeholder.isEmpty())
             return QStringLiteral("%1 \"%2\" shows the cost %3 beside the design text \"%4\"")
                 .arg(window->objectName(), window->windowTitle(), cost, placeholder);

@@ -128,7 +128,7 @@ private slots:
         PickRow(*w.currentLevel(), "+9");
         QCOMPARE(w.targetLevel()->currentText(), QString("+9"));
         // Nothing above the safe level is left to do, and no rate was computed yet.
-        QCOMPARE(Shown(w), QStringList({"0", "0", "0", "ATK +0", "0"}));
+        QCOMPARE(Shown(w), QStringList({"—", "0", "0", "ATK +0", "0"}));
 
         PickRow(*w.currentLevel(), "+5");
         PickRow(*w.targetLevel(), "+3");
@@ -137,13 +137,72 @@ private slots:
         QCOMPARE(Shown(w), QStringList({"100", "3", "1", "ATK +6", "750"}));
     }
 
-    void theLastRateStaysWhenNothingIsLeftToDo() {
+    // The level coupling follows a committed choice: typed key by key, a
+    // half-typed target that would pull the current level down changes
+    // nothing; Enter or leaving the field commits it.
+    void theCouplingWaitsForACommittedLevel() {
+        MainWindowFixture f;
+        MainWindowControls w(*f.window);
+        OpenRefineTab(w);
+        PickRow(*w.currentLevel(), "+5");  // class 1: +5 to +7, safe
+        const QStringList fiveToSeven = Shown(w);
+        struct Key {
+            QString typed;  // one key, or empty for Tab
+            QString current, target;
+            bool sameFigures;
+        };
+        const Key keys[] = {
+            {"+", "+5", "+", true}, {"1", "+5", "+1", true}, {"0", "+5", "+10", false}, {"", "+5", "+10", false}};
+        ClickInto(*w.targetLevel());
+        PressKey(Qt::Key_A, Qt::ControlModifier);
+        PressKey(Qt::Key_Delete);
+        for (const Key& key : keys) {
+            if (key.typed.isEmpty())
+                PressKey(Qt::Key_Tab);
+            else
+                TypeText(key.typed);
+            QCOMPARE(w.currentLevel()->currentText(), key.current);
+            QCOMPARE(w.targetLevel()->currentText().left(key.target.size()), key.target);
+            QCOMPARE(Shown(w) == fiveToSeven, key.sameFigures);
+        }
+        QCOMPARE(w.successRate()->text(), Decimal("10.5"));  // +5 to +10 at research 10
+
+        // Typed and committed by Enter: the current level follows down.
+        TypeInto(*w.targetLevel(), "+3");
+        QCOMPARE(w.currentLevel()->currentText(), QString("+5"));
+        PressKey(Qt::Key_Return);
+        QCOMPARE(w.currentLevel()->currentText(), QString("+3"));
+        QCOMPARE(Shown(w), QStringList({"100", "0", "1", "ATK +0", "0"}));
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    // Figures worked out for one research level are worked out again when the
+    // tab is shown after the level changed on the forging tab.
+    void aNewResearchLevelShowsWhenTheTabIsShown() {
+        MainWindowFixture f;
+        MainWindowControls w(*f.window);
+        OpenRefineTab(w);
+        PickRow(*w.targetLevel(), "+8");
+        QCOMPARE(w.successRate()->text(), QString("70"));
+        OpenForgeTab(w);
+        TypeInto(*w.weaponryResearch(), "0");
+        OpenRefineTab(w);
+        QCOMPARE(Shown(w), QStringList({"60", "16", "2", "ATK +16+1-3", "4000"}));
+        OpenForgeTab(w);
+        TypeInto(*w.weaponryResearch(), "x");
+        OpenRefineTab(w);
+        QCOMPARE(f.reporter.errors, QStringList({"'x' is not a valid integer value"}));
+        QCOMPARE(w.successRate()->text(), QString("60"));
+    }
+
+    // Nothing to do above the safe level has no rate: a dash, not the last rate.
+    void nothingLeftToDoShowsNoRate() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         OpenRefineTab(w);
         PickRow(*w.targetLevel(), "+8");
         PickRow(*w.currentLevel(), "+8");
-        QCOMPARE(Shown(w), QStringList({"70", "0", "0", "ATK +0", "0"}));
+        QCOMPARE(Shown(w), QStringList({"—", "0", "0", "ATK +0", "0"}));
     }
 
     void aTypedLevelOutsideTheListKeepsTheLevel() {

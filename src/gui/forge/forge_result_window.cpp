@@ -1,5 +1,6 @@
 #include "gui/forge/forge_result_window.h"
 
+#include "core/money_text.h"
 #include "core/numbers.h"
 
 #include "gui/widgets/control_factory.h"
@@ -109,6 +110,22 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     row.unit = Named(MakeLabel(panel, QRect(416, top, 73, kRowHeight), cell, QStringLiteral("Zeny/шт")),
                      name + QStringLiteral("Unit"));
     return row;
+}
+
+// A price text that is neither empty nor a whole number the window reads
+// (letters, beyond the 32-bit range) counts as 0: it turns red and says so.
+void ShowWhetherCountedAsZero(QLineEdit& edit, const std::string& price) {
+    const bool countedAsZero = !price.empty() && !TryParseInt(price);
+    if (countedAsZero == !edit.toolTip().isEmpty()) return;
+    if (countedAsZero) {
+        QPalette red = edit.palette();
+        red.setColor(QPalette::Text, Qt::red);
+        edit.setPalette(red);
+        edit.setToolTip(QStringLiteral("не число — считается как 0"));
+    } else {
+        edit.setPalette(QPalette());
+        edit.setToolTip(QString());
+    }
 }
 
 // What a window shows before it is filled: the design texts of the recipe
@@ -275,10 +292,11 @@ void ForgeResultWindow::showRate(const std::string& rateText) {
     rate->setText(QtText(rateText));
 }
 
-void ForgeResultWindow::showFirstCost(std::int32_t cost, bool resource) {
+void ForgeResultWindow::showFirstCost(const std::optional<std::int64_t>& cost, bool resource) {
     sheet_.resource = resource;
+    filled_ = true;
     cost_ = cost;
-    averageCost->setText(QString::number(cost));
+    averageCost->setText(QtText(WholeAmountText(cost)));
     if (!resource) showBudget();
 }
 
@@ -287,12 +305,14 @@ void ForgeResultWindow::showFirstCost(std::int32_t cost, bool resource) {
 // stopped the filling part way, rows still hold their design quantities, and
 // a cost worked out over them would be made up.
 void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
-    sheet_.row(kind).price = CoreText(row(kind).priceEdit->text());
+    QLineEdit& edit = *row(kind).priceEdit;
+    sheet_.row(kind).price = CoreText(edit.text());
+    ShowWhetherCountedAsZero(edit, sheet_.row(kind).price);
     Guarded(reporter_, [this] {
-        const std::string cost = Take(RecalculateForgeCost(sheet_, SystemDecimalSeparator()));
-        if (!cost_) return;
-        cost_ = *ParseStrictInt(cost);
-        averageCost->setText(QtText(cost));
+        const std::optional<std::int64_t> cost = Take(RecalculateForgeCost(sheet_, SystemDecimalSeparator()));
+        if (!filled_) return;
+        cost_ = cost;
+        averageCost->setText(QtText(WholeAmountText(cost)));
         if (budget) updateBudget();
     });
 }

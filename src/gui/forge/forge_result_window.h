@@ -63,7 +63,7 @@ public:
     // follow the typed prices.
     void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
     void showRate(const std::string& rateText);
-    void showFirstCost(std::int32_t cost, bool resource);
+    void showFirstCost(const std::optional<std::int64_t>& cost, bool resource);
 
 private:
     // The change handler of a row's price edit.
@@ -78,8 +78,10 @@ private:
     // shows, kept as it shows them and never read back from its controls;
     // the design texts until the window is filled.
     ForgeCostSheet sheet_;
-    // The cost shown, once the window is filled.
-    std::optional<std::int32_t> cost_;
+    // Whether the window is filled and shows a cost, and that cost: none
+    // where it leaves the 64-bit range.
+    bool filled_ = false;
+    std::optional<std::int64_t> cost_;
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_;
     QWidget* panel_;
     QLineEdit* lastPriceEdit_;

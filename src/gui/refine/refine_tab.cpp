@@ -73,10 +73,6 @@ struct RowLabel {
     BoxLabelLook (*look)();
 };
 
-QString CostText(const std::optional<std::int64_t>& cost) {
-    return cost ? QString::number(*cost) : QtText(kTooMuchMoneyText);
-}
-
 // The state the tab starts in, which its controls' first texts show: class
 // 1 from +0 to its safe level, with the class's fee and material price.
 RefineState StartState() {
@@ -106,6 +102,8 @@ void RefineTab::buildOnce(const PictureBox& character) {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
     setKeyboardOrder();
     bindHandlers();
+    // The start figures are a safe refine's, whatever the research level.
+    weaponryResearchUsed_ = weaponryResearch_;
     Guarded(reporter_, [this] { showCost(); });
     // Switching tabs moved the focus from the forging tab onto this page
     // while it was still empty; it belongs on the page's first control.
@@ -210,8 +208,10 @@ void RefineTab::setKeyboardOrder() {
 
 void RefineTab::bindHandlers() {
     connect(classSelector_, &ImageCombo::changed, this, &RefineTab::classChosen);
-    connect(currentLevel_, &EditCombo::changed, this, &RefineTab::currentLevelChanged);
-    connect(targetLevel_, &EditCombo::changed, this, &RefineTab::targetLevelChanged);
+    connect(currentLevel_, &EditCombo::changed, this, [this] { levelChanged(LevelKind::Current, false); });
+    connect(currentLevel_, &EditCombo::committed, this, [this] { levelChanged(LevelKind::Current, true); });
+    connect(targetLevel_, &EditCombo::changed, this, [this] { levelChanged(LevelKind::Target, false); });
+    connect(targetLevel_, &EditCombo::committed, this, [this] { levelChanged(LevelKind::Target, true); });
     connect(materialPrice_, &QLineEdit::textChanged, this,
             [this] { priceEdited(*materialPrice_, &RefineState::materialPrice); });
     connect(itemPrice_, &QLineEdit::textChanged, this, [this] { priceEdited(*itemPrice_, &RefineState::itemPrice); });
@@ -250,23 +250,29 @@ void RefineTab::classChosen() {
     });
 }
 
-void RefineTab::currentLevelChanged() {
-    Guarded(reporter_, [this] {
-        const auto level = ParseLevel(CoreText(currentLevel_->currentText()), LevelKind::Current);
-        if (level && ChooseCurrentLevel(refine_, *level)) targetLevel_->setTextSilently(currentLevel_->currentText());
+void RefineTab::levelChanged(LevelKind kind, bool committed) {
+    Guarded(reporter_, [&] {
+        const bool current = kind == LevelKind::Current;
+        EditCombo& box = current ? *currentLevel_ : *targetLevel_;
+        EditCombo& other = current ? *targetLevel_ : *currentLevel_;
+        const auto level = ParseLevel(CoreText(box.currentText()), kind);
+        const bool movesOther = level && (current ? *level > refine_.targetLevel : *level < refine_.currentLevel);
+        // A commit acts only where typing held back; typing holds back a
+        // level that would move the other one.
+        if (committed != movesOther) return;
+        if (level && (current ? ChooseCurrentLevel(refine_, *level) : ChooseTargetLevel(refine_, *level)))
+            other.setTextSilently(box.currentText());
         recompute();
     });
 }
 
-void RefineTab::targetLevelChanged() {
-    Guarded(reporter_, [this] {
-        const auto level = ParseLevel(CoreText(targetLevel_->currentText()), LevelKind::Target);
-        if (level && ChooseTargetLevel(refine_, *level)) currentLevel_->setTextSilently(targetLevel_->currentText());
-        recompute();
-    });
+void RefineTab::showEvent(QShowEvent* event) {
+    TabPanel::showEvent(event);
+    if (isBuilt() && weaponryResearch_ != weaponryResearchUsed_) Guarded(reporter_, [this] { recompute(); });
 }
 
 void RefineTab::recompute() {
+    weaponryResearchUsed_ = weaponryResearch_;
     const std::int32_t research =
         RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
             ? StrictWholeNumber(weaponryResearch_)
@@ -277,9 +283,9 @@ void RefineTab::recompute() {
     bonus_->setText(QtText(outcome.bonusText));
     itemCount_->setText(QString::number(refine_.itemCount));
     materialCount_->setText(QString::number(refine_.materialCount));
-    // Without a rate of its own (nothing to do above the safe level) the
-    // last computed rate stays.
-    successRate_->setText(QtText(FormatGeneral(refine_.rate, SystemDecimalSeparator())));
+    // Nothing to do above the safe level has no rate of its own.
+    successRate_->setText(outcome.rate ? QtText(FormatGeneral(*outcome.rate, SystemDecimalSeparator()))
+                                       : QStringLiteral("—"));
     showCost();
 }
 
@@ -302,7 +308,7 @@ void RefineTab::showCost() {
     // A cost beyond the 64-bit range reads as too much in its place.
     cost_ = RefineCost(refine_.materialCount, refine_.itemCount, refine_.materialPrice, refine_.attemptFee,
                        refine_.itemPrice);
-    averageCost_->setText(CostText(cost_));
+    averageCost_->setText(QtText(WholeAmountText(cost_)));
     showBudget();
 }
 

@@ -41,14 +41,21 @@ public:
     // steps above the safe level reads it.
     void setWeaponryResearch(const QString& text);
 
+protected:
+    // Figures worked out for another Weaponry Research level are worked out
+    // again when the tab is shown.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls(const PictureBox& character);
     void setKeyboardOrder();
     void bindHandlers();
 
     void classChosen();
-    void currentLevelChanged();
-    void targetLevelChanged();
+    // A level typed or picked: the other level moves along to keep the
+    // current level at or below the target only when the choice is
+    // committed; a half-typed level that would move it changes nothing yet.
+    void levelChanged(LevelKind kind, bool committed);
     // The figures of the levels in the state, worked out before anything is
     // shown, so that an error leaves every display as it was.
     void recompute();
@@ -65,6 +72,8 @@ private:
     RefineState refine_;
     std::optional<std::int64_t> cost_;
     QString weaponryResearch_;
+    // The Weaponry Research text the figures shown were worked out with.
+    QString weaponryResearchUsed_;
     QPointer<BudgetChartWindow> chart_;
 
     ImageCombo* classSelector_ = nullptr;

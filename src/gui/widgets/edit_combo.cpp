@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -38,6 +39,7 @@ EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
     disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
     connect(lineEdit(), &QLineEdit::textEdited, this, &EditCombo::changed);
     connect(this, &QComboBox::activated, this, &EditCombo::changed);
+    connect(this, &QComboBox::activated, this, &EditCombo::committed);
 }
 
 void EditCombo::setTextSilently(const QString& text) {
@@ -47,11 +49,18 @@ void EditCombo::setTextSilently(const QString& text) {
 }
 
 void EditCombo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit committed();
     if (IsTypedCharacter(*event) && completeTypedText(event->text())) {
         event->accept();
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+void EditCombo::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    // Opening the box's own list takes the focus for a moment; that is no leaving.
+    if (event->reason() != Qt::PopupFocusReason) emit committed();
 }
 
 bool EditCombo::IsTypedCharacter(const QKeyEvent& key) {

@@ -16,11 +16,15 @@ public:
 signals:
     // The user picked a list item or edited the text (completion included).
     void changed();
+    // The user settled on the text: picked a list item, pressed Enter, or
+    // left the field. Follows changed() for a pick.
+    void committed();
 
 protected:
     // The box holds the keyboard focus for its text field (it is the field's
     // focus proxy), so typed keys arrive here before the field sees them.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     static bool IsTypedCharacter(const QKeyEvent& key);
