@@ -1,6 +1,6 @@
 // The refining tab: picking a class, coupling the two level selectors, the
-// expectation shown for a refine, price edits that normalise themselves, and
-// errors that leave every display as it was.
+// figures shown for a refine and what it really takes on average, price edits
+// that normalise themselves, and errors that leave every display as it was.
 #include <QApplication>
 #include <QTest>
 
@@ -18,6 +18,29 @@ QString Decimal(const char* number) { return QString(number).replace(u'.', QChar
 QStringList Shown(const MainWindowControls& w) {
     return {w.successRate()->text(), w.materialCount()->text(), w.itemCount()->text(), w.bonus()->text(),
             w.averageCost()->text()};
+}
+
+// A row of the budget table without the narrow spaces between groups of
+// thousands, from the given column to the last.
+QStringList BudgetRow(const MainWindowControls& w, int row, int firstColumn, int lastColumn) {
+    QStringList texts;
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        texts << w.refineBudget()->figureText(row, column).remove(QChar(0x202F));
+    return texts;
+}
+
+// Whether any pixel of the widget has the colour.
+bool ShowsColor(QWidget& widget, const QColor& color) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == color) return true;
+    return false;
+}
+
+// Items, materials and Zeny of the column "в среднем".
+QStringList Expected(const MainWindowControls& w) {
+    return {BudgetRow(w, 0, 3, 3).front(), BudgetRow(w, 1, 3, 3).front(), BudgetRow(w, 2, 3, 3).front()};
 }
 
 }  // namespace
@@ -80,28 +103,45 @@ private slots:
     }
 
     // clang-format off
+    // What the tab shows, and beside the budgets the expectation where an
+    // attempt stops at the step that breaks the item (items and materials to
+    // one decimal, whole Zeny), at the class's prices and no item price.
     void levelChangesComputeTheExpectation_data() {
         QTest::addColumn<QString>("cls");
         QTest::addColumn<QString>("research");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("expected");
         QTest::newRow("class 1 +0>+8") << "Оружие 1 уровня" << "10" << "+0" << "+8"
-                                       << QStringList{"70", "8", "2", "ATK +16+1-3", "2000"};
+                                       << QStringList{"70", "8", "2", "ATK +16+1-3", "2000"}
+                                       << QStringList{Decimal("1.4"), Decimal("11.4"), "2857"};
         QTest::newRow("class 2 +0>+7") << "Оружие 2 уровня" << "10" << "+0" << "+7"
-                                       << QStringList{"70", "7", "2", "ATK +21+1-5", "8400"};
+                                       << QStringList{"70", "7", "2", "ATK +21+1-5", "8400"}
+                                       << QStringList{Decimal("1.4"), Decimal("10.0"), "12000"};
+        // Every attempt makes the one step: the tab's 3 items and 2 materials
+        // against 2.5 of each.
         QTest::newRow("class 1 W0 +8>+9 half to even")
-            << "Оружие 1 уровня" << "0" << "+8" << "+9" << QStringList{"40", "2", "3", "ATK +2+1-3", "500"};
+            << "Оружие 1 уровня" << "0" << "+8" << "+9" << QStringList{"40", "2", "3", "ATK +2+1-3", "500"}
+            << QStringList{Decimal("2.5"), Decimal("2.5"), "625"};
         QTest::newRow("class 1 W0 +8>+10") << "Оружие 1 уровня" << "0" << "+8" << "+10"
-                                           << QStringList{"8", "24", "13", "ATK +4+1-6", "6000"};
+                                           << QStringList{"8", "24", "13", "ATK +4+1-6", "6000"}
+                                           << QStringList{Decimal("12.5"), Decimal("17.5"), "4375"};
+        // 2497.5 materials and fees at 5000 + 20000 Zeny.
         QTest::newRow("class 4 W0 +5>+10 extended precision")
             << "Оружие 4 уровня" << "0" << "+5" << "+10"
-            << QStringList{Decimal("0.064"), "7815", "1563", "ATK +35+1-70", "195375000"};
+            << QStringList{Decimal("0.064"), "7815", "1563", "ATK +35+1-70", "195375000"}
+            << QStringList{Decimal("1562.5"), Decimal("2497.5"), "62437500"};
         QTest::newRow("class 4 +0>+10 beyond 32-bit product")
             << "Оружие 4 уровня" << "10" << "+0" << "+10"
-            << QStringList{Decimal("0.315"), "3170", "318", "ATK +70+1-84", "79250000"};
+            << QStringList{Decimal("0.315"), "3170", "318", "ATK +70+1-84", "79250000"}
+            << QStringList{Decimal("317.5"), Decimal("1997.9"), "49946429"};
         QTest::newRow("class 2 +3>+3 safe, nothing to do")
-            << "Оружие 2 уровня" << "10" << "+3" << "+3" << QStringList{"100", "0", "1", "ATK +0", "0"};
+            << "Оружие 2 уровня" << "10" << "+3" << "+3" << QStringList{"100", "0", "1", "ATK +0", "0"}
+            << QStringList{Decimal("1.0"), Decimal("0.0"), "0"};
+        QTest::newRow("class 1 +8>+8 above the safe level, nothing to do")
+            << "Оружие 1 уровня" << "0" << "+8" << "+8" << QStringList{"0", "0", "0", "ATK +0", "0"}
+            << QStringList{"—", "—", "—"};
     }
     // clang-format on
     void levelChangesComputeTheExpectation() {
@@ -110,6 +150,7 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(QStringList, shown);
+        QFETCH(QStringList, expected);
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         TypeInto(*w.weaponryResearch(), research);
@@ -119,6 +160,7 @@ private slots:
         PickRow(*w.targetLevel(), to);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), shown);
+        QCOMPARE(Expected(w), expected);
     }
 
     void theSelectorsKeepCurrentAtOrBelowTarget() {
@@ -273,18 +315,16 @@ private slots:
     }
 
     // Items, materials and Zeny that 50, 90 and 99 % certainty take follow
-    // the levels and the prices; with nothing to do there is no budget.
+    // the levels and the prices, and so does the chart with its line of the
+    // expectation; with nothing to do there is no budget.
     void budgetsFollowLevelsAndPrices() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         TypeInto(*w.weaponryResearch(), "0");
         OpenRefineTab(w);
-        auto figures = [&](int row) {
-            // Without the narrow spaces between groups of thousands.
-            return QStringList{w.refineBudget()->figureText(row, 0), w.refineBudget()->figureText(row, 1),
-                               w.refineBudget()->figureText(row, 2)}
-                .replaceInStrings(QChar(0x202F), QString());
-        };
+        // Four columns of figures still end where the rows above them do.
+        QCOMPARE(w.refineBudget()->geometry().right(), w.bonus()->geometry().right());
+        const auto figures = [&](int row) { return BudgetRow(w, row, 0, 2); };
         // +0 to +7 is safe: one try.
         QCOMPARE(figures(0), QStringList({"1", "1", "1"}));
         QCOMPARE(figures(2), QStringList({"1750", "1750", "1750"}));
@@ -303,6 +343,7 @@ private slots:
         ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
         auto* chart = w.window().findChild<BudgetChartWindow*>();
         QVERIFY(chart && chart->isVisible());
+        QVERIFY(ShowsColor(*chart->chart(), BudgetChart::expectedColor()));
         TypeInto(*chart->moneyField(), "300000000");
         QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.2")));
         TypeInto(*w.itemPrice(), "0");

@@ -1,6 +1,6 @@
 // Drawing the chance of success against money with QPainter: grid and axes
 // with readable amounts, the step curve, the budget marks and the lines of
-// the average cost and of the player's sum.
+// the average cost, of the expected cost and of the player's sum.
 #include "gui/budget/budget_chart.h"
 
 #include <algorithm>
@@ -30,6 +30,7 @@ const QColor kText(48, 48, 48);
 const QColor kCurve(30, 90, 190);
 const QColor kBudgetMark(200, 50, 40);
 const QColor kAverage(225, 125, 20);
+const QColor kExpected(140, 60, 170);
 const QColor kMoney(30, 150, 80);
 
 constexpr qreal kGap = 6;  // between a line and its label
@@ -138,13 +139,14 @@ QList<QRectF> PlacesBeside(QRectF box, qreal x, std::initializer_list<qreal> top
     return places;
 }
 
-// Labels of the budgets first, then the average's above the plot or near its
-// foot, then the player's sum at the foot or near the top. The curve rises,
+// Labels of the budgets first, then the average's and the expected cost's
+// above the plot or near its foot, then the player's sum at the foot or near
+// the top. The curve rises,
 // so it is clear of a label when it lies above the label's left end or below
 // its right end.
 void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
                 const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
-                std::optional<std::int64_t> money, int amountDigits) {
+                std::optional<std::int64_t> expected, std::optional<std::int64_t> money, int amountDigits) {
     const QRectF& plot = scale.plot;
     const auto curveY = [&](qreal x) { return scale.y(chanceAt(scale.moneyAt(x))); };
     const qreal halfPen = 1;
@@ -164,14 +166,24 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
     }
     const qreal rowHeight = QFontMetricsF(painter.font()).height() + 2;
     const qreal footTop = plot.bottom() - rowHeight;
-    if (average) {
-        const QString text = QStringLiteral("среднее: ") + AmountLabel(*average, amountDigits);
+    const auto drawAbove = [&](const QString& caption, std::int64_t sum, const QColor& color,
+                               std::initializer_list<qreal> besideTops) {
+        const QString text = caption + AmountLabel(sum, amountDigits);
         const QRectF box = TextBox(painter, text);
-        const qreal x = scale.x(static_cast<double>(*average));
+        const qreal x = scale.x(static_cast<double>(sum));
         const qreal top = plot.top() - kGap / 2 - box.height();
         const QRectF centred = box.translated(x - box.width() / 2, top);
-        draw(text, kAverage, QList<QRectF>{centred} + PlacesBeside(box, x, {top, footTop - rowHeight}));
-    }
+        QList<QRectF> places = PlacesBeside(box, x, {top});
+        places.prepend(centred);
+        places += PlacesBeside(box, x, besideTops);
+        draw(text, color, places);
+    };
+    if (average) drawAbove(QStringLiteral("среднее: "), *average, kAverage, {footTop - rowHeight});
+    // Usually close below the average: beside it above the plot, or a row
+    // higher at the foot.
+    if (expected)
+        drawAbove(QStringLiteral("в среднем по шагам: "), *expected, kExpected,
+                  {footTop - rowHeight, footTop - 2 * rowHeight});
     if (money) {
         const QString text = QStringLiteral("у меня");
         const qreal x = scale.x(static_cast<double>(*money));
@@ -199,6 +211,8 @@ QColor BudgetChart::curveColor() { return kCurve; }
 
 QColor BudgetChart::moneyColor() { return kMoney; }
 
+QColor BudgetChart::expectedColor() { return kExpected; }
+
 void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     plot_.reset();
     QString note;
@@ -209,7 +223,8 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     } else if (const Result<Budget> budget = PlanBudget(*calculation.chance, calculation.tryCost); !budget) {
         note = QtText(budget.error());
     } else {
-        plot_ = Plot{*calculation.chance, calculation.tryCost, calculation.averageCost, *budget, {}};
+        plot_ = Plot{
+            *calculation.chance, calculation.tryCost, calculation.averageCost, calculation.expectedCost, *budget, {}};
         fitAxis();
     }
     noteLabel_->setText(note);
@@ -227,7 +242,7 @@ void BudgetChart::setMoney(std::optional<std::int64_t> money) {
 void BudgetChart::fitAxis() {
     // A budget beyond 64 bits lets the curve run on over every sum there is.
     std::int64_t largest = plot_->budget.levels.back().cost.value_or(std::numeric_limits<std::int64_t>::max());
-    for (const std::optional<std::int64_t>& money : {plot_->averageCost, money_})
+    for (const std::optional<std::int64_t>& money : {plot_->averageCost, plot_->expectedCost, money_})
         if (money) largest = std::max(largest, *money);
     plot_->axis = MoneyAxisBeyond(largest);
     // One precision for every amount: enough decimals for each tick, and at
@@ -259,10 +274,12 @@ void BudgetChart::paintEvent(QPaintEvent*) {
         return money && scale.holds(*money) ? money : std::nullopt;
     };
     const std::optional<std::int64_t> average = shown(plot_->averageCost);
+    const std::optional<std::int64_t> expected = shown(plot_->expectedCost);
     const std::optional<std::int64_t> money = shown(money_);
 
     DrawGrid(painter, scale, plot_->axis, plot_->amountDigits);
     if (average) DrawUpright(painter, scale, *average, QPen(kAverage, 2, Qt::DashLine));
+    if (expected) DrawUpright(painter, scale, *expected, QPen(kExpected, 2, Qt::DashDotLine));
     // The player's line over the average's, where the two meet.
     if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2));
     QList<BudgetMark> marks;
@@ -278,7 +295,7 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     painter.drawPolyline(StepCurve(plot_->chance, plot_->tryCost, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
     const auto chanceAt = [this](double sum) { return ChanceWithinSum(plot_->chance, plot_->tryCost, sum); };
-    DrawLabels(painter, scale, marks, chanceAt, average, money, plot_->amountDigits);
+    DrawLabels(painter, scale, marks, chanceAt, average, expected, money, plot_->amountDigits);
 }
 
 }  // namespace trivelon::gui

@@ -1,7 +1,8 @@
 #pragma once
 // A chart of how likely a success is against the money spent on tries: the
 // step curve of the chance, the budgets of 50, 90 and 99 % certainty marked
-// on it, and the average cost and the player's own sum as vertical lines.
+// on it, and the average cost, the cost expected when attempts stop at a
+// broken item, and the player's own sum as vertical lines.
 #include <cstdint>
 #include <optional>
 
@@ -20,6 +21,9 @@ struct BudgetCalculation {
     std::optional<TryChance> chance;          // none: there are no tries to make
     std::int64_t tryCost = 0;                 // Zeny a try; 0 or less: tries cost nothing
     std::optional<std::int64_t> averageCost;  // Zeny for one success on average, if known
+    // Zeny for one success on average where an attempt pays only for the
+    // steps it makes, if the calculation has steps.
+    std::optional<std::int64_t> expectedCost = std::nullopt;
 };
 
 class BudgetChart : public QWidget {
@@ -38,7 +42,8 @@ public:
     // axis at 100 % (top right).
     QRectF plotArea() const;
     static QColor curveColor();
-    static QColor moneyColor();  // of the player's line
+    static QColor moneyColor();     // of the player's line
+    static QColor expectedColor();  // of the expected cost's line
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,12 +54,13 @@ private:
         TryChance chance;
         std::int64_t tryCost;
         std::optional<std::int64_t> averageCost;
+        std::optional<std::int64_t> expectedCost;
         Budget budget;
         MoneyAxis axis;
         int amountDigits = 1;  // the decimals of every amount label
     };
 
-    // The money axis beyond the 99 % budget, the average and the player's
+    // The money axis beyond the 99 % budget, the averages and the player's
     // sum, and the decimals that write its ticks exactly.
     void fitAxis();
 

@@ -1,9 +1,13 @@
 #include "gui/budget/budget_table.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "core/money_text.h"
+#include "core/refine_expectation.h"
+#include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -12,27 +16,56 @@ namespace {
 const QString kNoFigure = QStringLiteral("—");
 constexpr int kSmallestPixels = 8;
 constexpr int kCellPadding = 4;
-constexpr int kColumns = static_cast<int>(kBudgetChances.size());
+constexpr int kCertainties = static_cast<int>(kBudgetChances.size());
+
+// Tenths to one decimal, the whole part in groups of thousands: "1 562,5".
+QString GroupedTenthsText(std::int64_t tenths) {
+    QString text = QtText(TenthsText(tenths, SystemDecimalSeparator()));
+    const qsizetype wholeDigitsEnd = text.size() - 2;
+    const qsizetype firstDigit = text.startsWith(u'-') ? 1 : 0;
+    for (qsizetype at = wholeDigitsEnd - 3; at > firstDigit; at -= 3) text.insert(at, QChar(0x202F));
+    return text;
+}
+
+QString ColumnFigureText(const ColumnFigure& figure) {
+    if (!figure.value) return QtText(kTooMuchMoneyText);
+    return figure.inTenths ? GroupedTenthsText(*figure.value) : QtText(GroupedAmountText(*figure.value));
+}
 
 }  // namespace
 
-BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent)
-    : QWidget(parent), look_(look), rowNames_(rowNames), figures_(static_cast<std::size_t>(rowNames.size())) {
+BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent,
+                         const std::optional<BudgetTableColumn>& extraColumn)
+    : QWidget(parent),
+      look_(look),
+      rowNames_(rowNames),
+      extraColumn_(extraColumn),
+      figures_(static_cast<std::size_t>(rowNames.size()),
+               std::vector<Figure>(static_cast<std::size_t>(valueColumns()))) {
     setObjectName(QStringLiteral("budgetTable"));
-    resize(look.nameWidth + kColumns * look.valueWidth, look.rowHeight * (static_cast<int>(rowNames.size()) + 1));
+    resize(look.nameWidth + valueColumns() * look.valueWidth, look.rowHeight * (static_cast<int>(rowNames.size()) + 1));
+    if (extraColumn_) extraHeading_ = fitted(extraColumn_->heading, look_.header.font);
     showNothing();
+    showColumnFigures(std::nullopt);
 }
 
 void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
     auto& cells = figures_[static_cast<std::size_t>(row)];
-    for (std::size_t column = 0; column < cells.size(); ++column)
+    for (std::size_t column = 0; column < figures.size(); ++column)
         cells[column] = fitted(QtText(figures[column] ? GroupedAmountText(*figures[column]) : kTooMuchMoneyText));
     update();
 }
 
 void BudgetTable::showNothing() {
     const Figure dash = fitted(kNoFigure);
-    for (auto& cells : figures_) cells.fill(dash);
+    for (auto& cells : figures_) std::fill_n(cells.begin(), kCertainties, dash);
+    update();
+}
+
+void BudgetTable::showColumnFigures(const std::optional<QList<ColumnFigure>>& figures) {
+    if (!extraColumn_) return;
+    for (std::size_t row = 0; row < figures_.size(); ++row)
+        figures_[row].back() = fitted(figures ? ColumnFigureText((*figures)[static_cast<qsizetype>(row)]) : kNoFigure);
     update();
 }
 
@@ -42,11 +75,15 @@ QFont BudgetTable::figureFont(int row, int column) const { return figure(row, co
 
 QRect BudgetTable::figureCell(int row, int column) const { return cellRect(row + 1, column + 1); }
 
+QRect BudgetTable::extraHeadingCell() const { return extraColumn_ ? cellRect(0, valueColumns()) : QRect(); }
+
+int BudgetTable::valueColumns() const { return kCertainties + (extraColumn_ ? 1 : 0); }
+
 const BudgetTable::Figure& BudgetTable::figure(int row, int column) const {
     return figures_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-BudgetTable::Figure BudgetTable::fitted(const QString& text) const {
+BudgetTable::Figure BudgetTable::fitted(const QString& text, const QFont& largest) const {
     // The break nearest the middle: a space, or the narrow space between groups.
     qsizetype middle = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -60,7 +97,7 @@ BudgetTable::Figure BudgetTable::fitted(const QString& text) const {
     const auto fits = [&](const QFont& font, const QString& shown) {
         return room.contains(QFontMetrics(font).boundingRect(room, Qt::AlignCenter, shown));
     };
-    for (QFont font = look_.rows.font;; font.setPixelSize(font.pixelSize() - 1)) {
+    for (QFont font = largest;; font.setPixelSize(font.pixelSize() - 1)) {
         if (fits(font, text)) return {text, font};
         if (middle >= 0 && fits(font, twoLines)) return {twoLines, font};
         if (font.pixelSize() <= kSmallestPixels) return {text, font};
@@ -70,6 +107,21 @@ BudgetTable::Figure BudgetTable::fitted(const QString& text) const {
 QRect BudgetTable::cellRect(int row, int column) const {
     const int left = column == 0 ? 0 : look_.nameWidth + (column - 1) * look_.valueWidth;
     return {left, row * look_.rowHeight, column == 0 ? look_.nameWidth : look_.valueWidth, look_.rowHeight};
+}
+
+bool BudgetTable::event(QEvent* event) {
+    // The cells are painted, not widgets: the heading's tooltip goes by its
+    // place, and stays while the pointer is within that cell.
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QRect heading = extraHeadingCell();
+    if (heading.contains(help->pos())) {
+        QToolTip::showText(help->globalPos(), extraColumn_->toolTip, this, heading);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void BudgetTable::paintEvent(QPaintEvent*) {
@@ -83,13 +135,14 @@ void BudgetTable::paintEvent(QPaintEvent*) {
         painter.drawText(place, alignment, text);
     };
     cell(0, 0, look_.header, look_.header.font, look_.header.alignment, QString());
-    for (int column = 1; column <= kColumns; ++column)
+    for (int column = 1; column <= kCertainties; ++column)
         cell(0, column, look_.header, look_.header.font, Qt::AlignCenter,
              QStringLiteral("%1 %").arg(kBudgetChances[static_cast<std::size_t>(column - 1)]));
+    if (extraHeading_) cell(0, valueColumns(), look_.header, extraHeading_->font, Qt::AlignCenter, extraHeading_->text);
     for (int row = 0; row < rowNames_.size(); ++row) {
         cell(row + 1, 0, look_.rows, look_.rows.font, look_.rows.alignment, rowNames_[row]);
         const auto& figures = figures_[static_cast<std::size_t>(row)];
-        for (int column = 1; column <= kColumns; ++column) {
+        for (int column = 1; column <= valueColumns(); ++column) {
             const Figure& figure = figures[static_cast<std::size_t>(column - 1)];
             cell(row + 1, column, look_.rows, figure.font, Qt::AlignCenter, figure.text);
         }

@@ -1,14 +1,17 @@
 #pragma once
 // A small table of budgets: a header row with the certainties 50, 90 and
 // 99 % as columns, and a row for each quantity (tries, items, materials,
-// Zeny) with what each certainty takes. One widget that paints its cells, in
-// the look of the box labels around it.
+// Zeny) with what each certainty takes; optionally one more column of other
+// figures of the same quantities, whose heading explains them in a tooltip.
+// One widget that paints its cells, in the look of the box labels around it.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include <QFont>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -28,28 +31,50 @@ struct BudgetTableLook {
 
 using BudgetFigures = std::array<std::optional<std::int64_t>, kBudgetChances.size()>;
 
+// A column after the certainties.
+struct BudgetTableColumn {
+    QString heading;
+    QString toolTip;  // shown while the pointer rests on the heading
+};
+
+// A figure of that column: whole, or in tenths shown to one decimal; none
+// where it lies beyond the 64-bit range.
+struct ColumnFigure {
+    std::optional<std::int64_t> value;
+    bool inTenths = false;
+};
+
 class BudgetTable : public QWidget {
     Q_OBJECT
 public:
-    // Sized to its cells; the caller places it. Until figures are shown
-    // every figure reads as a dash.
-    BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent = nullptr);
+    // Sized to its cells, the extra column's as wide as a certainty's; the
+    // caller places it. Until figures are shown every figure reads as a dash.
+    BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent = nullptr,
+                const std::optional<BudgetTableColumn>& extraColumn = std::nullopt);
 
     // One row of figures, exact to the last digit in groups of thousands
     // ("1 439 040 000"); where a figure is too long for its cell, in a
     // smaller font or on two lines, whichever keeps the larger font. A
     // figure beyond the 64-bit range shows as too much to count.
     void showFigures(int row, const BudgetFigures& figures);
-    // No budget to show (nothing to do): a dash in every cell.
+    // No budget to show (nothing to do): a dash in every certainty's cell.
     void showNothing();
+    // The extra column's figures, one a row, in the same groups of thousands
+    // and, for tenths, with the user's decimal separator ("1 562,5"); none
+    // (nothing to do): a dash in each of its cells.
+    void showColumnFigures(const std::optional<QList<ColumnFigure>>& figures);
 
     // A figure's text as drawn ("\n" where it takes two lines), its font and
-    // its cell; row and column counted from 0.
+    // its cell; row and column counted from 0, the extra column after the
+    // certainties.
     QString figureText(int row, int column) const;
     QFont figureFont(int row, int column) const;
     QRect figureCell(int row, int column) const;
+    // The extra column's heading cell.
+    QRect extraHeadingCell() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -58,14 +83,19 @@ private:
         QFont font;
     };
     const Figure& figure(int row, int column) const;
-    // The text in the largest font in which it fits its cell, on one line or
-    // broken in two at the space nearest its middle.
-    Figure fitted(const QString& text) const;
+    // The text in the largest font, up to the given one, in which it fits its
+    // cell, on one line or broken in two at the space nearest its middle.
+    Figure fitted(const QString& text, const QFont& largest) const;
+    Figure fitted(const QString& text) const { return fitted(text, look_.rows.font); }
     QRect cellRect(int row, int column) const;  // row 0 is the header, column 0 the names
+    int valueColumns() const;
 
     BudgetTableLook look_;
     QStringList rowNames_;
-    std::vector<std::array<Figure, kBudgetChances.size()>> figures_;
+    std::optional<BudgetTableColumn> extraColumn_;
+    std::optional<Figure> extraHeading_;
+    // Each row's figures: the certainties', then the extra column's.
+    std::vector<std::vector<Figure>> figures_;
 };
 
 }  // namespace trivelon::gui

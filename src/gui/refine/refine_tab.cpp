@@ -56,10 +56,10 @@ QLineEdit* AddPriceEdit(QWidget* parent, const QRect& place, const QString& text
     return edit;
 }
 
-// The budget table: a column of names and one for each certainty, so that
-// it spans the rows above it.
-constexpr int kBudgetNameWidth = 119;
-constexpr int kBudgetValueWidth = 94;
+// The budget table: a column of names, one for each certainty and one for
+// the expectation, so that it spans the rows above it (272 to 673).
+constexpr int kBudgetNameWidth = 97;
+constexpr int kBudgetValueWidth = 76;
 constexpr QRect kChartButtonPlace(104, 312, 75, 25);
 
 QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
@@ -184,7 +184,11 @@ void RefineTab::buildControls(const PictureBox& character) {
     // Under the bonus: what it takes to succeed with 50, 90 and 99 % certainty.
     AddBoxLabel(panel, QStringLiteral("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
     budget_ = new BudgetTable({QStringLiteral("Вещей:"), QStringLiteral("Материалов:"), QStringLiteral("Zeny:")},
-                              {kBudgetNameWidth, kBudgetValueWidth, 24, Detail(), Detail()}, panel);
+                              {kBudgetNameWidth, kBudgetValueWidth, 24, Detail(), Detail()}, panel,
+                              BudgetTableColumn{QStringLiteral("в среднем"),
+                                                QStringLiteral("Сколько в среднем уходит на один успех, если попытка "
+                                                               "останавливается на шаге, где вещь сломалась: "
+                                                               "материалы и сборы только за сделанные шаги")});
     budget_->move(272, 321);
     chartButton_ = new QPushButton(QStringLiteral("График..."), panel);
     chartButton_->setGeometry(kChartButtonPlace);
@@ -280,6 +284,7 @@ void RefineTab::recompute() {
     const RefineOutcome outcome =
         Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
     StoreRefineOutcome(refine_, outcome);
+    research_ = research;
     bonus_->setText(QtText(outcome.bonusText));
     itemCount_->setText(QString::number(refine_.itemCount));
     materialCount_->setText(QString::number(refine_.materialCount));
@@ -312,14 +317,22 @@ void RefineTab::showCost() {
     showBudget();
 }
 
-BudgetCalculation RefineTab::calculation() const {
+std::optional<RefineExpectationFigures> RefineTab::expectation() const {
+    // The levels' rates were computed with research_, and a step chance of 0
+    // or below stopped that computation with its message before this point.
+    return Take(ExpectRefineFigures(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research_,
+                                    {refine_.materialPrice, refine_.attemptFee, refine_.itemPrice}));
+}
+
+BudgetCalculation RefineTab::calculation(const std::optional<RefineExpectationFigures>& expected) const {
     const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
     return {refine_.tryChance, RefineTryCost(levels, refine_.itemPrice, refine_.materialPrice, refine_.attemptFee),
-            cost_};
+            cost_, expected ? expected->cost : std::nullopt};
 }
 
 void RefineTab::showBudget() {
-    const BudgetCalculation shown = calculation();
+    const std::optional<RefineExpectationFigures> expected = expectation();
+    const BudgetCalculation shown = calculation(expected);
     const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
     const std::optional<RefineBudget> plan = Take(PlanRefineBudget(shown.chance, levels, shown.tryCost));
     if (plan) {
@@ -335,6 +348,11 @@ void RefineTab::showBudget() {
     } else {
         budget_->showNothing();
     }
+    if (expected)
+        budget_->showColumnFigures(QList<ColumnFigure>{
+            {expected->itemsTenths, true}, {expected->materialsTenths, true}, {expected->cost, false}});
+    else
+        budget_->showColumnFigures(std::nullopt);
     if (chart_) {
         const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(refine_.classNumber - 1)];
         chart_->setWindowTitle(QStringLiteral("График: %1, %2 → %3")

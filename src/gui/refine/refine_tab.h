@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "core/refine.h"
+#include "core/refine_expectation.h"
 #include "gui/budget/budget_chart_window.h"
 #include "gui/budget/budget_table.h"
 #include "gui/widgets/edit_combo.h"
@@ -63,13 +64,20 @@ private:
     // The cost of the counts and prices in the state, then the budgets.
     void showCost();
     void showBudget();
-    BudgetCalculation calculation() const;
+    // The expectation of the levels and prices in the state; none when
+    // nothing is left to do.
+    std::optional<RefineExpectationFigures> expectation() const;
+    BudgetCalculation calculation(const std::optional<RefineExpectationFigures>& expected) const;
     void openChart();
 
     ErrorReporter& reporter_;
     // What the tab shows, as data: the labels are written from it and never
     // read back.
     RefineState refine_;
+    // The Weaponry Research level the levels' figures were computed with (0
+    // where no step above the safe level reads it), so that the expectation
+    // beside them follows the same rates until the levels are computed again.
+    std::int32_t research_ = 0;
     std::optional<std::int64_t> cost_;
     QString weaponryResearch_;
     // The Weaponry Research text the figures shown were worked out with.
@@ -83,6 +91,7 @@ private:
     QLabel *safeLevel_ = nullptr, *attemptFee_ = nullptr, *materialName_ = nullptr, *materialCount_ = nullptr,
            *itemCount_ = nullptr, *successRate_ = nullptr, *averageCost_ = nullptr, *bonus_ = nullptr;
     // What 50, 90 and 99 % certainty take in items, materials and Zeny, and
+    // what one success takes on average when attempts stop at a broken item;
     // the button that opens the chart of chances against money.
     BudgetTable* budget_ = nullptr;
     QPushButton* chartButton_ = nullptr;
