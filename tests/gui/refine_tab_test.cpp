@@ -140,7 +140,7 @@ private slots:
             << "Оружие 2 уровня" << "10" << "+3" << "+3" << QStringList{"100", "0", "1", "ATK +0", "0"}
             << QStringList{Decimal("1.0"), Decimal("0.0"), "0"};
         QTest::newRow("class 1 +8>+8 above the safe level, nothing to do")
-            << "Оружие 1 уровня" << "0" << "+8" << "+8" << QStringList{"0", "0", "0", "ATK +0", "0"}
+            << "Оружие 1 уровня" << "0" << "+8" << "+8" << QStringList{"—", "0", "0", "ATK +0", "0"}
             << QStringList{"—", "—", "—"};
     }
     // clang-format on
