@@ -1,5 +1,5 @@
-// Cost estimates of a forging: the request's initial one and the result
-// window's recalculation over its own texts.
+// Cost estimates of a forging: the request's initial one and the
+// recalculation over the texts as typed.
 #include "forge_cost.h"
 
 #include <limits>
@@ -71,7 +71,7 @@ Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSepar
     for (const RecipeRow& row : RecipeOf(state))
         if (row.used && total) total = CheckedSum(*total, std::int64_t{row.quantity} * row.price);
     if (!total) return Error{kOutOfRangeMessage};
-    if (state.toolName == kMiniFurnace)
+    if (IsResourceTool(state.toolName))
         return ResourceCost(state.rateText, Extended(state.rate), *total, decimalSeparator);
     return WeaponCost(Extended(state.rate), *total);
 }
@@ -82,14 +82,14 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
     auto rate = ParseStrictFloat(sheet.rate, decimalSeparator);
     if (!rate) return Error{rate.error()};
     if (!*total) return Error{kOutOfRangeMessage};
-    auto cost = sheet.toolName == kMiniFurnace ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator)
+    auto cost = IsResourceTool(sheet.toolName) ? ResourceCost(sheet.rate, *rate, **total, decimalSeparator)
                                                : WeaponCost(*rate, **total);
     if (!cost) return Error{cost.error()};
     return IntegerText(*cost);
 }
 
 Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator) {
-    if (sheet.toolName == kMiniFurnace) return std::optional<AttemptTerms>();
+    if (IsResourceTool(sheet.toolName)) return std::optional<AttemptTerms>();
     auto total = SumOfAttempt(sheet);
     if (!total) return Error{total.error()};
     const std::optional<TryChance> chance = TryChance::FromPercentText(sheet.rate, decimalSeparator);
@@ -98,18 +98,18 @@ Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& she
     return std::optional<AttemptTerms>(AttemptTerms{*chance, **total});
 }
 
-ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
+ForgeCostSheet CostSheetOf(const ForgeState& state) {
     const Recipe recipe = RecipeOf(state);
     const RecipeRow& tool = recipe[IndexOf(RecipeRowKind::Tool)];
     ForgeCostSheet sheet;
     sheet.toolName = tool.name;
     sheet.toolQuantity = IntegerText(tool.quantity);
     sheet.toolPrice = IntegerText(tool.price);
-    // A row the window does not use shows no quantity and keeps its price edit at "0".
+    // A row the recipe does not use has no quantity and its price reads "0".
     for (std::size_t row = 1; row < kRecipeRowCount; ++row) {
-        const RecipeRow& shown = recipe[row];
-        sheet.pricedRows[row - 1] = {shown.used ? IntegerText(shown.quantity) : std::string(),
-                                     IntegerText(shown.used ? shown.price : 0)};
+        const RecipeRow& used = recipe[row];
+        sheet.pricedRows[row - 1] = {used.used ? IntegerText(used.quantity) : std::string(),
+                                     IntegerText(used.used ? used.price : 0)};
     }
     sheet.rate = state.rateText;
     return sheet;

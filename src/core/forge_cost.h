@@ -1,5 +1,6 @@
 #pragma once
-// The result window's own cost recalculation over the texts it shows.
+// The cost of one success of a forging: the request's initial estimate, and
+// its recalculation over the quantities and prices as typed.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -12,13 +13,14 @@
 
 namespace trivelon {
 
-// What a row with a price edit shows: its quantity label and its price edit.
+// A recipe row whose price can be typed: its quantity and its price, as texts.
 struct PricedRowTexts {
     std::string quantity;
     std::string price;
 };
 
-// The texts of a result window that its cost is recalculated from.
+// The texts a forging's cost is recalculated from: the tool, the rows with a
+// price to type, and the rate as printed.
 struct ForgeCostSheet {
     std::string toolName;
     std::string toolQuantity;
@@ -34,9 +36,8 @@ struct ForgeCostSheet {
 // The cost as plain decimal text, or the error that stops the recalculation.
 Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator);
 
-// What a weapon window's budget is worked out from: the chance of one
-// attempt, from the rate it shows, and the price of one attempt at the
-// prices typed in it.
+// What a weapon's budget is worked out from: the chance of one attempt, from
+// the rate as printed, and the price of one attempt at the prices typed.
 struct AttemptTerms {
     TryChance chance;
     std::int64_t price = 0;
@@ -46,7 +47,12 @@ struct AttemptTerms {
 // 64-bit range.
 Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator);
 
-// The texts a freshly filled result window shows for this state.
-ForgeCostSheet SheetOfFilledWindow(const ForgeState& state);
+// The sheet of a filled request before any price is typed.
+ForgeCostSheet CostSheetOf(const ForgeState& state);
+
+// The initial estimate of a filled state: total of one attempt; resources pay
+// (200 - rate) percent of it, computed exactly from the rate as printed;
+// weapons pay it ceil(100 / rate) times.
+Result<std::int32_t> InitialForgeCost(const ForgeState& state, char decimalSeparator);
 
 }  // namespace trivelon

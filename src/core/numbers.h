@@ -1,5 +1,5 @@
 #pragma once
-// Whole numbers and decimal numbers as the program reads them from control
+// Whole numbers and decimal numbers as the program reads them from typed
 // texts and writes them back, the same in every locale: the only decimal
 // separator is the one passed in. Every value is a signed 32-bit integer or an
 // extended-precision float; arithmetic that could leave the 32-bit range is

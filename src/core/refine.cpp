@@ -42,6 +42,13 @@ void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
     state.tryChance = TryChance::Certain();
 }
 
+SafeRefine SafeRefineOf(const RefineClass& cls) {
+    const RefineSteps& steps = StepsOf(cls.classNumber);
+    RefineOutcome outcome;
+    SetBonus(steps, steps.safeLevel, outcome);
+    return {steps.safeLevel, outcome.bonusText, RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
+}
+
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
     const std::int32_t lowest = kind == LevelKind::Current ? 0 : 1;
     for (std::int32_t level = lowest; level <= lowest + 9; ++level)

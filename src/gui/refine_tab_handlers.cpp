@@ -16,19 +16,20 @@ void MainWindow::refineClassChosen() {
         const RefineClass* cls = FindRefineClass(CoreText(classSelector->currentText()));
         if (!cls) return;
         ApplyRefineClass(refine_, *cls);
+        const SafeRefine safe = SafeRefineOf(*cls);
         successRate->setText(QStringLiteral("100"));
-        safeLevel->setText(QtText(cls->safeLevelText));
-        attemptFee->setText(QtText(cls->fee));
-        bonus->setText(QtText(cls->safeBonusText));
-        averageCost->setText(QtText(cls->safeAvgCost));
+        safeLevel->setText(QtText(LevelText(safe.level)));
+        attemptFee->setText(QtText(IntegerText(cls->fee)));
+        bonus->setText(QtText(safe.bonusText));
+        averageCost->setText(QtText(IntegerText(safe.cost)));
         currentLevel->setTextSilently(QtText(LevelText(0)));
-        targetLevel->setTextSilently(QtText(cls->safeLevelText));
+        targetLevel->setTextSilently(QtText(LevelText(safe.level)));
         itemCount->setText(QStringLiteral("1"));
-        materialCount->setText(QtText(cls->materialCountText));
+        materialCount->setText(QtText(IntegerText(safe.level)));
         ThrowIfFailed(LoadPicture(*materialPicture, QtText(cls->materialImage)));
         materialName->setText(QtText(cls->materialName));
         // A changed price text runs the price handler, which recomputes the cost.
-        materialPrice->setText(QtText(cls->materialDefaultPrice));
+        materialPrice->setText(QtText(IntegerText(cls->materialDefaultPrice)));
         showRefineBudget();
     });
 }

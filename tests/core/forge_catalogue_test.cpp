@@ -90,17 +90,12 @@ const std::vector<EntryRow> kEntries = {
 struct CategoryRow {
     ForgeCategory category;
     std::string_view separator;
-    std::optional<ForgeInput> skill;
 };
 const std::vector<CategoryRow> kCategories = {
-    {C::Resources, "---------------Ресурсы---------------", std::nullopt},
-    {C::Knives, "------------------Ножи------------------", ForgeInput::SmithDagger},
-    {C::OneHandedSwords, "-------Одноручные Мечи-------", ForgeInput::SmithSword},
-    {C::TwoHandedSwords, "--------Двуручные мечи--------", ForgeInput::Smith2HSword},
-    {C::Axes, "----------------Топоры----------------", ForgeInput::SmithAxe},
-    {C::Maces, "----------------Дубины----------------", ForgeInput::SmithMace},
-    {C::Knuckles, "---------------Кастеты---------------", ForgeInput::SmithKnucklebrace},
-    {C::Spears, "-----------------Копья-----------------", ForgeInput::SmithSpear},
+    {C::Resources, "---------------Ресурсы---------------"}, {C::Knives, "------------------Ножи------------------"},
+    {C::OneHandedSwords, "-------Одноручные Мечи-------"},   {C::TwoHandedSwords, "--------Двуручные мечи--------"},
+    {C::Axes, "----------------Топоры----------------"},     {C::Maces, "----------------Дубины----------------"},
+    {C::Knuckles, "---------------Кастеты---------------"},  {C::Spears, "-----------------Копья-----------------"},
 };
 
 const ForgeRecipe& Entry(std::string_view name) {
@@ -116,7 +111,6 @@ TEST(ForgeCatalogue, CategoriesInSelectorOrder) {
     for (std::size_t i = 0; i < kCategories.size(); ++i) {
         EXPECT_EQ(categories[i].category, kCategories[i].category) << i;
         EXPECT_EQ(categories[i].separator, kCategories[i].separator) << i;
-        EXPECT_EQ(categories[i].smithSkill, kCategories[i].skill) << i;
     }
 }
 
@@ -158,8 +152,7 @@ TEST(ForgeCatalogue, EveryEntryHasItsStatisticsToolRuleAndPictures) {
         EXPECT_FALSE(recipe.equip.empty());
         if (row.category != C::Resources) {
             EXPECT_EQ(recipe.rule, RateRule::WeaponRule);
-            EXPECT_EQ(recipe.skill, kCategories[static_cast<int>(row.category)].skill);
-            EXPECT_NE(recipe.tool().name, kMiniFurnace);
+            EXPECT_FALSE(IsResourceTool(recipe.tool().name));
         }
         for (int slot = 0; slot < 3; ++slot) {
             const MaterialSlot& m = recipe.materials[slot];
@@ -178,24 +171,17 @@ TEST(ForgeCatalogue, EveryEntryHasItsStatisticsToolRuleAndPictures) {
     }
 }
 
-TEST(ForgeCatalogue, ResourcesNameTheirRuleAndSkillInput) {
+TEST(ForgeCatalogue, ResourcesNameTheirRule) {
     struct Case {
         std::string_view name;
         RateRule rule;
-        std::optional<ForgeInput> skill;
     };
-    for (const Case& c : {Case{"Iron", RateRule::IronRule, ForgeInput::IronTempering},
-                          Case{"Steel", RateRule::SteelRule, ForgeInput::SteelTempering},
-                          Case{"Oridecon", RateRule::OrideconRule, ForgeInput::OrideconResearch},
-                          Case{"Elunium", RateRule::EluniumRule, ForgeInput::OrideconResearch},
-                          Case{"Flame Heart", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Rough Wind", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Mystic Frozen", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Great Nature", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Star Crumb", RateRule::FixedRule, std::nullopt}}) {
+    for (const Case& c : {Case{"Iron", RateRule::IronRule}, Case{"Steel", RateRule::SteelRule},
+                          Case{"Oridecon", RateRule::OrideconRule}, Case{"Elunium", RateRule::EluniumRule},
+                          Case{"Flame Heart", RateRule::StoneRule}, Case{"Rough Wind", RateRule::StoneRule},
+                          Case{"Mystic Frozen", RateRule::StoneRule}, Case{"Great Nature", RateRule::StoneRule},
+                          Case{"Star Crumb", RateRule::FixedRule}})
         EXPECT_EQ(Entry(c.name).rule, c.rule) << c.name;
-        EXPECT_EQ(Entry(c.name).skill, c.skill) << c.name;
-    }
 }
 
 TEST(ForgeCatalogue, OnlySixSlotsCarryAPresetPrice) {

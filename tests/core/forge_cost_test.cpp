@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <locale>
 #include <string>
 
@@ -37,6 +39,34 @@ ForgeCostSheet ResourceSheet(std::string rate, std::string price1) {
 std::string Cost(const ForgeCostSheet& sheet, char separator = '.') {
     auto cost = RecalculateForgeCost(sheet, separator);
     return cost.ok() ? *cost : "error: " + cost.error();
+}
+
+TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {
+    ForgeState weapon;
+    weapon.toolName = "Iron Hammer";
+    weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
+    weapon.materials[0].quantity = 1;
+    weapon.materials[0].price = 1;
+    weapon.rate = 100;
+    weapon.rateText = "100";
+    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
+
+    weapon.toolPrice = 30000000;  // fits, but 100 attempts of it do not
+    weapon.materials[0].price = 0;
+    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 30000000);
+    weapon.rate = 1;
+    weapon.rateText = "1";
+    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
+
+    ForgeState resource;
+    resource.toolName = std::string(kMiniFurnace);
+    resource.toolPrice = 2000000000;
+    resource.rate = 1;
+    resource.rateText = "1";
+    EXPECT_FALSE(InitialForgeCost(resource, '.').ok());
+    resource.rate = 100;
+    resource.rateText = "100";
+    EXPECT_EQ(*InitialForgeCost(resource, '.'), 2000000000);
 }
 
 TEST(RecalculateForgeCost, CutterAtRateForty) { EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500"); }
@@ -161,7 +191,7 @@ TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "56");
     EXPECT_EQ(outcome.state.cost, 216);
-    EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state)), "216");
+    EXPECT_EQ(Cost(CostSheetOf(outcome.state)), "216");
 }
 
 // A filled window recalculates, before any price is typed, to the estimate the
@@ -176,16 +206,16 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
                 auto outcome = RunForgeRequest(controls, separator);
                 SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
                 ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator), std::to_string(outcome.state.cost));
+                EXPECT_EQ(Cost(CostSheetOf(outcome.state), separator), std::to_string(outcome.state.cost));
             }
         }
     }
 }
 
-TEST(SheetOfFilledWindow, TypedPricesChangeTheEstimate) {
+TEST(CostSheetOf, TypedPricesChangeTheEstimate) {
     auto outcome = RunForgeRequest(FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-    ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+    ForgeCostSheet sheet = CostSheetOf(outcome.state);
     EXPECT_EQ(sheet.pricedRows[2].quantity, "");  // unused rows show no quantity
     EXPECT_EQ(sheet.row(RecipeRowKind::StarCrumbs).quantity, "");
     EXPECT_EQ(sheet.row(RecipeRowKind::ElementStone).price, "4000");
@@ -257,7 +287,7 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
         auto outcome = RunForgeRequest(controls, separator);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
         EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
-        ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+        ForgeCostSheet sheet = CostSheetOf(outcome.state);
         sheet.pricedRows[0].price = "100";
         EXPECT_EQ(Cost(sheet, separator), "59640") << separator;
     }

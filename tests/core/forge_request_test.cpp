@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -318,34 +317,6 @@ TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
     EXPECT_EQ(outcome.caption, "Excalibur");
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_EQ(Request(FakeInputs("iron")).stage, ForgeStage::InvalidSkillOrItem);
-}
-
-TEST(InitialForgeCost, SumsBeyondThe32BitRangeAreErrors) {
-    ForgeState weapon;
-    weapon.toolName = "Iron Hammer";
-    weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
-    weapon.materials[0].quantity = 1;
-    weapon.materials[0].price = 1;
-    weapon.rate = 100;
-    weapon.rateText = "100";
-    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
-
-    weapon.toolPrice = 30000000;  // fits, but 100 attempts of it do not
-    weapon.materials[0].price = 0;
-    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 30000000);
-    weapon.rate = 1;
-    weapon.rateText = "1";
-    EXPECT_FALSE(InitialForgeCost(weapon, '.').ok());
-
-    ForgeState resource;
-    resource.toolName = std::string(kMiniFurnace);
-    resource.toolPrice = 2000000000;
-    resource.rate = 1;
-    resource.rateText = "1";
-    EXPECT_FALSE(InitialForgeCost(resource, '.').ok());
-    resource.rate = 100;
-    resource.rateText = "100";
-    EXPECT_EQ(*InitialForgeCost(resource, '.'), 2000000000);
 }
 
 }  // namespace
