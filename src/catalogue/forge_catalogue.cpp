@@ -42,6 +42,11 @@ constexpr std::array<ForgeTool, 4> kTools{{
     {"Oridecon Hammer", "images/orideconhammer.bmp", 5000},
 }};
 
+struct CategoryInfo {
+    ForgeCategory category;
+    std::string_view separator;  // the header row above the category's items
+};
+
 constexpr std::array<CategoryInfo, 8> kCategories{{
     {ForgeCategory::Resources, "---------------Ресурсы---------------"},
     {ForgeCategory::Knives, "------------------Ножи------------------"},
@@ -322,8 +327,6 @@ namespace ForgeCatalogue {
 
 std::span<const ForgeRecipe> Entries() { return kEntries; }
 
-std::span<const CategoryInfo> Categories() { return kCategories; }
-
 std::span<const SelectorRow> SelectorRows() {
     static const std::vector<SelectorRow> rows = BuildSelectorRows();
     return rows;
@@ -340,11 +343,6 @@ bool IsSeparator(std::string_view text) {
                        [&](const CategoryInfo& c) { return c.separator == text; });
 }
 
-const ForgeTool* ToolForLevel(std::int32_t weaponLevel) {
-    if (weaponLevel < 0 || weaponLevel > 3) return nullptr;
-    return &kTools[static_cast<std::size_t>(weaponLevel)];
-}
-
 }  // namespace ForgeCatalogue
 
 std::string PictureKey(std::string_view name) {
@@ -355,9 +353,5 @@ std::string PictureKey(std::string_view name) {
     }
     return key;
 }
-
-std::string BigPicturePath(std::string_view name) { return "images/big/" + PictureKey(name) + ".bmp"; }
-
-std::string SmallPicturePath(std::string_view name) { return "images/" + PictureKey(name) + ".bmp"; }
 
 }  // namespace trivelon

@@ -46,11 +46,6 @@ struct ForgeRecipe {
     bool isWeapon() const { return rule == RateRule::WeaponRule; }
 };
 
-struct CategoryInfo {
-    ForgeCategory category;
-    std::string_view separator;  // the header row above the category's items
-};
-
 // One row of the list of items to forge: a category header (recipe ==
 // nullptr) or an entry.
 struct SelectorRow {
@@ -61,15 +56,12 @@ struct SelectorRow {
 namespace ForgeCatalogue {
 // Every entry, also the one the list does not offer, in data order.
 std::span<const ForgeRecipe> Entries();
-std::span<const CategoryInfo> Categories();
 // The 68 rows of the list of items to forge, each category's header followed
 // by its items.
 std::span<const SelectorRow> SelectorRows();
 // The entry whose display name equals the text exactly, or nullptr.
 const ForgeRecipe* Find(std::string_view displayName);
 bool IsSeparator(std::string_view text);
-// Tool by weapon level 0..3; nullptr outside.
-const ForgeTool* ToolForLevel(std::int32_t weaponLevel);
 }  // namespace ForgeCatalogue
 
 // Every resource is forged with the Mini Furnace and no weapon is, so the
@@ -77,9 +69,9 @@ const ForgeTool* ToolForLevel(std::int32_t weaponLevel);
 inline constexpr std::string_view kMiniFurnace = "Mini Furnace";
 inline bool IsResourceTool(std::string_view toolName) { return toolName == kMiniFurnace; }
 
-// Lower case, blanks and grave accents removed: "Orc`s Fang" -> "orcsfang".
+// The name of a picture file from the name of what it shows ("images/<key>.bmp",
+// a big picture "images/big/<key>.bmp"): lower case, blanks and grave accents
+// removed, "Orc`s Fang" -> "orcsfang".
 std::string PictureKey(std::string_view name);
-std::string BigPicturePath(std::string_view name);    // images/big/<key>.bmp
-std::string SmallPicturePath(std::string_view name);  // images/<key>.bmp
 
 }  // namespace trivelon

@@ -28,7 +28,6 @@ std::int64_t ParseLenientInt64(std::string_view text);
 // Plain decimal digits with a leading "-" when negative.
 std::string IntegerText(std::int64_t value);
 
-std::string IntegerMessage(std::string_view text);
 std::string FloatMessage(std::string_view text);
 
 // General format: at most 15 significant digits, no trailing zeros, fixed

@@ -18,13 +18,9 @@ std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +
 Extended DefenceBonus(std::int32_t levels) { return floor((Extended(70) * levels + 50) / 100); }
 
 void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
-    if (steps.armour) {
-        outcome.defenceBonus = DefenceBonus(levels);
-        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.defenceBonus.convertTo<std::int32_t>());
-    } else {
-        outcome.attackBonus = steps.atkPerLevel * levels;
-        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.attackBonus);
-    }
+    const std::int32_t bonus =
+        steps.armour ? DefenceBonus(levels).convertTo<std::int32_t>() : steps.atkPerLevel * levels;
+    outcome.bonusText = BonusPrefix(steps) + IntegerText(bonus);
 }
 
 }  // namespace
@@ -147,8 +143,6 @@ Result<std::int32_t> RefineCost(std::int32_t materialCount, std::int32_t itemCou
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
     state.materialCount = outcome.materialCount;
     state.itemCount = outcome.itemCount;
-    state.attackBonus = outcome.attackBonus;
-    state.defenceBonus = outcome.defenceBonus;
     if (outcome.rate) state.rate = *outcome.rate;
     state.tryChance = outcome.tryChance;
 }

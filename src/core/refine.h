@@ -25,8 +25,6 @@ struct RefineState {
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
     Extended rate = 0;
-    Extended defenceBonus = 0;
-    std::int32_t attackBonus = 0;
     // The chance of one try of the refine, held exactly; none when nothing
     // above the safe level is left to do. The refine a state starts with is safe.
     std::optional<TryChance> tryChance = TryChance::Certain();
@@ -63,9 +61,7 @@ struct RefineOutcome {
     std::optional<Extended> rate;  // none when nothing lies above the safe level to do
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
-    std::string bonusText;
-    std::int32_t attackBonus = 0;
-    Extended defenceBonus = 0;
+    std::string bonusText;  // "ATK +18+1-6", "DEF +3"
     // The rate as an exact chance: certain for a safe refine, none when
     // nothing is to do.
     std::optional<TryChance> tryChance;

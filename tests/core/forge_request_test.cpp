@@ -88,14 +88,15 @@ TEST(ForgeRequest, WeaponCarriesCrumbsElementAndPreset) {
 }
 
 TEST(ForgeRequest, SeparatorsStopBeforeAnySkillIsRead) {
-    for (const CategoryInfo& category : ForgeCatalogue::Categories()) {
-        FakeInputs inputs{std::string(category.separator)};
+    for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
+        if (row.recipe) continue;
+        FakeInputs inputs{std::string(row.text)};
         inputs.set(ForgeInput::OrideconResearch, "bad")
             .set(ForgeInput::WeaponryResearch, "bad")
             .set(ForgeInput::IronTempering, "bad");
         auto outcome = Request(inputs);
-        EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << category.separator;
-        EXPECT_EQ(outcome.caption, category.separator);
+        EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << row.text;
+        EXPECT_EQ(outcome.caption, row.text);
     }
 }
 

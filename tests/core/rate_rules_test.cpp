@@ -162,8 +162,11 @@ TEST(SkillInputOf, EveryEntryReadsItsCategoryOrRuleSkill) {
             continue;
         }
         ++resourcesSeen;
-        for (const ResourceCase& c : resources)
-            if (c.name == entry.displayName) EXPECT_EQ(SkillInputOf(entry), c.skill);
+        for (const ResourceCase& c : resources) {
+            if (c.name == entry.displayName) {
+                EXPECT_EQ(SkillInputOf(entry), c.skill);
+            }
+        }
     }
     EXPECT_EQ(resourcesSeen, std::size(resources));
 }

@@ -1,5 +1,5 @@
 // Refining: the class and step tables, the expectation from +c to +t, level
-// texts, the cost and the state changes of the refining tab.
+// texts, the cost and how picking a class or a level changes a refine.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -162,7 +162,6 @@ TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
         EXPECT_FALSE(nothing->rate.has_value());
         EXPECT_EQ(nothing->materialCount, 0);
         EXPECT_EQ(nothing->itemCount, 0);
-        EXPECT_EQ(nothing->attackBonus, 0);
         EXPECT_EQ(nothing->bonusText, classNumber == 5 ? "DEF +0" : "ATK +0");
     }
 }
@@ -172,7 +171,6 @@ TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
     for (std::int32_t n = 0; n <= 10; ++n) {
         auto outcome = ComputeRefine(5, 0, n, 10);
         ASSERT_TRUE(outcome.ok()) << n;
-        EXPECT_EQ(outcome->defenceBonus, defence[n]) << n;
         EXPECT_EQ(outcome->bonusText, "DEF +" + std::to_string(defence[n])) << n;
     }
     EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->bonusText, "DEF +6");
@@ -242,11 +240,11 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 7, 1));
 
     StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(27, 3, 18));
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(27, 3));
     EXPECT_EQ(state.rate, Extended(35));
     // Nothing to do above the safe level: counts cleared, the last rate stays.
     StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(0, 0));
     EXPECT_EQ(state.rate, Extended(35));
 
     state.currentLevel = 3;
