@@ -39,7 +39,7 @@ Result<std::string> RecalculateForgeCost(const ForgeCostSheet& sheet, char decim
 // What a weapon's budget is worked out from: the chance of one attempt, from
 // the rate as printed, and the price of one attempt at the prices typed.
 struct AttemptTerms {
-    TryChance chance;
+    TryChance chance = TryChance::Certain();
     std::int64_t price = 0;
 };
 // None for a resource, whose cost is no count of attempts. Fails as the

@@ -127,7 +127,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     outcome.itemCount = *items;
     outcome.materialCount = *materials;
     SetBonus(steps, levels, outcome);
-    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(steps.spreadPerLevel * risky);
+    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(std::int64_t{steps.spreadPerLevel} * risky);
     return outcome;
 }
 

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, DefaultCharacterRate,
                                            RuleCase{"Weapon1", RateRule::WeaponRule, 1, 109.1},
                                            RuleCase{"Weapon2", RateRule::WeaponRule, 2, 89.1},
                                            RuleCase{"Weapon3", RateRule::WeaponRule, 3, 84.1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WeaponRate, CrumbsAndElementLowerTheSum) {
     WeaponRateArgs w = DefaultWeapon(1);
