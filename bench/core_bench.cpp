@@ -19,22 +19,11 @@ using namespace trivelon;
 class DefaultInputs : public ForgeInputTexts {
 public:
     explicit DefaultInputs(std::string item) : item_(std::move(item)) {}
+    // The defaults, with the item asked for and a Fire element.
     std::string text(ForgeInput input) const override {
-        switch (input) {
-            case ForgeInput::BaseLevel: return "71";
-            case ForgeInput::JobLevel: return "42";
-            case ForgeInput::Dex: return "117";
-            case ForgeInput::Luk: return "90";
-            case ForgeInput::Item: return item_;
-            case ForgeInput::WeaponryResearch: return "10";
-            case ForgeInput::OrideconResearch: return "5";
-            case ForgeInput::IronTempering:
-            case ForgeInput::SteelTempering: return "1";
-            case ForgeInput::EnchantedStoneCraft: return "5";
-            case ForgeInput::Anvil: return "Emperium Anvil";
-            case ForgeInput::Element: return "Fire";
-            default: return "3";
-        }
+        if (input == ForgeInput::Item) return item_;
+        if (input == ForgeInput::Element) return "Fire";
+        return std::string(FieldOf(input).defaultText);
     }
     bool starCrumbTicked(int box) const override { return box <= 2; }
 

@@ -44,7 +44,7 @@ void CheckFilled(const trivelon::ForgeState& state, char separator) {
     Require(abs(*shown - trivelon::Extended(state.rate)) <= trivelon::Extended("1e-12"),
             "the printed rate is the rate");
 
-    const auto recalculated = trivelon::RecalculateForgeCost(trivelon::SheetOfFilledWindow(state), separator);
+    const auto recalculated = trivelon::RecalculateForgeCost(trivelon::CostSheetOf(state), separator);
     Require(recalculated.ok(), "a filled window recalculates its cost");
     Require(*recalculated == state.cost, "the window's recalculation equals the request's cost");
 }

@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     UsePictureFolderBesideProgram();
     // The display name stays unset: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Тривелон"));
-    QApplication::setApplicationVersion(QStringLiteral("0.5.0.4"));
+    QApplication::setApplicationVersion(QStringLiteral(TRIVELON_VERSION));
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 

@@ -1,8 +1,7 @@
 #pragma once
-// The forge catalogue: every forgeable item with what the result window shows
-// about it, its recipe and the rule its success rate follows. Constant data.
+// The forge catalogue: every forgeable item with its statistics, description,
+// recipe and the rule its success rate follows. Constant data.
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,30 +9,6 @@
 namespace trivelon {
 
 enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule, FixedRule, WeaponRule };
-
-// The inputs of the main window's forging tab, each a text: the character,
-// the skills, the item chosen and what is added to a weapon.
-enum class ForgeInput {
-    BaseLevel,
-    Dex,
-    Luk,
-    JobLevel,
-    Item,
-    IronTempering,
-    SteelTempering,
-    OrideconResearch,
-    EnchantedStoneCraft,
-    SmithDagger,
-    SmithSword,
-    Smith2HSword,
-    SmithAxe,
-    SmithMace,
-    SmithKnucklebrace,
-    SmithSpear,
-    WeaponryResearch,
-    Element,
-    Anvil,
-};
 
 enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };
 
@@ -65,43 +40,36 @@ struct ForgeRecipe {
     std::string_view description;
     std::string_view equip;
     RateRule rule;
-    std::optional<ForgeInput> skill;  // the skill input whose level the rate reads besides the character's
-    bool inSelector;                  // false for the one entry the selector does not offer
+    bool inSelector;  // false for the one entry the list of items to forge does not offer
 
     const ForgeTool& tool() const;
     bool isWeapon() const { return rule == RateRule::WeaponRule; }
 };
 
-struct CategoryInfo {
-    ForgeCategory category;
-    std::string_view separator;
-    std::optional<ForgeInput> smithSkill;  // none for resources
-};
-
-// One row of the item selector: a separator (recipe == nullptr) or an entry.
+// One row of the list of items to forge: a category header (recipe ==
+// nullptr) or an entry.
 struct SelectorRow {
     std::string_view text;
     const ForgeRecipe* recipe;
 };
 
 namespace ForgeCatalogue {
-// Every entry, also the one the selector does not offer, in data order.
+// Every entry, also the one the list does not offer, in data order.
 std::span<const ForgeRecipe> Entries();
-std::span<const CategoryInfo> Categories();
-// The 68 rows of the item selector in order.
+// The 68 rows of the list of items to forge, each category's header followed
+// by its items.
 std::span<const SelectorRow> SelectorRows();
 // The entry whose display name equals the text exactly, or nullptr.
 const ForgeRecipe* Find(std::string_view displayName);
 bool IsSeparator(std::string_view text);
-// Tool by weapon level 0..3; nullptr outside.
-const ForgeTool* ToolForLevel(std::int32_t weaponLevel);
 }  // namespace ForgeCatalogue
 
+// The tool every resource is forged with, and no weapon.
 inline constexpr std::string_view kMiniFurnace = "Mini Furnace";
 
-// Lower case, blanks and grave accents removed: "Orc`s Fang" -> "orcsfang".
+// The name of a picture file from the name of what it shows ("images/<key>.bmp",
+// a big picture "images/big/<key>.bmp"): lower case, blanks and grave accents
+// removed, "Orc`s Fang" -> "orcsfang".
 std::string PictureKey(std::string_view name);
-std::string BigPicturePath(std::string_view name);    // images/big/<key>.bmp
-std::string SmallPicturePath(std::string_view name);  // images/<key>.bmp
 
 }  // namespace trivelon

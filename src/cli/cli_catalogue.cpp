@@ -4,6 +4,7 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "cli_common.h"
+#include "core/rate_rules.h"
 
 namespace trivelon::cli {
 
@@ -31,24 +32,18 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
                                          {"quantity", m.quantity},
                                          {"preset_price", m.presetPrice}});
     const ForgeTool& tool = e.tool();
-    return {
+    const std::optional<ForgeInput> skill = SkillInputOf(e);
+    QJsonObject json{
         {"text", QtText(e.displayName)},
         {"separator", false},
-        {"type", QtText(e.typeText)},
-        {"weapon_level", e.weaponLevel},
-        {"atk", e.atk},
-        {"range", e.range},
-        {"weight", e.weight},
-        {"base_level", e.requiredBaseLevel},
-        {"big_picture", QtText(e.bigPicture)},
         {"tool", QJsonObject{{"name", QtText(tool.name)}, {"picture", QtText(tool.picture)}, {"price", tool.price}}},
         {"materials", materials},
-        {"description", QtText(e.description)},
-        {"equip", QtText(e.equip)},
         {"rate_rule", RuleName(e.rule)},
         // The skill the rate reads, by the forge option that sets it.
-        {"skill_option", e.skill ? OptionOf(*e.skill) : QString()},
+        {"skill_option", skill ? QtText(FieldOf(*skill).option) : QString()},
     };
+    AddItemFields(e, json);
+    return json;
 }
 
 }  // namespace

@@ -60,9 +60,22 @@ QCommandLineOption BudgetOption();
 std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
                                          std::int64_t tryCost, QJsonObject& result);
 
-// The forge option that sets an input ("smith-knucklebrace"); empty for the
-// item, which is an argument.
-QString OptionOf(ForgeInput input);
+// Adds what describes an item, the same for a catalogue entry and a filled
+// forge state (which copies it from the entry): type, weapon level, atk,
+// range, weight, required base level, big picture, description and who may
+// equip it.
+template <class Item>
+void AddItemFields(const Item& item, QJsonObject& json) {
+    json["type"] = QtText(item.typeText);
+    json["weapon_level"] = item.weaponLevel;
+    json["atk"] = item.atk;
+    json["range"] = item.range;
+    json["weight"] = item.weight;
+    json["base_level"] = item.requiredBaseLevel;
+    json["big_picture"] = QtText(item.bigPicture);
+    json["description"] = QtText(item.description);
+    json["equip"] = QtText(item.equip);
+}
 
 // Each subcommand gets the arguments after its name (arguments[0] is the
 // program name as it was called, for the parser).

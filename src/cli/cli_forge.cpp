@@ -15,35 +15,6 @@ namespace trivelon::cli {
 
 namespace {
 
-struct InputOption {
-    ForgeInput input;
-    const char* name;
-    const char* defaultText;
-    const char* description;
-};
-
-const InputOption kInputOptions[] = {
-    {ForgeInput::BaseLevel, "base", "71", "base level"},
-    {ForgeInput::JobLevel, "job", "42", "job level"},
-    {ForgeInput::Dex, "dex", "117", "Dex"},
-    {ForgeInput::Luk, "luk", "90", "Luk"},
-    {ForgeInput::SmithDagger, "smith-dagger", "3", "Smith Dagger level"},
-    {ForgeInput::SmithSword, "smith-sword", "3", "Smith Sword level"},
-    {ForgeInput::Smith2HSword, "smith-2h-sword", "3", "Smith 2H Sword level"},
-    {ForgeInput::SmithAxe, "smith-axe", "3", "Smith Axe level"},
-    {ForgeInput::SmithMace, "smith-mace", "3", "Smith Mace level"},
-    {ForgeInput::SmithKnucklebrace, "smith-knucklebrace", "3", "Smith Knucklebrace level"},
-    {ForgeInput::SmithSpear, "smith-spear", "3", "Smith Spear level"},
-    {ForgeInput::WeaponryResearch, "weaponry-research", "10", "Weaponry Research level"},
-    {ForgeInput::OrideconResearch, "oridecon-research", "5", "Oridecon Research level"},
-    {ForgeInput::IronTempering, "iron-tempering", "1", "Iron Tempering level"},
-    {ForgeInput::SteelTempering, "steel-tempering", "1", "Steel Tempering level"},
-    {ForgeInput::EnchantedStoneCraft, "enchanted-stone-craft", "5", "Enchanted Stone Craft level"},
-    {ForgeInput::Anvil, "anvil", "Emperium Anvil",
-     "anvil (None, Iron Anvil, Oridecon Anvil, Golden Anvil, Emperium Anvil)"},
-    {ForgeInput::Element, "element", "Без элемента", "element (Без элемента, Fire, Ice, Wind, Earth)"},
-};
-
 // The result window's price edits, in the order the options are applied.
 struct PriceOption {
     RecipeRowKind row;
@@ -91,23 +62,25 @@ QJsonArray RecipeJson(const Recipe& recipe) {
 
 QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
     const ForgeState& s = outcome.state;
-    return {
-        {"caption", QtText(outcome.caption)},
-        {"title", QtText(s.itemName)},
-        {"rate", s.rate},
-        {"rate_text", QtText(s.rateText)},
-        {"type", QtText(s.typeText)},
-        {"weapon_level", s.weaponLevel},
-        {"atk", s.atk},
-        {"range", s.range},
-        {"weight", s.weight},
-        {"base_level", s.requiredBaseLevel},
-        {"big_picture", QtText(s.bigPicture)},
-        {"recipe", RecipeJson(RecipeOf(s))},
-        {"description", QtText(s.description)},
-        {"equip", QtText(s.equip)},
-        {"cost", MoneyJson(s.cost)},
+    QJsonObject json{
+        {"caption", QtText(outcome.caption)}, {"title", QtText(s.itemName)},       {"rate", s.rate},
+        {"rate_text", QtText(s.rateText)},    {"recipe", RecipeJson(RecipeOf(s))}, {"cost", MoneyJson(s.cost)},
     };
+    AddItemFields(s, json);
+    return json;
+}
+
+// The option that sets an input: "--anvil", with the names to pick from and
+// the default in its description.
+QCommandLineOption InputOption(const ForgeInputField& field) {
+    QString description = QtText(field.description);
+    if (!field.choices.empty()) {
+        QStringList choices;
+        for (std::string_view choice : field.choices) choices << QtText(choice);
+        description += " (" + choices.join(", ") + ")";
+    }
+    description += " (default \"" + QtText(field.defaultText) + "\")";
+    return {QtText(field.option), description, "text", QtText(field.defaultText)};
 }
 
 // The sheet text of a price edit, or nullptr when the window hides that edit.
@@ -117,12 +90,6 @@ std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKin
 
 }  // namespace
 
-QString OptionOf(ForgeInput input) {
-    for (const InputOption& option : kInputOptions)
-        if (option.input == input) return QLatin1String(option.name);
-    return {};
-}
-
 int RunForge(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -131,11 +98,10 @@ int RunForge(const QStringList& arguments) {
         "the main window's default. Price options are typed afterwards into the result window's price edits, in "
         "the order listed, each recalculating the window's cost (reported as cost_after_prices). A weapon's budget "
         "says how many attempts, and how much money, 50, 90 and 99 % certainty of success take at those prices.");
-    parser.addPositionalArgument("ITEM", "display name of the item to forge");
+    parser.addPositionalArgument("ITEM", QtText(FieldOf(ForgeInput::Item).description));
     QList<QCommandLineOption> options;
-    for (const InputOption& option : kInputOptions)
-        options.append({option.name, QString(option.description) + " (default \"" + option.defaultText + "\")", "text",
-                        option.defaultText});
+    for (const ForgeInputField& field : ForgeInputFields())
+        if (!field.option.empty()) options.append(InputOption(field));
     options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
     for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
     options.append(BudgetOption());
@@ -144,7 +110,8 @@ int RunForge(const QStringList& arguments) {
 
     OptionTexts source;
     source.texts[ForgeInput::Item] = CoreText(parser.positionalArguments()[0]);
-    for (const InputOption& option : kInputOptions) source.texts[option.input] = CoreText(parser.value(option.name));
+    for (const ForgeInputField& field : ForgeInputFields())
+        if (!field.option.empty()) source.texts[field.input] = CoreText(parser.value(QtText(field.option)));
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
     source.starCrumbs = *crumbs;
@@ -158,7 +125,7 @@ int RunForge(const QStringList& arguments) {
     }
 
     QJsonObject result = ResultJson(outcome);
-    ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+    ForgeCostSheet sheet = CostSheetOf(outcome.state);
     const Recipe recipe = RecipeOf(outcome.state);
     std::optional<std::int64_t> shownCost = outcome.state.cost;
     bool pricesGiven = false;

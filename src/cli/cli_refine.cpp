@@ -23,6 +23,8 @@ QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) 
     };
 }
 
+constexpr int kClassCount = static_cast<int>(kRefineClasses.size());
+
 }  // namespace
 
 int RunRefine(const QStringList& arguments) {
@@ -44,7 +46,8 @@ int RunRefine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
 
     const auto classNumber = TryParseInt(CoreText(parser.value("class")));
-    if (!classNumber || *classNumber < 1 || *classNumber > 5) return UsageError("--class takes a number from 1 to 5");
+    if (!classNumber || *classNumber < 1 || *classNumber > kClassCount)
+        return UsageError(QString("--class takes a number from 1 to %1").arg(kClassCount));
     const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(*classNumber - 1)];
 
     RefineState state;
@@ -61,9 +64,9 @@ int RunRefine(const QStringList& arguments) {
     // The price edits normalise what is typed: anything but a whole number is 0.
     const std::int32_t materialPrice = parser.isSet("material-price")
                                            ? ParseLenientInt(CoreText(parser.value("material-price")))
-                                           : *ParseStrictInt(cls.materialDefaultPrice);
+                                           : cls.materialDefaultPrice;
     const std::int32_t itemPrice = ParseLenientInt(CoreText(parser.value("item-price")));
-    const std::int32_t fee = *ParseStrictInt(cls.fee);
+    const std::int32_t fee = cls.fee;
 
     std::int32_t w = 0;
     if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
@@ -99,7 +102,7 @@ int RunRefine(const QStringList& arguments) {
         {"item_price", itemPrice},
         {"cost", MoneyJson(cost)},
         {"expected", ExpectedJson(*expected)},
-        {"safe_level", QtText(cls.safeLevelText)},
+        {"safe_level", QtText(LevelText(SafeRefineOf(cls).level))},
         {"budget", RefineBudgetJson(*budget, tryCost)},
     };
     if (auto exit = AddChanceWithinBudget(parser, outcome->tryChance, tryCost, result)) return *exit;

@@ -36,7 +36,7 @@ public:
     Extended(T value) : value_(value) {}
     // A constant written in the C syntax ("79.1", "-1.5e20"), rounded once;
     // not a number where the text is not of that form.
-    explicit Extended(std::string_view decimal);
+    explicit Extended(std::string_view text);
     // digits x 10^exponent, rounded once: the digits are any number of decimal
     // digits, leading zeros allowed, none at all being zero. Infinite beyond
     // the range, zero below its normal part.

@@ -1,5 +1,5 @@
-// Cost estimates of a forging: the request's initial one and the result
-// window's recalculation over its own texts.
+// Cost estimates of a forging: the request's initial one and the
+// recalculation over the texts as typed.
 #include "forge_cost.h"
 
 #include <limits>
@@ -96,18 +96,18 @@ Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& she
     return std::optional<AttemptTerms>(AttemptTerms{*chance, **total});
 }
 
-ForgeCostSheet SheetOfFilledWindow(const ForgeState& state) {
+ForgeCostSheet CostSheetOf(const ForgeState& state) {
     const Recipe recipe = RecipeOf(state);
     const RecipeRow& tool = recipe[IndexOf(RecipeRowKind::Tool)];
     ForgeCostSheet sheet;
     sheet.resource = state.resource;
     sheet.toolQuantity = IntegerText(tool.quantity);
     sheet.toolPrice = IntegerText(tool.price);
-    // A row the window does not use shows no quantity and keeps its price edit at "0".
+    // A row the recipe does not use has no quantity and its price reads "0".
     for (std::size_t row = 1; row < kRecipeRowCount; ++row) {
-        const RecipeRow& shown = recipe[row];
-        sheet.pricedRows[row - 1] = {shown.used ? IntegerText(shown.quantity) : std::string(),
-                                     IntegerText(shown.used ? shown.price : 0)};
+        const RecipeRow& used = recipe[row];
+        sheet.pricedRows[row - 1] = {used.used ? IntegerText(used.quantity) : std::string(),
+                                     IntegerText(used.used ? used.price : 0)};
     }
     sheet.rate = state.rateText;
     return sheet;

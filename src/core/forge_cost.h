@@ -1,5 +1,6 @@
 #pragma once
-// The result window's own cost recalculation over the texts it shows.
+// The cost of one success of a forging: the request's initial estimate, and
+// its recalculation over the quantities and prices as typed.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -12,13 +13,14 @@
 
 namespace trivelon {
 
-// What a row with a price edit shows: its quantity label and its price edit.
+// A recipe row whose price can be typed: its quantity and its price, as texts.
 struct PricedRowTexts {
     std::string quantity;
     std::string price;
 };
 
-// The texts of a result window that its cost is recalculated from.
+// The texts a forging's cost is recalculated from: the tool, the rows with a
+// price to type, and the rate as printed.
 struct ForgeCostSheet {
     // A resource pays (200 - rate) percent of an attempt; a weapon a whole
     // number of attempts.
@@ -37,11 +39,10 @@ struct ForgeCostSheet {
 // of a text that stops the recalculation.
 Result<std::optional<std::int64_t>> RecalculateForgeCost(const ForgeCostSheet& sheet, char decimalSeparator);
 
-// What a weapon window's budget is worked out from: the chance of one
-// attempt, from the rate it shows, and the price of one attempt at the
-// prices typed in it.
+// What a weapon's budget is worked out from: the chance of one attempt, from
+// the rate as printed, and the price of one attempt at the prices typed.
 struct AttemptTerms {
-    TryChance chance;
+    TryChance chance = TryChance::Certain();
     std::int64_t price = 0;
 };
 // None for a resource, whose cost is no count of attempts. Fails as the
@@ -49,7 +50,13 @@ struct AttemptTerms {
 // 64-bit range.
 Result<std::optional<AttemptTerms>> WeaponAttemptTerms(const ForgeCostSheet& sheet, char decimalSeparator);
 
-// The texts a freshly filled result window shows for this state.
-ForgeCostSheet SheetOfFilledWindow(const ForgeState& state);
+// The sheet of a filled request before any price is typed.
+ForgeCostSheet CostSheetOf(const ForgeState& state);
+
+// The initial estimate of a filled state: total of one attempt; resources pay
+// (200 - rate) percent of it, computed exactly from the rate as printed;
+// weapons pay it ceil(100 / rate) times. Nothing where the cost leaves the
+// 64-bit range.
+Result<std::optional<std::int64_t>> InitialForgeCost(const ForgeState& state, char decimalSeparator);
 
 }  // namespace trivelon

@@ -1,9 +1,10 @@
-// The forge request's decisions: which controls to read in which order, the
+// The forge request's decisions: which inputs to read in which order, the
 // rate, the recipe, the name decoration and the initial cost estimate.
 #include "forge_request.h"
 
 #include <array>
 
+#include "forge_cost.h"
 #include "numbers.h"
 
 namespace trivelon {
@@ -53,8 +54,9 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
 // the message when a text is not a whole number.
 bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
     ForgeInputs& in = state.inputs;
+    const std::optional<ForgeInput> skill = SkillInputOf(entry);
     if (!entry.isWeapon()) {
-        if (entry.skill && !ReadInt(source, *entry.skill, *in.skillField(*entry.skill), error)) return false;
+        if (skill && !ReadInt(source, *skill, *in.skillField(*skill), error)) return false;
         state.starCrumbCount = 0;
         state.elementFlag = 0;
         state.rate = ForgeRate(entry.rule, in);
@@ -68,8 +70,8 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
     state.elementFlag = element == kNoElement ? 0 : 1;
     if (state.elementFlag) state.elementName = element;
 
-    std::int32_t* smithSkill = in.skillField(*entry.skill);
-    if (!ReadInt(source, *entry.skill, *smithSkill, error) ||
+    std::int32_t* smithSkill = in.skillField(*skill);
+    if (!ReadInt(source, *skill, *smithSkill, error) ||
         !ReadInt(source, ForgeInput::WeaponryResearch, in.weaponryResearch, error) ||
         !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;

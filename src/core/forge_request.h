@@ -1,27 +1,18 @@
 #pragma once
-// The forge request without its window: from the main window's control texts
-// to a filled ForgeState, a rejection of a category header, or an error.
+// One forge request: from the texts of the forge inputs to a filled
+// ForgeState, the rejection of a category header, or an error.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "catalogue/forge_catalogue.h"
+#include "forge_input.h"
 #include "rate_rules.h"
 #include "result.h"
 
 namespace trivelon {
 
-// Where the request gets its texts from, one input at a time, so that an
-// input the chosen entry does not need is never read.
-class ForgeInputTexts {
-public:
-    virtual ~ForgeInputTexts() = default;
-    virtual std::string text(ForgeInput input) const = 0;
-    virtual bool starCrumbTicked(int box) const = 0;  // box 1..3
-};
-
-inline constexpr std::string_view kNoElement = "Без элемента";
 inline constexpr std::string_view kChooseItemWarning = "Выберите, что ковать";
 inline constexpr std::string_view kPricePerUnit = "Zeny/шт.";
 inline constexpr std::string_view kEmptyPicture = "images/empty.bmp";
@@ -69,20 +60,20 @@ struct ForgeState {
     std::int32_t elementFlag = 0;
     std::string elementName;
 
-    // What the window shows besides the record's own fields.
+    // The item's picture and texts, the stone, the rate and the cost estimate.
     std::string bigPicture;
     std::string description;
     std::string equip;
     const ElementStone* elementStone = nullptr;  // null when no stone row is filled
-    std::string rateText;                        // the rate as the window prints it
-    std::optional<std::int64_t> cost;            // the first cost estimate; none beyond 64 bits
+    std::string rateText;                        // the rate as printed, in the general format
+    std::optional<std::int64_t> cost;            // the first cost estimate of one success; none beyond 64 bits
 };
 
 // How far a request got.
 enum class ForgeStage {
-    InvalidCharacter,    // a character input is not a whole number: no window
-    CategoryHeader,      // a category header was chosen: warn, the window stays empty
-    InvalidSkillOrItem,  // a skill input is not a whole number, or the item is unknown: caption only
+    InvalidCharacter,    // a character input is not a whole number: nothing else is known
+    CategoryHeader,      // a category header was chosen instead of an item: a warning
+    InvalidSkillOrItem,  // a skill input is not a whole number, or the item is unknown: only the caption
     Filled,              // the state is complete
 };
 
@@ -98,11 +89,5 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
 // Name decoration of a weapon: element in front, then "VS ", "VVS " or "VVVS ".
 std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,
                              std::int32_t starCrumbs);
-
-// The initial estimate of a filled state: total of one attempt; resources pay
-// (200 - rate) percent of it, computed exactly from the rate as printed;
-// weapons pay it ceil(100 / rate) times.
-// Nothing where the cost leaves the 64-bit range.
-Result<std::optional<std::int64_t>> InitialForgeCost(const ForgeState& state, char decimalSeparator);
 
 }  // namespace trivelon

@@ -138,7 +138,11 @@ std::string IntegerText(std::int64_t value) {
     return std::string(buffer, written.ptr);
 }
 
+namespace {
+
 std::string IntegerMessage(std::string_view text) { return Join({"'", text, "' is not a valid integer value"}); }
+
+}  // namespace
 
 std::string FloatMessage(std::string_view text) { return Join({"'", text, "' is not a valid floating point value"}); }
 

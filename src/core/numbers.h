@@ -1,5 +1,5 @@
 #pragma once
-// Whole numbers and decimal numbers as the program reads them from control
+// Whole numbers and decimal numbers as the program reads them from typed
 // texts and writes them back, the same in every locale: the only decimal
 // separator is the one passed in. Every value is a signed 32-bit integer or an
 // extended-precision float; arithmetic that could leave the 32-bit range is
@@ -28,7 +28,6 @@ std::int64_t ParseLenientInt64(std::string_view text);
 // Plain decimal digits with a leading "-" when negative.
 std::string IntegerText(std::int64_t value);
 
-std::string IntegerMessage(std::string_view text);
 std::string FloatMessage(std::string_view text);
 
 // General format: at most 15 significant digits, no trailing zeros, fixed

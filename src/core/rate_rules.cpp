@@ -3,6 +3,7 @@
 // exactly as the 32-bit sums would be within the offered ranges.
 #include "rate_rules.h"
 
+#include "catalogue/anvils.h"
 #include "extended.h"
 
 namespace trivelon {
@@ -43,10 +44,39 @@ std::int32_t SkillLevelOf(RateRule rule, const ForgeInputs& in, const WeaponRate
     return 0;
 }
 
+// The smith skill of a category's weapons; resources have none, their rule
+// names their skill.
+std::optional<ForgeInput> SmithSkillOf(ForgeCategory category) {
+    switch (category) {
+        case ForgeCategory::Knives: return ForgeInput::SmithDagger;
+        case ForgeCategory::OneHandedSwords: return ForgeInput::SmithSword;
+        case ForgeCategory::TwoHandedSwords: return ForgeInput::Smith2HSword;
+        case ForgeCategory::Axes: return ForgeInput::SmithAxe;
+        case ForgeCategory::Maces: return ForgeInput::SmithMace;
+        case ForgeCategory::Knuckles: return ForgeInput::SmithKnucklebrace;
+        case ForgeCategory::Spears: return ForgeInput::SmithSpear;
+        case ForgeCategory::Resources: break;
+    }
+    return std::nullopt;
+}
+
 // The sum in extended precision, then held as a double again.
 double AddToRate(double rate, const Extended& amount) { return (Extended(rate) + amount).convertTo<double>(); }
 
 }  // namespace
+
+std::optional<ForgeInput> SkillInputOf(const ForgeRecipe& entry) {
+    switch (entry.rule) {
+        case RateRule::IronRule: return ForgeInput::IronTempering;
+        case RateRule::SteelRule: return ForgeInput::SteelTempering;
+        case RateRule::OrideconRule:
+        case RateRule::EluniumRule: return ForgeInput::OrideconResearch;
+        case RateRule::StoneRule: return ForgeInput::EnchantedStoneCraft;
+        case RateRule::WeaponRule: return SmithSkillOf(entry.category);
+        case RateRule::FixedRule: break;
+    }
+    return std::nullopt;
+}
 
 std::int32_t* ForgeInputs::skillField(ForgeInput skill) {
     switch (skill) {
@@ -80,12 +110,8 @@ double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& wea
     double rate = (Extended(sum) / 100).convertTo<double>();
     if (rule != RateRule::WeaponRule) return rate;
 
-    if (weapon.anvil == "Oridecon Anvil")
-        rate = AddToRate(rate, 3);
-    else if (weapon.anvil == "Golden Anvil")
-        rate = AddToRate(rate, 5);
-    else if (weapon.anvil == "Emperium Anvil")
-        rate = AddToRate(rate, 10);
+    if (const Anvil* anvil = FindAnvil(weapon.anvil); anvil && anvil->rateBonus != 0)
+        rate = AddToRate(rate, anvil->rateBonus);
     if (weapon.weaponLevel > 1) rate = AddToRate(rate, Extended(-10) * weapon.weaponLevel);
     if (weapon.weaponLevel == 3) rate = AddToRate(rate, in.orideconResearch);
     return rate;

@@ -1,9 +1,11 @@
 #pragma once
 // Success rate in percent of forging one catalogue entry, unclamped.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "catalogue/forge_catalogue.h"
+#include "forge_input.h"
 
 namespace trivelon {
 
@@ -33,10 +35,15 @@ struct ForgeInputs {
 struct WeaponRateArgs {
     std::int32_t starCrumbs = 0;   // 0..3
     std::int32_t elementFlag = 0;  // 0 or 1
-    std::string_view anvil;
+    std::string_view anvil;        // an anvil's name; a text that names none adds nothing
     std::int32_t weaponLevel = 1;
     std::int32_t smithSkill = 0;
 };
+
+// The skill whose level an entry's rate reads besides the character's: the
+// smith skill of a weapon's category, the skill of a resource's rule; none
+// for a rate that is fixed.
+std::optional<ForgeInput> SkillInputOf(const ForgeRecipe& entry);
 
 // The sums are formed in 64-bit integers, so no typed input overflows; within
 // 32-bit range they equal the 32-bit sums exactly.

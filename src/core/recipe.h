@@ -1,6 +1,6 @@
 #pragma once
-// What one forging attempt uses, as the result window's recipe block shows it:
-// the tool, three material slots, the element stone and the star crumbs.
+// What one forging attempt uses: the tool, three material slots, the element
+// stone and the star crumbs.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,19 +10,19 @@
 
 namespace trivelon {
 
-// The rows of the recipe block, top to bottom.
+// The rows of a recipe, in order.
 enum class RecipeRowKind { Tool, Material1, Material2, Material3, ElementStone, StarCrumbs };
 inline constexpr std::size_t kRecipeRowCount = 6;
 
 inline constexpr std::size_t IndexOf(RecipeRowKind kind) { return static_cast<std::size_t>(kind); }
 
 struct RecipeRow {
-    // A row the recipe does not use shows the empty placeholder picture, no
-    // quantity, no name and no price to type.
+    // A row the recipe does not use has the empty placeholder picture, no
+    // quantity, no name and no price.
     bool used = false;
     std::string name;
     // The picture to load; empty where a typed element names no stone, whose
-    // row shows its text without a picture.
+    // row has the typed text as its name and no picture.
     std::string picture;
     std::int32_t quantity = 0;
     std::int32_t price = 0;

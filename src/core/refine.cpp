@@ -19,13 +19,9 @@ std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +
 Extended DefenceBonus(std::int32_t levels) { return floor((Extended(70) * levels + 50) / 100); }
 
 void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
-    if (steps.armour) {
-        outcome.defenceBonus = DefenceBonus(levels);
-        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.defenceBonus.convertTo<std::int32_t>());
-    } else {
-        outcome.attackBonus = steps.atkPerLevel * levels;
-        outcome.bonusText = BonusPrefix(steps) + IntegerText(outcome.attackBonus);
-    }
+    const std::int32_t bonus =
+        steps.armour ? DefenceBonus(levels).convertTo<std::int32_t>() : steps.atkPerLevel * levels;
+    outcome.bonusText = BonusPrefix(steps) + IntegerText(bonus);
 }
 
 }  // namespace
@@ -41,6 +37,13 @@ void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
     state.currentLevel = 0;
     state.targetLevel = StepsOf(cls.classNumber).safeLevel;
     state.tryChance = TryChance::Certain();
+}
+
+SafeRefine SafeRefineOf(const RefineClass& cls) {
+    const RefineSteps& steps = StepsOf(cls.classNumber);
+    RefineOutcome outcome;
+    SetBonus(steps, steps.safeLevel, outcome);
+    return {steps.safeLevel, outcome.bonusText, RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
 }
 
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
@@ -138,7 +141,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     outcome.itemCount = *items;
     outcome.materialCount = *materials;
     SetBonus(steps, levels, outcome);
-    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(steps.spreadPerLevel * risky);
+    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(std::int64_t{steps.spreadPerLevel} * risky);
     return outcome;
 }
 
@@ -158,8 +161,6 @@ std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t 
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
     state.materialCount = outcome.materialCount;
     state.itemCount = outcome.itemCount;
-    state.attackBonus = outcome.attackBonus;
-    state.defenceBonus = outcome.defenceBonus;
     if (outcome.rate) state.rate = *outcome.rate;
     state.tryChance = outcome.tryChance;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Refining from +c to +t: success rate, expected materials and items, bonus
-// and cost, and the state changes of the refining tab.
+// and cost, and how picking a class or a level changes the refine.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -14,8 +14,7 @@
 
 namespace trivelon {
 
-// The refining tab's working values; a new state is the tab's start: class
-// 1 from +0 to +7.
+// The working values of a refine; a new state is class 1 from +0 to +7.
 struct RefineState {
     std::int32_t currentLevel = 0;
     std::int32_t targetLevel = 7;
@@ -26,18 +25,26 @@ struct RefineState {
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
     Extended rate = 0;
-    Extended defenceBonus = 0;
-    std::int32_t attackBonus = 0;
-    // The chance of one try of the refine the tab shows, held exactly; none
-    // when nothing above the safe level is left to do. The start refine is safe.
+    // The chance of one try of the refine, held exactly; none when nothing
+    // above the safe level is left to do. The refine a state starts with is safe.
     std::optional<TryChance> tryChance = TryChance::Certain();
 };
 
-// The class whose text equals the selector text exactly, or nullptr.
+// The class whose name equals the text exactly, or nullptr.
 const RefineClass* FindRefineClass(std::string_view classText);
 // What picking a class does to the state: class number, levels 0 and safe
 // level, a certain try.
 void ApplyRefineClass(RefineState& state, const RefineClass& cls);
+
+// A class's safe refine, from +0 to its safe level in one certain try: one
+// item and a material for each level, at the class's default material price
+// and no price for the item.
+struct SafeRefine {
+    std::int32_t level = 0;  // the safe level, also the number of materials
+    std::string bonusText;
+    std::int64_t cost = 0;
+};
+SafeRefine SafeRefineOf(const RefineClass& cls);
 
 enum class LevelKind { Current, Target };  // "+0".."+9" or "+1".."+10"
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind);
@@ -54,9 +61,7 @@ struct RefineOutcome {
     std::optional<Extended> rate;  // none when nothing lies above the safe level to do
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
-    std::string bonusText;
-    std::int32_t attackBonus = 0;
-    Extended defenceBonus = 0;
+    std::string bonusText;  // "ATK +18+1-6", "DEF +3"
     // The rate as an exact chance: certain for a safe refine, none when
     // nothing is to do.
     std::optional<TryChance> tryChance;
@@ -76,7 +81,7 @@ std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t
 // when every such step has a rate above 0, or there is none.
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
-// Requires 1 <= classNumber <= 5, 0 <= cur <= fin <= 10. Fails for a step rate at
+// Requires a class number of kRefineClasses and 0 <= cur <= fin <= 10. Fails for a step rate at
 // or below 0 (RefineStepRateError) and for counts beyond the 32-bit range.
 Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 

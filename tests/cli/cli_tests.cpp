@@ -312,12 +312,11 @@ TEST(CliBudget, ForgeAndRefineBudgets) {
 
     // The sum as players write it; wrong usage where it cannot be read or is beyond 64 bits.
     const QStringList risky = {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0"};
-    for (const QString& sum : {"300 000 000", "300кк", "0,3ккк", " 300'000'000 "})
-        EXPECT_EQ(Cli(risky + QStringList{"--budget", sum}).json["chance_within_budget"].toDouble(), 78.5)
-            << sum.toStdString();
-    for (const QString& sum : {"lots", "1к5", "", "-5", "9223372036854775808"}) {
+    for (const char* sum : {"300 000 000", "300кк", "0,3ккк", " 300'000'000 "})
+        EXPECT_EQ(Cli(risky + QStringList{"--budget", sum}).json["chance_within_budget"].toDouble(), 78.5) << sum;
+    for (const char* sum : {"lots", "1к5", "", "-5", "9223372036854775808"}) {
         const CliRun wrong = Cli(risky + QStringList{"--budget", sum});
-        EXPECT_EQ(wrong.exitCode, 2) << sum.toStdString();
+        EXPECT_EQ(wrong.exitCode, 2) << sum;
         EXPECT_TRUE(wrong.err.contains("--budget takes")) << wrong.err.toStdString();
     }
     EXPECT_TRUE(Cli({"forge", "--help"}).out.contains("--budget"));

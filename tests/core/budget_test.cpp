@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, TriesForEachCertainty,
                                            TriesCase{"refine_0_0384", 384, 4, 1805, 5996, 11991},
                                            // One step of 1 % in six, the lowest a positive research can leave.
                                            TriesCase{"tiny", 1, 10, 693147180560LL, 2302585092993LL, 4605170185986LL}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // The float shortcut agrees with whole-number arithmetic on random rates of
 // up to 15 significant digits.

@@ -1,36 +1,20 @@
 #pragma once
-// The main window's forging inputs as plain texts with their start values,
-// recording every input the forge request reads.
+// The forge inputs as plain texts, each at its default until set, recording
+// every input the forge request reads.
 #include <map>
 #include <string>
 #include <vector>
 
-#include "core/forge_request.h"
+#include "core/forge_input.h"
 
 namespace trivelon {
 
 class FakeInputs : public ForgeInputTexts {
 public:
+    // Every input at its default, the item as given.
     explicit FakeInputs(std::string item) {
-        texts_ = {{ForgeInput::BaseLevel, "71"},
-                  {ForgeInput::Dex, "117"},
-                  {ForgeInput::Luk, "90"},
-                  {ForgeInput::JobLevel, "42"},
-                  {ForgeInput::Item, item},
-                  {ForgeInput::IronTempering, "1"},
-                  {ForgeInput::SteelTempering, "1"},
-                  {ForgeInput::OrideconResearch, "5"},
-                  {ForgeInput::EnchantedStoneCraft, "5"},
-                  {ForgeInput::SmithDagger, "3"},
-                  {ForgeInput::SmithSword, "3"},
-                  {ForgeInput::Smith2HSword, "3"},
-                  {ForgeInput::SmithAxe, "3"},
-                  {ForgeInput::SmithMace, "3"},
-                  {ForgeInput::SmithKnucklebrace, "3"},
-                  {ForgeInput::SmithSpear, "3"},
-                  {ForgeInput::WeaponryResearch, "10"},
-                  {ForgeInput::Element, std::string(kNoElement)},
-                  {ForgeInput::Anvil, "Emperium Anvil"}};
+        for (const ForgeInputField& field : ForgeInputFields()) texts_[field.input] = std::string(field.defaultText);
+        texts_[ForgeInput::Item] = std::move(item);
     }
 
     FakeInputs& set(ForgeInput input, std::string text) {

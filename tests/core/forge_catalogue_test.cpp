@@ -90,34 +90,21 @@ const std::vector<EntryRow> kEntries = {
 struct CategoryRow {
     ForgeCategory category;
     std::string_view separator;
-    std::optional<ForgeInput> skill;
 };
 const std::vector<CategoryRow> kCategories = {
-    {C::Resources, "---------------Ресурсы---------------", std::nullopt},
-    {C::Knives, "------------------Ножи------------------", ForgeInput::SmithDagger},
-    {C::OneHandedSwords, "-------Одноручные Мечи-------", ForgeInput::SmithSword},
-    {C::TwoHandedSwords, "--------Двуручные мечи--------", ForgeInput::Smith2HSword},
-    {C::Axes, "----------------Топоры----------------", ForgeInput::SmithAxe},
-    {C::Maces, "----------------Дубины----------------", ForgeInput::SmithMace},
-    {C::Knuckles, "---------------Кастеты---------------", ForgeInput::SmithKnucklebrace},
-    {C::Spears, "-----------------Копья-----------------", ForgeInput::SmithSpear},
+    {C::Resources, "---------------Ресурсы---------------"}, {C::Knives, "------------------Ножи------------------"},
+    {C::OneHandedSwords, "-------Одноручные Мечи-------"},   {C::TwoHandedSwords, "--------Двуручные мечи--------"},
+    {C::Axes, "----------------Топоры----------------"},     {C::Maces, "----------------Дубины----------------"},
+    {C::Knuckles, "---------------Кастеты---------------"},  {C::Spears, "-----------------Копья-----------------"},
 };
+
+const std::string_view kToolByLevel[] = {"Mini Furnace", "Iron Hammer", "Golden Hammer", "Oridecon Hammer"};
 
 const ForgeRecipe& Entry(std::string_view name) {
     const ForgeRecipe* recipe = ForgeCatalogue::Find(name);
     EXPECT_NE(recipe, nullptr) << name;
     static const ForgeRecipe kMissing{};
     return recipe ? *recipe : kMissing;
-}
-
-TEST(ForgeCatalogue, CategoriesInSelectorOrder) {
-    auto categories = ForgeCatalogue::Categories();
-    ASSERT_EQ(categories.size(), kCategories.size());
-    for (std::size_t i = 0; i < kCategories.size(); ++i) {
-        EXPECT_EQ(categories[i].category, kCategories[i].category) << i;
-        EXPECT_EQ(categories[i].separator, kCategories[i].separator) << i;
-        EXPECT_EQ(categories[i].smithSkill, kCategories[i].skill) << i;
-    }
 }
 
 TEST(ForgeCatalogue, SelectorHasEachSeparatorFollowedByItsEntries) {
@@ -152,13 +139,12 @@ TEST(ForgeCatalogue, EveryEntryHasItsStatisticsToolRuleAndPictures) {
         EXPECT_EQ(std::tie(recipe.weaponLevel, recipe.atk, recipe.range, recipe.weight, recipe.requiredBaseLevel),
                   std::tie(row.level, row.atk, row.range, row.weight, row.base));
         EXPECT_TRUE(recipe.inSelector);
-        EXPECT_EQ(&recipe.tool(), ForgeCatalogue::ToolForLevel(row.level));
-        EXPECT_EQ(recipe.bigPicture, BigPicturePath(row.name));
+        EXPECT_EQ(recipe.tool().name, kToolByLevel[row.level]);
+        EXPECT_EQ(recipe.bigPicture, "images/big/" + PictureKey(row.name) + ".bmp");
         EXPECT_FALSE(recipe.description.empty());
         EXPECT_FALSE(recipe.equip.empty());
         if (row.category != C::Resources) {
             EXPECT_EQ(recipe.rule, RateRule::WeaponRule);
-            EXPECT_EQ(recipe.skill, kCategories[static_cast<int>(row.category)].skill);
             EXPECT_NE(recipe.tool().name, kMiniFurnace);
         }
         for (int slot = 0; slot < 3; ++slot) {
@@ -167,7 +153,7 @@ TEST(ForgeCatalogue, EveryEntryHasItsStatisticsToolRuleAndPictures) {
             EXPECT_EQ(m.used(), slot < row.usedSlots);
             if (m.used()) {
                 EXPECT_FALSE(m.name.empty());
-                EXPECT_EQ(m.picture, SmallPicturePath(m.name));
+                EXPECT_EQ(m.picture, "images/" + PictureKey(m.name) + ".bmp");
             } else {
                 EXPECT_TRUE(m.name.empty() && m.picture.empty());
                 EXPECT_EQ(m.quantity, 0);
@@ -178,24 +164,17 @@ TEST(ForgeCatalogue, EveryEntryHasItsStatisticsToolRuleAndPictures) {
     }
 }
 
-TEST(ForgeCatalogue, ResourcesNameTheirRuleAndSkillInput) {
+TEST(ForgeCatalogue, ResourcesNameTheirRule) {
     struct Case {
         std::string_view name;
         RateRule rule;
-        std::optional<ForgeInput> skill;
     };
-    for (const Case& c : {Case{"Iron", RateRule::IronRule, ForgeInput::IronTempering},
-                          Case{"Steel", RateRule::SteelRule, ForgeInput::SteelTempering},
-                          Case{"Oridecon", RateRule::OrideconRule, ForgeInput::OrideconResearch},
-                          Case{"Elunium", RateRule::EluniumRule, ForgeInput::OrideconResearch},
-                          Case{"Flame Heart", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Rough Wind", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Mystic Frozen", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Great Nature", RateRule::StoneRule, ForgeInput::EnchantedStoneCraft},
-                          Case{"Star Crumb", RateRule::FixedRule, std::nullopt}}) {
+    for (const Case& c : {Case{"Iron", RateRule::IronRule}, Case{"Steel", RateRule::SteelRule},
+                          Case{"Oridecon", RateRule::OrideconRule}, Case{"Elunium", RateRule::EluniumRule},
+                          Case{"Flame Heart", RateRule::StoneRule}, Case{"Rough Wind", RateRule::StoneRule},
+                          Case{"Mystic Frozen", RateRule::StoneRule}, Case{"Great Nature", RateRule::StoneRule},
+                          Case{"Star Crumb", RateRule::FixedRule}})
         EXPECT_EQ(Entry(c.name).rule, c.rule) << c.name;
-        EXPECT_EQ(Entry(c.name).skill, c.skill) << c.name;
-    }
 }
 
 TEST(ForgeCatalogue, OnlySixSlotsCarryAPresetPrice) {
@@ -282,31 +261,27 @@ TEST(ForgeCatalogue, BroadSwordExistsButIsNotOffered) {
 
 TEST(ForgeCatalogue, ToolsByWeaponLevel) {
     struct Case {
-        std::int32_t level;
-        std::string_view name, picture;
+        std::string_view item, tool, picture;
         std::int32_t price;
     };
-    for (const Case& c :
-         {Case{0, "Mini Furnace", "images/minifurnace.bmp", 150}, Case{1, "Iron Hammer", "images/ironhammer.bmp", 1000},
-          Case{2, "Golden Hammer", "images/goldenhammer.bmp", 3000},
-          Case{3, "Oridecon Hammer", "images/orideconhammer.bmp", 5000}}) {
-        const ForgeTool* tool = ForgeCatalogue::ToolForLevel(c.level);
-        ASSERT_NE(tool, nullptr) << c.level;
-        EXPECT_EQ(tool->name, c.name);
-        EXPECT_EQ(tool->picture, c.picture);
-        EXPECT_EQ(tool->price, c.price);
+    for (const Case& c : {Case{"Iron", "Mini Furnace", "images/minifurnace.bmp", 150},
+                          Case{"Knife", "Iron Hammer", "images/ironhammer.bmp", 1000},
+                          Case{"Dirk", "Golden Hammer", "images/goldenhammer.bmp", 3000},
+                          Case{"Gladius", "Oridecon Hammer", "images/orideconhammer.bmp", 5000}}) {
+        const ForgeTool& tool = Entry(c.item).tool();
+        EXPECT_EQ(tool.name, c.tool);
+        EXPECT_EQ(tool.picture, c.picture);
+        EXPECT_EQ(tool.price, c.price);
+        EXPECT_EQ(tool.name == kMiniFurnace, c.item == "Iron");
     }
-    EXPECT_EQ(ForgeCatalogue::ToolForLevel(-1), nullptr);
-    EXPECT_EQ(ForgeCatalogue::ToolForLevel(4), nullptr);
 }
 
 TEST(PicturePaths, LowerCaseWithoutBlanksOrGraveAccents) {
     EXPECT_EQ(PictureKey("Orc`s Fang"), "orcsfang");
-    EXPECT_EQ(SmallPicturePath("Orc`s Fang"), "images/orcsfang.bmp");
-    EXPECT_EQ(SmallPicturePath("Mini Furnace"), "images/minifurnace.bmp");
-    EXPECT_EQ(SmallPicturePath("1carat Diamond"), "images/1caratdiamond.bmp");
-    EXPECT_EQ(BigPicturePath("Two-handed Sword"), "images/big/two-handedsword.bmp");
-    EXPECT_EQ(BigPicturePath("Ring Pommel Saber"), "images/big/ringpommelsaber.bmp");
+    EXPECT_EQ(PictureKey("1carat Diamond"), "1caratdiamond");
+    EXPECT_EQ(Entry("Two-handed Sword").bigPicture, "images/big/two-handedsword.bmp");
+    EXPECT_EQ(Entry("Ring Pommel Saber").bigPicture, "images/big/ringpommelsaber.bmp");
+    EXPECT_EQ(Entry("Morning Star").materials[1].picture, "images/1caratdiamond.bmp");
 }
 
 TEST(ForgeCatalogue, DescriptionAndEquipTextsSpotChecked) {

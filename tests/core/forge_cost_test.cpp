@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <locale>
 #include <string>
 
@@ -37,6 +39,26 @@ std::string Cost(const ForgeCostSheet& sheet, char separator = '.') {
     auto cost = RecalculateForgeCost(sheet, separator);
     if (!cost.ok()) return "error: " + cost.error();
     return *cost ? std::to_string(**cost) : "too much";
+}
+
+TEST(InitialForgeCost, SumsPastThe32BitRangeAreFigures) {
+    ForgeState weapon;
+    weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
+    weapon.materials[0].quantity = 1;
+    weapon.materials[0].price = 1;
+    weapon.rate = 100;
+    weapon.rateText = "100";
+    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 2147483648);
+    weapon.rate = 1;
+    weapon.rateText = "1";
+    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 214748364800);
+
+    ForgeState resource;
+    resource.resource = true;
+    resource.toolPrice = 2000000000;
+    resource.rate = 1;
+    resource.rateText = "1";
+    EXPECT_EQ(*InitialForgeCost(resource, '.'), 3980000000);
 }
 
 TEST(RecalculateForgeCost, CutterAtRateForty) { EXPECT_EQ(Cost(WeaponSheet("40", "1000", "25", "100")), "10500"); }
@@ -164,7 +186,7 @@ TEST(RecalculateForgeCost, ResourceAtRateFiftySixAgreesWithTheRequest) {
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "56");
     EXPECT_EQ(outcome.state.cost, 216);
-    EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state)), "216");
+    EXPECT_EQ(Cost(CostSheetOf(outcome.state)), "216");
 }
 
 // A filled window recalculates, before any price is typed, to the estimate the
@@ -179,17 +201,16 @@ TEST(RecalculateForgeCost, FilledWindowsReproduceTheInitialCost) {
                 auto outcome = RunForgeRequest(controls, separator);
                 SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
                 ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-                EXPECT_EQ(Cost(SheetOfFilledWindow(outcome.state), separator),
-                          std::to_string(outcome.state.cost.value()));
+                EXPECT_EQ(Cost(CostSheetOf(outcome.state), separator), std::to_string(outcome.state.cost.value()));
             }
         }
     }
 }
 
-TEST(SheetOfFilledWindow, TypedPricesChangeTheEstimate) {
+TEST(CostSheetOf, TypedPricesChangeTheEstimate) {
     auto outcome = RunForgeRequest(FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-    ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+    ForgeCostSheet sheet = CostSheetOf(outcome.state);
     EXPECT_EQ(sheet.pricedRows[2].quantity, "");  // unused rows show no quantity
     EXPECT_EQ(sheet.row(RecipeRowKind::StarCrumbs).quantity, "");
     EXPECT_EQ(sheet.row(RecipeRowKind::ElementStone).price, "4000");
@@ -261,7 +282,7 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
         auto outcome = RunForgeRequest(controls, separator);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
         EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
-        ForgeCostSheet sheet = SheetOfFilledWindow(outcome.state);
+        ForgeCostSheet sheet = CostSheetOf(outcome.state);
         sheet.pricedRows[0].price = "100";
         EXPECT_EQ(Cost(sheet, separator), "59640") << separator;
     }

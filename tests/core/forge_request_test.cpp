@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <set>
 #include <string>
 #include <tuple>
@@ -90,14 +89,15 @@ TEST(ForgeRequest, WeaponCarriesCrumbsElementAndPreset) {
 }
 
 TEST(ForgeRequest, SeparatorsStopBeforeAnySkillIsRead) {
-    for (const CategoryInfo& category : ForgeCatalogue::Categories()) {
-        FakeInputs inputs{std::string(category.separator)};
+    for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
+        if (row.recipe) continue;
+        FakeInputs inputs{std::string(row.text)};
         inputs.set(ForgeInput::OrideconResearch, "bad")
             .set(ForgeInput::WeaponryResearch, "bad")
             .set(ForgeInput::IronTempering, "bad");
         auto outcome = Request(inputs);
-        EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << category.separator;
-        EXPECT_EQ(outcome.caption, category.separator);
+        EXPECT_EQ(outcome.stage, ForgeStage::CategoryHeader) << row.text;
+        EXPECT_EQ(outcome.caption, row.text);
     }
 }
 
@@ -319,26 +319,6 @@ TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
     EXPECT_EQ(outcome.caption, "Excalibur");
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_EQ(Request(FakeInputs("iron")).stage, ForgeStage::InvalidSkillOrItem);
-}
-
-TEST(InitialForgeCost, SumsPastThe32BitRangeAreFigures) {
-    ForgeState weapon;
-    weapon.toolPrice = std::numeric_limits<std::int32_t>::max();
-    weapon.materials[0].quantity = 1;
-    weapon.materials[0].price = 1;
-    weapon.rate = 100;
-    weapon.rateText = "100";
-    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 2147483648);
-    weapon.rate = 1;
-    weapon.rateText = "1";
-    EXPECT_EQ(*InitialForgeCost(weapon, '.'), 214748364800);
-
-    ForgeState resource;
-    resource.resource = true;
-    resource.toolPrice = 2000000000;
-    resource.rate = 1;
-    resource.rateText = "1";
-    EXPECT_EQ(*InitialForgeCost(resource, '.'), 3980000000);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// Success rates of the seven rules with the main window's default character
-// and with inputs at and far beyond the offered ranges.
+// Success rates of the seven rules with the default character and with inputs
+// at and far beyond the offered ranges, and the skill each entry's rate reads.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, DefaultCharacterRate,
                                            RuleCase{"Weapon1", RateRule::WeaponRule, 1, 109.1},
                                            RuleCase{"Weapon2", RateRule::WeaponRule, 2, 89.1},
                                            RuleCase{"Weapon3", RateRule::WeaponRule, 3, 84.1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WeaponRate, CrumbsAndElementLowerTheSum) {
     WeaponRateArgs w = DefaultWeapon(1);
@@ -130,6 +131,44 @@ TEST(ResourceRates, EachReadsItsOwnSkill) {
     in.baseLevel = 1;  // the Oridecon rules take the base level, the others the job level
     EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, in), 67.7);
     EXPECT_DOUBLE_EQ(ForgeRate(RateRule::StoneRule, in), 69.1);
+}
+
+// A weapon's rate reads its category's smith skill; a resource's, its rule's
+// skill; Star Crumb's fixed rate, none.
+TEST(SkillInputOf, EveryEntryReadsItsCategoryOrRuleSkill) {
+    const std::optional<ForgeInput> smithSkills[] = {
+        std::nullopt,         ForgeInput::SmithDagger, ForgeInput::SmithSword,        ForgeInput::Smith2HSword,
+        ForgeInput::SmithAxe, ForgeInput::SmithMace,   ForgeInput::SmithKnucklebrace, ForgeInput::SmithSpear};
+    struct ResourceCase {
+        std::string_view name;
+        std::optional<ForgeInput> skill;
+    };
+    const ResourceCase resources[] = {
+        {"Iron", ForgeInput::IronTempering},
+        {"Steel", ForgeInput::SteelTempering},
+        {"Oridecon", ForgeInput::OrideconResearch},
+        {"Elunium", ForgeInput::OrideconResearch},
+        {"Flame Heart", ForgeInput::EnchantedStoneCraft},
+        {"Rough Wind", ForgeInput::EnchantedStoneCraft},
+        {"Mystic Frozen", ForgeInput::EnchantedStoneCraft},
+        {"Great Nature", ForgeInput::EnchantedStoneCraft},
+        {"Star Crumb", std::nullopt},
+    };
+    std::size_t resourcesSeen = 0;
+    for (const ForgeRecipe& entry : ForgeCatalogue::Entries()) {
+        SCOPED_TRACE(std::string(entry.displayName));
+        if (entry.isWeapon()) {
+            EXPECT_EQ(SkillInputOf(entry), smithSkills[static_cast<std::size_t>(entry.category)]);
+            continue;
+        }
+        ++resourcesSeen;
+        for (const ResourceCase& c : resources) {
+            if (c.name == entry.displayName) {
+                EXPECT_EQ(SkillInputOf(entry), c.skill);
+            }
+        }
+    }
+    EXPECT_EQ(resourcesSeen, std::size(resources));
 }
 
 TEST(RateRules, ExtremeInputsAreSummedWithoutWrapping) {

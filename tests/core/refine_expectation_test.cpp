@@ -288,8 +288,7 @@ TEST(ExpectRefine, AgreesWithAMarkovChainOverEveryRefine) {
     for (std::int32_t classNumber = 1; classNumber <= 5; ++classNumber) {
         const RefineSteps& steps = kRefineSteps[static_cast<std::size_t>(classNumber - 1)];
         const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(classNumber - 1)];
-        const RefinePrices prices{std::stoi(std::string(cls.materialDefaultPrice)), std::stoi(std::string(cls.fee)),
-                                  1000003};
+        const RefinePrices prices{cls.materialDefaultPrice, cls.fee, 1000003};
         for (std::int32_t cur = 0; cur <= 9; ++cur)
             for (std::int32_t fin = cur + 1; fin <= 10; ++fin)
                 for (std::int32_t w = -10; w <= 60; ++w) {

@@ -1,8 +1,9 @@
 // Refining: the class and step tables, the expectation from +c to +t, level
-// texts, the cost and the state changes of the refining tab.
+// texts, the cost and how picking a class or a level changes a refine.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -16,27 +17,39 @@ namespace {
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
-TEST(RefineTables, ClassDefaultsAreTheSafeRefineOutcome) {
+// What picking a class shows: its safe refine, the same as the computed refine
+// from +0 to the safe level, at the default material price.
+TEST(RefineTables, SafeRefineOfEachClass) {
+    struct Row {
+        std::int32_t level;
+        const char* bonus;
+        std::int64_t cost;
+    };
+    const Row rows[] = {{7, "ATK +14", 1750},
+                        {6, "ATK +18", 7200},
+                        {5, "ATK +25", 50000},
+                        {4, "ATK +28", 100000},
+                        {4, "DEF +3", 248000}};
+    ASSERT_EQ(std::size(rows), kRefineClasses.size());
     for (std::size_t i = 0; i < kRefineClasses.size(); ++i) {
         const RefineClass& cls = kRefineClasses[i];
-        const RefineSteps& steps = kRefineSteps[i];
         SCOPED_TRACE(std::string(cls.classText));
         EXPECT_EQ(cls.classNumber, static_cast<std::int32_t>(i + 1));
-        EXPECT_EQ(cls.safeLevelText, LevelText(steps.safeLevel));
-        EXPECT_EQ(cls.materialCountText, std::to_string(steps.safeLevel));
         EXPECT_EQ(FindRefineClass(cls.classText), &cls);
 
-        const std::int32_t price = *ParseStrictInt(cls.materialDefaultPrice);
-        const std::int32_t fee = *ParseStrictInt(cls.fee);
-        EXPECT_EQ(cls.safeAvgCost, std::to_string(*RefineCost(steps.safeLevel, 1, price, fee, 0)));
+        const SafeRefine safe = SafeRefineOf(cls);
+        EXPECT_EQ(std::tie(safe.level, safe.bonusText, safe.cost),
+                  std::tie(rows[i].level, rows[i].bonus, rows[i].cost));
 
-        auto safe = ComputeRefine(cls.classNumber, 0, steps.safeLevel, 10);
-        ASSERT_TRUE(safe.ok()) << safe.error();
-        EXPECT_EQ(safe->bonusText, cls.safeBonusText);
-        EXPECT_EQ(safe->materialCount, steps.safeLevel);
-        EXPECT_EQ(safe->itemCount, 1);
-        ASSERT_TRUE(safe->rate.has_value());
-        EXPECT_EQ(*safe->rate, Extended(100));
+        auto computed = ComputeRefine(cls.classNumber, 0, safe.level, 10);
+        ASSERT_TRUE(computed.ok()) << computed.error();
+        EXPECT_EQ(computed->bonusText, safe.bonusText);
+        EXPECT_EQ(computed->materialCount, safe.level);
+        EXPECT_EQ(computed->itemCount, 1);
+        ASSERT_TRUE(computed->rate.has_value());
+        EXPECT_EQ(*computed->rate, Extended(100));
+        EXPECT_EQ(*RefineCost(computed->materialCount, computed->itemCount, cls.materialDefaultPrice, cls.fee, 0),
+                  safe.cost);
     }
     EXPECT_EQ(FindRefineClass("Одежда "), nullptr);
     EXPECT_EQ(FindRefineClass("оружие 1 уровня"), nullptr);
@@ -150,7 +163,6 @@ TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
         EXPECT_FALSE(nothing->rate.has_value());
         EXPECT_EQ(nothing->materialCount, 0);
         EXPECT_EQ(nothing->itemCount, 0);
-        EXPECT_EQ(nothing->attackBonus, 0);
         EXPECT_EQ(nothing->bonusText, classNumber == 5 ? "DEF +0" : "ATK +0");
     }
 }
@@ -160,7 +172,6 @@ TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
     for (std::int32_t n = 0; n <= 10; ++n) {
         auto outcome = ComputeRefine(5, 0, n, 10);
         ASSERT_TRUE(outcome.ok()) << n;
-        EXPECT_EQ(outcome->defenceBonus, defence[n]) << n;
         EXPECT_EQ(outcome->bonusText, "DEF +" + std::to_string(defence[n])) << n;
     }
     EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->bonusText, "DEF +6");
@@ -247,11 +258,11 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 7, 1));
 
     StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(27, 3, 18));
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(27, 3));
     EXPECT_EQ(state.rate, Extended(35));
     // Nothing to do above the safe level: counts cleared, the last rate stays.
     StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount, state.attackBonus), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(0, 0));
     EXPECT_EQ(state.rate, Extended(35));
 
     state.currentLevel = 3;

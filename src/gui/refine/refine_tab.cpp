@@ -79,8 +79,8 @@ RefineState StartState() {
     const RefineClass& first = kRefineClasses.front();
     RefineState state;
     ApplyRefineClass(state, first);
-    state.attemptFee = *ParseStrictInt(first.fee);
-    state.materialPrice = *ParseStrictInt(first.materialDefaultPrice);
+    state.attemptFee = first.fee;
+    state.materialPrice = first.materialDefaultPrice;
     state.materialCount = state.targetLevel;
     state.itemCount = 1;
     return state;
@@ -234,13 +234,14 @@ void RefineTab::classChosen() {
         const RefineClass* cls = FindRefineClass(CoreText(classSelector_->currentText()));
         if (!cls) return;
         ApplyRefineClass(refine_, *cls);
-        refine_.attemptFee = *ParseStrictInt(cls->fee);
+        refine_.attemptFee = cls->fee;
         refine_.materialCount = refine_.targetLevel;
         refine_.itemCount = 1;
         successRate_->setText(QStringLiteral("100"));
-        safeLevel_->setText(QtText(cls->safeLevelText));
-        attemptFee_->setText(QtText(cls->fee));
-        bonus_->setText(QtText(cls->safeBonusText));
+        const SafeRefine safe = SafeRefineOf(*cls);
+        safeLevel_->setText(QtText(LevelText(safe.level)));
+        attemptFee_->setText(QString::number(cls->fee));
+        bonus_->setText(QtText(safe.bonusText));
         currentLevel_->setTextSilently(QtText(LevelText(refine_.currentLevel)));
         targetLevel_->setTextSilently(QtText(LevelText(refine_.targetLevel)));
         itemCount_->setText(QString::number(refine_.itemCount));
@@ -250,7 +251,7 @@ void RefineTab::classChosen() {
         materialName_->setText(QtText(cls->materialName));
         // A changed price text runs the price handler, which shows the cost
         // at the class's material price.
-        materialPrice_->setText(QtText(cls->materialDefaultPrice));
+        materialPrice_->setText(QString::number(cls->materialDefaultPrice));
     });
 }
 
