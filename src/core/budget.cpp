@@ -81,7 +81,8 @@ bool TryChance::reaches(std::int64_t tries, std::int32_t percent) const {
 Result<std::int64_t> TryChance::triesFor(std::int32_t percent) const {
     if (certain() || percent <= 0) return std::int64_t{1};
     const double estimate = std::ceil(std::log((100 - percent) / 100.0) / logOfFailure());
-    if (!(estimate < static_cast<double>(kInt64Max / 2))) return Error{kOutOfRangeMessage};
+    constexpr std::int64_t kHalfOfInt64 = kInt64Max / 2;  // room left to step the estimate
+    if (!(estimate < static_cast<double>(kHalfOfInt64))) return Error{kOutOfRangeMessage};
     std::int64_t tries = std::max<std::int64_t>(1, static_cast<std::int64_t>(estimate));
     while (tries > 1 && reaches(tries - 1, percent)) --tries;
     while (!reaches(tries, percent)) ++tries;

@@ -46,7 +46,7 @@ QString AmountLabel(std::int64_t value, int fractionDigits) {
 // Where money and chances fall on the plot.
 struct PlotScale {
     QRectF plot;
-    double axisEnd;
+    double axisEnd = 0;
 
     qreal x(double money) const { return plot.left() + money / axisEnd * plot.width(); }
     qreal y(double chance) const { return plot.bottom() - chance * plot.height(); }

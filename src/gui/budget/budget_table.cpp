@@ -132,7 +132,7 @@ void BudgetTable::paintEvent(QPaintEvent*) {
         const QRect place = cellRect(row, column);
         painter.fillRect(place, look.background);
         painter.setFont(font);
-        painter.drawText(place, alignment, text);
+        painter.drawText(place, static_cast<int>(alignment), text);
     };
     cell(0, 0, look_.header, look_.header.font, look_.header.alignment, QString());
     for (int column = 1; column <= kCertainties; ++column)

@@ -22,9 +22,9 @@
 namespace trivelon::gui {
 
 struct BudgetTableLook {
-    int nameWidth;   // the column of row names
-    int valueWidth;  // each certainty's column
-    int rowHeight;
+    int nameWidth = 0;   // the column of row names
+    int valueWidth = 0;  // each certainty's column
+    int rowHeight = 0;
     BoxLabelLook header;
     BoxLabelLook rows;
 };

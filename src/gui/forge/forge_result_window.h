@@ -82,9 +82,9 @@ private:
     // where it leaves the 64-bit range.
     bool filled_ = false;
     std::optional<std::int64_t> cost_;
-    std::array<RecipeRowControls, kRecipeRowCount> recipeRows_;
-    QWidget* panel_;
-    QLineEdit* lastPriceEdit_;
+    std::array<RecipeRowControls, kRecipeRowCount> recipeRows_{};
+    QWidget* panel_ = nullptr;
+    QLineEdit* lastPriceEdit_ = nullptr;
     QPointer<BudgetChartWindow> chart_;
 };
 

@@ -56,14 +56,16 @@ private:
     const QComboBox* inputBox(ForgeInput input) const;
 
     ErrorReporter& reporter_;
-    EditCombo *baseLevel_, *jobLevel_, *dex_, *luk_;
-    EditCombo *smithDagger_, *smithSword_, *smith2HSword_, *smithAxe_, *smithMace_, *smithKnucklebrace_, *smithSpear_;
-    EditCombo *weaponryResearch_, *orideconResearch_, *ironTempering_, *steelTempering_, *enchantedStoneCraft_;
-    EditCombo *anvil_, *element_;
-    ImageCombo* itemSelector_;
-    std::array<PictureCheck*, 3> starCrumbs_;
-    PictureBox* characterPicture_;
-    QPushButton* forgeButton_;
+    EditCombo *baseLevel_ = nullptr, *jobLevel_ = nullptr, *dex_ = nullptr, *luk_ = nullptr;
+    EditCombo *smithDagger_ = nullptr, *smithSword_ = nullptr, *smith2HSword_ = nullptr, *smithAxe_ = nullptr,
+              *smithMace_ = nullptr, *smithKnucklebrace_ = nullptr, *smithSpear_ = nullptr;
+    EditCombo *weaponryResearch_ = nullptr, *orideconResearch_ = nullptr, *ironTempering_ = nullptr,
+              *steelTempering_ = nullptr, *enchantedStoneCraft_ = nullptr;
+    EditCombo *anvil_ = nullptr, *element_ = nullptr;
+    ImageCombo* itemSelector_ = nullptr;
+    std::array<PictureCheck*, 3> starCrumbs_{};
+    PictureBox* characterPicture_ = nullptr;
+    QPushButton* forgeButton_ = nullptr;
 };
 
 }  // namespace trivelon::gui

@@ -30,7 +30,7 @@ constexpr JDIMENSION kMaxSide = 4096;
 // Kept free of C++ objects with destructors: longjmp skips them.
 bool DecodeInto(const QByteArray& data, QImage* image) {
     jpeg_decompress_struct info{};
-    ReturningErrorManager errors;
+    ReturningErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpBackOnError;
     errors.base.output_message = IgnoreMessage;

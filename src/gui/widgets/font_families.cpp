@@ -34,7 +34,7 @@ const QStringList& InstalledFamilies() {
 }
 
 QString Resolve(const StandIns& entry) {
-    const QString family = QLatin1String(entry.family);
+    QString family = QLatin1String(entry.family);
     if (InstalledFamilies().contains(family)) return family;
     for (const char* standIn : entry.standIns) {
         if (standIn && InstalledFamilies().contains(QLatin1String(standIn))) return QLatin1String(standIn);
