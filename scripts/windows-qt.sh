@@ -15,14 +15,16 @@ windows_qt_version() {
 
 # Only what the program uses: Core, Gui, Widgets and the Windows platform
 # plugin, with Qt's own copies of the image, text and compression libraries.
-# Debian's source leaves out the Wintab header, hence no tablet events.
+# Debian's source leaves out the Wintab header, hence no tablet events. Without
+# Vulkan: the host's Vulkan headers would be found and put /usr/include, with
+# the host's C library, on the Windows include path.
 windows_qt_options=(
   -static -release
   -qt-host-path /usr -platform linux-g++ -xplatform win32-g++
   -device-option CROSS_COMPILE=x86_64-w64-mingw32-
   -nomake examples -nomake tests
   -no-opengl -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-printsupport
-  -no-feature-concurrent -no-feature-testlib -no-feature-tabletevent
+  -no-feature-concurrent -no-feature-testlib -no-feature-tabletevent -no-feature-vulkan
   -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
 )
 
