@@ -22,10 +22,6 @@ constexpr int kRowHeight = 24;
 constexpr int kBudgetTop = 475;
 constexpr int kClientHeightWithBudget = kBudgetTop + 3 * kRowHeight + 16;
 
-const QColor kYellow(255, 255, 0);
-const QColor kCream(255, 251, 240);
-const QColor kWhite(255, 255, 255);
-
 // How a label looks: an opaque box of one colour with text, in Arial unless
 // another family is named.
 BoxLabelLook Look(QColor background, int pixelSize, bool bold = false,

@@ -113,7 +113,7 @@ private:
 
 ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter)
     : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter) {
-    setBackground(QColor(255, 251, 240));
+    setBackground(kCream);
     resize(680, 418);
     tabs.addTab(this, QStringLiteral("Ковка"));
     buildControls();

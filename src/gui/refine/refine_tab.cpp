@@ -20,9 +20,6 @@
 namespace trivelon::gui {
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kCream(255, 251, 240);
-
 // Yellow rows carry the main results, cream rows the details.
 BoxLabelLook Main() { return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true)}; }
 BoxLabelLook MainCentred() { return {kYellow, PixelFont(QStringLiteral("Arial"), 19, true), Qt::AlignCenter}; }

@@ -20,6 +20,12 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
 // A caption over the wallpaper: transparent background, sized to its text.
 QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font);
 
+// The backgrounds of the box labels: yellow rows carry the main results,
+// cream rows the details and the forging tab's ground, white the recipe cells.
+inline const QColor kYellow{255, 255, 0};
+inline const QColor kCream{255, 251, 240};
+inline const QColor kWhite{255, 255, 255};
+
 // A fixed-size label with an opaque background.
 struct BoxLabelLook {
     QColor background;
