@@ -75,7 +75,7 @@ void BM_RecalculateForgeCost(benchmark::State& state) {
     // Built in one initialisation: assigning the texts one by one makes GCC 12
     // report a false -Wrestrict overlap in optimised builds.
     const ForgeCostSheet sheet{
-        .toolName = "Oridecon Hammer",
+        .resource = false,
         .toolQuantity = "1",
         .toolPrice = "5000",
         .pricedRows = {{{"4", "23000"}, {"60", "1500"}, {"1", "4560"}, {"1", "30000"}, {"2", "15000"}}},
