@@ -41,7 +41,7 @@ private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(TRIVELON_SOURCE_DIR))); }
 
     void init() {
-        window_ = std::make_unique<MainWindow>(reporter_);
+        window_ = std::make_unique<MainWindow>(reporter_, settings_.store);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -98,6 +98,7 @@ private slots:
 
 private:
     RecordingReporter reporter_;
+    TemporarySettings settings_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -1,11 +1,16 @@
 // Start-up of the desktop program: the application with its title, version
-// and icon, the main window, and the event loop until that window closes.
+// and icon, its options, the settings, the main window, and the event loop
+// until that window closes.
+#include <cstdio>
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 
 #include "gui/main_window.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/widgets/error_reporter.h"
+#include "settings/settings_store.h"
 #include "start_probe.h"
 
 namespace {
@@ -23,6 +28,28 @@ void UsePictureFolderBesideProgram() {
 #endif
 }
 
+// Says on standard error why what the player types will not be kept.
+void TellSettingsNotKept(const QString& problem) {
+    std::fprintf(stderr, "trivelon: %s; the settings will not be kept.\n", problem.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+// --help, and --reset, which forgets the saved settings; true when the
+// program is to start with the defaults.
+bool ReadOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Forging and refining calculator. What you type is kept between runs in %1.")
+            .arg(QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath())));
+    parser.addHelpOption();
+    const QCommandLineOption reset(
+        QStringLiteral("reset"),
+        QStringLiteral("Start with the default inputs and an empty price book, forgetting the saved ones."));
+    parser.addOption(reset);
+    parser.process(app);
+    return parser.isSet(reset);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,8 +61,11 @@ int main(int argc, char* argv[]) {
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 
+    trivelon::SettingsStore settings(trivelon::SettingsStore::DefaultPath(), TellSettingsNotKept);
+    if (ReadOptions(app)) settings.forget();
+
     trivelon::gui::MessageBoxReporter reporter;
-    trivelon::gui::MainWindow window(reporter);
+    trivelon::gui::MainWindow window(reporter, settings);
     trivelon::app::QuitAfterFirstPaintIfRequested(window);
     window.show();
     return QApplication::exec();

@@ -1,7 +1,9 @@
 // trivelon-cli forge: one forge request from the texts a user would type into
 // the main window, then optionally prices typed into its result window.
 #include <QCommandLineParser>
+#include <QDir>
 #include <QJsonArray>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -9,7 +11,9 @@
 #include "core/forge_cost.h"
 #include "core/forge_request.h"
 #include "core/numbers.h"
+#include "core/price_book.h"
 #include "core/recipe.h"
+#include "settings/settings_store.h"
 
 namespace trivelon::cli {
 
@@ -88,6 +92,28 @@ std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKin
     return recipe[IndexOf(row)].used ? &sheet.row(row).price : nullptr;
 }
 
+// The price book the desktop program keeps; empty, with a word on standard
+// error, where it cannot be read. Only read: the command line writes no
+// settings.
+PriceBook SavedPrices() {
+    PriceBook book;
+    SettingsStore settings(SettingsStore::DefaultPath(), [](const QString& problem) {
+        std::fprintf(stderr, "trivelon-cli: %s; no saved prices are used.\n", problem.toUtf8().constData());
+    });
+    settings.read(book);
+    return book;
+}
+
+// The text typed into a row's price edit: the row's option, else with
+// --saved-prices the book's price for the row's good; nothing for neither.
+std::optional<std::string> TypedPrice(const QCommandLineParser& parser, const PriceOption& option, const Recipe& recipe,
+                                      const std::optional<PriceBook>& book) {
+    if (parser.isSet(option.name)) return CoreText(parser.value(option.name));
+    const RecipeRow& row = recipe[IndexOf(option.row)];
+    if (!book || !row.used || row.picture.empty()) return std::nullopt;
+    return book->text(row.name);
+}
+
 }  // namespace
 
 int RunForge(const QStringList& arguments) {
@@ -97,13 +123,17 @@ int RunForge(const QStringList& arguments) {
         "\"Two-handed Sword\"), with the texts a user would type into the main window. Each option defaults to "
         "the main window's default. Price options are typed afterwards into the result window's price edits, in "
         "the order listed, each recalculating the window's cost (reported as cost_after_prices). A weapon's budget "
-        "says how many attempts, and how much money, 50, 90 and 99 % certainty of success take at those prices.");
+        "says how many attempts, and how much money, 50, 90 and 99 % certainty of success take at those prices. "
+        "Nothing saved by the desktop program is read unless --saved-prices asks for its price book.");
     parser.addPositionalArgument("ITEM", QtText(FieldOf(ForgeInput::Item).description));
     QList<QCommandLineOption> options;
     for (const ForgeInputField& field : ForgeInputFields())
         if (!field.option.empty()) options.append(InputOption(field));
     options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
     for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
+    options.append({"saved-prices", "type the prices the desktop program remembers (its price book, in " +
+                                        QDir::toNativeSeparators(SettingsStore::DefaultPath()) +
+                                        ") into the price edits that no price option fills"});
     options.append(BudgetOption());
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
@@ -129,15 +159,16 @@ int RunForge(const QStringList& arguments) {
     const Recipe recipe = RecipeOf(outcome.state);
     std::optional<std::int64_t> shownCost = outcome.state.cost;
     bool pricesGiven = false;
+    const std::optional<PriceBook> book = parser.isSet("saved-prices") ? std::optional(SavedPrices()) : std::nullopt;
     for (const PriceOption& option : kPriceOptions) {
-        if (!parser.isSet(option.name)) continue;
+        const std::optional<std::string> typed = TypedPrice(parser, option, recipe, book);
+        if (!typed) continue;
         pricesGiven = true;
         std::string* edit = PriceEdit(sheet, recipe, option.row);
         if (!edit)
             return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
-        const std::string typed = CoreText(parser.value(option.name));
-        if (*edit == typed) continue;  // an unchanged text does not recalculate
-        *edit = typed;
+        if (*edit == *typed) continue;  // an unchanged text does not recalculate
+        *edit = *typed;
         auto cost = RecalculateForgeCost(sheet, '.');
         if (!cost) return PrintError(cost.error());
         shownCost = *cost;

@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -14,7 +15,8 @@
 
 namespace trivelon::gui {
 
-MainWindow::MainWindow(ErrorReporter& reporter, QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), settings_(settings) {
     // Before any control exists, so that none of them is polished twice.
     ClassicStyle::applyToApplication();
     setWindowTitle(QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
@@ -26,8 +28,9 @@ MainWindow::MainWindow(ErrorReporter& reporter, QWidget* parent) : QWidget(paren
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(tabs_);
-    forgeTab_ = new ForgeTab(*tabs_, reporter);
-    refineTab_ = new RefineTab(*tabs_, reporter);
+    const SavedTexts saved = settings_.read(book_);
+    forgeTab_ = new ForgeTab(*tabs_, reporter, book_);
+    refineTab_ = new RefineTab(*tabs_, reporter, book_);
     tabs_->setCurrentIndex(0);
     resize(688, 446);
 
@@ -37,9 +40,23 @@ MainWindow::MainWindow(ErrorReporter& reporter, QWidget* parent) : QWidget(paren
     connect(forgeTab_, &ForgeTab::characterPictureChanged, this,
             [this] { refineTab_->showCharacterPicture(forgeTab_->characterPicture()); });
     connect(forgeTab_, &ForgeTab::resultWindowOpened, this, &MainWindow::resultWindowOpened);
+    connect(forgeTab_, &ForgeTab::resultWindowOpened, this, [this](ForgeResultWindow* window) {
+        connect(window, &QObject::destroyed, this, [this] { settings_.save({}, book_); });
+    });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (tabs_->widget(index) == refineTab_) refineTab_->buildOnce(forgeTab_->characterPicture());
     });
+    // After the connections, so that the refining tab follows the restored
+    // character as it follows a typed one.
+    forgeTab_->restore(saved);
+    refineTab_->restore(saved);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SavedTexts texts = forgeTab_->savedTexts();
+    texts.insert(refineTab_->savedTexts());
+    settings_.save(texts, book_);
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

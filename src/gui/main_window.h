@@ -1,10 +1,13 @@
 #pragma once
 // The main window: the forging and the refining tab, and what passes between
-// them (the character's picture and the Weaponry Research level).
+// them (the character's picture and the Weaponry Research level); what the
+// player typed, read from the settings at start and written back on close.
 #include <QTabWidget>
 #include <QWidget>
 
+#include "core/price_book.h"
 #include "gui/widgets/error_reporter.h"
+#include "settings/settings_store.h"
 
 namespace trivelon::gui {
 
@@ -16,8 +19,11 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // Failures of its handlers and of the result windows it opens are
-    // reported to the reporter, which must outlive them.
-    explicit MainWindow(ErrorReporter& reporter, QWidget* parent = nullptr);
+    // reported to the reporter, which must outlive them. The inputs start
+    // from the texts and the price book the settings hold; the settings,
+    // which must outlive the window, are written when it closes, and the
+    // price book also when a result window closes.
+    MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget* parent = nullptr);
 
 signals:
     // Each press of the forge button that gets past the character inputs
@@ -26,8 +32,11 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    SettingsStore& settings_;
+    PriceBook book_;
     QTabWidget* tabs_;
     ForgeTab* forgeTab_;
     RefineTab* refineTab_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include <QLocale>
 #include <QString>
 
 namespace trivelon {
@@ -13,5 +14,8 @@ inline QString QtText(std::string_view utf8) {
 }
 
 inline std::string CoreText(const QString& text) { return text.toStdString(); }
+
+// The user's own separator of digit groups, as sums are read with it.
+inline std::string SystemGroupSeparator() { return CoreText(QLocale::system().groupSeparator()); }
 
 }  // namespace trivelon

@@ -36,7 +36,7 @@ class BudgetChartTest : public QObject {
 
 private slots:
     void init() {
-        window_ = std::make_unique<BudgetChartWindow>();
+        window_ = std::make_unique<BudgetChartWindow>(book_);
         window_->setCalculation(Refine());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -169,6 +169,7 @@ private:
         return false;
     }
 
+    PriceBook book_;
     std::unique_ptr<BudgetChartWindow> window_;
 };
 

@@ -34,7 +34,7 @@ class ItemFormTest : public QObject {
 private slots:
     void designTextsAndLook() {
         RecordingReporter recorder;
-        ForgeResultWindow form(recorder);
+        ForgeResultWindow form(recorder, book_);
         QCOMPARE(form.windowTitle(), QString("DBForm"));
         QCOMPARE(form.size(), QSize(505, 490));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -96,7 +96,7 @@ private slots:
 
     void onlyThePriceEditsTakeFocusInRowOrder() {
         RecordingReporter recorder;
-        ForgeResultWindow form(recorder);
+        ForgeResultWindow form(recorder, book_);
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -118,7 +118,7 @@ private slots:
 
     void typedPricesRecalculateTheCost() {
         RecordingReporter recorder;
-        ForgeResultWindow form(recorder);
+        ForgeResultWindow form(recorder, book_);
         form.show();
         FillAsCutter(form);
         TypeInto(*form.row(RecipeRowKind::Material1).priceEdit, "100");
@@ -148,13 +148,13 @@ private slots:
 
     void failedRecalculationReportsAndKeepsTheCost() {
         RecordingReporter recorder;
-        ForgeResultWindow neverFilled(recorder);
+        ForgeResultWindow neverFilled(recorder, book_);
         neverFilled.show();
         TypeInto(*neverFilled.row(RecipeRowKind::Material1).priceEdit, "5");
         QCOMPARE(recorder.errors.last(), QString("'hammer_price' is not a valid integer value"));
         QCOMPARE(neverFilled.averageCost->text(), QString());
 
-        ForgeResultWindow form(recorder);
+        ForgeResultWindow form(recorder, book_);
         FillAsCutter(form);
         form.showRate("4O");
         form.row(RecipeRowKind::Material1).priceEdit->setText("100");
@@ -166,8 +166,8 @@ private slots:
 
     void eachWindowRecalculatesOnlyItself() {
         RecordingReporter recorder;
-        ForgeResultWindow first(recorder);
-        ForgeResultWindow second(recorder);
+        ForgeResultWindow first(recorder, book_);
+        ForgeResultWindow second(recorder, book_);
         FillAsCutter(first);
         FillAsCutter(second);
         first.row(RecipeRowKind::Material1).priceEdit->setText("100");
@@ -177,13 +177,17 @@ private slots:
 
     void closingFreesTheWindow() {
         RecordingReporter recorder;
-        auto* window = new ForgeResultWindow(recorder);
+        auto* window = new ForgeResultWindow(recorder, book_);
         window->show();
         QSignalSpy destroyed(window, &QObject::destroyed);
         QVERIFY(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(destroyed.count(), 1);
     }
+
+private:
+    // Never typed into here: every window starts at the recipe's prices.
+    trivelon::PriceBook book_;
 };
 
 QTEST_MAIN(ItemFormTest)

@@ -3,7 +3,6 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
@@ -28,8 +27,9 @@ QLabel* MakeCaption(const QString& text, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-BudgetChartWindow::BudgetChartWindow(QWidget* parent)
+BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      book_(book),
       chart_(new BudgetChart(this)),
       moneyField_(new QLineEdit(this)),
       chanceLabel_(MakeCaption(QString(), QStringLiteral("chanceLabel"), this)) {
@@ -55,7 +55,12 @@ BudgetChartWindow::BudgetChartWindow(QWidget* parent)
     layout->addLayout(row);
 
     connect(moneyField_, &QLineEdit::textChanged, this, &BudgetChartWindow::showChanceOfMoney);
+    connect(moneyField_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        book_.remember(PriceBook::kMoneyEntry, CoreText(typed), SystemGroupSeparator());
+    });
     setCalculation({});
+    if (const std::optional<std::string> money = book_.text(PriceBook::kMoneyEntry))
+        moneyField_->setText(QtText(*money));
 }
 
 void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
@@ -73,7 +78,7 @@ void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void BudgetChartWindow::showChanceOfMoney() {
-    const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), CoreText(QLocale::system().groupSeparator()));
+    const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), SystemGroupSeparator());
     chart_->setMoney(money.reading == TypedSum::Reading::Zeny ? std::optional(money.zeny) : std::nullopt);
     switch (money.reading) {
         case TypedSum::Reading::Blank: chanceLabel_->clear(); return;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "core/price_book.h"
 #include "gui/budget/budget_chart.h"
 
 namespace trivelon::gui {
@@ -17,8 +18,11 @@ class BudgetChartWindow : public QWidget {
 public:
     // A top-level window, freed when closed, that does not keep the program
     // running. With a parent it also goes when the parent goes. The caller
-    // names the calculation in the title, sets it and shows the window.
-    explicit BudgetChartWindow(QWidget* parent = nullptr);
+    // names the calculation in the title, sets it and shows the window. The
+    // sum field starts with the last sum the book remembers, as if typed,
+    // and each sum typed into it is remembered there; the book must outlive
+    // the window.
+    explicit BudgetChartWindow(PriceBook& book, QWidget* parent = nullptr);
 
     // Follows the calculation: budgets, chart and the chance of the typed
     // sum, which stays as typed.
@@ -37,6 +41,7 @@ private:
     // or says why there is none.
     void showChanceOfMoney();
 
+    PriceBook& book_;
     BudgetCalculation calculation_;
     BudgetChart* chart_;
     QLineEdit* moneyField_;

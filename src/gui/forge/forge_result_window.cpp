@@ -140,10 +140,11 @@ ForgeCostSheet DesignSheet() {
 
 }  // namespace
 
-ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
+ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       reporter_(reporter),
+      book_(book),
       sheet_(DesignSheet()) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Result windows live beside the main window; closing the main window
@@ -205,6 +206,7 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, QWidget* parent)
         if (!row.priceEdit) continue;
         const auto kind = static_cast<RecipeRowKind>(index);
         connect(row.priceEdit, &QLineEdit::textChanged, this, [this, kind] { priceEdited(kind); });
+        connect(row.priceEdit, &QLineEdit::textEdited, this, [this, kind] { priceTyped(kind); });
         if (previous) setTabOrder(previous, row.priceEdit);
         previous = row.priceEdit;
     }
@@ -248,7 +250,7 @@ void ForgeResultWindow::updateBudget() {
 void ForgeResultWindow::openChart() {
     Guarded(reporter_, [this] {
         if (!chart_) {
-            chart_ = new BudgetChartWindow(this);
+            chart_ = new BudgetChartWindow(book_, this);
             chart_->setWindowTitle(QStringLiteral("График: ") + title->text());
         }
         updateBudget();
@@ -260,6 +262,7 @@ void ForgeResultWindow::openChart() {
 
 void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow) {
     const RecipeRowControls& controls = row(kind);
+    goods_[IndexOf(kind)] = recipeRow.used && !recipeRow.picture.empty() ? recipeRow.name : std::string();
     if (!recipeRow.used) {
         controls.quantity->clear();
         controls.name->clear();
@@ -297,6 +300,23 @@ void ForgeResultWindow::showFirstCost(const std::optional<std::int64_t>& cost, b
     cost_ = cost;
     averageCost->setText(QtText(WholeAmountText(cost)));
     if (!resource) showBudget();
+    putRememberedPrices();
+}
+
+void ForgeResultWindow::putRememberedPrices() {
+    for (std::size_t index = 0; index < kRecipeRowCount; ++index) {
+        const RecipeRowControls& controls = recipeRows_[index];
+        if (!controls.priceEdit || goods_[index].empty()) continue;
+        // Each changed text runs the price handler: the cost and the
+        // budgets follow, as they do for typing.
+        if (const std::optional<std::string> price = book_.text(goods_[index]))
+            controls.priceEdit->setText(QtText(*price));
+    }
+}
+
+void ForgeResultWindow::priceTyped(RecipeRowKind kind) {
+    const std::string& good = goods_[IndexOf(kind)];
+    if (!good.empty()) book_.remember(good, CoreText(row(kind).priceEdit->text()), {});
 }
 
 // Only a window that shows a cost gets a new one. The forge request writes

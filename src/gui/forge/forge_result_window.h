@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "core/forge_cost.h"
+#include "core/price_book.h"
 #include "core/recipe.h"
 #include "gui/budget/budget_chart_window.h"
 #include "gui/budget/budget_table.h"
@@ -35,8 +36,10 @@ class ForgeResultWindow : public QWidget {
     Q_OBJECT
 public:
     // A top-level window, freed when closed; the caller shows it. A failed
-    // recalculation of its cost is reported to the reporter.
-    explicit ForgeResultWindow(ErrorReporter& reporter, QWidget* parent = nullptr);
+    // recalculation of its cost is reported to the reporter. Prices typed
+    // into it are noted in the book, which must outlive it, by the good
+    // they are the price of.
+    ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent = nullptr);
 
     // The title line, the picture and the statistics; a caption that the
     // filling blanks for items without the statistic stands beside it.
@@ -60,7 +63,8 @@ public:
     // before its price, so that the recalculation the price starts finds a
     // number), the rate, and the first cost last. A weapon's window then
     // grows by the block of budgets; from then on the cost and the budgets
-    // follow the typed prices.
+    // follow the typed prices. The prices the book remembers for the
+    // window's goods then go into their edits as if typed.
     void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
     void showRate(const std::string& rateText);
     void showFirstCost(const std::optional<std::int64_t>& cost, bool resource);
@@ -68,12 +72,20 @@ public:
 private:
     // The change handler of a row's price edit.
     void priceEdited(RecipeRowKind kind);
+    // Notes a price the user typed in the book.
+    void priceTyped(RecipeRowKind kind);
+    void putRememberedPrices();
     void showBudget();
     // The budgets, and the chart when open, for the prices typed now.
     void updateBudget();
     void openChart();
 
     ErrorReporter& reporter_;
+    PriceBook& book_;
+    // The good each row's price is the price of, as the book names it;
+    // empty in an unused row and in the row of a typed element that names
+    // no stone.
+    std::array<std::string, kRecipeRowCount> goods_{};
     // The calculation as data: the quantities, prices and rate the window
     // shows, kept as it shows them and never read back from its controls;
     // the design texts until the window is filled.

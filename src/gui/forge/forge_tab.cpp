@@ -3,9 +3,12 @@
 // and element coupling, and the forge request.
 #include "gui/forge/forge_tab.h"
 
+#include <algorithm>
+
 #include <QImage>
 
 #include "catalogue/forge_catalogue.h"
+#include "core/numbers.h"
 #include "gui/forge/forge_presenter.h"
 #include "gui/forge/forge_result_window.h"
 #include "gui/pictures/built_in_icon.h"
@@ -90,6 +93,22 @@ constexpr CharacterPicture kCharacterPictures[] = {
     {80, "images/bs81.bmp"}, {90, "images/bs91.bmp"},
 };
 
+// The keys of the inputs in the settings: their command-line names, the item
+// as "item".
+QString SavedKey(const ForgeInputField& field) {
+    return QStringLiteral("forge/") + (field.option.empty() ? QStringLiteral("item") : QtText(field.option));
+}
+const QString kStarCrumbsKey = QStringLiteral("forge/star-crumbs");
+
+// Whether the field takes the text as typed without complaint: a whole
+// number, or one of the names it is picked from. The item is checked by its
+// list.
+bool TakesAsTyped(const ForgeInputField& field, const QString& text) {
+    const std::string typed = CoreText(text);
+    if (field.choices.empty()) return TryParseInt(typed).has_value();
+    return std::find(field.choices.begin(), field.choices.end(), typed) != field.choices.end();
+}
+
 }  // namespace
 
 // The forge request's view of the tab: the current text of each input it
@@ -111,8 +130,8 @@ private:
     const ForgeTab& tab_;
 };
 
-ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter)
-    : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter) {
+ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
+    : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter), book_(book) {
     setBackground(kCream);
     resize(680, 418);
     tabs.addTab(this, QStringLiteral("Ковка"));
@@ -278,7 +297,7 @@ void ForgeTab::forge() {
         const ForgeRequestOutcome outcome = RunForgeRequest(Inputs(*this), SystemDecimalSeparator());
         if (outcome.stage == ForgeStage::InvalidCharacter) throw HandlerError{QtText(outcome.error)};
 
-        auto* window = new ForgeResultWindow(reporter_);
+        auto* window = new ForgeResultWindow(reporter_, book_);
         window->setWindowTitle(QtText(outcome.caption));
         window->show();
         emit resultWindowOpened(window);
@@ -294,12 +313,17 @@ void ForgeTab::forge() {
 }
 
 const QComboBox* ForgeTab::inputBox(ForgeInput input) const {
+    if (input == ForgeInput::Item) return itemSelector_;
+    return editBox(input);
+}
+
+EditCombo* ForgeTab::editBox(ForgeInput input) const {
     switch (input) {
         case ForgeInput::BaseLevel: return baseLevel_;
         case ForgeInput::Dex: return dex_;
         case ForgeInput::Luk: return luk_;
         case ForgeInput::JobLevel: return jobLevel_;
-        case ForgeInput::Item: return itemSelector_;
+        case ForgeInput::Item: return nullptr;
         case ForgeInput::IronTempering: return ironTempering_;
         case ForgeInput::SteelTempering: return steelTempering_;
         case ForgeInput::OrideconResearch: return orideconResearch_;
@@ -316,6 +340,31 @@ const QComboBox* ForgeTab::inputBox(ForgeInput input) const {
         case ForgeInput::Anvil: return anvil_;
     }
     return nullptr;
+}
+
+SavedTexts ForgeTab::savedTexts() const {
+    SavedTexts saved;
+    for (const ForgeInputField& field : ForgeInputFields())
+        saved.insert(SavedKey(field), inputBox(field.input)->currentText());
+    saved.insert(kStarCrumbsKey,
+                 QString::number(std::count_if(starCrumbs_.begin(), starCrumbs_.end(),
+                                               [](const PictureCheck* box) { return box->isChecked(); })));
+    return saved;
+}
+
+void ForgeTab::restore(const SavedTexts& saved) {
+    for (const ForgeInputField& field : ForgeInputFields()) {
+        const auto found = saved.find(SavedKey(field));
+        if (field.input == ForgeInput::Item || found == saved.end() || !TakesAsTyped(field, *found)) continue;
+        EditCombo& box = *editBox(field.input);
+        if (box.currentText() != *found) box.setTextAsTyped(*found);
+    }
+    // Clicking the last box ticks those before it, as the tab keeps them.
+    const std::optional<std::int32_t> crumbs = TryParseInt(CoreText(saved.value(kStarCrumbsKey)));
+    if (crumbs && *crumbs >= 1 && *crumbs <= static_cast<std::int32_t>(starCrumbs_.size()))
+        starCrumbs_[static_cast<std::size_t>(*crumbs - 1)]->click();
+    const auto item = saved.find(SavedKey(FieldOf(ForgeInput::Item)));
+    if (item != saved.end() && *item != itemSelector_->currentText()) itemSelector_->pick(*item);
 }
 
 }  // namespace trivelon::gui

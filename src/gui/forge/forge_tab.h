@@ -7,12 +7,14 @@
 #include <QTabWidget>
 
 #include "core/forge_request.h"
+#include "core/price_book.h"
 #include "gui/widgets/edit_combo.h"
 #include "gui/widgets/error_reporter.h"
 #include "gui/widgets/image_combo.h"
 #include "gui/widgets/picture_box.h"
 #include "gui/widgets/picture_check.h"
 #include "gui/widgets/tab_panel.h"
+#include "settings/saved_texts.h"
 
 namespace trivelon::gui {
 
@@ -23,8 +25,19 @@ class ForgeTab : public TabPanel {
 public:
     // Adds itself to the tabs first and only then builds its controls: a
     // filled page moved into the tabs would have every control's font
-    // resolved again. No handler runs while it is built.
-    ForgeTab(QTabWidget& tabs, ErrorReporter& reporter);
+    // resolved again. No handler runs while it is built. The result windows
+    // it opens take their prices from the book and note typed ones in it.
+    ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book);
+
+    // The inputs' texts as the settings keep them: every character input,
+    // the star crumbs added and the item.
+    SavedTexts savedTexts() const;
+    // Puts saved texts back as if typed, picked and clicked, in an order
+    // whose handlers leave what typing would: the base level (and with it
+    // the character's picture) first, the star crumbs after the element.
+    // A text its field would not take as typed, or a missing one, leaves
+    // the field at what it shows.
+    void restore(const SavedTexts& saved);
 
     // The character's picture, which the refining tab shows as well.
     const PictureBox& characterPicture() const { return *characterPicture_; }
@@ -54,8 +67,11 @@ private:
     // The forge request's view of this tab: each input's current text.
     class Inputs;
     const QComboBox* inputBox(ForgeInput input) const;
+    // The box of every input but the item.
+    EditCombo* editBox(ForgeInput input) const;
 
     ErrorReporter& reporter_;
+    PriceBook& book_;
     EditCombo *baseLevel_ = nullptr, *jobLevel_ = nullptr, *dex_ = nullptr, *luk_ = nullptr;
     EditCombo *smithDagger_ = nullptr, *smithSword_ = nullptr, *smith2HSword_ = nullptr, *smithAxe_ = nullptr,
               *smithMace_ = nullptr, *smithKnucklebrace_ = nullptr, *smithSpear_ = nullptr;

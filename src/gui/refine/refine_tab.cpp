@@ -3,6 +3,8 @@
 // counts, bonus and cost; editing a price recomputes the cost.
 #include "gui/refine/refine_tab.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QImage>
 
@@ -83,10 +85,17 @@ RefineState StartState() {
     return state;
 }
 
+// The keys of the inputs in the settings.
+const QString kClassKey = QStringLiteral("refine/class");
+const QString kCurrentLevelKey = QStringLiteral("refine/from");
+const QString kTargetLevelKey = QStringLiteral("refine/to");
+const QString kMaterialPriceKey = QStringLiteral("refine/material-price");
+const QString kItemPriceKey = QStringLiteral("refine/item-price");
+
 }  // namespace
 
-RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter)
-    : TabPanel(QImage()), reporter_(reporter), refine_(StartState()) {
+RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
+    : TabPanel(QImage()), reporter_(reporter), book_(book), refine_(StartState()) {
     resize(680, 418);
     tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
 }
@@ -102,6 +111,7 @@ void RefineTab::buildOnce(const PictureBox& character) {
     // The start figures are a safe refine's, whatever the research level.
     weaponryResearchUsed_ = weaponryResearch_;
     Guarded(reporter_, [this] { showCost(); });
+    putSavedTexts();
     // Switching tabs moved the focus from the forging tab onto this page
     // while it was still empty; it belongs on the page's first control.
     if (hasFocus()) classSelector_->setFocus();
@@ -216,6 +226,10 @@ void RefineTab::bindHandlers() {
     connect(materialPrice_, &QLineEdit::textChanged, this,
             [this] { priceEdited(*materialPrice_, &RefineState::materialPrice); });
     connect(itemPrice_, &QLineEdit::textChanged, this, [this] { priceEdited(*itemPrice_, &RefineState::itemPrice); });
+    // After the change handler, which has read the typed text as a price.
+    connect(materialPrice_, &QLineEdit::textEdited, this, [this] {
+        book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber), IntegerText(refine_.materialPrice), {});
+    });
     connect(chartButton_, &QPushButton::clicked, this, &RefineTab::openChart);
 }
 
@@ -247,8 +261,10 @@ void RefineTab::classChosen() {
         ThrowIfFailed(LoadPicture(*materialPicture_, QtText(cls->materialImage)));
         materialName_->setText(QtText(cls->materialName));
         // A changed price text runs the price handler, which shows the cost
-        // at the class's material price.
-        materialPrice_->setText(QString::number(cls->materialDefaultPrice));
+        // at the class's material price: the last one typed for the class,
+        // or its usual one.
+        const std::optional<std::string> remembered = book_.text(PriceBook::RefineMaterialEntry(cls->classNumber));
+        materialPrice_->setText(remembered ? QtText(*remembered) : QString::number(cls->materialDefaultPrice));
     });
 }
 
@@ -362,12 +378,45 @@ void RefineTab::showBudget() {
 
 void RefineTab::openChart() {
     Guarded(reporter_, [this] {
-        if (!chart_) chart_ = new BudgetChartWindow(this);
+        if (!chart_) chart_ = new BudgetChartWindow(book_, this);
         showBudget();
         chart_->show();
         chart_->raise();
         chart_->activateWindow();
     });
+}
+
+SavedTexts RefineTab::savedTexts() const {
+    if (!isBuilt()) return saved_;
+    return {{kClassKey, classSelector_->currentText()},
+            {kCurrentLevelKey, currentLevel_->currentText()},
+            {kTargetLevelKey, targetLevel_->currentText()},
+            {kMaterialPriceKey, materialPrice_->text()},
+            {kItemPriceKey, itemPrice_->text()}};
+}
+
+void RefineTab::restore(const SavedTexts& saved) {
+    saved_.clear();
+    for (const QString& key : {kClassKey, kCurrentLevelKey, kTargetLevelKey, kMaterialPriceKey, kItemPriceKey})
+        if (saved.contains(key)) saved_.insert(key, saved.value(key));
+}
+
+// The levels as typed and then left: a commit moves the other level where
+// it must, so either order ends at the saved pair.
+void RefineTab::putSavedTexts() {
+    const SavedTexts saved = std::exchange(saved_, {});
+    const QString cls = saved.value(kClassKey);
+    if (cls != classSelector_->currentText()) classSelector_->pick(cls);
+    for (const auto& [key, box] :
+         {std::pair{kCurrentLevelKey, currentLevel_}, std::pair{kTargetLevelKey, targetLevel_}}) {
+        const QString level = saved.value(key);
+        if (level != box->currentText() && box->findText(level) >= 0) box->setTextAsTyped(level);
+    }
+    for (const auto& [key, edit] :
+         {std::pair{kMaterialPriceKey, materialPrice_}, std::pair{kItemPriceKey, itemPrice_}}) {
+        const QString price = saved.value(key);
+        if (TryParseInt(CoreText(price))) edit->setText(price);
+    }
 }
 
 }  // namespace trivelon::gui

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "core/price_book.h"
 #include "core/refine.h"
 #include "core/refine_expectation.h"
 #include "gui/budget/budget_chart_window.h"
@@ -21,6 +22,7 @@
 #include "gui/widgets/image_combo.h"
 #include "gui/widgets/picture_box.h"
 #include "gui/widgets/tab_panel.h"
+#include "settings/saved_texts.h"
 
 namespace trivelon::gui {
 
@@ -28,8 +30,18 @@ class RefineTab : public TabPanel {
     Q_OBJECT
 public:
     // Adds an empty page to the tabs; its controls are built the first time
-    // the page is opened, since most sessions only forge.
-    RefineTab(QTabWidget& tabs, ErrorReporter& reporter);
+    // the page is opened, since most sessions only forge. The material's
+    // price typed for a class is noted in the book, and picking a class
+    // puts the price the book remembers for it; so does the chart's sum.
+    RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book);
+
+    // The class, the levels and the prices as the settings keep them;
+    // before the page is built, the texts it will put back.
+    SavedTexts savedTexts() const;
+    // Keeps saved texts to put back, when the page is built, as if picked
+    // and typed: the class, the levels, then the prices. A text its field
+    // would not take as typed leaves the field as the class left it.
+    void restore(const SavedTexts& saved);
 
     // Builds, fills and binds the controls, once; the character's picture is
     // the forging tab's.
@@ -61,6 +73,7 @@ private:
     // shown, so that an error leaves every display as it was.
     void recompute();
     void priceEdited(QLineEdit& edit, std::int32_t RefineState::*field);
+    void putSavedTexts();
     // The cost of the counts and prices in the state, then the budgets.
     void showCost();
     void showBudget();
@@ -71,6 +84,9 @@ private:
     void openChart();
 
     ErrorReporter& reporter_;
+    PriceBook& book_;
+    // The saved texts, until the page is built and puts them back.
+    SavedTexts saved_;
     // What the tab shows, as data: the labels are written from it and never
     // read back.
     RefineState refine_;

@@ -48,6 +48,17 @@ void EditCombo::setTextSilently(const QString& text) {
     lineEdit()->setText(text);
 }
 
+void EditCombo::setTextAsTyped(const QString& text) {
+    {
+        const QSignalBlocker blocker(this);
+        const int row = findText(text);
+        if (row >= 0) setCurrentIndex(row);
+        lineEdit()->setText(text);
+    }
+    emit changed();
+    emit committed();
+}
+
 void EditCombo::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit committed();
     if (IsTypedCharacter(*event) && completeTypedText(event->text())) {

@@ -12,6 +12,10 @@ public:
 
     // Sets the text from code: no change signal, nothing at all when equal.
     void setTextSilently(const QString& text);
+    // Puts the text in as if the user had typed it and left the field: the
+    // list follows to the item of that text, if any, and changed() and
+    // committed() are emitted.
+    void setTextAsTyped(const QString& text);
 
 signals:
     // The user picked a list item or edited the text (completion included).

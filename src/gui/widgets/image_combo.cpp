@@ -79,6 +79,14 @@ void ImageCombo::keyPressEvent(QKeyEvent* event) {
     QComboBox::keyPressEvent(event);
 }
 
+bool ImageCombo::pick(const QString& text) {
+    const int row = findText(text);
+    if (row < 0) return false;
+    setCurrentIndex(row);
+    emit changed();
+    return true;
+}
+
 void ImageCombo::addRow(const QString& text, const QIcon& picture) { addItem(picture, text); }
 
 }  // namespace trivelon::gui

@@ -13,6 +13,9 @@ public:
     explicit ImageCombo(QWidget* parent = nullptr);
 
     void addRow(const QString& text, const QIcon& picture = {});
+    // Picks the row with exactly this text as the user would, emitting
+    // changed(); false, with nothing changed, when there is none.
+    bool pick(const QString& text);
 
 protected:
     // Ctrl+Tab and Ctrl+Shift+Tab belong to the tabs around the box, whatever

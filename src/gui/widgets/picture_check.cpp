@@ -64,6 +64,10 @@ void PictureCheck::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
+    click();
+}
+
+void PictureCheck::click() {
     checked_ = !checked_;
     update();
     emit clicked(checked_);

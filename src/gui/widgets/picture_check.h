@@ -13,6 +13,8 @@ public:
     bool isChecked() const { return checked_; }
     // From code: redraws, emits nothing.
     void setChecked(bool checked);
+    // Turns over as a click does, and says so.
+    void click();
 
 signals:
     // Emitted after the state turned over, so receivers see the new state.

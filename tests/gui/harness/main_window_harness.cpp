@@ -64,7 +64,7 @@ void PictureFolder::remove(const QString& relativePath) const { QFile::remove(ab
 
 QString PictureFolder::absolute(const QString& relativePath) const { return dir_.filePath(relativePath); }
 
-MainWindowFixture::MainWindowFixture() : window(std::make_unique<MainWindow>(reporter)) {
+MainWindowFixture::MainWindowFixture() : window(std::make_unique<MainWindow>(reporter, settings.store)) {
     window->show();
     QApplication::setActiveWindow(window.get());
 }

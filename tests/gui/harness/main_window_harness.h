@@ -13,6 +13,7 @@
 #include "gui/main_window.h"
 #include "main_window_controls.h"
 #include "recording_reporter.h"
+#include "settings/settings_store.h"
 #include "typing.h"
 
 namespace trivelon::gui::testing {
@@ -34,10 +35,21 @@ private:
     QString previous_;
 };
 
-// A shown main window in a picture folder, with messages recorded.
+// A settings file of its own in a temporary folder, none at first, so that
+// no test reads or writes the user's; what the store tells is recorded.
+struct TemporarySettings {
+    QTemporaryDir folder;
+    QStringList told;
+    SettingsStore store{folder.filePath(QStringLiteral("trivelon.ini")),
+                        [this](const QString& problem) { told << problem; }};
+};
+
+// A shown main window in a picture folder, with messages recorded, on
+// settings of its own.
 struct MainWindowFixture {
     PictureFolder pictures;
     RecordingReporter reporter;
+    TemporarySettings settings;
     std::unique_ptr<MainWindow> window;
 
     MainWindowFixture();

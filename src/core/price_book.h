@@ -1,0 +1,57 @@
+#pragma once
+// What a player typed that outlives the window it was typed into: the last
+// price of each good of a recipe (by the good's name: "Iron", "Flame Heart",
+// "Star Crumb"), the last price of the refine material for each refine class,
+// and the last sum typed into "У меня есть". The settings keep it between
+// runs; every window reads and writes the one book.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace trivelon {
+
+// The longest text the book takes, from a window or from the settings file:
+// longer than any price or sum a person types, short enough that a damaged
+// file cannot flood the windows.
+inline constexpr std::size_t kLongestRememberedText = 64;
+
+class PriceBook {
+public:
+    // The entry of the refine material's price for a refine class, and of
+    // the sum the player has; goods are entered under their own names.
+    static std::string RefineMaterialEntry(std::int32_t classNumber);
+    static constexpr std::string_view kMoneyEntry = "У меня есть";
+
+    // Whether the book takes the text for the entry: a good of the
+    // catalogue, an existing refine class or the sum, with a text its field
+    // reads as a price (a whole number) or as a sum or blank (groupSeparator
+    // as the chart reads it), and no longer than kLongestRememberedText.
+    static bool Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator);
+
+    // The last text remembered for the entry.
+    std::optional<std::string> text(std::string_view entry) const;
+    // Remembers the text, the last one winning; false when the book does not
+    // take it (see Accepts), which leaves the entry as it was.
+    bool remember(std::string_view entry, std::string_view text, std::string_view groupSeparator);
+    // Puts an entry read back from the settings; it counts as saved.
+    void restore(std::string_view entry, std::string_view text, std::string_view groupSeparator);
+
+    // The entries remembered since the last save, which a save writes: only
+    // what this run typed, so that a program closed later does not write
+    // back an older price that another program has changed meanwhile.
+    std::vector<std::pair<std::string, std::string>> unsaved() const;
+    void markSaved();
+
+private:
+    struct Entry {
+        std::string text;
+        bool unsaved = false;
+    };
+    std::map<std::string, Entry, std::less<>> entries_;
+};
+
+}  // namespace trivelon
