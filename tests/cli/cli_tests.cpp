@@ -7,7 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -28,9 +30,11 @@ QStringList CliCommand() {
 }
 
 // Runs the program; standard output goes to the file when one is named.
-CliRun Cli(const QStringList& arguments, const QString& outputFile = {}) {
+CliRun Cli(const QStringList& arguments, const QString& outputFile = {},
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     static const QStringList command = CliCommand();
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     process.start(command.first(), command.mid(1) + arguments);
     process.waitForFinished(30000);
@@ -113,6 +117,30 @@ TEST(CliForge, PricesTypedIntoTheResultWindow) {
 
     const CliRun letters = Cli({"forge", "Knife", "--price2", "abc"});
     EXPECT_EQ(letters.json["cost_after_prices"].toInt(), 1000);
+}
+
+// The desktop program's price book is read only when asked for, and then
+// fills only the rows that no price option fills.
+TEST(CliForge, SavedPricesOnlyWhenAsked) {
+    QTemporaryDir config;
+    QSettings saved(config.filePath("trivelon/trivelon.ini"), QSettings::IniFormat);
+    saved.setValue("prices/Iron", "120");
+    saved.setValue("prices/Jellopy", "7");
+    saved.setValue("prices/Flame Heart", "not a price");
+    saved.sync();
+    ASSERT_EQ(saved.status(), QSettings::NoError);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    const auto costAfterPrices = [&](const QStringList& arguments) {
+        const CliRun run = Cli(QStringList{"forge", "Knife", "--element", "Fire"} + arguments, {}, environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return run.json["cost_after_prices"];
+    };
+    EXPECT_TRUE(costAfterPrices({}).isUndefined());
+    EXPECT_EQ(costAfterPrices({"--saved-prices"}), costAfterPrices({"--price1", "120", "--price2", "7"}));
+    EXPECT_EQ(costAfterPrices({"--saved-prices", "--price1", "50"}),
+              costAfterPrices({"--price1", "50", "--price2", "7"}));
+    EXPECT_TRUE(Cli({"forge", "--help"}).out.contains("--saved-prices"));
 }
 
 TEST(CliForge, ErrorsWarningsAndUsage) {

@@ -226,9 +226,10 @@ void RefineTab::bindHandlers() {
     connect(materialPrice_, &QLineEdit::textChanged, this,
             [this] { priceEdited(*materialPrice_, &RefineState::materialPrice); });
     connect(itemPrice_, &QLineEdit::textChanged, this, [this] { priceEdited(*itemPrice_, &RefineState::itemPrice); });
-    // After the change handler, which has read the typed text as a price.
-    connect(materialPrice_, &QLineEdit::textEdited, this, [this] {
-        book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber), IntegerText(refine_.materialPrice), {});
+    // The price as the change handler reads the typed text.
+    connect(materialPrice_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber),
+                       IntegerText(ParseLenientInt(CoreText(typed))), {});
     });
     connect(chartButton_, &QPushButton::clicked, this, &RefineTab::openChart);
 }
