@@ -24,7 +24,7 @@ public:
     using Tell = std::function<void(const QString& problem)>;
 
     // The largest file read: many times what the program writes.
-    static constexpr qint64 kLargestFile = 256 * 1024;
+    static constexpr qint64 kLargestFile = qint64{256} * 1024;
 
     SettingsStore(QString path, Tell tell);
     // The user's settings file: trivelon/trivelon.ini in the platform's
