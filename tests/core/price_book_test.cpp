@@ -1,0 +1,66 @@
+// The price book: what it takes, and what a save writes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/price_book.h"
+
+namespace trivelon {
+namespace {
+
+TEST(PriceBook, TakesOnlyWhatItsFieldsRead) {
+    struct Case {
+        std::string entry;
+        std::string text;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"Iron", "120", true},
+        {"Iron", "$7F", true},  // hexadecimal, as the price edits read it
+        {"Flame Heart", "25000", true},
+        {"Star Crumb", "-5", true},
+        {"Iron", "", false},
+        {"Iron", "12 000", false},
+        {"Iron", "99999999999", false},  // beyond the 32-bit range the edits read
+        {"Iron", std::string(kLongestRememberedText + 1, '1'), false},
+        {"Iron Hammer", "5", false},  // the tool's price is fixed
+        {"iron", "5", false},
+        {"Mithril", "5", false},
+        {PriceBook::RefineMaterialEntry(1), "200", true},
+        {PriceBook::RefineMaterialEntry(0), "200", false},
+        {PriceBook::RefineMaterialEntry(99), "200", false},
+        {std::string(PriceBook::kMoneyEntry), "1,5кк", true},
+        {std::string(PriceBook::kMoneyEntry), "", true},  // a cleared field
+        {std::string(PriceBook::kMoneyEntry), "much", false},
+        {std::string(PriceBook::kMoneyEntry), "99999999999999999999", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry + " = " + c.text);
+        PriceBook book;
+        EXPECT_EQ(book.remember(c.entry, c.text, " "), c.taken);
+        EXPECT_EQ(book.text(c.entry).has_value(), c.taken);
+        book.restore(c.entry, c.text, " ");
+        EXPECT_EQ(book.text(c.entry).has_value(), c.taken);
+    }
+}
+
+// A save writes only what this run typed since the last save, so that an
+// older price read at start never overwrites one another program saved.
+TEST(PriceBook, ASaveWritesWhatWasTypedSinceTheLastOne) {
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    PriceBook book;
+    book.restore("Iron", "100", " ");
+    book.restore("Jellopy", "7", " ");
+    EXPECT_EQ(book.unsaved(), Entries{});
+    EXPECT_TRUE(book.remember("Jellopy", "8", " "));
+    EXPECT_FALSE(book.remember("Iron", "abc", " "));
+    EXPECT_EQ(book.text("Iron"), "100");
+    EXPECT_EQ(book.unsaved(), (Entries{{"Jellopy", "8"}}));
+    book.markSaved();
+    EXPECT_EQ(book.unsaved(), Entries{});
+    EXPECT_TRUE(book.remember("Iron", "90", " "));
+    EXPECT_EQ(book.unsaved(), (Entries{{"Iron", "90"}}));
+}
+
+}  // namespace
+}  // namespace trivelon
