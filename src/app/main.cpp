@@ -44,7 +44,7 @@ bool ReadOptions(const QApplication& app) {
     parser.addHelpOption();
     const QCommandLineOption reset(
         QStringLiteral("reset"),
-        QStringLiteral("Start with the default inputs and an empty price book, forgetting the saved ones."));
+        QStringLiteral("Start with the default inputs and an empty price book: the settings file is deleted."));
     parser.addOption(reset);
     parser.process(app);
     return parser.isSet(reset);

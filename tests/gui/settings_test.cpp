@@ -278,15 +278,35 @@ private slots:
         }
     }
 
-    // A folder that cannot be made: the windows work as ever, and the store
-    // says once that nothing will be kept.
+    // A folder that cannot be written or made, a file that cannot be read:
+    // the windows work as ever, and the store says once that nothing will
+    // be kept.
+    void settingsThatCannotBeWrittenAreSaidOnce_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a file in the folder's place") << "file for folder";
+        QTest::newRow("a read-only folder") << "read-only folder";
+        QTest::newRow("a folder in the file's place") << "folder for file";
+    }
+
     void settingsThatCannotBeWrittenAreSaidOnce() {
+        QFETCH(QString, fault);
         PictureFolder pictures;
         QTemporaryDir folder;
-        WriteFile(folder.filePath("a file"), "not a folder");
+        const QString settingsFolder = folder.filePath("trivelon");
+        const QString file = settingsFolder + "/trivelon.ini";
+        if (fault == "file for folder") {
+            WriteFile(settingsFolder, "not a folder");
+        } else if (fault == "folder for file") {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QVERIFY(QDir().mkpath(settingsFolder));
+            QVERIFY(QFile::setPermissions(settingsFolder, QFile::ReadOwner | QFile::ExeOwner));
+            // An administrator writes into it all the same.
+            if (QFile(settingsFolder + "/probe").open(QIODevice::WriteOnly))
+                QSKIP("this user writes into read-only folders");
+        }
         QStringList told;
-        SettingsStore settings(folder.filePath("a file/trivelon.ini"),
-                               [&told](const QString& problem) { told << problem; });
+        SettingsStore settings(file, [&told](const QString& problem) { told << problem; });
         RecordingReporter reporter;
         auto window = StartedWindow(reporter, settings);
         const MainWindowControls w(*window);
@@ -298,7 +318,7 @@ private slots:
         PickRow(*w.dex(), "99");
         QVERIFY(window->close());
         QCOMPARE(told.size(), 1);
-        QVERIFY2(told.front().contains("cannot be written"), qPrintable(told.front()));
+        QVERIFY2(told.front().contains(file), qPrintable(told.front()));
         QVERIFY(reporter.errors.isEmpty());
     }
 
