@@ -25,7 +25,8 @@ QStringList Shown(const MainWindowControls& w) {
         shown << box->objectName() + u'=' + box->currentText();
     shown << w.itemSelector()->currentText() << Ticked(w) << w.characterPicture()->picturePath();
     if (!w.classSelector()) return shown;
-    shown << w.classSelector()->currentText() << w.materialPrice()->text() << w.itemPrice()->text();
+    shown << w.classSelector()->currentText() << w.currentLevel()->currentText() << w.targetLevel()->currentText()
+          << w.materialPrice()->text() << w.itemPrice()->text();
     for (const QLabel* label : {w.safeLevel(), w.attemptFee(), w.materialName(), w.materialCount(), w.itemCount(),
                                 w.successRate(), w.averageCost(), w.bonus()})
         shown << label->text();
@@ -223,12 +224,13 @@ private slots:
         QTest::newRow("truncated") << QByteArray("[forge]\ndex=99\nluk=") << QStringList{"dex=99"} << false;
         QTest::newRow("broken syntax") << QByteArray("[forge\n=\n==7\n[]\ndex\n[forge]\nluk==5\n") << QStringList{}
                                        << false;
-        QTest::newRow("nonsense") << QByteArray(
-                                         "[forge]\nbase=abc\ndex=-\nanvil=Diamond Anvil\nelement=Holy\nitem=Nothing\n"
-                                         "star-crumbs=7\n[refine]\nclass=9\nfrom=+11\nto=x\n")
-                                  << QStringList{} << false;
+        QTest::newRow("nonsense")
+            << QByteArray(
+                   "[forge]\nbase=abc\ndex=-\nanvil=Diamond Anvil\nelement=Holy\nitem=Nothing\n"
+                   "star-crumbs=7\n[refine]\nclass=9\nfrom=+11\nto=x\nmaterial-price=abc\nitem-price=1e5\n")
+            << QStringList{} << false;
         QTest::newRow("huge") << "[forge]\ndex=99999999999\nluk=2147483647\nbase=" + QByteArray(100000, '9') +
-                                     "\n[prices]\nIron=99999999999\n"
+                                     "\n[refine]\nitem-price=99999999999\n[prices]\nIron=99999999999\n"
                               << QStringList{"luk=2147483647"} << false;
         QTest::newRow("not texts") << QByteArray(
                                           "[forge]\ndex=1, 2\nluk=@ByteArray(77)\njob=@Variant(\\0\\0\\0\\x7f)\n")
@@ -246,12 +248,14 @@ private slots:
         QFETCH(QStringList, changed);
         QFETCH(bool, told);
         MainWindowFixture defaults;
+        OpenRefineTab(defaults.controls());
         const QStringList firstStart = Shown(defaults.controls());
         PictureFolder pictures;
         TemporarySettings settings;
         WriteFile(settings.store.path(), file);
         RecordingReporter reporter;
         auto window = StartedWindow(reporter, settings.store);
+        OpenRefineTab(*window);
         QStringList expected = firstStart;
         for (const QString& field : changed) {
             const QString name = field.section(u'=', 0, 0);
@@ -264,6 +268,7 @@ private slots:
         QVERIFY2(reporter.errors.isEmpty(), qPrintable(reporter.errors.join(u'\n')));
         QCOMPARE(settings.told.size(), told ? 1 : 0);
         // The price book took nothing either: a new window shows the recipe's prices.
+        OpenForgeTab(*window);
         PickRow(*MainWindowControls(*window).itemSelector(), "Knife");
         ForgeResultWindow* result = PressSubmit(*window);
         QCOMPARE(result->row(RecipeRowKind::Material1).priceEdit->text(), QString("0"));
