@@ -57,12 +57,12 @@ constexpr CaptionSpec kForgeCaptions[] = {
 // and the element, whose names come from the forge inputs' table), its place
 // and, for a number, the range its list offers.
 struct ComboSpec {
-    EditCombo* ForgeTab::*member;
-    ForgeInput input;
-    const char* name;
+    EditCombo* ForgeTab::*member = nullptr;
+    ForgeInput input = ForgeInput::Item;
+    const char* name = nullptr;
     QRect place;
-    int first, last;  // the list's numbers; unused for an input picked by name
-    StartItem start;
+    int first = 0, last = 0;  // the list's numbers; unused for an input picked by name
+    StartItem start = StartItem::Matching;
 };
 
 QStringList ListItems(const ComboSpec& spec) {
