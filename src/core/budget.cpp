@@ -16,14 +16,7 @@ namespace trivelon {
 
 namespace {
 
-constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr int kMaxScale = 16;  // 100 x 10^16 still fits 64 bits
-
-std::int64_t PowerOfTen(int exponent) {
-    std::int64_t power = 1;
-    for (int i = 0; i < exponent; ++i) power *= 10;
-    return power;
-}
 
 // Whether m tries reach a certainty is the sign of g = m ln(1 - p) - ln(c),
 // c = 1 - certainty. In double precision g is off by far less than this

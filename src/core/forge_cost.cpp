@@ -2,8 +2,6 @@
 // recalculation over the texts as typed.
 #include "forge_cost.h"
 
-#include <limits>
-
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include "numbers.h"
@@ -29,8 +27,7 @@ std::optional<std::int64_t> ResourceCost(std::string_view rateText, const Extend
         const cpp_int whole = 100 * unit;
         cpp_int cost = product / whole;  // truncated towards zero
         if (product % whole != 0 && product > 0) ++cost;
-        if (cost < std::numeric_limits<std::int64_t>::min() || cost > std::numeric_limits<std::int64_t>::max())
-            return std::nullopt;
+        if (cost < kInt64Min || cost > kInt64Max) return std::nullopt;
         return cost.convert_to<std::int64_t>();
     }
     return CeilToInt64(((200 - rate) / 100) * Extended(total));

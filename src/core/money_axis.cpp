@@ -2,13 +2,13 @@
 #include "money_axis.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "numbers.h"
 
 namespace trivelon {
 
 namespace {
 
-constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kWantedSteps = 5;
 
 // The smallest of 1, 2, 2.5, 5 and 10 times a power of ten that is at least

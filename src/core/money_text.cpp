@@ -26,12 +26,6 @@ constexpr std::array<Unit, 7> kUnits{{{1'000'000'000'000'000'000, "квинтл�
                                       {1'000, "тыс."},
                                       {1, ""}}};
 
-std::uint64_t PowerOfTen(int exponent) {
-    std::uint64_t power = 1;
-    for (int i = 0; i < exponent; ++i) power *= 10;
-    return power;
-}
-
 std::uint64_t Magnitude(std::int64_t value) {
     return value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value);
 }
@@ -66,16 +60,16 @@ std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimal
     // Rounding can carry into the next unit: 999,96 млн is 1 млрд.
     for (;; --unit) {
         int digits = std::clamp(fractionDigits, 0, 18);  // 10^18 is the largest unit
-        while (digits > 0 && PowerOfTen(digits) > kUnits[unit].size) --digits;
-        const std::uint64_t divisor = kUnits[unit].size / PowerOfTen(digits);
+        while (digits > 0 && static_cast<std::uint64_t>(PowerOfTen(digits)) > kUnits[unit].size) --digits;
+        const auto power = static_cast<std::uint64_t>(PowerOfTen(digits));
+        const std::uint64_t divisor = kUnits[unit].size / power;
         // magnitude <= 2^63 and half a divisor <= 5 x 10^17 together stay below 2^64.
         const std::uint64_t scaled = (magnitude + divisor / 2) / divisor;
-        const std::uint64_t whole = scaled / PowerOfTen(digits);
+        const std::uint64_t whole = scaled / power;
         if (whole >= 1000 && unit > 0) continue;
 
         // The fraction's digits with their leading zeros: 10^digits + fraction, less its first digit.
-        const std::string fraction =
-            IntegerText(static_cast<std::int64_t>(PowerOfTen(digits) + scaled % PowerOfTen(digits))).substr(1);
+        const std::string fraction = IntegerText(static_cast<std::int64_t>(power + scaled % power)).substr(1);
         const std::string_view sign = value < 0 && scaled > 0 ? "-" : "";
         const std::string_view separator(&decimalSeparator, fraction.empty() ? 0 : 1);
         const std::string_view space = kUnits[unit].word.empty() ? "" : " ";

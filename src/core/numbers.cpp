@@ -164,7 +164,7 @@ std::optional<std::int64_t> TryParseInt64(std::string_view text) {
     std::uint64_t magnitude = 0;
     const auto [stop, error] = std::from_chars(first, last, magnitude, base);
     if (first == last || error != std::errc() || stop != last) return std::nullopt;
-    constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
+    constexpr std::uint64_t kLargest = kInt64Max;
     if (magnitude > (negative ? kLargest + 1 : kLargest)) return std::nullopt;
     if (!negative) return static_cast<std::int64_t>(magnitude);
     // -(magnitude - 1) - 1 stays within range for the 64-bit minimum too.
@@ -232,17 +232,14 @@ std::optional<std::int64_t> ExactDecimal::mantissa() const {
 }
 
 std::optional<std::int64_t> CheckedSum(std::int64_t a, std::int64_t b) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    if ((b > 0 && a > kMax - b) || (b < 0 && a < kMin - b)) return std::nullopt;
+    if ((b > 0 && a > kInt64Max - b) || (b < 0 && a < kInt64Min - b)) return std::nullopt;
     return a + b;
 }
 
 std::optional<std::int64_t> CheckedProduct(std::int64_t a, std::int64_t b) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     if (a == 0 || b == 0) return 0;
-    const bool beyond = a > 0 ? (b > 0 ? a > kMax / b : b < kMin / a) : (b > 0 ? a < kMin / b : a < kMax / b);
+    const bool beyond =
+        a > 0 ? (b > 0 ? a > kInt64Max / b : b < kInt64Min / a) : (b > 0 ? a < kInt64Min / b : a < kInt64Max / b);
     if (beyond) return std::nullopt;
     return a * b;
 }
@@ -267,8 +264,8 @@ std::optional<std::int64_t> CeilToInt64(const Extended& value) {
     if (!isfinite(value)) return std::nullopt;
     const Extended whole = ceil(value);
     // Both limits are exact in a 64-bit significand.
-    const Extended lowest(std::numeric_limits<std::int64_t>::min());
-    const Extended highest(std::numeric_limits<std::int64_t>::max());
+    const Extended lowest(kInt64Min);
+    const Extended highest(kInt64Max);
     if (!(whole >= lowest && whole <= highest)) return std::nullopt;
     return whole.convertTo<std::int64_t>();
 }

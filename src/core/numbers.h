@@ -5,6 +5,7 @@
 // extended-precision float; arithmetic that could leave the 32-bit range is
 // done in 64 bits with explicit range checks.
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,17 @@ struct ExactDecimal {
     std::optional<std::int64_t> mantissa() const;
 };
 std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decimalSeparator);
+
+// The 64-bit range, in which every sum of money is counted.
+inline constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
+inline constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
+
+// 10 to the power given, for exponents 0 to 18 (the powers that fit 64 bits).
+constexpr std::int64_t PowerOfTen(int exponent) {
+    std::int64_t power = 1;
+    for (int i = 0; i < exponent; ++i) power *= 10;
+    return power;
+}
 
 // a + b and a x b, or nothing where the result leaves the 64-bit range; in
 // plain portable C++, without a wider type or compiler built-ins.

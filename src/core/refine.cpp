@@ -37,6 +37,9 @@ void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
     state.currentLevel = 0;
     state.targetLevel = StepsOf(cls.classNumber).safeLevel;
     state.tryChance = TryChance::Certain();
+    state.attemptFee = cls.fee;
+    state.materialCount = state.targetLevel;
+    state.itemCount = 1;
 }
 
 SafeRefine SafeRefineOf(const RefineClass& cls) {

@@ -33,7 +33,8 @@ struct RefineState {
 // The class whose name equals the text exactly, or nullptr.
 const RefineClass* FindRefineClass(std::string_view classText);
 // What picking a class does to the state: class number, levels 0 and safe
-// level, a certain try.
+// level, a certain try, the class's fee and a safe refine's counts (one item,
+// a material for each level).
 void ApplyRefineClass(RefineState& state, const RefineClass& cls);
 
 // A class's safe refine, from +0 to its safe level in one certain try: one

@@ -3,9 +3,9 @@
 #include "refine_expectation.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "catalogue/refine_tables.h"
+#include "numbers.h"
 #include "refine.h"
 #include "text.h"
 
@@ -38,8 +38,7 @@ cpp_int RoundHalfEven(const Rational& value) {
 }
 
 std::optional<std::int64_t> ToInt64(const cpp_int& value) {
-    if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max())
-        return std::nullopt;
+    if (value < kInt64Min || value > kInt64Max) return std::nullopt;
     return value.convert_to<std::int64_t>();
 }
 

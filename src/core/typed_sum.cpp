@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 #include <string>
+
+#include "numbers.h"
 
 namespace trivelon {
 
@@ -114,8 +115,7 @@ TypedSum ReadTypedSum(std::string_view text, std::string_view groupSeparator) {
     if (significant.size() > kMostDigits) return {TypedSum::Reading::TooMuch};
     std::uint64_t zeny = 0;
     for (char digit : significant) zeny = zeny * 10 + static_cast<std::uint64_t>(digit - '0');
-    if (zeny > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-        return {TypedSum::Reading::TooMuch};
+    if (zeny > static_cast<std::uint64_t>(kInt64Max)) return {TypedSum::Reading::TooMuch};
     return {TypedSum::Reading::Zeny, static_cast<std::int64_t>(zeny)};
 }
 

@@ -272,6 +272,9 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
     EXPECT_EQ(state.rate, Extended(35));  // a class change leaves the stored rate alone
     ApplyRefineClass(state, kRefineClasses[4]);
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 4, 5));
+    // A class starts as its safe refine: its fee, one item, a material per level.
+    EXPECT_EQ(std::tie(state.attemptFee, state.itemCount, state.materialCount),
+              std::make_tuple(kRefineClasses[4].fee, 1, 4));
 }
 
 // The chance of one try is the exact product of the step rates: a safe

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "gui/picture_file.h"
+#include "gui/pictures/picture_file.h"
 
 namespace {
 

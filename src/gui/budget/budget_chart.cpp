@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <functional>
-#include <limits>
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
+#include "core/numbers.h"
 #include "gui/budget/label_placer.h"
 #include "gui/budget/step_curve.h"
 #include "gui/widgets/control_factory.h"
@@ -241,7 +241,7 @@ void BudgetChart::setMoney(std::optional<std::int64_t> money) {
 
 void BudgetChart::fitAxis() {
     // A budget beyond 64 bits lets the curve run on over every sum there is.
-    std::int64_t largest = plot_->budget.levels.back().cost.value_or(std::numeric_limits<std::int64_t>::max());
+    std::int64_t largest = plot_->budget.levels.back().cost.value_or(kInt64Max);
     for (const std::optional<std::int64_t>& money : {plot_->averageCost, plot_->expectedCost, money_})
         if (money) largest = std::max(largest, *money);
     plot_->axis = MoneyAxisBeyond(largest);

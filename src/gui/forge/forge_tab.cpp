@@ -56,14 +56,25 @@ constexpr CaptionSpec kForgeCaptions[] = {
     {"Что куем?", 112, 216, kVerdana, true},
 };
 
+// A combo box of the tab: its input (whose default text and, for the anvil
+// and the element, whose names come from the forge inputs' table), its place
+// and, for a number, the range its list offers.
 struct ComboSpec {
-    EditCombo* ForgeTab::*member;
-    const char* name;
+    EditCombo* ForgeTab::*member = nullptr;
+    ForgeInput input = ForgeInput::Item;
+    const char* name = nullptr;
     QRect place;
-    QStringList items;
-    QString text;
-    StartItem start;
+    int first = 0, last = 0;  // the list's numbers; unused for an input picked by name
+    StartItem start = StartItem::Matching;
 };
+
+QStringList ListItems(const ComboSpec& spec) {
+    const ForgeInputField& field = FieldOf(spec.input);
+    if (field.choices.empty()) return NumberItems(spec.first, spec.last);
+    QStringList names;
+    for (std::string_view choice : field.choices) names << QtText(choice);
+    return names;
+}
 
 struct StarCrumbSpec {
     int boxLeft;
@@ -147,40 +158,33 @@ void ForgeTab::buildControls() {
         AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
                    PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold));
 
-    const QStringList smithLevels = NumberItems(1, 3);
-    const QStringList oneToFive = NumberItems(1, 5);
+    using enum ForgeInput;
+    constexpr int kSmith = 3, kSkill = 5;  // the highest level of a smith skill and of the others
     // clang-format off
     const ComboSpec combos[] = {
-        {&ForgeTab::baseLevel_, "baseLevel", {440, 8, 65, 21}, NumberItems(1, 99), "71", StartItem::Matching},
-        {&ForgeTab::jobLevel_, "jobLevel", {608, 8, 65, 21}, NumberItems(1, 50), "42", StartItem::Matching},
-        {&ForgeTab::dex_, "dex", {440, 48, 65, 21}, NumberItems(1, 170), "117", StartItem::Matching},
-        {&ForgeTab::luk_, "luk", {608, 48, 65, 21}, NumberItems(1, 200), "90", StartItem::Matching},
-        {&ForgeTab::smithDagger_, "smithDagger", {440, 112, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smithSword_, "smithSword", {440, 144, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smith2HSword_, "smith2HSword", {440, 176, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smithAxe_, "smithAxe", {440, 208, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smithMace_, "smithMace", {440, 240, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smithKnucklebrace_, "smithKnucklebrace", {440, 272, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::smithSpear_, "smithSpear", {440, 304, 40, 21}, smithLevels, "3", StartItem::Matching},
-        {&ForgeTab::weaponryResearch_, "weaponryResearch", {632, 112, 40, 21}, NumberItems(0, 10), "10", StartItem::None},
-        {&ForgeTab::orideconResearch_, "orideconResearch", {632, 144, 40, 21}, oneToFive, "5", StartItem::Matching},
-        {&ForgeTab::ironTempering_, "ironTempering", {632, 176, 40, 21}, oneToFive, "1", StartItem::Matching},
-        {&ForgeTab::steelTempering_, "steelTempering", {632, 208, 40, 21}, oneToFive, "1", StartItem::Matching},
-        {&ForgeTab::enchantedStoneCraft_, "enchantedStoneCraft", {632, 240, 40, 21}, oneToFive, "5", StartItem::Matching},
-        {&ForgeTab::anvil_, "anvil",
-         {496, 304, 180, 21},
-         {"None", "Iron Anvil", "Oridecon Anvil", "Golden Anvil", "Emperium Anvil"},
-         "Emperium Anvil",
-         StartItem::None},
-        {&ForgeTab::element_, "element",
-         {176, 247, 121, 24},
-         {QtText(kNoElement), "Fire", "Ice", "Wind", "Earth"},
-         QtText(kNoElement),
-         StartItem::Matching},
+        {&ForgeTab::baseLevel_, BaseLevel, "baseLevel", {440, 8, 65, 21}, 1, 99, StartItem::Matching},
+        {&ForgeTab::jobLevel_, JobLevel, "jobLevel", {608, 8, 65, 21}, 1, 50, StartItem::Matching},
+        {&ForgeTab::dex_, Dex, "dex", {440, 48, 65, 21}, 1, 170, StartItem::Matching},
+        {&ForgeTab::luk_, Luk, "luk", {608, 48, 65, 21}, 1, 200, StartItem::Matching},
+        {&ForgeTab::smithDagger_, SmithDagger, "smithDagger", {440, 112, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smithSword_, SmithSword, "smithSword", {440, 144, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smith2HSword_, Smith2HSword, "smith2HSword", {440, 176, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smithAxe_, SmithAxe, "smithAxe", {440, 208, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smithMace_, SmithMace, "smithMace", {440, 240, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smithKnucklebrace_, SmithKnucklebrace, "smithKnucklebrace", {440, 272, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::smithSpear_, SmithSpear, "smithSpear", {440, 304, 40, 21}, 1, kSmith, StartItem::Matching},
+        {&ForgeTab::weaponryResearch_, WeaponryResearch, "weaponryResearch", {632, 112, 40, 21}, 0, 10, StartItem::None},
+        {&ForgeTab::orideconResearch_, OrideconResearch, "orideconResearch", {632, 144, 40, 21}, 1, kSkill, StartItem::Matching},
+        {&ForgeTab::ironTempering_, IronTempering, "ironTempering", {632, 176, 40, 21}, 1, kSkill, StartItem::Matching},
+        {&ForgeTab::steelTempering_, SteelTempering, "steelTempering", {632, 208, 40, 21}, 1, kSkill, StartItem::Matching},
+        {&ForgeTab::enchantedStoneCraft_, EnchantedStoneCraft, "enchantedStoneCraft", {632, 240, 40, 21}, 1, kSkill, StartItem::Matching},
+        {&ForgeTab::anvil_, Anvil, "anvil", {496, 304, 180, 21}, 0, 0, StartItem::None},
+        {&ForgeTab::element_, Element, "element", {176, 247, 121, 24}, 0, 0, StartItem::Matching},
     };
     // clang-format on
     for (const ComboSpec& spec : combos) {
-        this->*spec.member = AddEditCombo(panel, spec.place, spec.items, spec.text, spec.start);
+        this->*spec.member =
+            AddEditCombo(panel, spec.place, ListItems(spec), QtText(FieldOf(spec.input).defaultText), spec.start);
         (this->*spec.member)->setObjectName(QLatin1String(spec.name));
     }
     element_->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));

@@ -78,10 +78,7 @@ RefineState StartState() {
     const RefineClass& first = kRefineClasses.front();
     RefineState state;
     ApplyRefineClass(state, first);
-    state.attemptFee = first.fee;
     state.materialPrice = first.materialDefaultPrice;
-    state.materialCount = state.targetLevel;
-    state.itemCount = 1;
     return state;
 }
 
@@ -246,9 +243,6 @@ void RefineTab::classChosen() {
         const RefineClass* cls = FindRefineClass(CoreText(classSelector_->currentText()));
         if (!cls) return;
         ApplyRefineClass(refine_, *cls);
-        refine_.attemptFee = cls->fee;
-        refine_.materialCount = refine_.targetLevel;
-        refine_.itemCount = 1;
         successRate_->setText(QStringLiteral("100"));
         const SafeRefine safe = SafeRefineOf(*cls);
         safeLevel_->setText(QtText(LevelText(safe.level)));
