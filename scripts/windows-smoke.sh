@@ -86,6 +86,7 @@ fi
 # its pictures beside the .exe.
 title="Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"
 (cd "$work/elsewhere" && exec wine 'C:\Program Files\Trivelon\trivelon.exe') >/dev/null 2>&1 &
+disown  # ended with the Wine server below, without a notice from the shell
 main_window=$(xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
 if [ -n "$main_window" ]; then
   pass "main window \"$title\""

@@ -122,6 +122,11 @@ TEST(CliForge, PricesTypedIntoTheResultWindow) {
 // The desktop program's price book is read only when asked for, and then
 // fills only the rows that no price option fills.
 TEST(CliForge, SavedPricesOnlyWhenAsked) {
+#ifdef _WIN32
+    // Windows has no variable that moves the settings folder: the test would
+    // write into the user's own.
+    GTEST_SKIP() << "the settings folder cannot be moved on Windows";
+#endif
     QTemporaryDir config;
     QSettings saved(config.filePath("trivelon/trivelon.ini"), QSettings::IniFormat);
     saved.setValue("prices/Iron", "120");
