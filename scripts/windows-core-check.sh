@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The catalogue, the core and the core tests built for 64-bit Windows with
-# MinGW-w64, without Qt, and run under Wine through CTest's emulator.
+# The catalogue, the core, the picture-file calls and their tests built for
+# 64-bit Windows with MinGW-w64, without Qt, and run under Wine through
+# CTest's emulator.
 #
 #   scripts/windows-core-check.sh [BUILD_FOLDER]   (default: build-windows-core)
 set -euo pipefail
