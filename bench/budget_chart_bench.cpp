@@ -30,7 +30,8 @@ private slots:
         QFETCH(qint64, tryCost);
         const auto chance = TryChance::FromPercent(mantissa, scale);
         QVERIFY(chance);
-        BudgetChartWindow window;
+        PriceBook book;
+        BudgetChartWindow window(book);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         TypeInto(*window.moneyField(), "300000000");
