@@ -4,6 +4,7 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "catalogue/refine_tables.h"
+#include "forge_input.h"
 #include "forge_request.h"
 #include "numbers.h"
 #include "typed_sum.h"
@@ -15,8 +16,12 @@ namespace {
 // recipe, an element stone or the star crumb.
 bool IsPricedGood(std::string_view name) {
     if (name == kStarCrumbName) return true;
-    for (std::string_view element : {"Fire", "Earth", "Wind", "Ice"})
-        if (FindElementStone(element)->name == name) return true;
+    // The elements a weapon can be forged with, each with its stone ("Без
+    // элемента" has none).
+    for (std::string_view element : FieldOf(ForgeInput::Element).choices) {
+        const ElementStone* stone = FindElementStone(element);
+        if (stone && stone->name == name) return true;
+    }
     const auto entries = ForgeCatalogue::Entries();
     return std::any_of(entries.begin(), entries.end(), [name](const ForgeRecipe& recipe) {
         return std::any_of(std::begin(recipe.materials), std::end(recipe.materials),
