@@ -39,7 +39,7 @@ private slots:
         const qint64 costs[] = {tryCost, tryCost + 1};
         int next = 0;
         QBENCHMARK {
-            window.setCalculation({chance, costs[next], std::nullopt});
+            window.setCalculation(EqualTries(chance, costs[next], std::nullopt));
             next = 1 - next;
             QVERIFY(!window.grab().isNull());
         }

@@ -9,8 +9,8 @@ namespace trivelon::cli {
 
 namespace {
 
-QJsonObject BudgetObject(std::int64_t tryCost, const QJsonArray& levels) {
-    return {{"try_cost", static_cast<qint64>(tryCost)}, {"levels", levels}};
+QJsonObject BudgetObject(const std::optional<std::int64_t>& tryCost, const QJsonArray& levels) {
+    return {{"try_cost", MoneyJson(tryCost)}, {"levels", levels}};
 }
 
 }  // namespace
@@ -26,22 +26,29 @@ QCommandLineOption BudgetOption() {
             "ZENY"};
 }
 
-std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
-                                         std::int64_t tryCost, QJsonObject& result) {
-    if (!parser.isSet("budget")) return std::nullopt;
+std::optional<std::int64_t> MoneyArgument(const QCommandLineParser& parser, const QString& option) {
     // Without a locale of its own the command line knows no group separator
     // besides the spaces and the apostrophe that every reading takes.
-    const TypedSum money = ReadTypedSum(CoreText(parser.value("budget")), {});
+    const TypedSum money = ReadTypedSum(CoreText(parser.value(option)), {});
     switch (money.reading) {
-        case TypedSum::Reading::Zeny: break;
+        case TypedSum::Reading::Zeny: return money.zeny;
         case TypedSum::Reading::TooMuch:
-            return UsageError("--budget takes at most 9223372036854775807 Zeny, the largest 64-bit sum");
+            UsageError(QString("--%1 takes at most 9223372036854775807 Zeny, the largest 64-bit sum").arg(option));
+            return std::nullopt;
         case TypedSum::Reading::Blank:
-        case TypedSum::Reading::Unreadable:
-            return UsageError("--budget takes a sum of Zeny such as 300000000, \"300 000 000\" or 300кк");
+        case TypedSum::Reading::Unreadable: break;
     }
-    result["chance_within_budget"] =
-        chance ? QJsonValue(ChanceWithinMoneyInTenths(*chance, tryCost, money.zeny) / 10.0) : QJsonValue();
+    UsageError(QString("--%1 takes a sum of Zeny such as 300000000, \"300 000 000\" or 300кк").arg(option));
+    return std::nullopt;
+}
+
+std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const ChanceInTenthsOf& chanceInTenths,
+                                         QJsonObject& result) {
+    if (!parser.isSet("budget")) return std::nullopt;
+    const auto money = MoneyArgument(parser, "budget");
+    if (!money) return kUsageError;
+    const std::optional<std::int32_t> tenths = chanceInTenths(*money);
+    result["chance_within_budget"] = tenths ? QJsonValue(*tenths / 10.0) : QJsonValue();
     return std::nullopt;
 }
 
@@ -53,7 +60,7 @@ QJsonValue BudgetJson(const Budget& budget) {
     return BudgetObject(budget.tryCost, levels);
 }
 
-QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int64_t tryCost) {
+QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, const std::optional<std::int64_t>& tryCost) {
     if (!budget) return QJsonValue();
     QJsonArray levels;
     for (const RefineBudgetLevel& level : *budget)

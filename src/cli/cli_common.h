@@ -8,12 +8,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "catalogue/forge_catalogue.h"
 #include "core/budget.h"
-#include "core/refine.h"
+#include "core/refine_plan.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::cli {
@@ -52,13 +54,19 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QList<QComma
 QJsonValue BudgetJson(const Budget& budget);
 // A sum of zeny as a JSON integer, null beyond the 64-bit range.
 QJsonValue MoneyJson(const std::optional<std::int64_t>& zeny);
-QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, std::int64_t tryCost);
-// --budget ZENY, and the chance within it added to the result when given
-// (null where there are no tries); the exit code of wrong usage when the sum
-// cannot be read or lies beyond the 64-bit range.
+QJsonValue RefineBudgetJson(const std::optional<RefineBudget>& budget, const std::optional<std::int64_t>& tryCost);
+// The sum of Zeny given to an option, read as players write it ("1 500",
+// "12к", "1,5кк"); none, after a message on standard error, where it cannot
+// be read or lies beyond the 64-bit range.
+std::optional<std::int64_t> MoneyArgument(const QCommandLineParser& parser, const QString& option);
+// --budget ZENY, and the chance within it added to the result when given:
+// the tenths of a percent that chanceInTenths gives for the sum, null where
+// it gives none (no tries); the exit code of wrong usage when the sum cannot
+// be read.
 QCommandLineOption BudgetOption();
-std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const std::optional<TryChance>& chance,
-                                         std::int64_t tryCost, QJsonObject& result);
+using ChanceInTenthsOf = std::function<std::optional<std::int32_t>(std::int64_t money)>;
+std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const ChanceInTenthsOf& chanceInTenths,
+                                         QJsonObject& result);
 
 // Adds what describes an item, the same for a catalogue entry and a filled
 // forge state (which copies it from the entry): type, weapon level, atk,

@@ -186,7 +186,10 @@ int RunForge(const QStringList& arguments) {
     }
     const std::optional<TryChance> chance = *terms ? std::optional((*terms)->chance) : std::nullopt;
     const std::int64_t tryCost = *terms ? (*terms)->price : 0;
-    if (auto exit = AddChanceWithinBudget(parser, chance, tryCost, result)) return *exit;
+    const auto chanceWithin = [&](std::int64_t money) {
+        return chance ? std::optional(ChanceWithinMoneyInTenths(*chance, tryCost, money)) : std::nullopt;
+    };
+    if (auto exit = AddChanceWithinBudget(parser, chanceWithin, result)) return *exit;
     return PrintJson(result, kResult);
 }
 

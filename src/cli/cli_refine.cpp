@@ -4,8 +4,7 @@
 
 #include "cli_common.h"
 #include "core/numbers.h"
-#include "core/refine.h"
-#include "core/refine_expectation.h"
+#include "core/refine_plan.h"
 
 namespace trivelon::cli {
 
@@ -19,7 +18,7 @@ QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) 
     return QJsonObject{
         {"items", static_cast<double>(figures->itemsTenths) / 10},
         {"materials", static_cast<double>(figures->materialsTenths) / 10},
-        {"cost", figures->cost ? QJsonValue(static_cast<qint64>(*figures->cost)) : QJsonValue()},
+        {"cost", MoneyJson(figures->cost)},
     };
 }
 
@@ -32,14 +31,16 @@ int RunRefine(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Refining figures as the refining tab shows them: picks the class, sets the current level, then the "
         "target level (a current level above the target raises the target; a target below the current level "
-        "lowers it), and types the prices.");
+        "lowers it), and types the prices. Prices are read as players write them (\"1 500\", \"12к\", \"1,5кк\").");
     const QList<QCommandLineOption> options = {
-        {"class", "equipment class: 1 to 4 weapon level, 5 armour (default 1)", "N", "1"},
-        {"from", "current level text, \"+0\" to \"+9\" (default \"+0\")", "level", "+0"},
-        {"to", "target level text, \"+1\" to \"+10\" (default: the class's safe level)", "level"},
+        {"class",
+         QString("equipment class: 1 to %1 weapon level, %2 armour (default 1)").arg(kClassCount - 1).arg(kClassCount),
+         "N", "1"},
+        {"from", "current level, +0 to +9 (default +0)", "level", "+0"},
+        {"to", "target level, +1 to +10 (default: the class's safe level)", "level"},
         {"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"},
-        {"material-price", "material price text (default: the class's default price)", "text"},
-        {"item-price", "price text of the item being refined (default \"0\")", "text", "0"},
+        {"material-price", "material price in Zeny (default: the class's usual price)", "ZENY"},
+        {"item-price", "price in Zeny of the item being refined (default 0)", "ZENY", "0"},
         BudgetOption(),
     };
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
@@ -61,51 +62,45 @@ int RunRefine(const QStringList& arguments) {
         ChooseTargetLevel(state, *to);
     }
 
-    // The price edits normalise what is typed: anything but a whole number is 0.
-    const std::int32_t materialPrice = parser.isSet("material-price")
-                                           ? ParseLenientInt(CoreText(parser.value("material-price")))
-                                           : cls.materialDefaultPrice;
-    const std::int32_t itemPrice = ParseLenientInt(CoreText(parser.value("item-price")));
-    const std::int32_t fee = cls.fee;
-
-    std::int32_t w = 0;
-    if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
-        auto parsed = ParseStrictInt(CoreText(parser.value("weaponry-research")));
-        if (!parsed) return PrintError(parsed.error());
-        w = *parsed;
+    RefineRequest request{state.classNumber, state.currentLevel, state.targetLevel, 0, cls.materialDefaultPrice, 0};
+    if (parser.isSet("material-price")) {
+        const auto price = MoneyArgument(parser, "material-price");
+        if (!price) return kUsageError;
+        request.materialPrice = *price;
     }
-    auto outcome = ComputeRefine(state.classNumber, state.currentLevel, state.targetLevel, w);
-    if (!outcome) return PrintError(outcome.error());
-    const auto cost = RefineCost(outcome->materialCount, outcome->itemCount, materialPrice, fee, itemPrice);
-    auto expected = ExpectRefineFigures(state.classNumber, state.currentLevel, state.targetLevel, w,
-                                        {.material = materialPrice, .fee = fee, .item = itemPrice});
-    if (!expected) return PrintError(expected.error());
+    const auto itemPrice = MoneyArgument(parser, "item-price");
+    if (!itemPrice) return kUsageError;
+    request.itemPrice = *itemPrice;
+    if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
+        auto research = ParseStrictInt(CoreText(parser.value("weaponry-research")));
+        if (!research) return PrintError(research.error());
+        request.weaponryResearch = *research;
+    }
+    const auto plan = PlanRefine(request);
+    if (!plan) return PrintError(plan.error());
 
-    const std::int32_t levels = state.targetLevel - state.currentLevel;
-    const std::int64_t tryCost = RefineTryCost(levels, itemPrice, materialPrice, fee);
-    auto budget = PlanRefineBudget(outcome->tryChance, levels, tryCost);
-    if (!budget) return PrintError(budget.error());
-
-    const bool hasRate = outcome->rate.has_value();
+    const RefineOutcome& outcome = plan->outcome;
+    const bool hasRate = outcome.rate.has_value();
     QJsonObject result{
         {"class", *classNumber},
-        {"from", QtText(LevelText(state.currentLevel))},
-        {"to", QtText(LevelText(state.targetLevel))},
-        {"rate", hasRate ? QJsonValue(outcome->rate->convertTo<double>()) : QJsonValue()},
-        {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome->rate, '.'))) : QJsonValue()},
-        {"materials", outcome->materialCount},
-        {"items", outcome->itemCount},
-        {"bonus", QtText(outcome->bonusText)},
-        {"fee", fee},
+        {"from", QtText(LevelText(request.currentLevel))},
+        {"to", QtText(LevelText(request.targetLevel))},
+        {"rate", hasRate ? QJsonValue(outcome.rate->convertTo<double>()) : QJsonValue()},
+        {"rate_text", hasRate ? QJsonValue(QtText(FormatGeneral(*outcome.rate, '.'))) : QJsonValue()},
+        {"materials", outcome.materialCount},
+        {"items", outcome.itemCount},
+        {"bonus", QtText(outcome.bonusText)},
+        {"fee", plan->attemptFee},
         {"material", QtText(cls.materialName)},
-        {"material_price", materialPrice},
-        {"item_price", itemPrice},
-        {"cost", MoneyJson(cost)},
-        {"expected", ExpectedJson(*expected)},
+        {"material_price", static_cast<qint64>(request.materialPrice)},
+        {"item_price", static_cast<qint64>(request.itemPrice)},
+        {"cost", MoneyJson(plan->cost)},
+        {"expected", ExpectedJson(plan->expected)},
         {"safe_level", QtText(LevelText(SafeRefineOf(cls).level))},
-        {"budget", RefineBudgetJson(*budget, tryCost)},
+        {"budget", RefineBudgetJson(plan->budget, plan->tryCost)},
     };
-    if (auto exit = AddChanceWithinBudget(parser, outcome->tryChance, tryCost, result)) return *exit;
+    const auto chanceWithin = [&](std::int64_t money) { return plan->chanceWithinInTenths(money); };
+    if (auto exit = AddChanceWithinBudget(parser, chanceWithin, result)) return *exit;
     return PrintJson(result, kResult);
 }
 

@@ -105,8 +105,12 @@ Result<Budget> PlanBudget(const TryChance& chance, std::int64_t tryCost) {
 std::int32_t ChanceWithinMoneyInTenths(const TryChance& chance, std::int64_t tryCost, std::int64_t money) {
     if (tryCost <= 0) return 1000;  // every try is paid for
     const std::int64_t tries = money < 0 ? 0 : money / tryCost;
-    const auto tenths = static_cast<std::int32_t>(std::lround(chance.chanceWithin(tries) * 1000));
-    return tenths == 1000 && !chance.certain() ? 999 : tenths;
+    return ChanceInTenths(chance.chanceWithin(tries), chance.certain());
+}
+
+std::int32_t ChanceInTenths(double chance, bool certain) {
+    const auto tenths = static_cast<std::int32_t>(std::lround(chance * 1000));
+    return tenths == 1000 && !certain ? 999 : tenths;
 }
 
 std::string PercentText(std::int32_t tenths, char decimalSeparator) {

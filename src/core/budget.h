@@ -62,6 +62,10 @@ struct Budget {
 // The budget of each certainty for tries of this cost.
 Result<Budget> PlanBudget(const TryChance& chance, std::int64_t tryCost);
 
+// A chance in tenths of a percent, rounded to the nearest; where success is
+// not certain it never reads as 100.0.
+std::int32_t ChanceInTenths(double chance, bool certain);
+
 // The chance, in tenths of a percent, that the tries a sum of money pays for
 // bring a success: floor(money / try cost) tries, or as many as needed when a
 // try costs nothing. An uncertain chance never shows as 100.0.

@@ -46,14 +46,23 @@ SafeRefine SafeRefineOf(const RefineClass& cls) {
     const RefineSteps& steps = StepsOf(cls.classNumber);
     RefineOutcome outcome;
     SetBonus(steps, steps.safeLevel, outcome);
-    return {steps.safeLevel, outcome.bonusText, RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
+    return {steps.safeLevel, outcome.bonusText, *RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
 }
 
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty() || text.size() > 2) return std::nullopt;
+    std::int32_t level = 0;
+    for (char digit : text) {
+        if (digit < '0' || digit > '9') return std::nullopt;
+        level = 10 * level + (digit - '0');
+    }
     const std::int32_t lowest = kind == LevelKind::Current ? 0 : 1;
-    for (std::int32_t level = lowest; level <= lowest + 9; ++level)
-        if (text == LevelText(level)) return level;
-    return std::nullopt;
+    if (level < lowest || level > lowest + 9) return std::nullopt;
+    return level;
 }
 
 std::string LevelText(std::int32_t level) { return Join({"+", IntegerText(level)}); }
@@ -73,7 +82,7 @@ bool ChooseTargetLevel(RefineState& state, std::int32_t level) {
 }
 
 std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w) {
-    return std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w;
+    return std::min<std::int64_t>(std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w, 100);
 }
 
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
@@ -115,16 +124,14 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
 
     const std::int32_t first = std::max(cur, steps.safeLevel) + 1;
     const std::int32_t risky = fin - first + 1;
-    // The product of the step rates is exact in extended precision as long as
-    // it stays below 2^64 (3 150 000 000 at most for the offered levels).
+    // The product of the step rates, each at most 100, is at most 100^6 and
+    // exact both in extended precision and in whole numbers.
     Extended product = 1;
-    // The same product in whole numbers for the exact chance; beyond 64 bits
-    // the rate is far above 100 % and a try certain.
-    std::optional<std::int64_t> exactProduct = 1;
+    std::int64_t exactProduct = 1;
     for (std::int32_t level = first; level <= fin; ++level) {
         const std::int64_t stepRate = StepRate(steps, level, w);
         product *= stepRate;
-        if (exactProduct) exactProduct = CheckedProduct(*exactProduct, stepRate);
+        exactProduct *= stepRate;
     }
 
     Extended divisor = 1;
@@ -140,7 +147,7 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     if (!materials) return Error{materials.error()};
 
     outcome.rate = rate;
-    outcome.tryChance = exactProduct ? TryChance::FromPercent(*exactProduct, 2 * (risky - 1)) : TryChance::Certain();
+    outcome.tryChance = TryChance::FromPercent(exactProduct, 2 * (risky - 1));
     outcome.itemCount = *items;
     outcome.materialCount = *materials;
     SetBonus(steps, levels, outcome);
@@ -148,14 +155,16 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     return outcome;
 }
 
-std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
-                                       std::int32_t attemptFee, std::int32_t itemPrice) {
-    // Each product of two 32-bit numbers fits 64 bits; only the sums can leave
-    // them. The smallest and the largest term go first: of opposite signs
-    // they cannot overflow, and of one sign every partial sum lies between 0
-    // and the total, so the sum fails only where the total is out of range.
-    std::array<std::int64_t, 3> terms{std::int64_t{materialCount} * materialPrice,
-                                      std::int64_t{materialCount} * attemptFee, std::int64_t{itemCount} * itemPrice};
+std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int64_t materialPrice,
+                                       std::int64_t attemptFee, std::int64_t itemPrice) {
+    const auto materials = CheckedProduct(materialCount, materialPrice);
+    const auto fees = CheckedProduct(materialCount, attemptFee);
+    const auto items = CheckedProduct(itemCount, itemPrice);
+    if (!materials || !fees || !items) return std::nullopt;
+    // The smallest and the largest term go first: of opposite signs they
+    // cannot overflow, and of one sign every partial sum lies between 0 and
+    // the total, so the sum fails only where the total is out of range.
+    std::array<std::int64_t, 3> terms{*materials, *fees, *items};
     std::sort(terms.begin(), terms.end());
     const auto outer = CheckedSum(terms[0], terms[2]);
     return outer ? CheckedSum(*outer, terms[1]) : std::nullopt;
@@ -168,22 +177,11 @@ void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
     state.tryChance = outcome.tryChance;
 }
 
-std::int64_t RefineTryCost(std::int32_t levelsGained, std::int32_t itemPrice, std::int32_t materialPrice,
-                           std::int32_t attemptFee) {
-    return std::int64_t{itemPrice} + std::int64_t{levelsGained} * (std::int64_t{materialPrice} + attemptFee);
-}
-
-Result<std::optional<RefineBudget>> PlanRefineBudget(const std::optional<TryChance>& chance, std::int32_t levelsGained,
-                                                     std::int64_t tryCost) {
-    if (!chance) return std::optional<RefineBudget>();
-    auto budget = PlanBudget(*chance, tryCost);
-    if (!budget) return Error{budget.error()};
-    RefineBudget refine;
-    for (std::size_t i = 0; i < refine.size(); ++i) {
-        const BudgetLevel& level = budget->levels[i];
-        refine[i] = {level.chance, level.tries, CheckedProduct(level.tries, levelsGained), level.cost};
-    }
-    return std::optional<RefineBudget>(refine);
+std::optional<std::int64_t> RefineTryCost(std::int32_t levelsGained, std::int64_t itemPrice, std::int64_t materialPrice,
+                                          std::int64_t attemptFee) {
+    const auto perLevel = CheckedSum(materialPrice, attemptFee);
+    const auto levels = perLevel ? CheckedProduct(levelsGained, *perLevel) : std::nullopt;
+    return levels ? CheckedSum(itemPrice, *levels) : std::nullopt;
 }
 
 }  // namespace trivelon

@@ -19,8 +19,8 @@ struct RefineState {
     std::int32_t currentLevel = 0;
     std::int32_t targetLevel = 7;
     std::int32_t classNumber = 1;
-    std::int32_t materialPrice = 0;
-    std::int32_t itemPrice = 0;
+    std::int64_t materialPrice = 0;
+    std::int64_t itemPrice = 0;
     std::int32_t attemptFee = 0;
     std::int32_t materialCount = 0;
     std::int32_t itemCount = 0;
@@ -47,7 +47,9 @@ struct SafeRefine {
 };
 SafeRefine SafeRefineOf(const RefineClass& cls);
 
-enum class LevelKind { Current, Target };  // "+0".."+9" or "+1".."+10"
+enum class LevelKind { Current, Target };  // +0 to +9, or +1 to +10
+// A level as typed: "+9", "9" or " +9 ", within the kind's range; none for
+// any other text.
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind);
 std::string LevelText(std::int32_t level);  // "+7"
 
@@ -73,7 +75,8 @@ struct RefineOutcome {
 bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin);
 
 // The rate in percent of the step to +level: its base plus W, in 64 bits so
-// that no W wraps.
+// that no W wraps; a step above 100 % is as certain as one at 100 %, and counts
+// as 100.
 std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w);
 
 // The error of a refine with a step above the safe level whose rate is at or
@@ -82,35 +85,23 @@ std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t
 // when every such step has a rate above 0, or there is none.
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
-// Requires a class number of kRefineClasses and 0 <= cur <= fin <= 10. Fails for a step rate at
-// or below 0 (RefineStepRateError) and for counts beyond the 32-bit range.
+// Requires a class number of kRefineClasses and 0 <= cur <= fin <= 10. A step
+// rate above 100 counts as 100, so the rate is at most 100 % and the materials
+// at least the levels gained. Fails for a step rate at or below 0
+// (RefineStepRateError) and for counts beyond the 32-bit range.
 Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
 // The expected cost in zeny: every material with its attempt fee, and every
 // item; none where it lies beyond the 64-bit range.
-std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int32_t materialPrice,
-                                       std::int32_t attemptFee, std::int32_t itemPrice);
+std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int64_t materialPrice,
+                                       std::int64_t attemptFee, std::int64_t itemPrice);
 
 // Storing the result in the state as a level change does.
 void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome);
 
 // One try of a refine: one item, and a material with the attempt fee for
-// every level gained.
-std::int64_t RefineTryCost(std::int32_t levelsGained, std::int32_t itemPrice, std::int32_t materialPrice,
-                           std::int32_t attemptFee);
-
-// The budget of each certainty in items, materials and Zeny.
-struct RefineBudgetLevel {
-    std::int32_t chance = 0;                // percent
-    std::int64_t items = 0;                 // one a try
-    std::optional<std::int64_t> materials;  // empty beyond the 64-bit range
-    std::optional<std::int64_t> cost;
-};
-using RefineBudget = std::array<RefineBudgetLevel, kBudgetChances.size()>;
-
-// The budget of a refine whose try succeeds with this chance, or none when
-// nothing is to do (no chance).
-Result<std::optional<RefineBudget>> PlanRefineBudget(const std::optional<TryChance>& chance, std::int32_t levelsGained,
-                                                     std::int64_t tryCost);
+// every level gained; none beyond the 64-bit range.
+std::optional<std::int64_t> RefineTryCost(std::int32_t levelsGained, std::int64_t itemPrice, std::int64_t materialPrice,
+                                          std::int64_t attemptFee);
 
 }  // namespace trivelon

@@ -59,8 +59,7 @@ Result<std::optional<RefineExpectation>> ExpectRefine(std::int32_t classNumber, 
     for (std::int32_t level = cur + 1; level <= fin; ++level) {
         // The step is made when every one before it passed.
         made = 100 * (made + reach);
-        const std::int64_t rate =
-            level <= steps.safeLevel ? 100 : std::min<std::int64_t>(StepRate(steps, level, w), 100);
+        const std::int64_t rate = level <= steps.safeLevel ? 100 : StepRate(steps, level, w);
         reach *= rate;
         scale *= 100;
     }

@@ -28,9 +28,9 @@ using Rational = boost::multiprecision::cpp_rational;
 // Zeny per material, per attempt (the fee, paid with each material) and per
 // item, as the tab holds them.
 struct RefinePrices {
-    std::int32_t material = 0;
-    std::int32_t fee = 0;
-    std::int32_t item = 0;
+    std::int64_t material = 0;
+    std::int64_t fee = 0;
+    std::int64_t item = 0;
 };
 
 // The exact expectation per success.

@@ -6,12 +6,14 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "core/numbers.h"
 #include "gui/forge/forge_result_window.h"
 #include "gui/forge/forge_tab.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/refine/refine_tab.h"
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
+#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -34,9 +36,11 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     tabs_->setCurrentIndex(0);
     resize(688, 446);
 
-    refineTab_->setWeaponryResearch(forgeTab_->weaponryResearchText());
-    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, this,
-            [this] { refineTab_->setWeaponryResearch(forgeTab_->weaponryResearchText()); });
+    const auto passResearch = [this] {
+        refineTab_->setWeaponryResearch(TryParseInt(CoreText(forgeTab_->weaponryResearchText())));
+    };
+    passResearch();
+    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, this, passResearch);
     connect(forgeTab_, &ForgeTab::characterPictureChanged, this,
             [this] { refineTab_->showCharacterPicture(forgeTab_->characterPicture()); });
     connect(forgeTab_, &ForgeTab::resultWindowOpened, this, &MainWindow::resultWindowOpened);

@@ -196,7 +196,7 @@ TEST(CliArguments, ValuesBeginningWithADashAndStrayArguments) {
         {{"forge", "--anvil", "None", header}, 3, "warning", "Выберите, что ковать"},
         {{"forge", header, "--luk", "-5"}, 3, "warning", "Выберите, что ковать"},
         {{"forge", "Knife", "--anvil"}, 2, "stderr", "Missing value after '--anvil'."},
-        {{"refine", "--material-price", "-5"}, 0, "material_price", "-5"},
+        {{"refine", "--material-price", "-5"}, 2, "stderr", "--material-price takes a sum"},
         {{"refine", "foo"}, 2, "stderr", "refine takes no arguments"},
         {{"catalogue", "foo"}, 2, "stderr", "catalogue takes no arguments"},
         {{"catalogue", header}, 2, "stderr", "catalogue takes no arguments"},
@@ -259,7 +259,7 @@ TEST(CliRefine, OutcomesAndCosts) {
     const CliRun coupled = Cli({"refine", "--from", "+9"});
     EXPECT_EQ(coupled.json["to"].toString(), "+9");
 
-    const CliRun item = Cli({"refine", "--class", "2", "--item-price", "500", "--material-price", "0x3E8"});
+    const CliRun item = Cli({"refine", "--class", "2", "--item-price", "0,5к", "--material-price", "1 000"});
     EXPECT_EQ(item.json["material_price"].toInt(), 1000);
     EXPECT_EQ(item.json["cost"].toInt(), 7700);
     // A cost beyond 32 bits: 15 624 materials at 25 000 with their fees and 2 605 items at 900 000.
@@ -335,18 +335,29 @@ TEST(CliBudget, ForgeAndRefineBudgets) {
     EXPECT_EQ(cutter.json["chance_within_budget"].toDouble(), 64.0);  // two attempts: 1 - 0.6^2
     EXPECT_TRUE(Cli({"forge", "Iron"}).json["budget"].isNull());
 
+    // A refine's materials and Zeny are those of attempts that stop at the
+    // step that breaks the item; its try cost is still a whole attempt's.
     const CliRun refine = Cli(
-        {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0", "--budget", "300000000"});
+        {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0", "--budget", "100000000"});
+    EXPECT_EQ(refine.json["budget"].toObject()["try_cost"].toInteger(), 125000);
     EXPECT_EQ(levels(refine, "items"), QStringList({"1083", "3597", "7194"}));
-    EXPECT_EQ(levels(refine, "materials"), QStringList({"5415", "17985", "35970"}));
-    EXPECT_EQ(levels(refine, "cost"), QStringList({"135375000", "449625000", "899250000"}));
-    EXPECT_EQ(refine.json["chance_within_budget"].toDouble(), 78.5);
+    EXPECT_EQ(levels(refine, "materials"), QStringList({"1732", "5746", "11487"}));
+    EXPECT_EQ(levels(refine, "cost"), QStringList({"43300000", "143650000", "287175000"}));
+    EXPECT_EQ(refine.json["chance_within_budget"].toDouble(), 79.9);
+    const CliRun tenth = Cli({"refine", "--class", "4", "--to", "+10", "--material-price", "5000", "--budget", "55кк"});
+    EXPECT_EQ(levels(tenth, "cost")[0], "34675000");
+    EXPECT_EQ(tenth.json["chance_within_budget"].toDouble(), 66.8);
+    const CliRun dearItem = Cli({"refine", "--class", "3", "--from", "+4", "--to", "+10", "--material-price", "15000",
+                                 "--item-price", "900000", "--budget", "100кк"});
+    EXPECT_EQ(levels(dearItem, "materials")[0], "202");
+    EXPECT_EQ(levels(dearItem, "cost")[0], "59040000");
+    EXPECT_EQ(dearItem.json["chance_within_budget"].toDouble(), 69.1);
     EXPECT_TRUE(Cli({"refine", "--from", "+8", "--to", "+8"}).json["budget"].isNull());
 
     // The sum as players write it; wrong usage where it cannot be read or is beyond 64 bits.
     const QStringList risky = {"refine", "--class", "4", "--from", "+5", "--to", "+10", "--weaponry-research", "0"};
-    for (const char* sum : {"300 000 000", "300кк", "0,3ккк", " 300'000'000 "})
-        EXPECT_EQ(Cli(risky + QStringList{"--budget", sum}).json["chance_within_budget"].toDouble(), 78.5) << sum;
+    for (const char* sum : {"100 000 000", "100кк", "0,1ккк", " 100'000'000 "})
+        EXPECT_EQ(Cli(risky + QStringList{"--budget", sum}).json["chance_within_budget"].toDouble(), 79.9) << sum;
     for (const char* sum : {"lots", "1к5", "", "-5", "9223372036854775808"}) {
         const CliRun wrong = Cli(risky + QStringList{"--budget", sum});
         EXPECT_EQ(wrong.exitCode, 2) << sum;

@@ -16,6 +16,7 @@ namespace trivelon {
 namespace {
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
 
 // What picking a class shows: its safe refine, the same as the computed refine
 // from +0 to the safe level, at the default material price.
@@ -188,18 +189,19 @@ TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
     EXPECT_FALSE(ComputeRefine(4, 0, 10, std::numeric_limits<std::int32_t>::min()).ok());
 }
 
-// Far beyond 100 per step the refine is certain; the sums must not wrap into
-// negative rates. Rejecting such a W outright is equally sound.
-TEST(ComputeRefine, HugeWeaponryResearchDoesNotWrap) {
-    auto outcome = ComputeRefine(4, 4, 10, kMax);
-    if (!outcome.ok()) {
-        EXPECT_FALSE(outcome.error().empty());
-        return;
+// A step can be no more than certain: far beyond 100 per step the chance is
+// 100 % and every level gained takes its material.
+TEST(ComputeRefine, StepsAboveOneHundredAreCertain) {
+    for (const std::int32_t w : {90, 100, kMax}) {
+        auto outcome = ComputeRefine(4, 4, 10, w);
+        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        EXPECT_EQ(*outcome->rate, Extended(100)) << w;
+        EXPECT_EQ(outcome->itemCount, 1);
+        EXPECT_EQ(outcome->materialCount, 6);
+        EXPECT_TRUE(outcome->tryChance->certain());
     }
-    ASSERT_TRUE(outcome->rate.has_value());
-    EXPECT_GT(*outcome->rate, Extended(100));
-    EXPECT_EQ(outcome->itemCount, 1);
-    EXPECT_EQ(outcome->materialCount, 0);
+    EXPECT_EQ(*ComputeRefine(5, 0, 7, 100)->rate, Extended(100));
+    EXPECT_EQ(ComputeRefine(5, 0, 7, 100)->materialCount, 7);
 }
 
 TEST(RefineNeedsWeaponryResearch, OnlyWithStepsAboveTheSafeLevel) {
@@ -210,7 +212,7 @@ TEST(RefineNeedsWeaponryResearch, OnlyWithStepsAboveTheSafeLevel) {
     EXPECT_FALSE(RefineNeedsWeaponryResearch(5, 0, 4));
 }
 
-TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
+TEST(ParseLevel, AcceptsTheSelectorTextsAsPlayersTypeThem) {
     for (std::int32_t level = 0; level <= 10; ++level) {
         const std::string text = "+" + std::to_string(level);
         EXPECT_EQ(LevelText(level), text);
@@ -219,7 +221,12 @@ TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
         EXPECT_EQ(ParseLevel(text, LevelKind::Target), level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
             << text;
     }
-    for (const char* text : {" +1", "+1 ", "+01", "1", "", "+", "+11", "-1", "+1O", "＋1"}) {
+    for (const char* text : {" +1", "+1 ", "+01", "1", " 1\t"}) {
+        EXPECT_EQ(ParseLevel(text, LevelKind::Current), 1) << text;
+        EXPECT_EQ(ParseLevel(text, LevelKind::Target), 1) << text;
+    }
+    EXPECT_EQ(ParseLevel("10", LevelKind::Target), 10);
+    for (const char* text : {"", "+", "+ 1", "++1", "+11", "-1", "+1O", "＋1", "100", "1 0"}) {
         EXPECT_FALSE(ParseLevel(text, LevelKind::Current).has_value()) << text;
         EXPECT_FALSE(ParseLevel(text, LevelKind::Target).has_value()) << text;
     }
@@ -227,7 +234,6 @@ TEST(ParseLevel, AcceptsOnlyTheSelectorTexts) {
 
 TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItemsInSixtyFourBits) {
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
     struct Case {
         std::int32_t materials, items, materialPrice, fee, itemPrice;
         std::optional<std::int64_t> cost;
@@ -278,22 +284,16 @@ TEST(RefineState, StartClassChangeAndStoredOutcome) {
 }
 
 // The chance of one try is the exact product of the step rates: a safe
-// refine is certain, nothing to do has none, and a product beyond 64 bits is
-// far above 100 %.
-TEST(RefineBudget, TriesItemsAndMaterials) {
+// refine is certain, nothing to do has none, and steps above 100 % are
+// certain. A try's cost is counted in 64 bits.
+TEST(RefineTry, ChanceAndCost) {
     EXPECT_TRUE(ComputeRefine(1, 0, 7, 10)->tryChance->certain());
     EXPECT_FALSE(ComputeRefine(1, 8, 8, 10)->tryChance);
     EXPECT_TRUE(ComputeRefine(4, 0, 10, 2'000'000'000)->tryChance->certain());
 
-    const RefineOutcome risky = *ComputeRefine(4, 5, 10, 0);
-    const std::int64_t tryCost = RefineTryCost(5, 0, 5000, 20000);
-    EXPECT_EQ(tryCost, 125000);
-    const auto budget = *PlanRefineBudget(risky.tryChance, 5, tryCost);
-    ASSERT_TRUE(budget);
-    EXPECT_EQ((*budget)[1].items, 3597);
-    EXPECT_EQ((*budget)[1].materials, 5 * 3597);
-    EXPECT_EQ((*budget)[1].cost, 449625000);
-    EXPECT_FALSE(*PlanRefineBudget(std::nullopt, 0, 0));
+    EXPECT_EQ(ComputeRefine(4, 5, 10, 0)->tryChance->triesFor(90).value(), 3597);
+    EXPECT_EQ(RefineTryCost(5, 0, 5000, 20000), 125000);
+    EXPECT_EQ(RefineTryCost(2, 1, kLargest / 2, 1), std::nullopt);
 }
 
 }  // namespace

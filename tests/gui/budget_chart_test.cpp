@@ -15,7 +15,7 @@ using namespace trivelon::gui;
 namespace {
 
 BudgetCalculation Calculation(std::int64_t mantissa, int scale, std::int64_t tryCost) {
-    return {TryChance::FromPercent(mantissa, scale), tryCost, std::nullopt};
+    return EqualTries(TryChance::FromPercent(mantissa, scale), tryCost, std::nullopt);
 }
 
 // A weapon of level 4 refined from +5 to +10 without research, 125000 Zeny a try.

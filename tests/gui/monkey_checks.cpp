@@ -92,7 +92,8 @@ QString Monkey::brokenMainWindowRule() const {
     if (!prefixes.contains(Ticked(window_)))
         return QStringLiteral("star crumb boxes %1 ticked, not a prefix").arg(Ticked(window_));
     // The refining tab's labels exist once that tab has been opened.
-    if (controls().averageCost()) {
+    // A refine that cannot be worked out shows a dash in every figure.
+    if (controls().averageCost() && controls().averageCost()->text() != QStringLiteral("—")) {
         for (const QLabel* count : {controls().materialCount(), controls().itemCount()})
             if (!IsInteger(count->text(), false))
                 return QStringLiteral("a refine count shows \"%1\"").arg(count->text());

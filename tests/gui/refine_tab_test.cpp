@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "core/refine_plan.h"
 #include "gui/widgets/decimal_separator.h"
 #include "main_window_harness.h"
 
@@ -230,11 +231,14 @@ private slots:
         TypeInto(*w.weaponryResearch(), "0");
         OpenRefineTab(w);
         QCOMPARE(Shown(w), QStringList({"60", "16", "2", "ATK +16+1-3", "4000"}));
+        // A level that cannot be read shows no figures of another: dashes,
+        // and why in their tool tips; no message box.
         OpenForgeTab(w);
         TypeInto(*w.weaponryResearch(), "x");
         OpenRefineTab(w);
-        QCOMPARE(f.reporter.errors, QStringList({"'x' is not a valid integer value"}));
-        QCOMPARE(w.successRate()->text(), QString("60"));
+        QVERIFY(f.reporter.errors.isEmpty());
+        QCOMPARE(Shown(w), QStringList({"—", "—", "—", "—", "—"}));
+        QCOMPARE(w.successRate()->toolTip(), QString::fromUtf8(trivelon::kUnreadableResearchMessage));
     }
 
     // Nothing to do above the safe level has no rate: a dash, not the last rate.
@@ -257,26 +261,33 @@ private slots:
         QCOMPARE(Shown(w), QStringList({"70", "8", "2", "ATK +16+1-3", "2000"}));
     }
 
+    // Prices are read as players write them and stay as typed; one that
+    // cannot be read counts as 0 and says so.
     // clang-format off
-    void priceEditsNormaliseTheirText_data() {
+    void pricesAreReadAsPlayersWriteThem_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("cost");
-        QTest::newRow("letters") << "abc" << "0" << "350";
-        QTest::newRow("emptied") << "" << "0" << "350";
-        QTest::newRow("leading zeros") << "007" << "7" << "399";
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("groups") << "1 500" << "10850" << false;
+        QTest::newRow("thousands") << "12к" << "84350" << false;
+        QTest::newRow("decimal millions") << "0,5кк" << "3500350" << false;
+        QTest::newRow("leading zeros") << "007" << "399" << false;
+        QTest::newRow("emptied") << "" << "350" << false;
+        QTest::newRow("letters") << "abc" << "350" << true;
+        QTest::newRow("half a group") << "1 50" << "350" << true;
     }
     // clang-format on
-    void priceEditsNormaliseTheirText() {
+    void pricesAreReadAsPlayersWriteThem() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(QString, cost);
+        QFETCH(bool, unreadable);
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         OpenRefineTab(w);
         TypeInto(*w.materialPrice(), typed);
-        QCOMPARE(w.materialPrice()->text(), shown);
+        QCOMPARE(w.materialPrice()->text(), typed);
         QCOMPARE(w.averageCost()->text(), cost);
+        QCOMPARE(w.materialPrice()->toolTip().isEmpty(), !unreadable);
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
@@ -290,27 +301,28 @@ private slots:
         QCOMPARE(w.averageCost()->text(), QString::number(100 * 200 + 100 * 50 + 10 * 1000));
     }
 
+    // A refine that cannot be worked out shows no figures of other levels:
+    // dashes, with why in their tool tips, and no message box.
     // clang-format off
-    void errorsLeaveTheDisplaysAsTheyWere_data() {
+    void whatCannotBeWorkedOutShowsDashesAndWhy_data() {
         QTest::addColumn<QString>("research");
         QTest::addColumn<QString>("message");
-        QTest::newRow("step rate 0") << "-60" << "";
-        QTest::newRow("step rate below 0") << "-75" << "";
-        QTest::newRow("not a number") << "x" << "'x' is not a valid integer value";
+        QTest::newRow("step rate 0") << "-60" << "Floating point division by zero";
+        QTest::newRow("step rate below 0") << "-75" << "Шанс успешной заточки на +8 равен -15%, расчёт невозможен";
+        QTest::newRow("not a number") << "x" << QString::fromUtf8(trivelon::kUnreadableResearchMessage);
     }
     // clang-format on
-    void errorsLeaveTheDisplaysAsTheyWere() {
+    void whatCannotBeWorkedOutShowsDashesAndWhy() {
         QFETCH(QString, research);
         QFETCH(QString, message);
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         TypeInto(*w.weaponryResearch(), research);
         OpenRefineTab(w);
-        const QStringList before = Shown(w);
         PickRow(*w.targetLevel(), "+8");
-        QCOMPARE(f.reporter.errors.size(), 1);
-        if (!message.isEmpty()) QCOMPARE(f.reporter.errors.front(), message);
-        QCOMPARE(Shown(w), before);
+        QVERIFY(f.reporter.errors.isEmpty());
+        QCOMPARE(Shown(w), QStringList({"—", "—", "—", "—", "—"}));
+        QCOMPARE(w.successRate()->toolTip(), message);
         QCOMPARE(w.targetLevel()->currentText(), QString("+8"));
     }
 
@@ -334,20 +346,21 @@ private slots:
         PickRow(*w.currentLevel(), "+5");
         QCOMPARE(w.successRate()->text(), Decimal("0.064"));
         QCOMPARE(figures(0), QStringList({"1083", "3597", "7194"}));
-        QCOMPARE(figures(1), QStringList({"5415", "17985", "35970"}));
-        QCOMPARE(figures(2), QStringList({"135375000", "449625000", "899250000"}));
+        // Materials and Zeny of attempts that stop where the item breaks.
+        QCOMPARE(figures(1), QStringList({"1732", "5746", "11487"}));
+        QCOMPARE(figures(2), QStringList({"43300000", "143650000", "287175000"}));
         TypeInto(*w.itemPrice(), "1000");
-        QCOMPARE(figures(2), QStringList({"136458000", "453222000", "906444000"}));
+        QCOMPARE(figures(2), QStringList({"44392000", "147235000", "294370000"}));
 
         // The chart follows the tab: a typed sum's chance changes with the prices.
         ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
         auto* chart = w.window().findChild<BudgetChartWindow*>();
         QVERIFY(chart && chart->isVisible());
         QVERIFY(ShowsColor(*chart->chart(), BudgetChart::expectedColor()));
-        TypeInto(*chart->moneyField(), "300000000");
-        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.2")));
+        TypeInto(*chart->moneyField(), "100000000");
+        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("79.1")));
         TypeInto(*w.itemPrice(), "0");
-        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("78.5")));
+        QCOMPARE(chart->chanceLabel()->text(), QString("Шанс успеха: %1 %").arg(Decimal("79.9")));
 
         PickRow(*w.targetLevel(), "+9");
         PickRow(*w.currentLevel(), "+9");
@@ -368,7 +381,7 @@ private slots:
         TypeInto(*w.itemPrice(), "900000");
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(w.averageCost()->text(), QString("2735100000"));
-        QCOMPARE(w.refineBudget()->figureText(2, 2), QString("12\u202F590\u202F550\u202F000"));
+        QCOMPARE(w.refineBudget()->figureText(2, 2), QString("11\u202F378\u202F650\u202F000"));
     }
 };
 

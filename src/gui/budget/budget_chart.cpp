@@ -216,15 +216,14 @@ QColor BudgetChart::expectedColor() { return kExpected; }
 void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     plot_.reset();
     QString note;
-    if (!calculation.chance) {
+    if (!calculation.curve) {
         note = QStringLiteral("Нет попыток — нечего считать");
     } else if (calculation.tryCost <= 0) {
         note = QStringLiteral("Попытка ничего не стоит: шанс успеха 100 % при любой сумме");
-    } else if (const Result<Budget> budget = PlanBudget(*calculation.chance, calculation.tryCost); !budget) {
-        note = QtText(budget.error());
+    } else if (!calculation.problem.isEmpty()) {
+        note = calculation.problem;
     } else {
-        plot_ = Plot{
-            *calculation.chance, calculation.tryCost, calculation.averageCost, calculation.expectedCost, *budget, {}};
+        plot_ = Plot{*calculation.curve, calculation.averageCost, calculation.expectedCost, calculation.budget, {}};
         fitAxis();
     }
     noteLabel_->setText(note);
@@ -292,10 +291,9 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     DrawGuides(painter, scale, marks);
     // Level and upright strokes only: crisp without smoothing.
     painter.setPen(QPen(kCurve, 2));
-    painter.drawPolyline(StepCurve(plot_->chance, plot_->tryCost, plot_->axis.end, plot, 1 / devicePixelRatioF()));
+    painter.drawPolyline(StepCurve(plot_->curve, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
-    const auto chanceAt = [this](double sum) { return ChanceWithinSum(plot_->chance, plot_->tryCost, sum); };
-    DrawLabels(painter, scale, marks, chanceAt, average, expected, money, plot_->amountDigits);
+    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, plot_->amountDigits);
 }
 
 }  // namespace trivelon::gui

@@ -11,20 +11,10 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "core/budget.h"
 #include "core/money_axis.h"
+#include "gui/budget/budget_calculation.h"
 
 namespace trivelon::gui {
-
-// One calculation, as the chart shows it.
-struct BudgetCalculation {
-    std::optional<TryChance> chance;          // none: there are no tries to make
-    std::int64_t tryCost = 0;                 // Zeny a try; 0 or less: tries cost nothing
-    std::optional<std::int64_t> averageCost;  // Zeny for one success on average, if known
-    // Zeny for one success on average where an attempt pays only for the
-    // steps it makes, if the calculation has steps.
-    std::optional<std::int64_t> expectedCost = std::nullopt;
-};
 
 class BudgetChart : public QWidget {
     Q_OBJECT
@@ -51,8 +41,7 @@ protected:
 private:
     // What the chart draws once a calculation has a curve.
     struct Plot {
-        TryChance chance;
-        std::int64_t tryCost;
+        ChanceCurve curve;
         std::optional<std::int64_t> averageCost;
         std::optional<std::int64_t> expectedCost;
         Budget budget;

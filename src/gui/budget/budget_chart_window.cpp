@@ -87,8 +87,12 @@ void BudgetChartWindow::showChanceOfMoney() {
         case TypedSum::Reading::Zeny: break;
     }
     QString chance = QStringLiteral("—");
-    if (calculation_.chance) {
-        const std::int32_t tenths = ChanceWithinMoneyInTenths(*calculation_.chance, calculation_.tryCost, money.zeny);
+    if (calculation_.curve) {
+        // Tries that cost nothing are all paid for.
+        const std::int32_t tenths = calculation_.tryCost <= 0
+                                        ? 1000
+                                        : ChanceInTenths(calculation_.curve->within(static_cast<double>(money.zeny)),
+                                                         calculation_.curve->certain);
         chance = QtText(PercentText(tenths, SystemDecimalSeparator())) + QStringLiteral(" %");
     }
     chanceLabel_->setText(QStringLiteral("Шанс успеха: ") + chance);

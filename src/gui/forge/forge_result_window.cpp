@@ -244,7 +244,7 @@ void ForgeResultWindow::updateBudget() {
     }
     budget->showFigures(0, tries);
     budget->showFigures(1, zeny);
-    if (chart_) chart_->setCalculation({terms->chance, terms->price, cost_});
+    if (chart_) chart_->setCalculation(EqualTries(terms->chance, terms->price, cost_));
 }
 
 void ForgeResultWindow::openChart() {

@@ -3,6 +3,8 @@
 // counts, bonus and cost; editing a price recomputes the cost.
 #include "gui/refine/refine_tab.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <QFile>
@@ -10,6 +12,7 @@
 
 #include "core/money_text.h"
 #include "core/numbers.h"
+#include "core/typed_sum.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/pictures/jpeg_decoder.h"
 #include "gui/pictures/picture_loader.h"
@@ -17,6 +20,7 @@
 #include "gui/widgets/control_numbers.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/known_format_image.h"
+#include "gui/widgets/money_field.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -105,9 +109,7 @@ void RefineTab::buildOnce(const PictureBox& character) {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
     setKeyboardOrder();
     bindHandlers();
-    // The start figures are a safe refine's, whatever the research level.
-    weaponryResearchUsed_ = weaponryResearch_;
-    Guarded(reporter_, [this] { showCost(); });
+    recompute();
     putSavedTexts();
     // Switching tabs moved the focus from the forging tab onto this page
     // while it was still empty; it belongs on the page's first control.
@@ -184,6 +186,8 @@ void RefineTab::buildControls(const PictureBox& character) {
 
     materialPrice_ = AddPriceEdit(panel, {528, 128, 73, 24}, QString::number(refine_.materialPrice));
     itemPrice_ = AddPriceEdit(panel, {528, 152, 73, 24}, QString::number(refine_.itemPrice));
+    for (QLabel* figure : {successRate_, materialCount_, itemCount_, averageCost_, bonus_})
+        figure->setTextFormat(Qt::PlainText);
 
     // Under the bonus: what it takes to succeed with 50, 90 and 99 % certainty.
     AddBoxLabel(panel, QStringLiteral("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
@@ -223,10 +227,12 @@ void RefineTab::bindHandlers() {
     connect(materialPrice_, &QLineEdit::textChanged, this,
             [this] { priceEdited(*materialPrice_, &RefineState::materialPrice); });
     connect(itemPrice_, &QLineEdit::textChanged, this, [this] { priceEdited(*itemPrice_, &RefineState::itemPrice); });
-    // The price as the change handler reads the typed text.
-    connect(materialPrice_, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber),
-                       IntegerText(ParseLenientInt(CoreText(typed))), {});
+    // The material's price is remembered once the field is left, and only
+    // as a sum that can be read, so that nothing half-typed is kept.
+    connect(materialPrice_, &QLineEdit::editingFinished, this, [this] {
+        if (materialPrice_->toolTip().isEmpty() && !materialPrice_->text().trimmed().isEmpty())
+            book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber), CoreText(materialPrice_->text()),
+                           SystemGroupSeparator());
     });
     connect(chartButton_, &QPushButton::clicked, this, &RefineTab::openChart);
 }
@@ -236,120 +242,98 @@ void RefineTab::showCharacterPicture(const PictureBox& character) {
     if (characterPicture_) characterPicture_->setPictureFromFile(character.picture(), character.picturePath());
 }
 
-void RefineTab::setWeaponryResearch(const QString& text) { weaponryResearch_ = text; }
+void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) { weaponryResearch_ = level; }
 
 void RefineTab::classChosen() {
     Guarded(reporter_, [this] {
         const RefineClass* cls = FindRefineClass(CoreText(classSelector_->currentText()));
         if (!cls) return;
         ApplyRefineClass(refine_, *cls);
-        successRate_->setText(QStringLiteral("100"));
-        const SafeRefine safe = SafeRefineOf(*cls);
-        safeLevel_->setText(QtText(LevelText(safe.level)));
+        safeLevel_->setText(QtText(LevelText(SafeRefineOf(*cls).level)));
         attemptFee_->setText(QString::number(cls->fee));
-        bonus_->setText(QtText(safe.bonusText));
-        currentLevel_->setTextSilently(QtText(LevelText(refine_.currentLevel)));
-        targetLevel_->setTextSilently(QtText(LevelText(refine_.targetLevel)));
-        itemCount_->setText(QString::number(refine_.itemCount));
-        materialCount_->setText(QString::number(refine_.materialCount));
-        showCost();
+        for (auto [box, level] :
+             {std::pair{currentLevel_, refine_.currentLevel}, std::pair{targetLevel_, refine_.targetLevel}}) {
+            // The list's highlight follows the level shown.
+            box->setTextSilently(QtText(LevelText(level)));
+            const QSignalBlocker quiet(box);
+            box->setCurrentIndex(box->findText(box->currentText()));
+        }
+        recompute();
         ThrowIfFailed(LoadPicture(*materialPicture_, QtText(cls->materialImage)));
         materialName_->setText(QtText(cls->materialName));
-        // A changed price text runs the price handler, which shows the cost
-        // at the class's material price: the last one typed for the class,
-        // or its usual one.
+        // A changed price text runs the price handler, which works the
+        // refine out at the class's material price: the last one typed for
+        // the class, or its usual one.
         const std::optional<std::string> remembered = book_.text(PriceBook::RefineMaterialEntry(cls->classNumber));
         materialPrice_->setText(remembered ? QtText(*remembered) : QString::number(cls->materialDefaultPrice));
     });
 }
 
 void RefineTab::levelChanged(LevelKind kind, bool committed) {
-    Guarded(reporter_, [&] {
-        const bool current = kind == LevelKind::Current;
-        EditCombo& box = current ? *currentLevel_ : *targetLevel_;
-        EditCombo& other = current ? *targetLevel_ : *currentLevel_;
-        const auto level = ParseLevel(CoreText(box.currentText()), kind);
-        const bool movesOther = level && (current ? *level > refine_.targetLevel : *level < refine_.currentLevel);
-        // A commit acts only where typing held back; typing holds back a
-        // level that would move the other one.
-        if (committed != movesOther) return;
-        if (level && (current ? ChooseCurrentLevel(refine_, *level) : ChooseTargetLevel(refine_, *level)))
-            other.setTextSilently(box.currentText());
-        recompute();
-    });
+    const bool current = kind == LevelKind::Current;
+    EditCombo& box = current ? *currentLevel_ : *targetLevel_;
+    EditCombo& other = current ? *targetLevel_ : *currentLevel_;
+    const auto level = ParseLevel(CoreText(box.currentText()), kind);
+    const bool movesOther = level && (current ? *level > refine_.targetLevel : *level < refine_.currentLevel);
+    // A commit acts where typing held back: on a level that moves the other
+    // one. Any commit shows the level the figures are for.
+    if (committed) {
+        if (movesOther) {
+            current ? ChooseCurrentLevel(refine_, *level) : ChooseTargetLevel(refine_, *level);
+            other.setTextSilently(QtText(LevelText(current ? refine_.targetLevel : refine_.currentLevel)));
+        }
+        box.setTextSilently(QtText(LevelText(current ? refine_.currentLevel : refine_.targetLevel)));
+        if (!movesOther) return;
+    } else {
+        if (!level || movesOther) return;
+        current ? ChooseCurrentLevel(refine_, *level) : ChooseTargetLevel(refine_, *level);
+    }
+    recompute();
 }
 
 void RefineTab::showEvent(QShowEvent* event) {
     TabPanel::showEvent(event);
-    if (isBuilt() && weaponryResearch_ != weaponryResearchUsed_) Guarded(reporter_, [this] { recompute(); });
+    if (isBuilt() && weaponryResearch_ != weaponryResearchUsed_) recompute();
+}
+
+void RefineTab::priceEdited(QLineEdit& edit, std::int64_t RefineState::*field) {
+    refine_.*field = ReadMoneyField(edit);
+    recompute();
 }
 
 void RefineTab::recompute() {
     weaponryResearchUsed_ = weaponryResearch_;
-    const std::int32_t research =
-        RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
-            ? StrictWholeNumber(weaponryResearch_)
-            : 0;
-    const RefineOutcome outcome =
-        Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));
-    StoreRefineOutcome(refine_, outcome);
-    research_ = research;
+    const RefineRequest request{refine_.classNumber, refine_.currentLevel,  refine_.targetLevel,
+                                weaponryResearch_,   refine_.materialPrice, refine_.itemPrice};
+    Result<RefinePlan> plan = PlanRefine(request);
+    if (plan) {
+        StoreRefineOutcome(refine_, plan->outcome);
+        plan_ = std::move(plan.value());
+        showPlan(*plan_);
+    } else {
+        plan_.reset();
+        showNoPlan(QtText(plan.error()));
+    }
+    showChart();
+}
+
+void RefineTab::showPlan(const RefinePlan& plan) {
+    const RefineOutcome& outcome = plan.outcome;
     bonus_->setText(QtText(outcome.bonusText));
-    itemCount_->setText(QString::number(refine_.itemCount));
-    materialCount_->setText(QString::number(refine_.materialCount));
+    itemCount_->setText(QString::number(outcome.itemCount));
+    materialCount_->setText(QString::number(outcome.materialCount));
     // Nothing to do above the safe level has no rate of its own.
     successRate_->setText(outcome.rate ? QtText(FormatGeneral(*outcome.rate, SystemDecimalSeparator()))
                                        : QStringLiteral("—"));
-    showCost();
-}
-
-void RefineTab::priceEdited(QLineEdit& edit, std::int32_t RefineState::*field) {
-    Guarded(reporter_, [&] {
-        const std::int32_t value = ParseLenientInt(CoreText(edit.text()));
-        refine_.*field = value;
-        const QString normalised = QString::number(value);
-        if (edit.text() != normalised) {
-            // The edit reports the new text, and the handler's run on it
-            // shows the cost.
-            edit.setText(normalised);
-            return;
-        }
-        showCost();
-    });
-}
-
-void RefineTab::showCost() {
-    // A cost beyond the 64-bit range reads as too much in its place.
-    cost_ = RefineCost(refine_.materialCount, refine_.itemCount, refine_.materialPrice, refine_.attemptFee,
-                       refine_.itemPrice);
-    averageCost_->setText(QtText(WholeAmountText(cost_)));
-    showBudget();
-}
-
-std::optional<RefineExpectationFigures> RefineTab::expectation() const {
-    // The levels' rates were computed with research_, and a step chance of 0
-    // or below stopped that computation with its message before this point.
-    return Take(ExpectRefineFigures(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research_,
-                                    {refine_.materialPrice, refine_.attemptFee, refine_.itemPrice}));
-}
-
-BudgetCalculation RefineTab::calculation(const std::optional<RefineExpectationFigures>& expected) const {
-    const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
-    return {refine_.tryChance, RefineTryCost(levels, refine_.itemPrice, refine_.materialPrice, refine_.attemptFee),
-            cost_, expected ? expected->cost : std::nullopt};
-}
-
-void RefineTab::showBudget() {
-    const std::optional<RefineExpectationFigures> expected = expectation();
-    const BudgetCalculation shown = calculation(expected);
-    const std::int32_t levels = refine_.targetLevel - refine_.currentLevel;
-    const std::optional<RefineBudget> plan = Take(PlanRefineBudget(shown.chance, levels, shown.tryCost));
-    if (plan) {
+    averageCost_->setText(QtText(WholeAmountText(plan.cost)));
+    for (QLabel* figure : {successRate_, itemCount_, materialCount_, averageCost_, bonus_})
+        figure->setToolTip(QString());
+    if (plan.budget) {
         BudgetFigures items, materials, zeny;
-        for (std::size_t i = 0; i < plan->size(); ++i) {
-            items[i] = (*plan)[i].items;
-            materials[i] = (*plan)[i].materials;
-            zeny[i] = (*plan)[i].cost;
+        for (std::size_t i = 0; i < plan.budget->size(); ++i) {
+            items[i] = (*plan.budget)[i].items;
+            materials[i] = (*plan.budget)[i].materials;
+            zeny[i] = (*plan.budget)[i].cost;
         }
         budget_->showFigures(0, items);
         budget_->showFigures(1, materials);
@@ -357,35 +341,68 @@ void RefineTab::showBudget() {
     } else {
         budget_->showNothing();
     }
-    if (expected)
+    if (plan.expected)
         budget_->showColumnFigures(QList<ColumnFigure>{
-            {expected->itemsTenths, true}, {expected->materialsTenths, true}, {expected->cost, false}});
+            {plan.expected->itemsTenths, true}, {plan.expected->materialsTenths, true}, {plan.expected->cost, false}});
     else
         budget_->showColumnFigures(std::nullopt);
-    if (chart_) {
-        const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(refine_.classNumber - 1)];
-        chart_->setWindowTitle(QStringLiteral("График: %1, %2 → %3")
-                                   .arg(QtText(cls.classText), QtText(LevelText(refine_.currentLevel)),
-                                        QtText(LevelText(refine_.targetLevel))));
-        chart_->setCalculation(shown);
+}
+
+void RefineTab::showNoPlan(const QString& reason) {
+    // No figure of other inputs stays on screen: a dash, and the reason in
+    // its tool tip.
+    for (QLabel* figure : {successRate_, itemCount_, materialCount_, averageCost_, bonus_}) {
+        figure->setText(QStringLiteral("—"));
+        figure->setToolTip(reason);
     }
+    budget_->showNothing();
+    budget_->showColumnFigures(std::nullopt);
+}
+
+BudgetCalculation RefineTab::calculation() const {
+    BudgetCalculation shown;
+    if (!plan_ || !plan_->spending) return shown;
+    const std::shared_ptr<const RefineSpending> spending = plan_->spending;
+    shown.curve = ChanceCurve{
+        [spending](double money) {
+            return spending->chanceWithin(static_cast<std::int64_t>(std::clamp(std::floor(money), -1.0, 9.2e18)));
+        },
+        [](double money) { return std::floor(money) + 1; },
+        plan_->outcome.tryChance && plan_->outcome.tryChance->certain(),
+    };
+    shown.tryCost = plan_->tryCost.value_or(kInt64Max);
+    shown.budget.tryCost = shown.tryCost;
+    for (std::size_t i = 0; i < plan_->budget->size(); ++i) {
+        const RefineBudgetLevel& level = (*plan_->budget)[i];
+        shown.budget.levels[i] = {level.chance, level.items, level.cost};
+    }
+    shown.averageCost = plan_->cost;
+    shown.expectedCost = plan_->expected ? plan_->expected->cost : std::nullopt;
+    return shown;
+}
+
+void RefineTab::showChart() {
+    if (!chart_) return;
+    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(refine_.classNumber - 1)];
+    chart_->setWindowTitle(QStringLiteral("График: %1, %2 → %3")
+                               .arg(QtText(cls.classText), QtText(LevelText(refine_.currentLevel)),
+                                    QtText(LevelText(refine_.targetLevel))));
+    chart_->setCalculation(calculation());
 }
 
 void RefineTab::openChart() {
-    Guarded(reporter_, [this] {
-        if (!chart_) chart_ = new BudgetChartWindow(book_, this);
-        showBudget();
-        chart_->show();
-        chart_->raise();
-        chart_->activateWindow();
-    });
+    if (!chart_) chart_ = new BudgetChartWindow(book_, this);
+    showChart();
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 SavedTexts RefineTab::savedTexts() const {
     if (!isBuilt()) return saved_;
     return {{kClassKey, classSelector_->currentText()},
-            {kCurrentLevelKey, currentLevel_->currentText()},
-            {kTargetLevelKey, targetLevel_->currentText()},
+            {kCurrentLevelKey, QtText(LevelText(refine_.currentLevel))},
+            {kTargetLevelKey, QtText(LevelText(refine_.targetLevel))},
             {kMaterialPriceKey, materialPrice_->text()},
             {kItemPriceKey, itemPrice_->text()}};
 }
@@ -410,7 +427,8 @@ void RefineTab::putSavedTexts() {
     for (const auto& [key, edit] :
          {std::pair{kMaterialPriceKey, materialPrice_}, std::pair{kItemPriceKey, itemPrice_}}) {
         const QString price = saved.value(key);
-        if (TryParseInt(CoreText(price))) edit->setText(price);
+        if (ReadTypedSum(CoreText(price), SystemGroupSeparator()).reading == TypedSum::Reading::Zeny)
+            edit->setText(price);
     }
 }
 

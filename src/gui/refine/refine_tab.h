@@ -13,8 +13,7 @@
 #include <QTabWidget>
 
 #include "core/price_book.h"
-#include "core/refine.h"
-#include "core/refine_expectation.h"
+#include "core/refine_plan.h"
 #include "gui/budget/budget_chart_window.h"
 #include "gui/budget/budget_table.h"
 #include "gui/widgets/edit_combo.h"
@@ -50,9 +49,9 @@ public:
 
     // The forging tab's picture of the character, shown here too.
     void showCharacterPicture(const PictureBox& character);
-    // The Weaponry Research level as typed on the forging tab; a refine with
-    // steps above the safe level reads it.
-    void setWeaponryResearch(const QString& text);
+    // The Weaponry Research level of the forging tab, none where its text
+    // cannot be read; a refine with steps above the safe level needs it.
+    void setWeaponryResearch(std::optional<std::int32_t> level);
 
 protected:
     // Figures worked out for another Weaponry Research level are worked out
@@ -68,36 +67,31 @@ private:
     // A level typed or picked: the other level moves along to keep the
     // current level at or below the target only when the choice is
     // committed; a half-typed level that would move it changes nothing yet.
+    // A committed level shows as the level the figures are for.
     void levelChanged(LevelKind kind, bool committed);
-    // The figures of the levels in the state, worked out before anything is
-    // shown, so that an error leaves every display as it was.
+    void priceEdited(QLineEdit& edit, std::int64_t RefineState::*field);
+    // Plans the refine of the state and shows the plan, or dashes and the
+    // reason where it cannot be planned.
     void recompute();
-    void priceEdited(QLineEdit& edit, std::int32_t RefineState::*field);
-    void putSavedTexts();
-    // The cost of the counts and prices in the state, then the budgets.
-    void showCost();
-    void showBudget();
-    // The expectation of the levels and prices in the state; none when
-    // nothing is left to do.
-    std::optional<RefineExpectationFigures> expectation() const;
-    BudgetCalculation calculation(const std::optional<RefineExpectationFigures>& expected) const;
+    void showPlan(const RefinePlan& plan);
+    void showNoPlan(const QString& reason);
+    void showChart();
+    BudgetCalculation calculation() const;
     void openChart();
+    void putSavedTexts();
 
     ErrorReporter& reporter_;
     PriceBook& book_;
     // The saved texts, until the page is built and puts them back.
     SavedTexts saved_;
-    // What the tab shows, as data: the labels are written from it and never
-    // read back.
+    // What the tab shows, as data: the inputs as read and their plan (none
+    // where it could not be worked out); the labels are written from them
+    // and never read back.
     RefineState refine_;
-    // The Weaponry Research level the levels' figures were computed with (0
-    // where no step above the safe level reads it), so that the expectation
-    // beside them follows the same rates until the levels are computed again.
-    std::int32_t research_ = 0;
-    std::optional<std::int64_t> cost_;
-    QString weaponryResearch_;
-    // The Weaponry Research text the figures shown were worked out with.
-    QString weaponryResearchUsed_;
+    std::optional<RefinePlan> plan_;
+    std::optional<std::int32_t> weaponryResearch_ = 10;
+    // The Weaponry Research level the figures shown were worked out with.
+    std::optional<std::int32_t> weaponryResearchUsed_ = 10;
     QPointer<BudgetChartWindow> chart_;
 
     ImageCombo* classSelector_ = nullptr;

@@ -1,0 +1,42 @@
+#pragma once
+// One calculation as a chart of chances against money shows it: the chance
+// that a sum covers what is spent until the first success, the budgets of 50,
+// 90 and 99 % certainty as the calculation planned them, and the averages.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+#include "core/budget.h"
+
+namespace trivelon::gui {
+
+struct ChanceCurve {
+    // The chance that a sum, which may lie beyond 64 bits, covers the
+    // spending until the first success; it never falls as the sum grows.
+    std::function<double(double money)> within;
+    // The least sum above the given one at which the chance can rise.
+    std::function<double(double money)> nextRise;
+    // Whether a try always succeeds; a chance of an uncertain try never
+    // reads as 100 %.
+    bool certain = false;
+};
+
+struct BudgetCalculation {
+    std::optional<ChanceCurve> curve;         // none: there are no tries to make
+    std::int64_t tryCost = 0;                 // Zeny of one whole try; 0 or less: tries cost nothing
+    Budget budget;                            // the sum each certainty takes
+    QString problem;                          // why there is no budget, where there are tries
+    std::optional<std::int64_t> averageCost;  // Zeny for one success on average, if known
+    // Zeny for one success on average where an attempt pays only for the
+    // steps it makes, if the calculation has steps.
+    std::optional<std::int64_t> expectedCost = std::nullopt;
+};
+
+// Tries that each cost the same and succeed with the same chance, as a
+// forging's: the chance of a sum is that of the tries it pays for.
+BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_t tryCost,
+                             std::optional<std::int64_t> averageCost);
+
+}  // namespace trivelon::gui

@@ -1,0 +1,18 @@
+#pragma once
+// An edit that holds a sum of money as players type it ("1 500", "12к",
+// "1,5кк"): read as it stands, never rewritten while typed.
+#include <cstdint>
+
+#include <QLineEdit>
+
+namespace trivelon::gui {
+
+// The tool tip of a sum that cannot be read.
+inline constexpr const char16_t* kUnreadableMoneyTip = u"не могу прочитать сумму — считается как 0";
+
+// The sum the edit holds; 0 for an empty edit, and 0 for a text that cannot
+// be read or lies beyond 64 bits, which then turns red with
+// kUnreadableMoneyTip.
+std::int64_t ReadMoneyField(QLineEdit& edit);
+
+}  // namespace trivelon::gui
