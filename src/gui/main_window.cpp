@@ -34,9 +34,8 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     tabs_->setCurrentIndex(0);
     resize(688, 446);
 
-    refineTab_->setWeaponryResearch(forgeTab_->weaponryResearchText());
-    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, this,
-            [this] { refineTab_->setWeaponryResearch(forgeTab_->weaponryResearchText()); });
+    refineTab_->setWeaponryResearch(forgeTab_->weaponryResearch());
+    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, refineTab_, &RefineTab::setWeaponryResearch);
     connect(forgeTab_, &ForgeTab::characterPictureChanged, this,
             [this] { refineTab_->showCharacterPicture(forgeTab_->characterPicture()); });
     connect(forgeTab_, &ForgeTab::resultWindowOpened, this, &MainWindow::resultWindowOpened);

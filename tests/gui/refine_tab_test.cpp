@@ -24,8 +24,12 @@ QStringList Shown(const MainWindowControls& w) {
 // thousands, from the given column to the last.
 QStringList BudgetRow(const MainWindowControls& w, int row, int firstColumn, int lastColumn) {
     QStringList texts;
-    for (int column = firstColumn; column <= lastColumn; ++column)
-        texts << w.refineBudget()->figureText(row, column).remove(QChar(0x202F));
+    // A figure too wide for its cell is shortened, every digit in its tool tip.
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        const QString shortened = w.refineBudget()->figureToolTip(row, column);
+        QString figure = shortened.isEmpty() ? w.refineBudget()->figureText(row, column) : shortened;
+        texts << figure.remove(QChar(0x202F));
+    }
     return texts;
 }
 
@@ -233,7 +237,7 @@ private slots:
         OpenForgeTab(w);
         TypeInto(*w.weaponryResearch(), "x");
         OpenRefineTab(w);
-        QCOMPARE(f.reporter.errors, QStringList({"'x' is not a valid integer value"}));
+        QCOMPARE(f.reporter.errors, QStringList({"Weaponry Research: не целое число"}));
         QCOMPARE(w.successRate()->text(), QString("60"));
     }
 
@@ -296,7 +300,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("step rate 0") << "-60" << "";
         QTest::newRow("step rate below 0") << "-75" << "";
-        QTest::newRow("not a number") << "x" << "'x' is not a valid integer value";
+        QTest::newRow("not a number") << "x" << "Weaponry Research: не целое число";
     }
     // clang-format on
     void errorsLeaveTheDisplaysAsTheyWere() {
@@ -368,7 +372,7 @@ private slots:
         TypeInto(*w.itemPrice(), "900000");
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(w.averageCost()->text(), QString("2735100000"));
-        QCOMPARE(w.refineBudget()->figureText(2, 2), QString("12\u202F590\u202F550\u202F000"));
+        QCOMPARE(w.refineBudget()->figureToolTip(2, 2), QString("12\u202F590\u202F550\u202F000"));
     }
 };
 

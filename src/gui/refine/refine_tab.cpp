@@ -14,7 +14,6 @@
 #include "gui/pictures/jpeg_decoder.h"
 #include "gui/pictures/picture_loader.h"
 #include "gui/widgets/control_factory.h"
-#include "gui/widgets/control_numbers.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/known_format_image.h"
 #include "qt_text/qt_text.h"
@@ -236,7 +235,7 @@ void RefineTab::showCharacterPicture(const PictureBox& character) {
     if (characterPicture_) characterPicture_->setPictureFromFile(character.picture(), character.picturePath());
 }
 
-void RefineTab::setWeaponryResearch(const QString& text) { weaponryResearch_ = text; }
+void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) { weaponryResearch_ = level; }
 
 void RefineTab::classChosen() {
     Guarded(reporter_, [this] {
@@ -288,7 +287,8 @@ void RefineTab::recompute() {
     weaponryResearchUsed_ = weaponryResearch_;
     const std::int32_t research =
         RefineNeedsWeaponryResearch(refine_.classNumber, refine_.currentLevel, refine_.targetLevel)
-            ? StrictWholeNumber(weaponryResearch_)
+            ? (weaponryResearch_ ? *weaponryResearch_
+                                 : throw HandlerError{QStringLiteral("Weaponry Research: не целое число")})
             : 0;
     const RefineOutcome outcome =
         Take(ComputeRefine(refine_.classNumber, refine_.currentLevel, refine_.targetLevel, research));

@@ -50,9 +50,9 @@ public:
 
     // The forging tab's picture of the character, shown here too.
     void showCharacterPicture(const PictureBox& character);
-    // The Weaponry Research level as typed on the forging tab; a refine with
-    // steps above the safe level reads it.
-    void setWeaponryResearch(const QString& text);
+    // The Weaponry Research level typed on the forging tab, none where it
+    // cannot be read; a refine with steps above the safe level reads it.
+    void setWeaponryResearch(std::optional<std::int32_t> level);
 
 protected:
     // Figures worked out for another Weaponry Research level are worked out
@@ -95,9 +95,9 @@ private:
     // beside them follows the same rates until the levels are computed again.
     std::int32_t research_ = 0;
     std::optional<std::int64_t> cost_;
-    QString weaponryResearch_;
-    // The Weaponry Research text the figures shown were worked out with.
-    QString weaponryResearchUsed_;
+    std::optional<std::int32_t> weaponryResearch_;
+    // The Weaponry Research level the figures shown were worked out with.
+    std::optional<std::int32_t> weaponryResearchUsed_;
     QPointer<BudgetChartWindow> chart_;
 
     ImageCombo* classSelector_ = nullptr;
