@@ -19,7 +19,7 @@ namespace trivelon {
 
 // One attempt of a weapon: its chance and its price.
 struct ForgeAttempt {
-    TryChance chance;
+    TryChance chance = TryChance::Certain();
     std::int64_t price = 0;
 };
 
