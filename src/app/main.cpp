@@ -56,7 +56,7 @@ std::optional<int> ReadOptions(int argc, char* argv[], trivelon::SettingsStore& 
         std::fprintf(stderr, "trivelon: %s\n", parser.errorText().toUtf8().constData());
         return 1;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(parser.helpText().toUtf8().constData(), stdout);
         return 0;
     }
