@@ -46,7 +46,10 @@ std::optional<std::string> PlainSum(const trivelon::ForgeState& state, const std
         if (quantity <= 0 || (row == 3 && state.elementFlag == 0)) continue;
         if (price.empty() || price.size() > 30 || price.find_first_not_of("0123456789") != std::string::npos)
             return std::nullopt;
-        total += cpp_int(quantity) * cpp_int(price);
+        // Digit by digit: Boost would read a leading zero as octal.
+        cpp_int value = 0;
+        for (const char digit : price) value = value * 10 + (digit - '0');
+        total += quantity * value;
     }
     if (total > trivelon::kInt64Max || total < trivelon::kInt64Min) return "too much";
     return total.str();
