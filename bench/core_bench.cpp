@@ -7,7 +7,7 @@
 #include <string>
 
 #include "catalogue/forge_catalogue.h"
-#include "core/forge_cost.h"
+#include "core/forge_quote.h"
 #include "core/forge_request.h"
 #include "core/refine.h"
 #include "core/refine_expectation.h"
@@ -16,24 +16,19 @@ namespace {
 
 using namespace trivelon;
 
-class DefaultInputs : public ForgeInputTexts {
-public:
-    explicit DefaultInputs(std::string item) : item_(std::move(item)) {}
-    // The defaults, with the item asked for and a Fire element.
-    std::string text(ForgeInput input) const override {
-        if (input == ForgeInput::Item) return item_;
-        if (input == ForgeInput::Element) return "Fire";
-        return std::string(FieldOf(input).defaultText);
-    }
-    bool starCrumbTicked(int box) const override { return box <= 2; }
-
-private:
-    std::string item_;
-};
+// The defaults, with the item asked for, a Fire element and two star crumbs.
+ForgeInputTexts DefaultInputs(std::string item) {
+    ForgeInputTexts texts;
+    for (const ForgeInputField& field : ForgeInputFields()) texts.text(field.input) = std::string(field.defaultText);
+    texts.text(ForgeInput::Item) = std::move(item);
+    texts.text(ForgeInput::Element) = "Fire";
+    texts.starCrumbs = 2;
+    return texts;
+}
 
 void BM_ForgeRequest(benchmark::State& state) {
     const ForgeRecipe& entry = ForgeCatalogue::Entries()[static_cast<std::size_t>(state.range(0))];
-    const DefaultInputs controls{std::string(entry.displayName)};
+    const ForgeInputTexts controls = DefaultInputs(std::string(entry.displayName));
     state.SetLabel(std::string(entry.displayName));
     for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(controls, '.'));
 }
@@ -71,17 +66,15 @@ void BM_ExpectRefineAllPairs(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpectRefineAllPairs);
 
-void BM_RecalculateForgeCost(benchmark::State& state) {
-    // Built in one initialisation: assigning the texts one by one makes GCC 12
-    // report a false -Wrestrict overlap in optimised builds.
-    const ForgeCostSheet sheet{
-        .resource = false,
-        .toolQuantity = "1",
-        .toolPrice = "5000",
-        .pricedRows = {{{"4", "23000"}, {"60", "1500"}, {"1", "4560"}, {"1", "30000"}, {"2", "15000"}}},
-        .rate = "44.1"};
-    for (auto _ : state) benchmark::DoNotOptimize(RecalculateForgeCost(sheet, '.'));
+// A typed price: the quote reads it and works out the cost and the budgets.
+void BM_TypePrice(benchmark::State& state) {
+    const ForgeRequestOutcome outcome = RunForgeRequest(DefaultInputs("Lance"), '.');
+    ForgeQuote quote(outcome.state, '.');
+    for (auto _ : state) {
+        quote.typePrice(RecipeRowKind::Material1, "23 000", {});
+        benchmark::DoNotOptimize(quote.budget());
+    }
 }
-BENCHMARK(BM_RecalculateForgeCost);
+BENCHMARK(BM_TypePrice);
 
 }  // namespace

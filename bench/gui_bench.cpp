@@ -13,6 +13,7 @@
 #include "main_window_harness.h"
 #include "recording_reporter.h"
 #include "typing.h"
+#include "window_parts.h"
 
 using namespace trivelon::gui;
 using namespace trivelon::gui::testing;
@@ -61,7 +62,7 @@ private slots:
         // The measured press fills its window.
         const ForgeResultWindow* first = PressSubmit(w);
         QVERIFY(first);
-        QCOMPARE(first->title->text(), QStringLiteral("VVS Fire Knife"));
+        QCOMPARE(Part(*first, "title")->text(), QStringLiteral("VVS Fire Knife"));
         CloseResultWindows();
 
         QBENCHMARK {

@@ -2,9 +2,11 @@
 // and icon, its options, the settings, the main window, and the event loop
 // until that window closes.
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "gui/main_window.h"
@@ -34,25 +36,54 @@ void TellSettingsNotKept(const QString& problem) {
     std::fflush(stderr);
 }
 
-// --help, and --reset, which forgets the saved settings; true when the
-// program is to start with the defaults.
-bool ReadOptions(const QApplication& app) {
+// --help, and --reset, which forgets the saved settings; read before the
+// window system is asked for, so that both work without a display. The
+// exit code when the program ends here (help printed, wrong usage).
+std::optional<int> ReadOptions(int argc, char* argv[], trivelon::SettingsStore& settings) {
+    // Plain start-up, without options, needs no parser.
+    if (argc < 2) return std::nullopt;
+    const QCoreApplication options(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Forging and refining calculator. What you type is kept between runs in %1.")
             .arg(QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath())));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption reset(
         QStringLiteral("reset"),
         QStringLiteral("Start with the default inputs and an empty price book: the settings file is deleted."));
     parser.addOption(reset);
-    parser.process(app);
-    return parser.isSet(reset);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "trivelon: %s\n", parser.errorText().toUtf8().constData());
+        return 1;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(reset)) settings.forget();
+    return std::nullopt;
+}
+
+// Where no window system is named, Qt would stop the program with a core
+// dump; it says so instead.
+bool HasDisplay() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    trivelon::SettingsStore settings(trivelon::SettingsStore::DefaultPath(), TellSettingsNotKept);
+    if (const std::optional<int> exit = ReadOptions(argc, argv, settings)) return *exit;
+    if (!HasDisplay()) {
+        std::fputs("trivelon: there is no display to show the window on (DISPLAY is not set).\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     UsePictureFolderBesideProgram();
     // The display name stays unset: Qt would append it to every window title.
@@ -60,9 +91,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TRIVELON_VERSION));
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
-
-    trivelon::SettingsStore settings(trivelon::SettingsStore::DefaultPath(), TellSettingsNotKept);
-    if (ReadOptions(app)) settings.forget();
 
     trivelon::gui::MessageBoxReporter reporter;
     trivelon::gui::MainWindow window(reporter, settings);

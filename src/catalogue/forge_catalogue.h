@@ -56,8 +56,8 @@ struct SelectorRow {
 namespace ForgeCatalogue {
 // Every entry, also the one the list does not offer, in data order.
 std::span<const ForgeRecipe> Entries();
-// The 68 rows of the list of items to forge, each category's header followed
-// by its items.
+// The rows of the list of items to forge, each category's header followed by
+// its items.
 std::span<const SelectorRow> SelectorRows();
 // The entry whose display name equals the text exactly, or nullptr.
 const ForgeRecipe* Find(std::string_view displayName);

@@ -50,7 +50,8 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
 
 int RunCatalogue(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Lists the item selector's 68 rows in order: separators and entries.");
+    parser.setApplicationDescription(QString("Lists the item selector's %1 rows in order: separators and entries.")
+                                         .arg(ForgeCatalogue::SelectorRows().size()));
     if (auto exit = ParseArguments(parser, {}, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("catalogue takes no arguments besides options");
     QJsonArray rows;

@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QJsonArray>
 #include <cstdio>
-#include <map>
 #include <optional>
 
 #include "cli_common.h"
-#include "core/forge_cost.h"
+#include "core/forge_quote.h"
 #include "core/forge_request.h"
 #include "core/numbers.h"
 #include "core/price_book.h"
@@ -37,14 +36,6 @@ const PriceOption kPriceOptions[] = {
 constexpr const char* kRecipeRowNames[kRecipeRowCount] = {"tool",      "material1",     "material2",
                                                           "material3", "element_stone", "star_crumbs"};
 
-class OptionTexts : public ForgeInputTexts {
-public:
-    std::map<ForgeInput, std::string> texts;
-    int starCrumbs = 0;
-    std::string text(ForgeInput input) const override { return texts.at(input); }
-    bool starCrumbTicked(int box) const override { return box <= starCrumbs; }
-};
-
 // The six recipe rows; an unused row names the empty placeholder picture, a
 // typed element without a stone has no picture (null).
 QJsonArray RecipeJson(const Recipe& recipe) {
@@ -64,11 +55,11 @@ QJsonArray RecipeJson(const Recipe& recipe) {
     return rows;
 }
 
-QJsonObject ResultJson(const ForgeRequestOutcome& outcome) {
+QJsonObject ResultJson(const ForgeRequestOutcome& outcome, const ForgeQuote& quote) {
     const ForgeState& s = outcome.state;
     QJsonObject json{
         {"caption", QtText(outcome.caption)}, {"title", QtText(s.itemName)},       {"rate", s.rate},
-        {"rate_text", QtText(s.rateText)},    {"recipe", RecipeJson(RecipeOf(s))}, {"cost", MoneyJson(s.cost)},
+        {"rate_text", QtText(s.rateText)},    {"recipe", RecipeJson(RecipeOf(s))}, {"cost", MoneyJson(quote.cost())},
     };
     AddItemFields(s, json);
     return json;
@@ -85,11 +76,6 @@ QCommandLineOption InputOption(const ForgeInputField& field) {
     }
     description += " (default \"" + QtText(field.defaultText) + "\")";
     return {QtText(field.option), description, "text", QtText(field.defaultText)};
-}
-
-// The sheet text of a price edit, or nullptr when the window hides that edit.
-std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKind row) {
-    return recipe[IndexOf(row)].used ? &sheet.row(row).price : nullptr;
 }
 
 // The price book the desktop program keeps; empty, with a word on standard
@@ -138,10 +124,10 @@ int RunForge(const QStringList& arguments) {
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (parser.positionalArguments().size() != 1) return UsageError("forge takes exactly one ITEM");
 
-    OptionTexts source;
-    source.texts[ForgeInput::Item] = CoreText(parser.positionalArguments()[0]);
+    ForgeInputTexts source;
+    source.text(ForgeInput::Item) = CoreText(parser.positionalArguments()[0]);
     for (const ForgeInputField& field : ForgeInputFields())
-        if (!field.option.empty()) source.texts[field.input] = CoreText(parser.value(QtText(field.option)));
+        if (!field.option.empty()) source.text(field.input) = CoreText(parser.value(QtText(field.option)));
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
     source.starCrumbs = *crumbs;
@@ -154,40 +140,35 @@ int RunForge(const QStringList& arguments) {
         case ForgeStage::Filled: break;
     }
 
-    QJsonObject result = ResultJson(outcome);
-    ForgeCostSheet sheet = CostSheetOf(outcome.state);
+    ForgeQuote quote(outcome.state, '.');
+    QJsonObject result = ResultJson(outcome, quote);
     const Recipe recipe = RecipeOf(outcome.state);
-    std::optional<std::int64_t> shownCost = outcome.state.cost;
     bool pricesGiven = false;
     const std::optional<PriceBook> book = parser.isSet("saved-prices") ? std::optional(SavedPrices()) : std::nullopt;
     for (const PriceOption& option : kPriceOptions) {
         const std::optional<std::string> typed = TypedPrice(parser, option, recipe, book);
         if (!typed) continue;
         pricesGiven = true;
-        std::string* edit = PriceEdit(sheet, recipe, option.row);
-        if (!edit)
+        if (!recipe[IndexOf(option.row)].used)
             return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
-        if (*edit == *typed) continue;  // an unchanged text does not recalculate
-        *edit = *typed;
-        auto cost = RecalculateForgeCost(sheet, '.');
-        if (!cost) return PrintError(cost.error());
-        shownCost = *cost;
+        // Without a locale of its own the command line knows no group
+        // separator besides the spaces and the apostrophe.
+        if (quote.typePrice(option.row, *typed, {}) == TypedSum::Reading::Unreadable)
+            return UsageError(QString("--") + option.name +
+                              " takes a sum of Zeny such as 1500, \"1 500\" or 12к, not \"" + QtText(*typed) + "\"");
     }
-    if (pricesGiven) result["cost_after_prices"] = MoneyJson(shownCost);
+    if (pricesGiven) result["cost_after_prices"] = MoneyJson(quote.cost());
 
     // A weapon's budget at the prices typed into its window; none for a resource.
-    auto terms = WeaponAttemptTerms(sheet, '.');
-    if (!terms) return PrintError(terms.error());
     result["budget"] = QJsonValue();
-    if (*terms) {
-        auto budget = PlanBudget((*terms)->chance, (*terms)->price);
-        if (!budget) return PrintError(budget.error());
-        result["budget"] = BudgetJson(*budget);
+    const std::optional<ForgeAttempt> attempt = quote.attempt();
+    if (!quote.resource()) {
+        if (!attempt || !quote.budget()) return PrintError(kOutOfRangeMessage);
+        result["budget"] = BudgetJson(*quote.budget());
     }
-    const std::optional<TryChance> chance = *terms ? std::optional((*terms)->chance) : std::nullopt;
-    const std::int64_t tryCost = *terms ? (*terms)->price : 0;
     const auto chanceWithin = [&](std::int64_t money) {
-        return chance ? std::optional(ChanceWithinMoneyInTenths(*chance, tryCost, money)) : std::nullopt;
+        return attempt ? std::optional(ChanceWithinMoneyInTenths(attempt->chance, attempt->price, money))
+                       : std::nullopt;
     };
     if (auto exit = AddChanceWithinBudget(parser, chanceWithin, result)) return *exit;
     return PrintJson(result, kResult);

@@ -10,6 +10,7 @@
 
 namespace {
 
+// The usage, with %1 for the count of the item selector's rows.
 const char* const kUsage =
     "Usage: trivelon-cli COMMAND [options]\n"
     "\n"
@@ -18,7 +19,7 @@ const char* const kUsage =
     "Commands:\n"
     "  forge ITEM [options]   success rate, recipe and cost of forging ITEM\n"
     "  refine [options]       chance, materials, items, bonus and cost of a refine\n"
-    "  catalogue              the 68 rows of the item selector with every entry\n"
+    "  catalogue              the %1 rows of the item selector with every entry\n"
     "\n"
     "'trivelon-cli COMMAND --help' describes the options of a command.\n"
     "\n"
@@ -55,8 +56,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("trivelon-cli");
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || arguments[1] == "--help" || arguments[1] == "-h")
-        return trivelon::cli::PrintText(kUsage,
-                                        arguments.size() < 2 ? trivelon::cli::kUsageError : trivelon::cli::kResult);
+        return trivelon::cli::PrintText(
+            QString::fromUtf8(kUsage).arg(trivelon::ForgeCatalogue::SelectorRows().size()).toUtf8(),
+            arguments.size() < 2 ? trivelon::cli::kUsageError : trivelon::cli::kResult);
     const QString command = arguments.takeAt(1);
     if (command == "forge") return trivelon::cli::RunForge(arguments);
     if (command == "refine") return trivelon::cli::RunRefine(arguments);

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "catalogue/anvils.h"
+#include "numbers.h"
 
 namespace trivelon {
 
@@ -14,25 +15,25 @@ constexpr std::array<std::string_view, 5> kElements{kNoElement, "Fire", "Ice", "
 
 // clang-format off
 constexpr std::array<ForgeInputField, 19> kFields{{
-    {ForgeInput::Item, "", "", "display name of the item to forge", {}},
-    {ForgeInput::BaseLevel, "base", "71", "base level", {}},
-    {ForgeInput::JobLevel, "job", "42", "job level", {}},
-    {ForgeInput::Dex, "dex", "117", "Dex", {}},
-    {ForgeInput::Luk, "luk", "90", "Luk", {}},
-    {ForgeInput::SmithDagger, "smith-dagger", "3", "Smith Dagger level", {}},
-    {ForgeInput::SmithSword, "smith-sword", "3", "Smith Sword level", {}},
-    {ForgeInput::Smith2HSword, "smith-2h-sword", "3", "Smith 2H Sword level", {}},
-    {ForgeInput::SmithAxe, "smith-axe", "3", "Smith Axe level", {}},
-    {ForgeInput::SmithMace, "smith-mace", "3", "Smith Mace level", {}},
-    {ForgeInput::SmithKnucklebrace, "smith-knucklebrace", "3", "Smith Knucklebrace level", {}},
-    {ForgeInput::SmithSpear, "smith-spear", "3", "Smith Spear level", {}},
-    {ForgeInput::WeaponryResearch, "weaponry-research", "10", "Weaponry Research level", {}},
-    {ForgeInput::OrideconResearch, "oridecon-research", "5", "Oridecon Research level", {}},
-    {ForgeInput::IronTempering, "iron-tempering", "1", "Iron Tempering level", {}},
-    {ForgeInput::SteelTempering, "steel-tempering", "1", "Steel Tempering level", {}},
-    {ForgeInput::EnchantedStoneCraft, "enchanted-stone-craft", "5", "Enchanted Stone Craft level", {}},
-    {ForgeInput::Anvil, "anvil", kAnvils.back().name, "anvil", kAnvilNames},  // the best anvil
-    {ForgeInput::Element, "element", kNoElement, "element", kElements},
+    {ForgeInput::Item, "Что куем?", "", "", "display name of the item to forge", {}},
+    {ForgeInput::BaseLevel, "Base Lvl", "base", "71", "base level", {}, kBaseLevelRange},
+    {ForgeInput::JobLevel, "Job Lvl", "job", "42", "job level", {}, kJobLevelRange},
+    {ForgeInput::Dex, "Dex", "dex", "117", "Dex", {}, kDexRange},
+    {ForgeInput::Luk, "Luk", "luk", "90", "Luk", {}, kLukRange},
+    {ForgeInput::SmithDagger, "Smith Dagger", "smith-dagger", "3", "Smith Dagger level", {}, kSmithSkillRange},
+    {ForgeInput::SmithSword, "Smith Sword", "smith-sword", "3", "Smith Sword level", {}, kSmithSkillRange},
+    {ForgeInput::Smith2HSword, "Smith 2H Sword", "smith-2h-sword", "3", "Smith 2H Sword level", {}, kSmithSkillRange},
+    {ForgeInput::SmithAxe, "Smith Axe", "smith-axe", "3", "Smith Axe level", {}, kSmithSkillRange},
+    {ForgeInput::SmithMace, "Smith Mace", "smith-mace", "3", "Smith Mace level", {}, kSmithSkillRange},
+    {ForgeInput::SmithKnucklebrace, "Smith Knucklebrace", "smith-knucklebrace", "3", "Smith Knucklebrace level", {}, kSmithSkillRange},
+    {ForgeInput::SmithSpear, "Smith Spear", "smith-spear", "3", "Smith Spear level", {}, kSmithSkillRange},
+    {ForgeInput::WeaponryResearch, "Weaponry Research", "weaponry-research", "10", "Weaponry Research level", {}, kWeaponryResearchRange},
+    {ForgeInput::OrideconResearch, "Oridecon Research", "oridecon-research", "5", "Oridecon Research level", {}, kOtherSkillRange},
+    {ForgeInput::IronTempering, "Iron Tempering", "iron-tempering", "1", "Iron Tempering level", {}, kOtherSkillRange},
+    {ForgeInput::SteelTempering, "Steel Tempering", "steel-tempering", "1", "Steel Tempering level", {}, kOtherSkillRange},
+    {ForgeInput::EnchantedStoneCraft, "Enchanted Stone Craft", "enchanted-stone-craft", "5", "Enchanted Stone Craft level", {}, kOtherSkillRange},
+    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvils.back().name, "anvil", kAnvilNames},  // the best anvil
+    {ForgeInput::Element, "Элемент", "element", kNoElement, "element", kElements},
 }};
 // clang-format on
 
@@ -45,7 +46,48 @@ constexpr bool EveryInputOnce() {
 }
 static_assert(EveryInputOnce(), "every forge input has exactly one row");
 
+// The text in lower case, for the Latin and the Russian letters (UTF-8:
+// А to П are D0 90 to D0 9F, Р to Я D0 A0 to D0 AF, Ё D0 81).
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= 'A' && c <= 'Z') {
+            folded += static_cast<char>(c - 'A' + 'a');
+            continue;
+        }
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0U;
+        if (static_cast<unsigned char>(c) != 0xD0 || next < 0x81 || (next > 0x81 && next < 0x90) || next > 0xAF) {
+            folded += c;
+            continue;
+        }
+        ++i;
+        if (next == 0x81) {
+            folded += "\xD1\x91";  // ё
+        } else if (next < 0xA0) {
+            folded += '\xD0';
+            folded += static_cast<char>(next + 0x20);
+        } else {
+            folded += '\xD1';
+            folded += static_cast<char>(next - 0x20);
+        }
+    }
+    return folded;
+}
+
 }  // namespace
+
+std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text) {
+    const std::string folded = Folded(text);
+    for (std::string_view choice : field.choices)
+        if (Folded(choice) == folded) return choice;
+    return text;
+}
+
+std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text) {
+    if (TryParseInt(text)) return {};
+    return std::string(field.name) + ": «" + std::string(text) + "» — не целое число";
+}
 
 std::span<const ForgeInputField> ForgeInputFields() { return kFields; }
 

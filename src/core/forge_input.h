@@ -2,9 +2,14 @@
 // What a forging is worked out from: the character, the skills, the item and
 // what is added to a weapon, each given as the text a player typed or picked,
 // and every input's name, default and description in one table.
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "catalogue/forge_ranges.h"
 
 namespace trivelon {
 
@@ -30,13 +35,17 @@ enum class ForgeInput {
     Anvil,
 };
 
-// Where a forge request gets its texts from, one input at a time, so that an
-// input the chosen item does not need is never read.
-class ForgeInputTexts {
-public:
-    virtual ~ForgeInputTexts() = default;
-    virtual std::string text(ForgeInput input) const = 0;
-    virtual bool starCrumbTicked(int box) const = 0;  // box 1..3
+inline constexpr std::size_t kForgeInputCount = static_cast<std::size_t>(ForgeInput::Anvil) + 1;
+
+// What a forge request is worked out from: each input's text as typed or
+// picked, and the star crumbs added. A request parses only the texts the
+// chosen item needs, so a bad text elsewhere does no harm.
+struct ForgeInputTexts {
+    std::array<std::string, kForgeInputCount> texts{};
+    std::int32_t starCrumbs = 0;  // 0 to 3
+
+    const std::string& text(ForgeInput input) const { return texts[static_cast<std::size_t>(input)]; }
+    std::string& text(ForgeInput input) { return texts[static_cast<std::size_t>(input)]; }
 };
 
 // The element a weapon is forged without.
@@ -44,17 +53,28 @@ inline constexpr std::string_view kNoElement = "Без элемента";
 
 struct ForgeInputField {
     ForgeInput input;
+    std::string_view name;         // as the forging tab names it ("Dex", "Smith Dagger")
     std::string_view option;       // its command-line name ("smith-dagger"); empty for the item
     std::string_view defaultText;  // what a new character starts with; empty for the item
     std::string_view description;  // what it is ("Smith Dagger level")
     // The names it is picked from, in list order: the anvils and the
     // elements; empty for the numbers.
     std::span<const std::string_view> choices;
+    // The numbers its list offers; none for the names.
+    NumberRange range{0, 0};
 };
 
 // Every input once: the item first, then the character, the skills, the
 // anvil and the element.
 std::span<const ForgeInputField> ForgeInputFields();
 const ForgeInputField& FieldOf(ForgeInput input);
+
+// The one of the field's names that the text names whatever its case ("fire"
+// is "Fire"), or the text itself where it names none.
+std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text);
+
+// Why a number input's text is not a whole number: «Dex: «» — не целое
+// число»; empty where it is one.
+std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text);
 
 }  // namespace trivelon

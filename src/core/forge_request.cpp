@@ -4,26 +4,19 @@
 
 #include <array>
 
-#include "forge_cost.h"
 #include "numbers.h"
 
 namespace trivelon {
 
 namespace {
 
-constexpr std::array<ElementStone, 4> kElementStones{{
-    {"Fire", "Flame Heart", "images/flameheart.bmp", 30000},
-    {"Earth", "Great Nature", "images/greatnature.bmp", 4000},
-    {"Wind", "Rough Wind", "images/roughwind.bmp", 65000},
-    {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp", 20000},
-}};
-
-// Reads one input strictly into a field; the message of a bad text otherwise.
+// Reads one input strictly into a field; the message naming the input and
+// its text otherwise.
 bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& field, std::string& error) {
-    const std::string text = source.text(input);
-    auto value = ParseStrictInt(text);
+    const std::string& text = source.text(input);
+    const std::optional<std::int32_t> value = TryParseInt(text);
     if (!value) {
-        error = value.error();
+        error = WholeNumberProblem(FieldOf(input), text);
         return false;
     }
     field = *value;
@@ -63,10 +56,9 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
         return true;
     }
 
-    state.starCrumbCount = 0;
-    for (int box = 1; box <= 3; ++box)
-        if (source.starCrumbTicked(box)) state.starCrumbCount = box;
-    const std::string element = source.text(ForgeInput::Element);
+    state.starCrumbCount = source.starCrumbs;
+    // An element is the list's, whatever the case it is typed in.
+    const std::string element(ChoiceNamed(FieldOf(ForgeInput::Element), source.text(ForgeInput::Element)));
     state.elementFlag = element == kNoElement ? 0 : 1;
     if (state.elementFlag) state.elementName = element;
 
@@ -76,19 +68,13 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
         !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;
 
-    const std::string anvil = source.text(ForgeInput::Anvil);
+    const std::string& anvil = source.text(ForgeInput::Anvil);
     state.rate =
         ForgeRate(entry.rule, in, {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
     return true;
 }
 
 }  // namespace
-
-const ElementStone* FindElementStone(std::string_view element) {
-    for (const ElementStone& stone : kElementStones)
-        if (stone.element == element) return &stone;
-    return nullptr;
-}
 
 std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,
                              std::int32_t starCrumbs) {
@@ -136,13 +122,6 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
     state.starCrumbPrice = state.starCrumbCount > 0 ? kStarCrumbPrice : 0;
     state.elementStone = state.elementFlag > 0 ? FindElementStone(state.elementName) : nullptr;
     state.elementStonePrice = state.elementStone ? state.elementStone->price : 0;
-
-    auto cost = InitialForgeCost(state, decimalSeparator);
-    if (!cost) {
-        outcome.error = cost.error();
-        return outcome;
-    }
-    state.cost = *cost;
     outcome.stage = ForgeStage::Filled;
     return outcome;
 }

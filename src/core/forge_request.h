@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalogue/forge_catalogue.h"
+#include "catalogue/forge_goods.h"
 #include "forge_input.h"
 #include "rate_rules.h"
 #include "result.h"
@@ -14,22 +15,6 @@
 namespace trivelon {
 
 inline constexpr std::string_view kChooseItemWarning = "Выберите, что ковать";
-inline constexpr std::string_view kPricePerUnit = "Zeny/шт.";
-inline constexpr std::string_view kEmptyPicture = "images/empty.bmp";
-
-struct ElementStone {
-    std::string_view element;
-    std::string_view name;
-    std::string_view picture;
-    std::int32_t price;
-};
-// The stone for an element name, or nullptr for a text that names none.
-const ElementStone* FindElementStone(std::string_view element);
-
-inline constexpr std::string_view kStarCrumbName = "Star Crumb";
-inline constexpr std::string_view kStarCrumbPicture = "images/starcrumb.bmp";
-inline constexpr std::int32_t kStarCrumbPrice = 15000;
-
 struct ForgeMaterial {
     std::string name;
     std::string picture;
@@ -60,20 +45,19 @@ struct ForgeState {
     std::int32_t elementFlag = 0;
     std::string elementName;
 
-    // The item's picture and texts, the stone, the rate and the cost estimate.
+    // The item's picture and texts, the stone and the rate.
     std::string bigPicture;
     std::string description;
     std::string equip;
     const ElementStone* elementStone = nullptr;  // null when no stone row is filled
     std::string rateText;                        // the rate as printed, in the general format
-    std::optional<std::int64_t> cost;            // the first cost estimate of one success; none beyond 64 bits
 };
 
 // How far a request got.
 enum class ForgeStage {
     InvalidCharacter,    // a character input is not a whole number: nothing else is known
     CategoryHeader,      // a category header was chosen instead of an item: a warning
-    InvalidSkillOrItem,  // a skill input is not a whole number, or the item is unknown: only the caption
+    InvalidSkillOrItem,  // a skill input is not a whole number, or the item is unknown
     Filled,              // the state is complete
 };
 

@@ -43,12 +43,10 @@ std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
 
 bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator) {
     if (text.size() > kLongestRememberedText) return false;
-    if (entry == kMoneyEntry) {
-        // A cleared field is remembered too: the next chart starts empty.
-        const TypedSum::Reading reading = ReadTypedSum(text, groupSeparator).reading;
-        return reading == TypedSum::Reading::Zeny || reading == TypedSum::Reading::Blank;
-    }
-    return TryParseInt(text) && (IsPricedGood(entry) || IsRefineMaterialEntry(entry));
+    const TypedSum::Reading reading = ReadTypedSum(text, groupSeparator).reading;
+    // A cleared sum is remembered too: the next chart starts empty.
+    if (entry == kMoneyEntry) return reading == TypedSum::Reading::Zeny || reading == TypedSum::Reading::Blank;
+    return reading == TypedSum::Reading::Zeny && (IsPricedGood(entry) || IsRefineMaterialEntry(entry));
 }
 
 std::optional<std::string> PriceBook::text(std::string_view entry) const {

@@ -27,9 +27,9 @@ public:
     static constexpr std::string_view kMoneyEntry = "У меня есть";
 
     // Whether the book takes the text for the entry: a good of the
-    // catalogue, an existing refine class or the sum, with a text its field
-    // reads as a price (a whole number) or as a sum or blank (groupSeparator
-    // as the chart reads it), and no longer than kLongestRememberedText.
+    // catalogue, an existing refine class or the sum, with a text that reads
+    // as money (ReadTypedSum, groupSeparator the user's; the sum may also be
+    // blank), and no longer than kLongestRememberedText.
     static bool Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator);
 
     // The last text remembered for the entry.

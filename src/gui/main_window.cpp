@@ -6,14 +6,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/numbers.h"
 #include "gui/forge/forge_result_window.h"
 #include "gui/forge/forge_tab.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/refine/refine_tab.h"
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
-#include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
 
@@ -36,11 +34,8 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     tabs_->setCurrentIndex(0);
     resize(688, 446);
 
-    const auto passResearch = [this] {
-        refineTab_->setWeaponryResearch(TryParseInt(CoreText(forgeTab_->weaponryResearchText())));
-    };
-    passResearch();
-    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, this, passResearch);
+    refineTab_->setWeaponryResearch(forgeTab_->weaponryResearch());
+    connect(forgeTab_, &ForgeTab::weaponryResearchChanged, refineTab_, &RefineTab::setWeaponryResearch);
     connect(forgeTab_, &ForgeTab::characterPictureChanged, this,
             [this] { refineTab_->showCharacterPicture(forgeTab_->characterPicture()); });
     connect(forgeTab_, &ForgeTab::resultWindowOpened, this, &MainWindow::resultWindowOpened);

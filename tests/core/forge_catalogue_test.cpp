@@ -115,8 +115,7 @@ TEST(ForgeCatalogue, SelectorHasEachSeparatorFollowedByItsEntries) {
             if (entry.category == category.category) expected.push_back(entry.name);
     }
     auto rows = ForgeCatalogue::SelectorRows();
-    ASSERT_EQ(rows.size(), 68u);
-    ASSERT_EQ(expected.size(), 68u);
+    ASSERT_EQ(rows.size(), expected.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].text, expected[i]) << "row " << i;
         if (rows[i].recipe) {

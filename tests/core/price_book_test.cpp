@@ -16,12 +16,15 @@ TEST(PriceBook, TakesOnlyWhatItsFieldsRead) {
     };
     const Case cases[] = {
         {"Iron", "120", true},
-        {"Iron", "$7F", true},  // hexadecimal, as the price edits read it
+        {"Iron", "$7F", false},  // prices are money as players write it
         {"Flame Heart", "25000", true},
-        {"Star Crumb", "-5", true},
+        {"Star Crumb", "-5", false},
         {"Iron", "", false},
-        {"Iron", "12 000", false},
-        {"Iron", "99999999999", false},  // beyond the 32-bit range the edits read
+        {"Iron", "12 000", true},
+        {"Iron", "12к", true},
+        {"Iron", "1к5", false},
+        {"Iron", "99999999999", true},
+        {"Iron", "99999999999999999999", false},  // beyond the 64-bit range
         {"Iron", std::string(kLongestRememberedText + 1, '1'), false},
         {"Iron Hammer", "5", false},  // the tool's price is fixed
         {"iron", "5", false},

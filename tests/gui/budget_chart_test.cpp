@@ -48,17 +48,26 @@ private slots:
         QTest::addColumn<BudgetCalculation>("calculation");
         QTest::addColumn<qint64>("halfBudget");
         QTest::addColumn<qint64>("axisEnd");
+        QTest::addColumn<QString>("typed");
         // 1083 tries; the 99 % budget of 899 250 000 takes the axis to 1 млрд.
-        QTest::newRow("refine, 17 tries a pixel") << Refine() << qint64(135'375'000) << qint64(1'000'000'000);
+        QTest::newRow("refine, 17 tries a pixel") << Refine() << qint64(135'375'000) << qint64(1'000'000'000) << "";
         // One try; the axis ends at 800, past the 99 % budget of 7 tries.
-        QTest::newRow("half a chance, steps of 60 pixels") << Calculation(50, 0, 100) << qint64(100) << qint64(800);
+        QTest::newRow("half a chance, steps of 60 pixels")
+            << Calculation(50, 0, 100) << qint64(100) << qint64(800) << "";
+        // A sum far beyond the budgets stands at the axis' end; the axis
+        // keeps to the budgets.
+        QTest::newRow("half a chance, half a billion typed")
+            << Calculation(50, 0, 100) << qint64(100) << qint64(800) << "0,5ккк";
     }
 
     void curveRisesThroughHalfAtTheHalfBudget() {
         QFETCH(BudgetCalculation, calculation);
         QFETCH(qint64, halfBudget);
         QFETCH(qint64, axisEnd);
+        QFETCH(QString, typed);
+        TypeInto(*window_->moneyField(), typed);
         window_->setCalculation(calculation);
+        if (!typed.isEmpty()) QVERIFY(MoneyLineShown());
         const QImage image = window_->chart()->grab().toImage();
         const QRectF plot = window_->chart()->plotArea();
         const int halfHeight = qRound(plot.bottom() - plot.height() / 2);

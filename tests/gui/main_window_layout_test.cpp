@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "catalogue/forge_catalogue.h"
 #include "gui/widgets/wallpaper.h"
 #include "main_window_harness.h"
 
@@ -25,6 +26,8 @@ private slots:
         QCOMPARE(f.controls().tabs()->tabText(0), QString("Ковка"));
         QCOMPARE(f.controls().tabs()->tabText(1), QString("Заточка (Beta)"));
         QCOMPARE(f.controls().tabs()->currentIndex(), 0);
+        // The keyboard starts in the first field.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.controls().baseLevel()));
     }
 
     void forgingTabDefaultsAndNoHandlerRanWhileBuilding() {
@@ -59,7 +62,7 @@ private slots:
         QCOMPARE(w.anvil()->currentIndex(), -1);
         QCOMPARE(w.baseLevel()->currentIndex(), 70);
 
-        QCOMPARE(w.itemSelector()->count(), 68);
+        QCOMPARE(w.itemSelector()->count(), static_cast<int>(trivelon::ForgeCatalogue::SelectorRows().size()));
         QCOMPARE(w.itemSelector()->currentText(), QString("---------------Ресурсы---------------"));
         QCOMPARE(w.itemSelector()->itemText(1), QString("Iron"));
         for (PictureCheck* box : {w.starCrumbs()[0], w.starCrumbs()[1], w.starCrumbs()[2]}) QVERIFY(!box->isChecked());
@@ -223,6 +226,7 @@ private slots:
 
     void closingTheMainWindowEndsTheProgram() {
         MainWindowFixture f;
+        PickRow(*f.controls().itemSelector(), "Knife");
         QVERIFY(PressSubmit(*f.window));
         QTimer::singleShot(0, f.window.get(), &QWidget::close);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });

@@ -10,6 +10,7 @@
 
 #include "monkey.h"
 #include "typing.h"
+#include "window_parts.h"
 
 namespace trivelon::gui::testing {
 
@@ -230,7 +231,7 @@ QString Monkey::submit(bool byKeyboard) {
     ++opened_;
     opened->setObjectName(QStringLiteral("result window %1").arg(opened_));
     windows_ << opened;
-    const bool filled = !opened->averageCost->text().isEmpty();
+    const bool filled = !Part(*opened, "averageCost")->text().isEmpty();
     if (filled) ++filled_;
     return QStringLiteral("%1: opened %2 \"%3\"%4")
         .arg(how, opened->objectName(), opened->windowTitle(), filled ? QString() : QStringLiteral(" (no cost)"));

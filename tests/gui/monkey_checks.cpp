@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "monkey.h"
+#include "window_parts.h"
 
 namespace trivelon::gui::testing {
 
@@ -49,7 +50,7 @@ QString Template(QString message) {
 // The first design text that a filled result window still shows.
 QString PlaceholderShown(const ForgeResultWindow& w) {
     const std::pair<const QLabel*, const char*> placeholders[] = {
-        {w.title, "Weapon Name"},
+        {Part(w, "title"), "Weapon Name"},
         {w.row(RecipeRowKind::Tool).name, "hammer_name"},
         {w.row(RecipeRowKind::Material1).name, "it1_name"},
         {w.row(RecipeRowKind::Material2).name, "it2_name"},
@@ -114,9 +115,12 @@ QString Monkey::brokenWindowRule() const {
             .arg(closed_);
     for (const QPointer<ForgeResultWindow>& window : windows_) {
         if (!window) return QStringLiteral("a result window vanished without being closed");
-        const QString cost = window->averageCost->text();
+        const QLabel& costLabel = *Part(*window, "averageCost");
+        const QString cost = costLabel.text();
         if (cost.isEmpty()) continue;
-        if (!IsInteger(cost, true, true) && cost != QStringLiteral("слишком много"))
+        // A cost too wide for its place is shortened, every digit in its tool tip.
+        const QString whole = costLabel.toolTip().isEmpty() ? cost : costLabel.toolTip();
+        if (!IsInteger(whole, true, true) && cost != QStringLiteral("слишком много"))
             return QStringLiteral("%1 shows the cost \"%2\"").arg(window->objectName(), cost);
         if (const QString placeholder = PlaceholderShown(*window); !placeholder.isEmpty())
             return QStringLiteral("%1 \"%2\" shows the cost %3 beside the design text \"%4\"")

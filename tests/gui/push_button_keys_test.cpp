@@ -26,6 +26,7 @@ private slots:
     void enterPressesTheFocusedButtonAndEscClosesTheChart() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
         QVERIFY(TabOnTo(*w.luk(), *w.forgeButton()));
         PressKey(Qt::Key_Return);
         QCOMPARE(ResultWindows().size(), 1);

@@ -9,6 +9,7 @@
 
 #include "gui/budget/budget_chart_window.h"
 #include "main_window_harness.h"
+#include "window_parts.h"
 
 using namespace trivelon;
 using namespace trivelon::gui;
@@ -38,7 +39,8 @@ QStringList Shown(const MainWindowControls& w) {
 QStringList Forged(const MainWindowControls& w) {
     ForgeResultWindow* result = PressSubmit(w);
     if (!result) return {};
-    const QStringList shown{result->title->text(), result->rate->text(), result->averageCost->text()};
+    const QStringList shown{Part(*result, "title")->text(), Part(*result, "rate")->text(),
+                            Part(*result, "averageCost")->text()};
     CloseResultWindows();
     return shown;
 }
@@ -115,10 +117,9 @@ private slots:
         TypeInto(*w.materialPrice(), "4321");
         TypeInto(*w.itemPrice(), "777");
         const QStringList before = Shown(w);
-        // Typing over a number passes through an empty text, which the
-        // character inputs report; nothing else may be reported.
-        QVERIFY(std::all_of(reporter.errors.begin(), reporter.errors.end(),
-                            [](const QString& error) { return error == "'' is not a valid integer value"; }));
+        // Typing over a number passes through an empty text, which
+        // interrupts nothing.
+        QVERIFY(reporter.errors.isEmpty());
         reporter.errors.clear();
         QVERIFY(first->close());
         first.reset();
@@ -158,8 +159,8 @@ private slots:
         TypeInto(*typedInto->row(RecipeRowKind::Material1).priceEdit, "120");
         TypeInto(*typedInto->row(RecipeRowKind::ElementStone).priceEdit, "25000");
         TypeInto(*typedInto->row(RecipeRowKind::Material2).priceEdit, "не знаю");
-        const QString cost = typedInto->averageCost->text();
-        const QString budget = typedInto->budget->figureText(1, 2);
+        const QString cost = Part(*typedInto, "averageCost")->text();
+        const QString budget = Part<BudgetTable>(*typedInto, "budget")->figureText(1, 2);
         QVERIFY(!QFile::exists(f.settings.store.path()));
         CloseResultWindows();
         QVERIFY(ReadFile(f.settings.store.path()).contains("Iron=120"));
@@ -169,8 +170,8 @@ private slots:
             QCOMPARE(next->row(RecipeRowKind::Material1).priceEdit->text(), QString("120"));
             QCOMPARE(next->row(RecipeRowKind::ElementStone).priceEdit->text(), QString("25000"));
             QCOMPARE(next->row(RecipeRowKind::Material2).priceEdit->text(), QString("0"));
-            QCOMPARE(next->averageCost->text(), cost);
-            QCOMPARE(next->budget->figureText(1, 2), budget);
+            QCOMPARE(Part(*next, "averageCost")->text(), cost);
+            QCOMPARE(Part<BudgetTable>(*next, "budget")->figureText(1, 2), budget);
             CloseResultWindows();
         };
         expectFilled(w);
@@ -230,7 +231,7 @@ private slots:
                    "star-crumbs=7\n[refine]\nclass=9\nfrom=+11\nto=x\nmaterial-price=abc\nitem-price=1e5\n")
             << QStringList{} << false;
         QTest::newRow("huge") << "[forge]\ndex=99999999999\nluk=2147483647\nbase=" + QByteArray(100000, '9') +
-                                     "\n[refine]\nitem-price=99999999999999999999\n[prices]\nIron=99999999999\n"
+                                     "\n[refine]\nitem-price=99999999999999999999\n[prices]\nIron=99999999999999999999\n"
                               << QStringList{"luk=2147483647"} << false;
         QTest::newRow("not texts") << QByteArray(
                                           "[forge]\ndex=1, 2\nluk=@ByteArray(77)\njob=@Variant(\\0\\0\\0\\x7f)\n")
@@ -318,7 +319,7 @@ private slots:
         PickRow(*w.itemSelector(), "Knife");
         ForgeResultWindow* result = PressSubmit(w);
         TypeInto(*result->row(RecipeRowKind::Material1).priceEdit, "120");
-        QCOMPARE(result->averageCost->text(), QString("1120"));
+        QCOMPARE(Part(*result, "averageCost")->text(), QString("1120"));
         CloseResultWindows();
         PickRow(*w.dex(), "99");
         QVERIFY(window->close());

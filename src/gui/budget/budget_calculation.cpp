@@ -17,7 +17,7 @@ constexpr double kMostTries = 9223372036854774784.0;
 }  // namespace
 
 BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_t tryCost,
-                             std::optional<std::int64_t> averageCost) {
+                             std::optional<std::int64_t> averageCost, const std::optional<Budget>& planned) {
     BudgetCalculation calculation;
     calculation.tryCost = tryCost;
     calculation.averageCost = averageCost;
@@ -32,6 +32,10 @@ BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_
         chance->certain(),
     };
     if (tryCost <= 0) return calculation;
+    if (planned) {
+        calculation.budget = *planned;
+        return calculation;
+    }
     const Result<Budget> budget = PlanBudget(*chance, tryCost);
     if (budget)
         calculation.budget = *budget;

@@ -35,8 +35,10 @@ struct BudgetCalculation {
 };
 
 // Tries that each cost the same and succeed with the same chance, as a
-// forging's: the chance of a sum is that of the tries it pays for.
+// forging's: the chance of a sum is that of the tries it pays for. The
+// budget is the one the calculation planned, or planned here where it gives
+// none.
 BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_t tryCost,
-                             std::optional<std::int64_t> averageCost);
+                             std::optional<std::int64_t> averageCost, const std::optional<Budget>& planned = {});
 
 }  // namespace trivelon::gui

@@ -146,7 +146,8 @@ QList<QRectF> PlacesBeside(QRectF box, qreal x, std::initializer_list<qreal> top
 // its right end.
 void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
                 const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
-                std::optional<std::int64_t> expected, std::optional<std::int64_t> money, int amountDigits) {
+                std::optional<std::int64_t> expected, std::optional<std::int64_t> money, bool moneyBeyond,
+                int amountDigits) {
     const QRectF& plot = scale.plot;
     const auto curveY = [&](qreal x) { return scale.y(chanceAt(scale.moneyAt(x))); };
     const qreal halfPen = 1;
@@ -185,7 +186,8 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
         drawAbove(QStringLiteral("в среднем по шагам: "), *expected, kExpected,
                   {footTop - rowHeight, footTop - 2 * rowHeight});
     if (money) {
-        const QString text = QStringLiteral("у меня");
+        // A sum beyond the axis stands at its end, pointing further on.
+        const QString text = moneyBeyond ? QStringLiteral("у меня →") : QStringLiteral("у меня");
         const qreal x = scale.x(static_cast<double>(*money));
         const qreal nearTop = plot.top() + kGap / 2;
         draw(text, kMoney, PlacesBeside(TextBox(painter, text), x, {footTop, footTop - rowHeight, nearTop}));
@@ -234,14 +236,15 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
 void BudgetChart::setMoney(std::optional<std::int64_t> money) {
     if (money == money_) return;
     money_ = money;
-    if (plot_) fitAxis();
     update();
 }
 
 void BudgetChart::fitAxis() {
     // A budget beyond 64 bits lets the curve run on over every sum there is.
     std::int64_t largest = plot_->budget.levels.back().cost.value_or(kInt64Max);
-    for (const std::optional<std::int64_t>& money : {plot_->averageCost, plot_->expectedCost, money_})
+    // Scaled to the budgets and the averages: a sum of the player's far
+    // beyond them would pile the curve up at the left edge.
+    for (const std::optional<std::int64_t>& money : {plot_->averageCost, plot_->expectedCost})
         if (money) largest = std::max(largest, *money);
     plot_->axis = MoneyAxisBeyond(largest);
     // One precision for every amount: enough decimals for each tick, and at
@@ -274,13 +277,14 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     };
     const std::optional<std::int64_t> average = shown(plot_->averageCost);
     const std::optional<std::int64_t> expected = shown(plot_->expectedCost);
-    const std::optional<std::int64_t> money = shown(money_);
+    const bool moneyBeyond = money_ && *money_ > plot_->axis.end;
+    const std::optional<std::int64_t> money = moneyBeyond ? std::optional(plot_->axis.end) : shown(money_);
 
     DrawGrid(painter, scale, plot_->axis, plot_->amountDigits);
     if (average) DrawUpright(painter, scale, *average, QPen(kAverage, 2, Qt::DashLine));
     if (expected) DrawUpright(painter, scale, *expected, QPen(kExpected, 2, Qt::DashDotLine));
     // The player's line over the average's, where the two meet.
-    if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2));
+    if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2, moneyBeyond ? Qt::DotLine : Qt::SolidLine));
     QList<BudgetMark> marks;
     for (const BudgetLevel& level : plot_->budget.levels) {
         if (!level.cost || !scale.holds(*level.cost)) continue;
@@ -293,7 +297,8 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(kCurve, 2));
     painter.drawPolyline(StepCurve(plot_->curve, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
-    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, plot_->amountDigits);
+    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, moneyBeyond,
+               plot_->amountDigits);
 }
 
 }  // namespace trivelon::gui

@@ -24,8 +24,8 @@ public:
     // Works out the budgets and the money axis again and repaints. Where
     // there is no curve to draw, a short note takes the chart's place.
     void setCalculation(const BudgetCalculation& calculation);
-    // The player's sum, or none; the money axis reaches it, and it is marked
-    // when above nothing.
+    // The player's sum, or none; marked on the money axis, or at its end,
+    // pointing further on, where it lies beyond the budgets.
     void setMoney(std::optional<std::int64_t> money);
 
     // The area from no money at 0 % (bottom left) to the end of the money
@@ -49,8 +49,8 @@ private:
         int amountDigits = 1;  // the decimals of every amount label
     };
 
-    // The money axis beyond the 99 % budget, the averages and the player's
-    // sum, and the decimals that write its ticks exactly.
+    // The money axis beyond the 99 % budget and the averages, and the
+    // decimals that write its ticks exactly.
     void fitAxis();
 
     std::optional<Plot> plot_;

@@ -1,6 +1,7 @@
 // The chart window: the chart above, the typed sum and its chance below.
 #include "gui/budget/budget_chart_window.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -9,6 +10,7 @@
 #include "core/typed_sum.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -55,9 +57,8 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
     layout->addLayout(row);
 
     connect(moneyField_, &QLineEdit::textChanged, this, &BudgetChartWindow::showChanceOfMoney);
-    connect(moneyField_, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        book_.remember(PriceBook::kMoneyEntry, CoreText(typed), SystemGroupSeparator());
-    });
+    connect(moneyField_, &QLineEdit::textEdited, this, [this] { moneyTyped_ = true; });
+    connect(moneyField_, &QLineEdit::editingFinished, this, &BudgetChartWindow::keepTypedMoney);
     setCalculation({});
     if (const std::optional<std::string> money = book_.text(PriceBook::kMoneyEntry))
         moneyField_->setText(QtText(*money));
@@ -67,6 +68,17 @@ void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
     calculation_ = calculation;
     chart_->setCalculation(calculation);
     showChanceOfMoney();
+}
+
+void BudgetChartWindow::keepTypedMoney() {
+    if (!moneyTyped_) return;
+    moneyTyped_ = false;
+    book_.remember(PriceBook::kMoneyEntry, CoreText(moneyField_->text()), SystemGroupSeparator());
+}
+
+void BudgetChartWindow::closeEvent(QCloseEvent* event) {
+    keepTypedMoney();
+    QWidget::closeEvent(event);
 }
 
 void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
@@ -80,6 +92,7 @@ void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
 void BudgetChartWindow::showChanceOfMoney() {
     const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), SystemGroupSeparator());
     chart_->setMoney(money.reading == TypedSum::Reading::Zeny ? std::optional(money.zeny) : std::nullopt);
+    MarkProblem(*moneyField_, money.reading == TypedSum::Reading::Unreadable ? kUnreadableSumToolTip : QString());
     switch (money.reading) {
         case TypedSum::Reading::Blank: chanceLabel_->clear(); return;
         case TypedSum::Reading::Unreadable: chanceLabel_->setText(QStringLiteral("не могу прочитать сумму")); return;

@@ -19,9 +19,10 @@ public:
     // A top-level window, freed when closed, that does not keep the program
     // running. With a parent it also goes when the parent goes. The caller
     // names the calculation in the title, sets it and shows the window. The
-    // sum field starts with the last sum the book remembers, as if typed,
-    // and each sum typed into it is remembered there; the book must outlive
-    // the window.
+    // sum field starts with the last sum the book remembers, as if typed;
+    // a sum typed into it is remembered there once the field is left or the
+    // window closed, and only when it reads as a sum (or is cleared); the
+    // book must outlive the window.
     explicit BudgetChartWindow(PriceBook& book, QWidget* parent = nullptr);
 
     // Follows the calculation: budgets, chart and the chance of the typed
@@ -35,13 +36,17 @@ public:
 protected:
     // Esc closes the window.
     void keyPressEvent(QKeyEvent* event) override;
+    // Keeps the sum typed and not yet kept.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void keepTypedMoney();
     // Reads the typed sum and shows its chance, on the label and the chart,
     // or says why there is none.
     void showChanceOfMoney();
 
     PriceBook& book_;
+    bool moneyTyped_ = false;  // typed since the book last took it
     BudgetCalculation calculation_;
     BudgetChart* chart_;
     QLineEdit* moneyField_;

@@ -7,6 +7,7 @@
 
 #include "core/money_text.h"
 #include "core/refine_expectation.h"
+#include "gui/widgets/amount_label.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
 
@@ -51,8 +52,18 @@ BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& loo
 
 void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
     auto& cells = figures_[static_cast<std::size_t>(row)];
-    for (std::size_t column = 0; column < figures.size(); ++column)
-        cells[column] = fitted(QtText(figures[column] ? GroupedAmountText(*figures[column]) : kTooMuchMoneyText));
+    for (std::size_t column = 0; column < figures.size(); ++column) {
+        if (!figures[column]) {
+            cells[column] = fitted(QtText(kTooMuchMoneyText));
+            continue;
+        }
+        // A figure keeps the table's font and one line: shortened, with every
+        // digit in its tool tip, where the cell is too narrow for it.
+        const FittedAmount amount =
+            FitAmount(QtText(GroupedAmountText(*figures[column])), *figures[column], look_.rows.font, look_.valueWidth);
+        cells[column] = amount.fits ? Figure{amount.text, look_.rows.font, amount.toolTip}
+                                    : Figure{fitted(amount.text).text, fitted(amount.text).font, amount.toolTip};
+    }
     update();
 }
 
@@ -72,6 +83,8 @@ void BudgetTable::showColumnFigures(const std::optional<QList<ColumnFigure>>& fi
 QString BudgetTable::figureText(int row, int column) const { return figure(row, column).text; }
 
 QFont BudgetTable::figureFont(int row, int column) const { return figure(row, column).font; }
+
+QString BudgetTable::figureToolTip(int row, int column) const { return figure(row, column).toolTip; }
 
 QRect BudgetTable::figureCell(int row, int column) const { return cellRect(row + 1, column + 1); }
 
@@ -98,9 +111,9 @@ BudgetTable::Figure BudgetTable::fitted(const QString& text, const QFont& larges
         return room.contains(QFontMetrics(font).boundingRect(room, Qt::AlignCenter, shown));
     };
     for (QFont font = largest;; font.setPixelSize(font.pixelSize() - 1)) {
-        if (fits(font, text)) return {text, font};
-        if (middle >= 0 && fits(font, twoLines)) return {twoLines, font};
-        if (font.pixelSize() <= kSmallestPixels) return {text, font};
+        if (fits(font, text)) return {text, font, {}};
+        if (middle >= 0 && fits(font, twoLines)) return {twoLines, font, {}};
+        if (font.pixelSize() <= kSmallestPixels) return {text, font, {}};
     }
 }
 
@@ -110,17 +123,27 @@ QRect BudgetTable::cellRect(int row, int column) const {
 }
 
 bool BudgetTable::event(QEvent* event) {
-    // The cells are painted, not widgets: the heading's tooltip goes by its
-    // place, and stays while the pointer is within that cell.
+    // The cells are painted, not widgets: a tooltip (the heading's, or a
+    // shortened figure's) goes by its place, and stays while the pointer is
+    // within that cell.
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QRect heading = extraHeadingCell();
     if (heading.contains(help->pos())) {
         QToolTip::showText(help->globalPos(), extraColumn_->toolTip, this, heading);
-    } else {
-        QToolTip::hideText();
-        event->ignore();
+        return true;
     }
+    for (int row = 0; row < static_cast<int>(figures_.size()); ++row) {
+        for (int column = 0; column < valueColumns(); ++column) {
+            const QRect place = figureCell(row, column);
+            const QString& toolTip = figure(row, column).toolTip;
+            if (toolTip.isEmpty() || !place.contains(help->pos())) continue;
+            QToolTip::showText(help->globalPos(), toolTip, this, place);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
     return true;
 }
 

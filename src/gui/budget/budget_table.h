@@ -53,9 +53,10 @@ public:
                 const std::optional<BudgetTableColumn>& extraColumn = std::nullopt);
 
     // One row of figures, exact to the last digit in groups of thousands
-    // ("1 439 040 000"); where a figure is too long for its cell, in a
-    // smaller font or on two lines, whichever keeps the larger font. A
-    // figure beyond the 64-bit range shows as too much to count.
+    // ("1 439 040 000"), in the table's font on one line; where a figure is
+    // too long for its cell, shortened ("8,59 трлн") with every digit in the
+    // cell's tool tip. A figure beyond the 64-bit range shows as too much to
+    // count.
     void showFigures(int row, const BudgetFigures& figures);
     // No budget to show (nothing to do): a dash in every certainty's cell.
     void showNothing();
@@ -69,6 +70,7 @@ public:
     // certainties.
     QString figureText(int row, int column) const;
     QFont figureFont(int row, int column) const;
+    QString figureToolTip(int row, int column) const;
     QRect figureCell(int row, int column) const;
     // The extra column's heading cell.
     QRect extraHeadingCell() const;
@@ -81,6 +83,7 @@ private:
     struct Figure {
         QString text;
         QFont font;
+        QString toolTip;  // every digit of a shortened figure
     };
     const Figure& figure(int row, int column) const;
     // The text in the largest font, up to the given one, in which it fits its

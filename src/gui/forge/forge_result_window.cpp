@@ -1,12 +1,11 @@
 #include "gui/forge/forge_result_window.h"
 
-#include "core/money_text.h"
-#include "core/numbers.h"
+#include <QCloseEvent>
 
+#include "gui/widgets/amount_label.h"
 #include "gui/widgets/control_factory.h"
-#include "gui/widgets/control_numbers.h"
-#include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/error_reporter.h"
+#include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
 #include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
@@ -108,44 +107,13 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     return row;
 }
 
-// A price text that is neither empty nor a whole number the window reads
-// (letters, beyond the 32-bit range) counts as 0: it turns red and says so.
-void ShowWhetherCountedAsZero(QLineEdit& edit, const std::string& price) {
-    const bool countedAsZero = !price.empty() && !TryParseInt(price);
-    if (countedAsZero == !edit.toolTip().isEmpty()) return;
-    if (countedAsZero) {
-        QPalette red = edit.palette();
-        red.setColor(QPalette::Text, Qt::red);
-        edit.setPalette(red);
-        edit.setToolTip(QStringLiteral("не число — считается как 0"));
-    } else {
-        edit.setPalette(QPalette());
-        edit.setToolTip(QString());
-    }
-}
-
-// What a window shows before it is filled: the design texts of the recipe
-// rows, every price "0", no rate.
-ForgeCostSheet DesignSheet() {
-    // Built from whole strings: assigning the literals one by one makes GCC 12
-    // report a false -Wrestrict overlap in optimised builds.
-    ForgeCostSheet sheet{.toolQuantity = std::string(kRowDesigns[IndexOf(RecipeRowKind::Tool)].quantity),
-                         .toolPrice = std::string("hammer_price"),
-                         .pricedRows = {},
-                         .rate = {}};
-    for (std::size_t row = 1; row < kRecipeRowCount; ++row)
-        sheet.pricedRows[row - 1] = PricedRowTexts{std::string(kRowDesigns[row].quantity), std::string("0")};
-    return sheet;
-}
-
 }  // namespace
 
 ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       reporter_(reporter),
-      book_(book),
-      sheet_(DesignSheet()) {
+      book_(book) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Result windows live beside the main window; closing the main window
     // ends the program even while some of them are open.
@@ -165,37 +133,37 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     const BoxLabelLook caption = Look(kCream, 15);
     const BoxLabelLook value = Look(highlight, 15, false, Qt::AlignCenter);
 
-    title = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
-    bigPicture = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
+    title_ = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
+    bigPicture_ = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
     MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
-    atkCaption = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
-    weaponLevelCaption =
+    atkCaption_ = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
+    weaponLevelCaption_ =
         Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")), "weaponLevelCaption");
-    type = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
-    atk = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
-    weaponLevel = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
+    type_ = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
+    atk_ = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
+    weaponLevel_ = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
     MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
-    rangeCaption =
+    rangeCaption_ =
         Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")), "rangeCaption");
-    requiredBaseLevelCaption = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
-                                     "requiredBaseLevelCaption");
-    weight = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
-    range = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
-    requiredBaseLevel = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
+    requiredBaseLevelCaption_ = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
+                                      "requiredBaseLevelCaption");
+    weight_ = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
+    range_ = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
+    requiredBaseLevel_ = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
     MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
-    rate = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look(kYellow, 19, true, Qt::AlignCenter)), "rate");
+    rate_ = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look(kYellow, 19, true, Qt::AlignCenter)), "rate");
     MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"));
     const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
-    description =
+    description_ =
         Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look(kWhite, 13, false, fromTop, true)), "description");
-    equip = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look(highlight, 13, false, fromTop, true)), "equip");
+    equip_ = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look(highlight, 13, false, fromTop, true)), "equip");
 
     MakeLabel(panel, QRect(16, 304, 143, 144), Look(kCream, 16, true), QStringLiteral("Для ковки надо:"));
     for (std::size_t row = 0; row < kRecipeRowCount; ++row)
         recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
 
     MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
-    averageCost =
+    averageCost_ =
         Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look(kYellow, 16, true, Qt::AlignCenter)), "averageCost");
     MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
 
@@ -206,7 +174,8 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
         if (!row.priceEdit) continue;
         const auto kind = static_cast<RecipeRowKind>(index);
         connect(row.priceEdit, &QLineEdit::textChanged, this, [this, kind] { priceEdited(kind); });
-        connect(row.priceEdit, &QLineEdit::textEdited, this, [this, kind] { priceTyped(kind); });
+        connect(row.priceEdit, &QLineEdit::textEdited, this, [this, kind] { typed_[IndexOf(kind)] = true; });
+        connect(row.priceEdit, &QLineEdit::editingFinished, this, [this, kind] { keepTypedPrice(kind); });
         if (previous) setTabOrder(previous, row.priceEdit);
         previous = row.priceEdit;
     }
@@ -222,36 +191,37 @@ void ForgeResultWindow::showBudget() {
     block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
     MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
               QStringLiteral("Хватит с вероятностью:"));
-    chartButton = Named(new QPushButton(QStringLiteral("График..."), block), "chartButton");
-    chartButton->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
-    setTabOrder(lastPriceEdit_, chartButton);
-    budget = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
-                             {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, block);
-    budget->move(160, 0);
-    connect(chartButton, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
+    chartButton_ = Named(new QPushButton(QStringLiteral("График..."), block), "chartButton");
+    chartButton_->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
+    setTabOrder(lastPriceEdit_, chartButton_);
+    budget_ = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
+                              {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, block);
+    budget_->setObjectName(QStringLiteral("budget"));
+    budget_->move(160, 0);
+    connect(chartButton_, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
     block->show();
-    updateBudget();
 }
 
 void ForgeResultWindow::updateBudget() {
-    const std::optional<AttemptTerms> terms = Take(WeaponAttemptTerms(sheet_, SystemDecimalSeparator()));
-    if (!terms) return;
-    const Budget plan = Take(PlanBudget(terms->chance, terms->price));
     BudgetFigures tries, zeny;
-    for (std::size_t i = 0; i < plan.levels.size(); ++i) {
-        tries[i] = plan.levels[i].tries;
-        zeny[i] = plan.levels[i].cost;
+    if (const std::optional<Budget> plan = quote_->budget()) {
+        for (std::size_t i = 0; i < plan->levels.size(); ++i) {
+            tries[i] = plan->levels[i].tries;
+            zeny[i] = plan->levels[i].cost;
+        }
     }
-    budget->showFigures(0, tries);
-    budget->showFigures(1, zeny);
-    if (chart_) chart_->setCalculation(EqualTries(terms->chance, terms->price, cost_));
+    budget_->showFigures(0, tries);
+    budget_->showFigures(1, zeny);
+    const std::optional<ForgeAttempt> attempt = quote_->attempt();
+    if (chart_ && attempt)
+        chart_->setCalculation(EqualTries(attempt->chance, attempt->price, quote_->cost(), quote_->budget()));
 }
 
 void ForgeResultWindow::openChart() {
     Guarded(reporter_, [this] {
         if (!chart_) {
             chart_ = new BudgetChartWindow(book_, this);
-            chart_->setWindowTitle(QStringLiteral("График: ") + title->text());
+            chart_->setWindowTitle(QStringLiteral("График: ") + title_->text());
         }
         updateBudget();
         chart_->show();
@@ -269,38 +239,24 @@ void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recip
         controls.blankPrice->show();
         controls.priceEdit->hide();
         controls.unit->clear();
-        sheet_.row(kind).quantity.clear();
         return;
     }
-    const std::string quantity = IntegerText(recipeRow.quantity);
-    controls.quantity->setText(QtText(quantity));
+    controls.quantity->setText(QString::number(recipeRow.quantity));
     controls.name->setText(QtText(recipeRow.name));
     if (kind == RecipeRowKind::Tool) {
-        sheet_.toolQuantity = quantity;
-        sheet_.toolPrice = IntegerText(recipeRow.price);
-        controls.fixedPrice->setText(QtText(sheet_.toolPrice));
+        controls.fixedPrice->setText(QString::number(recipeRow.price));
     } else {
-        sheet_.row(kind).quantity = quantity;
         if (controls.blankPrice) controls.blankPrice->hide();
         controls.priceEdit->show();
-        // The edit reports the new text, and its handler records it.
+        // The edit reports the new text, and its handler reads it.
         controls.priceEdit->setText(QString::number(recipeRow.price));
     }
     controls.unit->setText(QtText(kPricePerUnit));
 }
 
-void ForgeResultWindow::showRate(const std::string& rateText) {
-    sheet_.rate = rateText;
-    rate->setText(QtText(rateText));
-}
-
-void ForgeResultWindow::showFirstCost(const std::optional<std::int64_t>& cost, bool resource) {
-    sheet_.resource = resource;
-    filled_ = true;
-    cost_ = cost;
-    averageCost->setText(QtText(WholeAmountText(cost)));
-    if (!resource) showBudget();
-    putRememberedPrices();
+void ForgeResultWindow::showCost() {
+    ShowAmount(*averageCost_, quote_->cost());
+    if (budget_) updateBudget();
 }
 
 void ForgeResultWindow::putRememberedPrices() {
@@ -314,26 +270,27 @@ void ForgeResultWindow::putRememberedPrices() {
     }
 }
 
-void ForgeResultWindow::priceTyped(RecipeRowKind kind) {
-    const std::string& good = goods_[IndexOf(kind)];
-    if (!good.empty()) book_.remember(good, CoreText(row(kind).priceEdit->text()), {});
+void ForgeResultWindow::keepTypedPrice(RecipeRowKind kind) {
+    const std::size_t index = IndexOf(kind);
+    if (!typed_[index] || goods_[index].empty()) return;
+    typed_[index] = false;
+    book_.remember(goods_[index], CoreText(row(kind).priceEdit->text()), SystemGroupSeparator());
 }
 
-// Only a window that shows a cost gets a new one. The forge request writes
-// the first cost as its last step; until then, and for good when a picture
-// stopped the filling part way, rows still hold their design quantities, and
-// a cost worked out over them would be made up.
+void ForgeResultWindow::closeEvent(QCloseEvent* event) {
+    for (std::size_t index = 0; index < kRecipeRowCount; ++index)
+        if (recipeRows_[index].priceEdit) keepTypedPrice(static_cast<RecipeRowKind>(index));
+    QWidget::closeEvent(event);
+}
+
+// The quote reads the typed text once; the cost follows from the moment the
+// first cost is shown, as the filling sets each row's price before it.
 void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
+    if (!quote_) return;
     QLineEdit& edit = *row(kind).priceEdit;
-    sheet_.row(kind).price = CoreText(edit.text());
-    ShowWhetherCountedAsZero(edit, sheet_.row(kind).price);
-    Guarded(reporter_, [this] {
-        const std::optional<std::int64_t> cost = Take(RecalculateForgeCost(sheet_, SystemDecimalSeparator()));
-        if (!filled_) return;
-        cost_ = cost;
-        averageCost->setText(QtText(WholeAmountText(cost)));
-        if (budget) updateBudget();
-    });
+    const TypedSum::Reading reading = quote_->typePrice(kind, CoreText(edit.text()), SystemGroupSeparator());
+    MarkProblem(edit, reading == TypedSum::Reading::Unreadable ? kUnreadableSumToolTip : QString());
+    if (costShown_) showCost();
 }
 
 }  // namespace trivelon::gui

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "core/forge_cost.h"
+#include "core/forge_quote.h"
 #include "core/price_book.h"
 #include "core/recipe.h"
 #include "gui/budget/budget_chart_window.h"
@@ -35,45 +35,36 @@ struct RecipeRowControls {
 class ForgeResultWindow : public QWidget {
     Q_OBJECT
 public:
-    // A top-level window, freed when closed; the caller shows it. A failed
-    // recalculation of its cost is reported to the reporter. Prices typed
-    // into it are noted in the book, which must outlive it, by the good
-    // they are the price of.
+    // A top-level window, freed when closed; the caller shows it. Prices
+    // typed into it are kept in the book, which must outlive it, by the good
+    // they are the price of, once the player leaves the price's field or
+    // closes the window, and only when they read as money.
     ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent = nullptr);
 
-    // The title line, the picture and the statistics; a caption that the
-    // filling blanks for items without the statistic stands beside it.
-    QLabel* title;
-    PictureBox* bigPicture;
-    QLabel *type, *weight;
-    QLabel *atkCaption, *atk, *weaponLevelCaption, *weaponLevel;
-    QLabel *rangeCaption, *range, *requiredBaseLevelCaption, *requiredBaseLevel;
-    QLabel *rate, *description, *equip;
-    QLabel* averageCost;
-
-    // A weapon's window shows, under the average cost, what 50, 90 and 99 %
-    // certainty take in tries and Zeny, and a button for the chart of
-    // chances against money; null in other windows.
-    BudgetTable* budget = nullptr;
-    QPushButton* chartButton = nullptr;
+    // Fills the window from a filled request, in the order the user sees it
+    // fill: picture and texts, rate, statistics, the recipe rows and the
+    // first cost last. A weapon's window then grows by the block of budgets;
+    // from then on the cost and the budgets follow the typed prices. The
+    // prices the book remembers for the window's goods then go into their
+    // edits as if typed. The first picture that cannot be loaded stops the
+    // filling (HandlerError), leaving what was written so far.
+    void fill(const ForgeState& state);
 
     const RecipeRowControls& row(RecipeRowKind kind) const { return recipeRows_[IndexOf(kind)]; }
 
-    // Filling, in the order the window fills: a recipe row (its quantity
-    // before its price, so that the recalculation the price starts finds a
-    // number), the rate, and the first cost last. A weapon's window then
-    // grows by the block of budgets; from then on the cost and the budgets
-    // follow the typed prices. The prices the book remembers for the
-    // window's goods then go into their edits as if typed.
-    void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
-    void showRate(const std::string& rateText);
-    void showFirstCost(const std::optional<std::int64_t>& cost, bool resource);
+protected:
+    // Keeps the prices typed and not yet kept.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showStatistics(const ForgeState& state);
+    // A recipe row: its quantity, name and price.
+    void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
+    void showCost();
     // The change handler of a row's price edit.
     void priceEdited(RecipeRowKind kind);
-    // Notes a price the user typed in the book.
-    void priceTyped(RecipeRowKind kind);
+    // Keeps a typed price in the book once the player is done with it.
+    void keepTypedPrice(RecipeRowKind kind);
     void putRememberedPrices();
     void showBudget();
     // The budgets, and the chart when open, for the prices typed now.
@@ -86,14 +77,31 @@ private:
     // empty in an unused row and in the row of a typed element that names
     // no stone.
     std::array<std::string, kRecipeRowCount> goods_{};
-    // The calculation as data: the quantities, prices and rate the window
-    // shows, kept as it shows them and never read back from its controls;
-    // the design texts until the window is filled.
-    ForgeCostSheet sheet_;
-    // Whether the window is filled and shows a cost, and that cost: none
-    // where it leaves the 64-bit range.
-    bool filled_ = false;
-    std::optional<std::int64_t> cost_;
+    // Which rows' prices were typed since the book last took them.
+    std::array<bool, kRecipeRowCount> typed_{};
+    // The calculation as numbers, from the moment the window is filled: the
+    // quantities, the prices as read, the rate as shown; never read back
+    // from the window's controls.
+    std::optional<ForgeQuote> quote_;
+    // Whether the first cost is shown: from then on the cost follows the prices.
+    bool costShown_ = false;
+
+    // The title line, the picture and the statistics; a caption that the
+    // filling blanks for items without the statistic stands beside it.
+    QLabel* title_ = nullptr;
+    PictureBox* bigPicture_ = nullptr;
+    QLabel *type_ = nullptr, *weight_ = nullptr;
+    QLabel *atkCaption_ = nullptr, *atk_ = nullptr, *weaponLevelCaption_ = nullptr, *weaponLevel_ = nullptr;
+    QLabel *rangeCaption_ = nullptr, *range_ = nullptr, *requiredBaseLevelCaption_ = nullptr,
+           *requiredBaseLevel_ = nullptr;
+    QLabel *rate_ = nullptr, *description_ = nullptr, *equip_ = nullptr;
+    QLabel* averageCost_ = nullptr;
+    // A weapon's window shows, under the average cost, what 50, 90 and 99 %
+    // certainty take in tries and Zeny, and a button for the chart of
+    // chances against money; null in other windows.
+    BudgetTable* budget_ = nullptr;
+    QPushButton* chartButton_ = nullptr;
+
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_{};
     QWidget* panel_ = nullptr;
     QLineEdit* lastPriceEdit_ = nullptr;

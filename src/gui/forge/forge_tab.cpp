@@ -8,14 +8,14 @@
 #include <QImage>
 
 #include "catalogue/forge_catalogue.h"
+#include "catalogue/forge_ranges.h"
 #include "core/numbers.h"
-#include "gui/forge/forge_presenter.h"
 #include "gui/forge/forge_result_window.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/pictures/picture_loader.h"
 #include "gui/widgets/control_factory.h"
-#include "gui/widgets/control_numbers.h"
 #include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
 #include "qt_text/qt_text.h"
 
@@ -56,21 +56,20 @@ constexpr CaptionSpec kForgeCaptions[] = {
     {"Что куем?", 112, 216, kVerdana, true},
 };
 
-// A combo box of the tab: its input (whose default text and, for the anvil
-// and the element, whose names come from the forge inputs' table), its place
-// and, for a number, the range its list offers.
+// A combo box of the tab: its input (whose default text, list of numbers
+// or, for the anvil and the element, names come from the forge inputs'
+// table) and its place.
 struct ComboSpec {
     EditCombo* ForgeTab::*member = nullptr;
     ForgeInput input = ForgeInput::Item;
     const char* name = nullptr;
     QRect place;
-    int first = 0, last = 0;  // the list's numbers; unused for an input picked by name
     StartItem start = StartItem::Matching;
 };
 
 QStringList ListItems(const ComboSpec& spec) {
     const ForgeInputField& field = FieldOf(spec.input);
-    if (field.choices.empty()) return NumberItems(spec.first, spec.last);
+    if (field.choices.empty()) return NumberItems(field.range.first, field.range.last);
     QStringList names;
     for (std::string_view choice : field.choices) names << QtText(choice);
     return names;
@@ -93,17 +92,6 @@ constexpr int kStarCrumbPictureTop = 296;
 // The item selector's list shows this many rows and scrolls the rest.
 constexpr int kItemListRows = 20;
 
-struct CharacterPicture {
-    std::int32_t aboveLevel;
-    const char* path;
-};
-
-// Ascending, so that the picture of the highest threshold passed is loaded last.
-constexpr CharacterPicture kCharacterPictures[] = {
-    {0, "images/bs0.bmp"},   {40, "images/bs41.bmp"}, {65, "images/bs66.bmp"},
-    {80, "images/bs81.bmp"}, {90, "images/bs91.bmp"},
-};
-
 // The keys of the inputs in the settings: their command-line names, the item
 // as "item".
 QString SavedKey(const ForgeInputField& field) {
@@ -122,25 +110,6 @@ bool TakesAsTyped(const ForgeInputField& field, const QString& text) {
 
 }  // namespace
 
-// The forge request's view of the tab: the current text of each input it
-// asks for, read at the moment it asks.
-class ForgeTab::Inputs : public ForgeInputTexts {
-public:
-    explicit Inputs(const ForgeTab& tab) : tab_(tab) {}
-
-    std::string text(ForgeInput input) const override {
-        const QComboBox* box = tab_.inputBox(input);
-        return box ? CoreText(box->currentText()) : std::string{};
-    }
-    bool starCrumbTicked(int box) const override {
-        if (box < 1 || box > static_cast<int>(tab_.starCrumbs_.size())) return false;
-        return tab_.starCrumbs_[static_cast<std::size_t>(box - 1)]->isChecked();
-    }
-
-private:
-    const ForgeTab& tab_;
-};
-
 ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter), book_(book) {
     setBackground(kCream);
@@ -149,6 +118,8 @@ ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     buildControls();
     setKeyboardOrder();
     bindHandlers();
+    // The keyboard starts in the first field, once the window is shown.
+    baseLevel_->setFocus();
 }
 
 void ForgeTab::buildControls() {
@@ -159,27 +130,26 @@ void ForgeTab::buildControls() {
                    PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold));
 
     using enum ForgeInput;
-    constexpr int kSmith = 3, kSkill = 5;  // the highest level of a smith skill and of the others
     // clang-format off
     const ComboSpec combos[] = {
-        {&ForgeTab::baseLevel_, BaseLevel, "baseLevel", {440, 8, 65, 21}, 1, 99, StartItem::Matching},
-        {&ForgeTab::jobLevel_, JobLevel, "jobLevel", {608, 8, 65, 21}, 1, 50, StartItem::Matching},
-        {&ForgeTab::dex_, Dex, "dex", {440, 48, 65, 21}, 1, 170, StartItem::Matching},
-        {&ForgeTab::luk_, Luk, "luk", {608, 48, 65, 21}, 1, 200, StartItem::Matching},
-        {&ForgeTab::smithDagger_, SmithDagger, "smithDagger", {440, 112, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smithSword_, SmithSword, "smithSword", {440, 144, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smith2HSword_, Smith2HSword, "smith2HSword", {440, 176, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smithAxe_, SmithAxe, "smithAxe", {440, 208, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smithMace_, SmithMace, "smithMace", {440, 240, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smithKnucklebrace_, SmithKnucklebrace, "smithKnucklebrace", {440, 272, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::smithSpear_, SmithSpear, "smithSpear", {440, 304, 40, 21}, 1, kSmith, StartItem::Matching},
-        {&ForgeTab::weaponryResearch_, WeaponryResearch, "weaponryResearch", {632, 112, 40, 21}, 0, 10, StartItem::None},
-        {&ForgeTab::orideconResearch_, OrideconResearch, "orideconResearch", {632, 144, 40, 21}, 1, kSkill, StartItem::Matching},
-        {&ForgeTab::ironTempering_, IronTempering, "ironTempering", {632, 176, 40, 21}, 1, kSkill, StartItem::Matching},
-        {&ForgeTab::steelTempering_, SteelTempering, "steelTempering", {632, 208, 40, 21}, 1, kSkill, StartItem::Matching},
-        {&ForgeTab::enchantedStoneCraft_, EnchantedStoneCraft, "enchantedStoneCraft", {632, 240, 40, 21}, 1, kSkill, StartItem::Matching},
-        {&ForgeTab::anvil_, Anvil, "anvil", {496, 304, 180, 21}, 0, 0, StartItem::None},
-        {&ForgeTab::element_, Element, "element", {176, 247, 121, 24}, 0, 0, StartItem::Matching},
+        {&ForgeTab::baseLevel_, BaseLevel, "baseLevel", {440, 8, 65, 21}},
+        {&ForgeTab::jobLevel_, JobLevel, "jobLevel", {608, 8, 65, 21}},
+        {&ForgeTab::dex_, Dex, "dex", {440, 48, 65, 21}},
+        {&ForgeTab::luk_, Luk, "luk", {608, 48, 65, 21}},
+        {&ForgeTab::smithDagger_, SmithDagger, "smithDagger", {440, 112, 40, 21}},
+        {&ForgeTab::smithSword_, SmithSword, "smithSword", {440, 144, 40, 21}},
+        {&ForgeTab::smith2HSword_, Smith2HSword, "smith2HSword", {440, 176, 40, 21}},
+        {&ForgeTab::smithAxe_, SmithAxe, "smithAxe", {440, 208, 40, 21}},
+        {&ForgeTab::smithMace_, SmithMace, "smithMace", {440, 240, 40, 21}},
+        {&ForgeTab::smithKnucklebrace_, SmithKnucklebrace, "smithKnucklebrace", {440, 272, 40, 21}},
+        {&ForgeTab::smithSpear_, SmithSpear, "smithSpear", {440, 304, 40, 21}},
+        {&ForgeTab::weaponryResearch_, WeaponryResearch, "weaponryResearch", {632, 112, 40, 21}, StartItem::None},
+        {&ForgeTab::orideconResearch_, OrideconResearch, "orideconResearch", {632, 144, 40, 21}},
+        {&ForgeTab::ironTempering_, IronTempering, "ironTempering", {632, 176, 40, 21}},
+        {&ForgeTab::steelTempering_, SteelTempering, "steelTempering", {632, 208, 40, 21}},
+        {&ForgeTab::enchantedStoneCraft_, EnchantedStoneCraft, "enchantedStoneCraft", {632, 240, 40, 21}},
+        {&ForgeTab::anvil_, Anvil, "anvil", {496, 304, 180, 21}, StartItem::None},
+        {&ForgeTab::element_, Element, "element", {176, 247, 121, 24}},
     };
     // clang-format on
     for (const ComboSpec& spec : combos) {
@@ -254,30 +224,49 @@ void ForgeTab::setKeyboardOrder() {
 }
 
 void ForgeTab::bindHandlers() {
+    for (const ForgeInputField& field : ForgeInputFields()) {
+        if (!field.choices.empty() || field.input == ForgeInput::Item) continue;
+        EditCombo* box = editBox(field.input);
+        connect(box, &EditCombo::changed, this, [this, box, &field] { checkWholeNumber(*box, field); });
+    }
     connect(baseLevel_, &EditCombo::changed, this, &ForgeTab::updateCharacterPicture);
-    for (EditCombo* box : {jobLevel_, dex_, luk_})
-        connect(box, &EditCombo::changed, this, [this, box] { checkWholeNumber(*box); });
-    connect(weaponryResearch_, &EditCombo::changed, this, &ForgeTab::weaponryResearchChanged);
+    connect(weaponryResearch_, &EditCombo::changed, this, [this] { emit weaponryResearchChanged(weaponryResearch()); });
     for (std::size_t box = 0; box < starCrumbs_.size(); ++box)
         connect(starCrumbs_[box], &PictureCheck::clicked, this, [this, box] { starCrumbClicked(box); });
     connect(element_, &EditCombo::changed, this, &ForgeTab::elementChanged);
     connect(forgeButton_, &QPushButton::clicked, this, &ForgeTab::forge);
 }
 
+// A base level that is not a whole number leaves the picture as it is; the
+// field says why.
 void ForgeTab::updateCharacterPicture() {
-    Guarded(reporter_, [this] {
-        const std::int32_t level = StrictWholeNumber(baseLevel_->currentText());
+    const std::optional<std::int32_t> level = TryParseInt(CoreText(baseLevel_->currentText()));
+    if (!level) return;
+    Guarded(reporter_, [this, level] {
         for (const CharacterPicture& picture : kCharacterPictures) {
-            if (level <= picture.aboveLevel) break;
-            const QString path = QString::fromUtf8(picture.path);
-            ThrowIfFailed(LoadPicture(*characterPicture_, path));
+            if (*level <= picture.aboveLevel) break;
+            ThrowIfFailed(LoadPicture(*characterPicture_, QtText(picture.path)));
             emit characterPictureChanged();
         }
     });
 }
 
-void ForgeTab::checkWholeNumber(const EditCombo& box) {
-    Guarded(reporter_, [&box] { StrictWholeNumber(box.currentText()); });
+void ForgeTab::checkWholeNumber(EditCombo& box, const ForgeInputField& field) {
+    MarkProblem(box, QtText(WholeNumberProblem(field, CoreText(box.currentText()))));
+}
+
+std::optional<std::int32_t> ForgeTab::weaponryResearch() const {
+    return TryParseInt(CoreText(weaponryResearch_->currentText()));
+}
+
+ForgeInputTexts ForgeTab::inputTexts() const {
+    ForgeInputTexts texts;
+    for (const ForgeInputField& field : ForgeInputFields())
+        texts.text(field.input) = CoreText(inputBox(field.input)->currentText());
+    // The ticked boxes always form a prefix: the last ticked one counts them.
+    for (std::size_t box = 0; box < starCrumbs_.size(); ++box)
+        if (starCrumbs_[box]->isChecked()) texts.starCrumbs = static_cast<std::int32_t>(box + 1);
+    return texts;
 }
 
 // The ticked star crumb boxes always form a prefix: none, 1, 1-2 or 1-3.
@@ -296,23 +285,24 @@ void ForgeTab::elementChanged() {
     if (element_->currentText() != QtText(kNoElement)) starCrumbs_.back()->setChecked(false);
 }
 
+// Only a filled request opens a window: a category header gives the
+// warning alone, and an input that cannot be read one message naming it.
 void ForgeTab::forge() {
     Guarded(reporter_, [this] {
-        const ForgeRequestOutcome outcome = RunForgeRequest(Inputs(*this), SystemDecimalSeparator());
-        if (outcome.stage == ForgeStage::InvalidCharacter) throw HandlerError{QtText(outcome.error)};
-
-        auto* window = new ForgeResultWindow(reporter_, book_);
-        window->setWindowTitle(QtText(outcome.caption));
-        window->show();
-        emit resultWindowOpened(window);
+        const ForgeRequestOutcome outcome = RunForgeRequest(inputTexts(), SystemDecimalSeparator());
         switch (outcome.stage) {
             case ForgeStage::CategoryHeader:
                 reporter_.warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));
                 return;
+            case ForgeStage::InvalidCharacter:
             case ForgeStage::InvalidSkillOrItem: throw HandlerError{QtText(outcome.error)};
-            case ForgeStage::Filled: FillResultWindow(*window, outcome.state); return;
-            case ForgeStage::InvalidCharacter: return;
+            case ForgeStage::Filled: break;
         }
+        auto* window = new ForgeResultWindow(reporter_, book_);
+        window->setWindowTitle(QtText(outcome.caption));
+        window->show();
+        emit resultWindowOpened(window);
+        window->fill(outcome.state);
     });
 }
 

@@ -2,6 +2,8 @@
 // The forging tab: the character, the smith skills, what to forge and what to
 // add to a weapon, and the button that opens a result window for them.
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -41,13 +43,14 @@ public:
 
     // The character's picture, which the refining tab shows as well.
     const PictureBox& characterPicture() const { return *characterPicture_; }
-    QString weaponryResearchText() const { return weaponryResearch_->currentText(); }
+    // The Weaponry Research level as typed; none where it is not a whole number.
+    std::optional<std::int32_t> weaponryResearch() const;
 
 signals:
-    // Each press of the forge button that gets past the character inputs
-    // opens a new result window, shown before it is filled.
+    // Each press of the forge button that fills a request opens a new result
+    // window, shown before it is filled.
     void resultWindowOpened(ForgeResultWindow* window);
-    void weaponryResearchChanged();
+    void weaponryResearchChanged(std::optional<std::int32_t> level);
     // The base level loaded a new picture of the character.
     void characterPictureChanged();
 
@@ -57,15 +60,17 @@ private:
     void bindHandlers();
 
     void updateCharacterPicture();
-    // Job level, Dex and Luk are checked while typed; the forge request
-    // reads them again itself.
-    void checkWholeNumber(const EditCombo& box);
+    // Every number is checked while typed: a text that is not a whole
+    // number turns its field red, with a tool tip naming the field. The
+    // forge request reads the texts again itself.
+    void checkWholeNumber(EditCombo& box, const ForgeInputField& field);
     void starCrumbClicked(std::size_t box);
     void elementChanged();
     void forge();
 
-    // The forge request's view of this tab: each input's current text.
-    class Inputs;
+    // What the forge request is worked out from: each input's current text
+    // and the star crumbs ticked.
+    ForgeInputTexts inputTexts() const;
     const QComboBox* inputBox(ForgeInput input) const;
     // The box of every input but the item.
     EditCombo* editBox(ForgeInput input) const;

@@ -17,7 +17,6 @@
 #include "gui/pictures/jpeg_decoder.h"
 #include "gui/pictures/picture_loader.h"
 #include "gui/widgets/control_factory.h"
-#include "gui/widgets/control_numbers.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/known_format_image.h"
 #include "gui/widgets/money_field.h"

@@ -1,0 +1,83 @@
+// A result window's sheet as numbers, and its cost and budgets.
+#include "forge_quote.h"
+
+#include "numbers.h"
+
+namespace trivelon {
+
+namespace {
+
+// A filled request shows its rate, between 1 and 100, as a plain decimal.
+ExactDecimal RateAsShown(const ForgeState& state, char decimalSeparator) {
+    return ParseExactDecimal(state.rateText, decimalSeparator).value_or(ExactDecimal{false, "100", 0});
+}
+
+}  // namespace
+
+ForgeQuote::ForgeQuote(const ForgeState& state, char decimalSeparator) : resource_(state.resource) {
+    using boost::multiprecision::cpp_int;
+    const ExactDecimal rate = RateAsShown(state, decimalSeparator);
+    // Digit by digit: Boost would read a text with a leading zero as octal.
+    cpp_int rateDigits = 0;
+    for (const char digit : rate.digits) rateDigits = rateDigits * 10 + (digit - '0');
+    if (rate.negative) rateDigits = -rateDigits;
+    const cpp_int unit = pow(cpp_int(10), static_cast<unsigned>(rate.scale));
+    percentOfAttempt_ = 200 * unit - rateDigits;
+    wholePercent_ = 100 * unit;
+
+    const Result<Extended> wide = ParseStrictFloat(state.rateText, decimalSeparator);
+    attempts_ = wide && *wide > 0 ? CeilToInt64(100 / *wide) : std::optional<std::int64_t>(1);
+    chance_ = TryChance::FromPercentText(state.rateText, decimalSeparator).value_or(TryChance::Certain());
+
+    const Recipe recipe = RecipeOf(state);
+    for (std::size_t row = 0; row < kRecipeRowCount; ++row) {
+        quantities_[row] = recipe[row].used ? recipe[row].quantity : 0;
+        prices_[row] = recipe[row].used ? recipe[row].price : 0;
+    }
+    update();
+}
+
+TypedSum::Reading ForgeQuote::typePrice(RecipeRowKind kind, std::string_view text, std::string_view groupSeparator) {
+    const TypedSum sum = ReadTypedSum(text, groupSeparator);
+    const std::size_t row = IndexOf(kind);
+    unreadable_[row] = sum.reading == TypedSum::Reading::Unreadable;
+    if (sum.reading == TypedSum::Reading::TooMuch)
+        prices_[row] = std::nullopt;
+    else
+        prices_[row] = sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
+    update();
+    return sum.reading;
+}
+
+std::optional<ForgeAttempt> ForgeQuote::attempt() const {
+    if (resource_ || !attemptPrice_) return std::nullopt;
+    return ForgeAttempt{chance_, *attemptPrice_};
+}
+
+void ForgeQuote::update() {
+    attemptPrice_ = 0;
+    for (std::size_t row = 0; row < kRecipeRowCount && attemptPrice_; ++row) {
+        if (quantities_[row] == 0) continue;
+        const std::optional<std::int64_t> rowPrice =
+            prices_[row] ? CheckedProduct(quantities_[row], *prices_[row]) : std::nullopt;
+        attemptPrice_ = rowPrice ? CheckedSum(*attemptPrice_, *rowPrice) : std::nullopt;
+    }
+    budget_ = std::nullopt;
+    if (!attemptPrice_) {
+        cost_ = std::nullopt;
+        return;
+    }
+    if (resource_) {
+        using boost::multiprecision::cpp_int;
+        const cpp_int product = percentOfAttempt_ * *attemptPrice_;
+        cpp_int cost = product / wholePercent_;  // truncated towards zero
+        if (product % wholePercent_ != 0 && product > 0) ++cost;
+        cost_ = cost < kInt64Min || cost > kInt64Max ? std::nullopt : std::optional(cost.convert_to<std::int64_t>());
+        return;
+    }
+    cost_ = attempts_ ? CheckedProduct(*attempts_, *attemptPrice_) : std::nullopt;
+    // Within 1 to 100 % a certainty takes few tries: the plan always succeeds.
+    if (Result<Budget> plan = PlanBudget(chance_, *attemptPrice_)) budget_ = *plan;
+}
+
+}  // namespace trivelon

@@ -1,0 +1,45 @@
+#include "gui/widgets/amount_label.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+
+#include "core/money_text.h"
+#include "gui/widgets/decimal_separator.h"
+#include "qt_text/qt_text.h"
+
+namespace trivelon::gui {
+
+namespace {
+
+// The room a figure keeps from each side of its place, so that it never
+// touches its neighbour.
+constexpr int kSideRoom = 2;
+// A short sum keeps at most two decimals of its unit: "8,59 трлн".
+constexpr int kMostShortFractionDigits = 2;
+
+}  // namespace
+
+FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) + 2 * kSideRoom <= width; };
+    if (fits(whole)) return {whole, QString()};
+    // As many decimals as write the sum, up to two, and fewer where they do
+    // not fit: "100 млн", not "100,00 млн".
+    QString shortened;
+    for (int digits = std::min(ExactFractionDigits(value), kMostShortFractionDigits); digits >= 0; --digits) {
+        shortened = QtText(ShortAmountText(value, digits, SystemDecimalSeparator()));
+        if (fits(shortened)) return {shortened, whole};
+    }
+    return {shortened, whole, false};
+}
+
+void ShowAmount(QLabel& label, const std::optional<std::int64_t>& value) {
+    const QString whole = QtText(WholeAmountText(value));
+    const FittedAmount fitted = value ? FitAmount(whole, *value, label.font(), label.width()) : FittedAmount{whole, {}};
+    // Labels hold the average cost, far below where a short text stops fitting.
+    label.setText(fitted.text);
+    label.setToolTip(fitted.toolTip);
+}
+
+}  // namespace trivelon::gui
