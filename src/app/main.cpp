@@ -1,17 +1,22 @@
 // Start-up of the desktop program: the application with its title, version
 // and icon, its options, the settings, the main window, and the event loop
 // until that window closes.
-#include <cstdio>
-
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 
+#include "console/console_text.h"
 #include "gui/main_window.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/widgets/error_reporter.h"
+#include "help_text.h"
 #include "settings/settings_store.h"
 #include "start_probe.h"
+#ifdef Q_OS_WIN
+#include <QMessageBox>
+
+#include "running_mark.h"
+#endif
 
 namespace {
 
@@ -30,24 +35,60 @@ void UsePictureFolderBesideProgram() {
 
 // Says on standard error why what the player types will not be kept.
 void TellSettingsNotKept(const QString& problem) {
-    std::fprintf(stderr, "trivelon: %s; the settings will not be kept.\n", problem.toUtf8().constData());
-    std::fflush(stderr);
+    trivelon::console::Write(
+        trivelon::console::Stream::Error,
+        QStringLiteral("trivelon: %1; the settings will not be kept.\n").arg(problem).toUtf8().toStdString());
 }
 
-// --help, and --reset, which forgets the saved settings; true when the
-// program is to start with the defaults.
-bool ReadOptions(const QApplication& app) {
+// Shows a text of the options: on Windows, where a program with windows has
+// no console, in a message box; elsewhere on standard output.
+void ShowOptionsText(const QString& text, bool problem) {
+#ifdef Q_OS_WIN
+    if (problem)
+        QMessageBox::warning(nullptr, QApplication::applicationName(), text);
+    else
+        QMessageBox::information(nullptr, QApplication::applicationName(), text);
+#else
+    trivelon::console::Write(problem ? trivelon::console::Stream::Error : trivelon::console::Stream::Output,
+                             text.toUtf8().toStdString());
+#endif
+}
+
+QString Help() {
+#ifdef Q_OS_WIN
+    constexpr auto layout = trivelon::app::HelpLayout::MessageBox;
+#else
+    constexpr auto layout = trivelon::app::HelpLayout::Terminal;
+#endif
+    return trivelon::app::HelpText(QApplication::applicationVersion(),
+                                   QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath()), layout);
+}
+
+enum class Start { Normal, Reset, Done, WrongUsage };
+
+// --help and --version, which show their text and end the program; --reset,
+// which forgets the saved settings.
+Start ReadOptions(const QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Forging and refining calculator. What you type is kept between runs in %1.")
-            .arg(QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath())));
-    parser.addHelpOption();
-    const QCommandLineOption reset(
-        QStringLiteral("reset"),
-        QStringLiteral("Start with the default inputs and an empty price book: the settings file is deleted."));
-    parser.addOption(reset);
-    parser.process(app);
-    return parser.isSet(reset);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption reset(QStringLiteral("reset"));
+    parser.addOptions({help, version, reset});
+    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString wrong = parser.unknownOptionNames().isEmpty() ? parser.positionalArguments().value(0)
+                                                                    : parser.unknownOptionNames().first();
+        ShowOptionsText(QStringLiteral("Неизвестный параметр «%1».\n\n").arg(wrong) + Help(), true);
+        return Start::WrongUsage;
+    }
+    if (parser.isSet(help)) {
+        ShowOptionsText(Help(), false);
+        return Start::Done;
+    }
+    if (parser.isSet(version)) {
+        ShowOptionsText(QStringLiteral("Тривелон %1\n").arg(QApplication::applicationVersion()), false);
+        return Start::Done;
+    }
+    return parser.isSet(reset) ? Start::Reset : Start::Normal;
 }
 
 }  // namespace
@@ -62,7 +103,16 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 
     trivelon::SettingsStore settings(trivelon::SettingsStore::DefaultPath(), TellSettingsNotKept);
-    if (ReadOptions(app)) settings.forget();
+    switch (ReadOptions(app)) {
+        case Start::Done: return 0;
+        case Start::WrongUsage: return 2;
+        case Start::Reset: settings.forget(); break;
+        case Start::Normal: break;
+    }
+#ifdef Q_OS_WIN
+    // Held until the program ends, so that an installer waits for it.
+    const trivelon::app::RunningMark running;
+#endif
 
     trivelon::gui::MessageBoxReporter reporter;
     trivelon::gui::MainWindow window(reporter, settings);

@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QJsonArray>
-#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -98,7 +97,7 @@ std::string* PriceEdit(ForgeCostSheet& sheet, const Recipe& recipe, RecipeRowKin
 PriceBook SavedPrices() {
     PriceBook book;
     SettingsStore settings(SettingsStore::DefaultPath(), [](const QString& problem) {
-        std::fprintf(stderr, "trivelon-cli: %s; no saved prices are used.\n", problem.toUtf8().constData());
+        PrintProblem(problem + QStringLiteral("; no saved prices are used."));
     });
     settings.read(book);
     return book;
