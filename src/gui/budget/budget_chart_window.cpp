@@ -3,12 +3,14 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
 #include "core/typed_sum.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/screen_fit.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -75,6 +77,13 @@ void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void BudgetChartWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    resize(size().boundedTo(ClientRoom(*this)));
+    KeepInsideScreen(*this);
 }
 
 void BudgetChartWindow::showChanceOfMoney() {

@@ -35,6 +35,9 @@ public:
 protected:
     // Esc closes the window.
     void keyPressEvent(QKeyEvent* event) override;
+    // Shown by the program, the window is no larger than its screen's
+    // available area and lies inside it.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Reads the typed sum and shows its chance, on the label and the chart,

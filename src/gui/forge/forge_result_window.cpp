@@ -1,5 +1,8 @@
 #include "gui/forge/forge_result_window.h"
 
+#include <QShowEvent>
+#include <QStyle>
+
 #include "core/money_text.h"
 #include "core/numbers.h"
 
@@ -8,6 +11,7 @@
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/error_reporter.h"
 #include "gui/widgets/known_format_image.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
 
@@ -158,6 +162,7 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
     panel_ = new TabPanel(tile, this);
     panel_->resize(kClientWidth, kClientHeight);
+    MakeContentScrollArea(*this, panel_, false);
     QWidget* panel = panel_;
 
     const QColor highlight = palette().color(QPalette::Light);
@@ -216,8 +221,8 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
 // Built only for a weapon's window, when it is filled, so that other windows
 // do not pay for it.
 void ForgeResultWindow::showBudget() {
-    setFixedSize(kClientWidth, kClientHeightWithBudget);
     panel_->resize(kClientWidth, kClientHeightWithBudget);
+    fitToScreen();
     auto* block = new QWidget(panel_);
     block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
     MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
@@ -231,6 +236,16 @@ void ForgeResultWindow::showBudget() {
     connect(chartButton, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
     block->show();
     updateBudget();
+}
+
+void ForgeResultWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) fitToScreen();
+}
+
+void ForgeResultWindow::fitToScreen() {
+    setFixedSize(FittedSize(panel_->size(), ClientRoom(*this), style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    if (isVisible()) KeepInsideScreen(*this);
 }
 
 void ForgeResultWindow::updateBudget() {

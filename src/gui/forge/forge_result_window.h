@@ -35,7 +35,8 @@ struct RecipeRowControls {
 class ForgeResultWindow : public QWidget {
     Q_OBJECT
 public:
-    // A top-level window, freed when closed; the caller shows it. A failed
+    // A top-level window, freed when closed, owned by the parent's window
+    // (so that it has no task bar button of its own); the caller shows it. A failed
     // recalculation of its cost is reported to the reporter. Prices typed
     // into it are noted in the book, which must outlive it, by the good
     // they are the price of.
@@ -69,7 +70,14 @@ public:
     void showRate(const std::string& rateText);
     void showFirstCost(const std::optional<std::int64_t>& cost, bool resource);
 
+protected:
+    // Shown by the program, the window is no larger than its screen's
+    // available area (its content scrolls) and lies inside it.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Sizes the window to its content, within its screen, and keeps it there.
+    void fitToScreen();
     // The change handler of a row's price edit.
     void priceEdited(RecipeRowKind kind);
     // Notes a price the user typed in the book.

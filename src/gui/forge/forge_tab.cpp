@@ -301,7 +301,8 @@ void ForgeTab::forge() {
         const ForgeRequestOutcome outcome = RunForgeRequest(Inputs(*this), SystemDecimalSeparator());
         if (outcome.stage == ForgeStage::InvalidCharacter) throw HandlerError{QtText(outcome.error)};
 
-        auto* window = new ForgeResultWindow(reporter_, book_);
+        // Owned by the main window: one task bar button for the program.
+        auto* window = new ForgeResultWindow(reporter_, book_, this->window());
         window->setWindowTitle(QtText(outcome.caption));
         window->show();
         emit resultWindowOpened(window);
