@@ -145,6 +145,20 @@ start_program() {
   disown  # ended with the Wine server at the latest, without a notice from the shell
 }
 
+# Picks Knife in the main window and presses "Считаем...", with the mouse
+# and the keyboard: at 96 DPI the item selector is at (92, 259) and the
+# button at (373, 396) on the forging tab, whose page begins about (3, 25)
+# inside the window; every place scales with the screen (percent given).
+forge_knife() {
+  local window=$1 scale=$2
+  xdotool mousemove --window "$window" $((95 * scale / 100)) $((284 * scale / 100)) click 1
+  sleep 1
+  xdotool type --delay 100 "Knife"
+  xdotool key Return
+  sleep 1
+  xdotool mousemove --window "$window" $((376 * scale / 100)) $((421 * scale / 100)) click 1
+}
+
 # Closes the program as a player does (its windows get WM_CLOSE) and waits
 # until its main window is gone.
 close_program() {
@@ -171,14 +185,7 @@ if [ -n "$main_window" ]; then
   pass "main window \"$title\""
   sleep 3
   [ -z "$screenshots" ] || import -window "$main_window" "$screenshots/windows-main-window.png"
-  # The item selector at (92, 259) and "Считаем..." at (373, 396) on the
-  # forging tab, whose page begins about (3, 25) inside the window.
-  xdotool mousemove --window "$main_window" 95 284 click 1
-  sleep 1
-  xdotool type --delay 100 "Knife"
-  xdotool key Return
-  sleep 1
-  xdotool mousemove --window "$main_window" 376 421 click 1
+  forge_knife "$main_window" 100
   result=$(window_named '^Knife$')
   if [ -n "$result" ]; then
     pass "\"Считаем...\" on Knife opens the result window \"$(xdotool getwindowname "$result")\""
@@ -234,8 +241,8 @@ wine_end
 
 # At 144 DPI (150 %) on the 1366 x 768 screen: the main window, a weapon's
 # result window and its chart lie inside the screen; what does not fit
-# scrolls. Every place inside a window is the one at 96 DPI times 1.5; in the
-# result window, Shift+Tab from the first price edit reaches "График...",
+# scrolls. Every place inside a window is the one at 96 DPI times 1.5; in
+# the result window, Shift+Tab from the first price edit reaches "График...",
 # which the window scrolls into view.
 wine_env "$WINEPREFIX"
 set_dpi 144
@@ -246,12 +253,7 @@ main_window=$(window_named "^$title\$") where=""
 if [ -n "$main_window" ] && where=$(inside_screen "$main_window"); then
   pass "144 DPI: the main window inside the screen ($where)"
   sleep 2
-  xdotool mousemove --window "$main_window" 142 426 click 1
-  sleep 1
-  xdotool type --delay 100 "Knife"
-  xdotool key Return
-  sleep 1
-  xdotool mousemove --window "$main_window" 564 631 click 1
+  forge_knife "$main_window" 150
   result=$(window_named '^Knife$') where=""
   if [ -n "$result" ] && where=$(inside_screen "$result"); then
     pass "144 DPI: the result window inside the screen ($where)"
