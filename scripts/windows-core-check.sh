@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The catalogue, the core, the picture-file calls and their tests built for
-# 64-bit Windows with MinGW-w64, without Qt, and run under Wine through
-# CTest's emulator.
+# The catalogue, the core, the picture-file calls, the console output and
+# their tests built for 64-bit Windows with MinGW-w64, without Qt, and run
+# under Wine through CTest's emulator, in a virtual X display, where the
+# console test's console has a screen to read back.
 #
 #   scripts/windows-core-check.sh [BUILD_FOLDER]   (default: build-windows-core)
 set -euo pipefail
@@ -10,8 +11,10 @@ build=$(realpath -m "${1:-$repo/build-windows-core}")
 toolchain="$repo/cmake/toolchains/mingw-w64-x86_64.cmake"
 source "$repo/scripts/wine-env.sh"
 source "$repo/scripts/windows-build-deps.sh"
+"$repo/scripts/install-deps.sh" xvfb
+wine_display 1024x768 "$build"
 wine_env "$build/wine"
-trap wine_end EXIT
+trap 'wine_end; wine_display_end' EXIT
 
 gtest_dir=$(windows_gtest "$build" "$toolchain")
 boost_include=$(windows_boost_include "$build")

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
 # Tries the Windows build (scripts/build-windows.sh) under Wine in a virtual X
-# display: the Windows tests; a silent install; the installed program started
-# from a folder without images/, its main window, a weapon forged with the
-# mouse and the keyboard and the result window's title; the command-line
-# corpus through the installed trivelon-cli.exe against the Linux
-# trivelon-cli (the same after line ends); a silent uninstall. Prints one
-# summary line and exits non-zero on any failure.
+# display of 1366 x 768: the Windows tests (among them the console output,
+# in a console the test makes); the version information and the manifest of
+# both programs; a silent install; the installed program started from a
+# folder without images/, its main window, a weapon forged with the mouse
+# and the keyboard, the result window's title and its owner; --help in its
+# message box; a reinstall while the program runs (the installer asks to
+# close it, touches nothing until then, and goes on after "Повтор"); at 144
+# DPI, the main window, a result window and its chart inside the screen; the
+# command-line corpus through the installed trivelon-cli.exe against the
+# Linux trivelon-cli (the same after line ends); an uninstall while the
+# program runs (the same question), which then removes everything. Prints
+# one summary line and exits non-zero on any failure.
 #
 #   scripts/windows-smoke.sh [--screenshots FOLDER] [LINUX_CLI]
 #
-# LINUX_CLI defaults to build/src/cli/trivelon-cli. With --screenshots, the
-# main window and the result window are saved there as PNG files.
+# LINUX_CLI is the Linux trivelon-cli the corpus is compared with. Without
+# it, build/src/cli/trivelon-cli is used, and built there first when missing
+# (cmake --preset default, then only the target trivelon-cli). With
+# --screenshots, the main window, a result window and the result window at
+# 144 DPI are saved there as PNG files.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -19,14 +28,34 @@ if [ "${1:-}" = --screenshots ]; then
   screenshots=$(realpath -m "${2:?--screenshots needs a folder}")
   shift 2
 fi
-linux_cli=$(realpath "${1:-$repo/build/src/cli/trivelon-cli}")
 build="$repo/build-windows"
 version=$(sed -n 's/^project(Trivelon VERSION \([0-9.]*\) .*/\1/p' "$repo/CMakeLists.txt")
 setup="$repo/dist/trivelon-$version-setup.exe"
-for needed in "$setup" "$linux_cli" "$build/CTestTestfile.cmake"; do
-  [ -e "$needed" ] || { echo "missing $needed: run scripts/build-windows.sh first" >&2; exit 2; }
+for needed in "$setup" "$build/CTestTestfile.cmake"; do
+  [ -e "$needed" ] || {
+    echo "missing $needed: build the Windows package first with scripts/build-windows.sh" >&2
+    exit 2
+  }
 done
-"$repo/scripts/install-deps.sh" wine wine64 xvfb xdotool imagemagick
+if [ $# -gt 0 ]; then
+  linux_cli=$(realpath -m "$1")
+  [ -x "$linux_cli" ] || {
+    echo "not a program: $linux_cli; give the Linux trivelon-cli, such as build/src/cli/trivelon-cli" \
+      "after: cmake --preset default && cmake --build --preset default --target trivelon-cli" >&2
+    exit 2
+  }
+else
+  linux_cli="$repo/build/src/cli/trivelon-cli"
+  if [ ! -x "$linux_cli" ]; then
+    echo "building the Linux trivelon-cli to compare with: $linux_cli"
+    (cd "$repo" && { [ -e build/CMakeCache.txt ] || cmake --preset default >/dev/null; } &&
+      cmake --build --preset default --target trivelon-cli >/dev/null) || {
+      echo "cannot build $linux_cli; give a Linux trivelon-cli as the argument" >&2
+      exit 2
+    }
+  fi
+fi
+"$repo/scripts/install-deps.sh" wine wine64 xvfb xdotool x11-utils imagemagick
 
 work="$build/smoke"
 rm -rf "$work"
@@ -42,20 +71,18 @@ pass() {
   echo "ok: $*"
 }
 
-# A display of its own; Wine's windows appear there.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+# A display of its own, of a common laptop's size; Wine's windows appear there.
+screen_width=1366 screen_height=768
+wine_display "${screen_width}x${screen_height}" "$work"
 wine_env "$work/wine"
 cleanup() {
   wine_end
-  kill "$xvfb" 2>/dev/null
+  wine_display_end
 }
 trap cleanup EXIT
 
-# The Windows tests: the core, the command line and the picture files.
+# The Windows tests: the core, the command line, the picture files and the
+# console output.
 if ctest --test-dir "$build" --output-on-failure >"$work/ctest.txt" 2>&1; then
   pass "Windows tests under Wine: $(grep -o '[0-9]*% tests passed.*' "$work/ctest.txt")"
 else
@@ -82,25 +109,85 @@ else
   fail "installed programs entry"
 fi
 
+# The window whose title matches the pattern, once it shows (within the
+# seconds given, 30 by default); nothing when none shows.
+window_named() {
+  local found="" tries=$((${2:-30} * 4))
+  for _ in $(seq "$tries"); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.25
+  done
+  echo "$found"
+}
+
+# Whether the window lies inside the screen, frame and all; says where it is.
+inside_screen() {
+  local geometry x y width height
+  geometry=$(xdotool getwindowgeometry --shell "$1")
+  x=$(sed -n 's/^X=//p' <<<"$geometry") y=$(sed -n 's/^Y=//p' <<<"$geometry")
+  width=$(sed -n 's/^WIDTH=//p' <<<"$geometry") height=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+  echo "${width}x${height} at $x,$y"
+  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le $screen_width ] && [ $((y + height)) -le $screen_height ]
+}
+
+# The screen's resolution for Windows programs, in dots per inch.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels \
+    /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 # The installed program, started from a folder that has no images/: it finds
 # its pictures beside the .exe.
-title="Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"
-(cd "$work/elsewhere" && exec wine 'C:\Program Files\Trivelon\trivelon.exe') >/dev/null 2>&1 &
-disown  # ended with the Wine server below, without a notice from the shell
-main_window=$(xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
-if [ -n "$main_window" ]; then
-  pass "main window \"$title\""
-  sleep 3
-  [ -z "$screenshots" ] || import -window "$main_window" "$screenshots/windows-main-window.png"
-  # The item selector at (92, 259) and "Считаем..." at (373, 396) on the
-  # forging tab, whose page begins about (3, 25) inside the window.
-  xdotool mousemove --window "$main_window" 95 284 click 1
+start_program() {
+  (cd "$work/elsewhere" && exec wine 'C:\Program Files\Trivelon\trivelon.exe' "$@") >/dev/null 2>&1 &
+  disown  # ended with the Wine server at the latest, without a notice from the shell
+}
+
+# Picks Knife in the main window and presses "Считаем...", with the mouse
+# and the keyboard: at 96 DPI the item selector is at (92, 259) and the
+# button at (373, 396) on the forging tab, whose page begins about (3, 25)
+# inside the window; every place scales with the screen (percent given).
+forge_knife() {
+  local window=$1 scale=$2
+  xdotool mousemove --window "$window" $((95 * scale / 100)) $((284 * scale / 100)) click 1
   sleep 1
   xdotool type --delay 100 "Knife"
   xdotool key Return
   sleep 1
-  xdotool mousemove --window "$main_window" 376 421 click 1
-  if result=$(xdotool search --sync --onlyvisible --name '^Knife$' 2>/dev/null | head -1) && [ -n "$result" ]; then
+  xdotool mousemove --window "$window" $((376 * scale / 100)) $((421 * scale / 100)) click 1
+}
+
+# Closes the program as a player does (its windows get WM_CLOSE) and waits
+# until its main window is gone.
+close_program() {
+  wine taskkill /IM trivelon.exe >/dev/null 2>&1
+  for _ in $(seq 80); do
+    [ -z "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null)" ] && return
+    sleep 0.25
+  done
+}
+
+title="Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"
+installed_program="$program_files/trivelon.exe"
+
+if "$repo/scripts/windows-resources-check.sh" "$installed_program" "$program_files/trivelon-cli.exe" \
+  >"$work/resources.txt"; then
+  pass "version information and manifest: $(tr '\n' ' ' <"$work/resources.txt")"
+else
+  fail "version information and manifest" "$(cat "$work/resources.txt")"
+fi
+
+start_program
+main_window=$(window_named "^$title\$")
+if [ -n "$main_window" ]; then
+  pass "main window \"$title\""
+  sleep 3
+  [ -z "$screenshots" ] || import -window "$main_window" "$screenshots/windows-main-window.png"
+  forge_knife "$main_window" 100
+  result=$(window_named '^Knife$')
+  if [ -n "$result" ]; then
     pass "\"Считаем...\" on Knife opens the result window \"$(xdotool getwindowname "$result")\""
     sleep 2
     [ -z "$screenshots" ] || import -window "$result" "$screenshots/windows-result-window.png"
@@ -108,12 +195,87 @@ if [ -n "$main_window" ]; then
     fail "result window" "no window titled Knife after pressing Считаем..."
   fi
   [ -n "$(find "$WINEPREFIX/drive_c" -name '*.dmp' 2>/dev/null)" ] && fail "crash dump"
+
+  # Installing over the running program: the installer asks to close it and
+  # replaces nothing before the answer. (The installer keeps the files'
+  # modification times; their change times tell a rewrite.)
+  before=$(stat -c %Z "$installed_program")
+  sleep 1
+  wine "$setup" /S &
+  setup_run=$!
+  prompt=$(window_named "^Установка Тривелон $version\$")
+  if [ -n "$prompt" ] && [ "$(stat -c %Z "$installed_program")" = "$before" ]; then
+    close_program
+    xdotool key --window "$prompt" Return  # "Повтор"
+    if wait "$setup_run" && [ "$(stat -c %Z "$installed_program")" != "$before" ]; then
+      pass "reinstall while the program runs: asked to close it, installed after \"Повтор\""
+    else
+      fail "reinstall while running" "the installer failed or replaced nothing after \"Повтор\""
+    fi
+  else
+    fail "reinstall while running" "no question before replacing the running program"
+    wait "$setup_run"
+  fi
 else
   fail "main window" "no window titled \"$title\""
 fi
+
+# --help: a message box in Russian; the program ends when it is closed.
+start_program --help
+help_box=$(window_named '^Тривелон$')
+if [ -n "$help_box" ]; then
+  sleep 1
+  [ -z "$screenshots" ] || import -window "$help_box" "$screenshots/windows-help.png"
+  xdotool key --window "$help_box" Return
+  sleep 2
+  if [ -z "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null)" ]; then
+    pass "--help in a message box, the program ends after it"
+  else
+    fail "--help" "the main window opened after it"
+  fi
+else
+  fail "--help" "no message box titled Тривелон"
+fi
 # The program and its windows end with a new start of the Wine server.
 wine_end
+
+# At 144 DPI (150 %) on the 1366 x 768 screen: the main window, a weapon's
+# result window and its chart lie inside the screen; what does not fit
+# scrolls. Every place inside a window is the one at 96 DPI times 1.5; in
+# the result window, Shift+Tab from the first price edit reaches "График...",
+# which the window scrolls into view.
 wine_env "$WINEPREFIX"
+set_dpi 144
+wine_end
+wine_env "$WINEPREFIX"
+start_program
+main_window=$(window_named "^$title\$") where=""
+if [ -n "$main_window" ] && where=$(inside_screen "$main_window"); then
+  pass "144 DPI: the main window inside the screen ($where)"
+  sleep 2
+  forge_knife "$main_window" 150
+  result=$(window_named '^Knife$') where=""
+  if [ -n "$result" ] && where=$(inside_screen "$result"); then
+    pass "144 DPI: the result window inside the screen ($where)"
+    sleep 2
+    [ -z "$screenshots" ] || import -window "$result" "$screenshots/windows-result-window-144dpi.png"
+    xdotool mousemove --window "$result" 540 510 click 1
+    xdotool key --delay 200 shift+Tab Return
+    chart=$(window_named '^График: Knife$') where=""
+    if [ -n "$chart" ] && where=$(inside_screen "$chart"); then
+      pass "144 DPI: the chart inside the screen ($where)"
+    else
+      fail "144 DPI chart" "${where:-no chart window after Shift+Tab and Enter in the result window}"
+    fi
+  else
+    fail "144 DPI result window" "${where:-no result window titled Knife}"
+  fi
+else
+  fail "144 DPI main window" "${where:-no window titled \"$title\"}"
+fi
+wine_end
+wine_env "$WINEPREFIX"
+set_dpi 96
 
 # The corpus through the installed trivelon-cli.exe, against Linux.
 "$repo/scripts/cli-corpus.sh" "$linux_cli" >"$work/corpus.tsv"
@@ -128,15 +290,35 @@ else
   fail "trivelon-cli.exe corpus" "output differs from Linux"
 fi
 
-# A silent uninstall removes the folder and the entries.
-# The uninstaller runs on from a copy of itself and returns at once.
-wine "$program_files/uninstall.exe" /S
-for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
-[ ! -e "$program_files" ] && pass "silent uninstall removed the folder" || fail "uninstall" "$program_files is left"
+# Uninstalling while the program runs: the same question, nothing removed
+# before the answer; then the folder, the Start-menu entry and the entry in
+# the installed programs go. The uninstaller runs on from a copy of itself
+# and returns at once; the settings file stays (silent: the default answer).
+start_program
+if [ -n "$(window_named "^$title\$")" ]; then
+  wine "$program_files/uninstall.exe" /S
+  prompt=$(window_named "^Удаление Тривелон $version\$")
+  if [ -n "$prompt" ] && [ -f "$installed_program" ]; then
+    close_program
+    xdotool key --window "$prompt" Return  # "Повтор"
+    for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
+    if [ ! -e "$program_files" ]; then
+      pass "uninstall while the program runs: asked to close it, then removed the folder"
+    else
+      fail "uninstall" "$program_files is left"
+    fi
+  else
+    fail "uninstall while running" "no question before removing the running program"
+  fi
+else
+  fail "uninstall while running" "the program did not start"
+fi
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry" "still listed"
+[ -z "$(find "$WINEPREFIX/drive_c/ProgramData" -name 'Тривелон*' 2>/dev/null)" ] || fail "Start-menu entry" "left"
 
 if [ ${#failures[@]} -eq 0 ]; then
-  echo "Windows smoke test under Wine: all passed (install, window, forge, $requests CLI requests, uninstall)"
+  echo "Windows smoke test under Wine: all passed (resources, install, window, forge, help, reinstall while" \
+    "running, 144 DPI, $requests CLI requests, uninstall while running)"
 else
   echo "Windows smoke test under Wine: ${#failures[@]} failed: ${failures[*]}"
   exit 1

@@ -18,3 +18,22 @@ wine_env() {
 wine_end() {
   wineserver -k 2>/dev/null || true
 }
+
+# wine_display WIDTHxHEIGHT FOLDER starts a virtual X display of that size
+# (its number written to FOLDER/display) and exports DISPLAY: Wine's windows
+# appear there, and a console a program makes gets a screen that can be read
+# back (without a display Wine's consoles have none). wine_display_end stops
+# it.
+wine_display() {
+  mkdir -p "$2"
+  rm -f "$2/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$2/display" 2>/dev/null &
+  WINE_XVFB=$!
+  for _ in $(seq 50); do [ -s "$2/display" ] && break; sleep 0.1; done
+  DISPLAY=":$(cat "$2/display")"
+  export DISPLAY
+}
+
+wine_display_end() {
+  [ -z "${WINE_XVFB:-}" ] || kill "$WINE_XVFB" 2>/dev/null || true
+}

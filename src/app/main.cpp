@@ -1,19 +1,24 @@
 // Start-up of the desktop program: the application with its title, version
 // and icon, its options, the settings, the main window, and the event loop
 // until that window closes.
-#include <cstdio>
 #include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 
+#include "console/console_text.h"
 #include "gui/main_window.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/widgets/error_reporter.h"
+#include "help_text.h"
 #include "settings/settings_store.h"
 #include "start_probe.h"
+#ifdef Q_OS_WIN
+#include <QMessageBox>
+
+#include "running_mark.h"
+#endif
 
 namespace {
 
@@ -32,65 +37,124 @@ void UsePictureFolderBesideProgram() {
 
 // Says on standard error why what the player types will not be kept.
 void TellSettingsNotKept(const QString& problem) {
-    std::fprintf(stderr, "trivelon: %s; the settings will not be kept.\n", problem.toUtf8().constData());
-    std::fflush(stderr);
+    trivelon::console::Write(
+        trivelon::console::Stream::Error,
+        QStringLiteral("trivelon: %1; the settings will not be kept.\n").arg(problem).toUtf8().toStdString());
 }
 
-// --help, and --reset, which forgets the saved settings; read before the
-// window system is asked for, so that both work without a display. The
-// exit code when the program ends here (help printed, wrong usage).
-std::optional<int> ReadOptions(int argc, char* argv[], trivelon::SettingsStore& settings) {
-    // Plain start-up, without options, needs no parser.
-    if (argc < 2) return std::nullopt;
-    const QCoreApplication options(argc, argv);
+// Shows a text of the options: on Windows, where a program with windows has
+// no console, in a message box; elsewhere on standard output.
+void ShowOptionsText(const QString& text, bool problem) {
+#ifdef Q_OS_WIN
+    if (problem)
+        QMessageBox::warning(nullptr, QApplication::applicationName(), text);
+    else
+        QMessageBox::information(nullptr, QApplication::applicationName(), text);
+#else
+    trivelon::console::Write(problem ? trivelon::console::Stream::Error : trivelon::console::Stream::Output,
+                             text.toUtf8().toStdString());
+#endif
+}
+
+QString Help() {
+#ifdef Q_OS_WIN
+    constexpr auto layout = trivelon::app::HelpLayout::MessageBox;
+#else
+    constexpr auto layout = trivelon::app::HelpLayout::Terminal;
+#endif
+    return trivelon::app::HelpText(QApplication::applicationVersion(),
+                                   QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath()), layout);
+}
+
+enum class Start { Normal, Reset, Done, WrongUsage };
+
+// --help and --version, which show their text and end the program; --reset,
+// which forgets the saved settings.
+Start ReadOptions(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Forging and refining calculator. What you type is kept between runs in %1.")
-            .arg(QDir::toNativeSeparators(trivelon::SettingsStore::DefaultPath())));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption reset(
-        QStringLiteral("reset"),
-        QStringLiteral("Start with the default inputs and an empty price book: the settings file is deleted."));
-    parser.addOption(reset);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "trivelon: %s\n", parser.errorText().toUtf8().constData());
-        return 1;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption reset(QStringLiteral("reset"));
+    parser.addOptions({help, version, reset});
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString wrong = parser.unknownOptionNames().isEmpty() ? parser.positionalArguments().value(0)
+                                                                    : parser.unknownOptionNames().first();
+        ShowOptionsText(QStringLiteral("Неизвестный параметр «%1».\n\n").arg(wrong) + Help(), true);
+        return Start::WrongUsage;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return 0;
+    if (parser.isSet(help)) {
+        ShowOptionsText(Help(), false);
+        return Start::Done;
     }
-    if (parser.isSet(reset)) settings.forget();
+    if (parser.isSet(version)) {
+        ShowOptionsText(QStringLiteral("Тривелон %1\n").arg(QApplication::applicationVersion()), false);
+        return Start::Done;
+    }
+    return parser.isSet(reset) ? Start::Reset : Start::Normal;
+}
+
+// The exit code where the options end the program; the settings forgotten
+// for --reset.
+std::optional<int> FollowOptions(const QStringList& arguments, trivelon::SettingsStore& settings) {
+    switch (ReadOptions(arguments)) {
+        case Start::Done: return 0;
+        case Start::WrongUsage: return 2;
+        case Start::Reset: settings.forget(); break;
+        case Start::Normal: break;
+    }
     return std::nullopt;
 }
 
+void NameTheProgram() {
+    // The display name stays unset: Qt would append it to every window title.
+    QCoreApplication::setApplicationName(QStringLiteral("Тривелон"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TRIVELON_VERSION));
+}
+
+#ifndef Q_OS_WIN
 // Where no window system is named, Qt would stop the program with a core
 // dump; it says so instead.
 bool HasDisplay() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+#ifdef Q_OS_MACOS
     return true;
 #else
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 #endif
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     trivelon::SettingsStore settings(trivelon::SettingsStore::DefaultPath(), TellSettingsNotKept);
-    if (const std::optional<int> exit = ReadOptions(argc, argv, settings)) return *exit;
+#ifndef Q_OS_WIN
+    // The options are read before the window system is asked for, so that
+    // --help, --version and --reset work without a display.
+    if (argc > 1) {
+        const QCoreApplication options(argc, argv);
+        NameTheProgram();
+        if (const std::optional<int> exit = FollowOptions(QCoreApplication::arguments(), settings)) return *exit;
+    }
     if (!HasDisplay()) {
-        std::fputs("trivelon: there is no display to show the window on (DISPLAY is not set).\n", stderr);
+        trivelon::console::Write(trivelon::console::Stream::Error,
+                                 "trivelon: нет экрана, на котором показать окно (DISPLAY не задан).\n");
         return 1;
     }
+#endif
     QApplication app(argc, argv);
     UsePictureFolderBesideProgram();
-    // The display name stays unset: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("Тривелон"));
-    QApplication::setApplicationVersion(QStringLiteral(TRIVELON_VERSION));
+    NameTheProgram();
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
+
+#ifdef Q_OS_WIN
+    // A message box shows the options' texts, so they are read once the
+    // window system is there.
+    if (const std::optional<int> exit = FollowOptions(QApplication::arguments(), settings)) return *exit;
+    // Held until the program ends, so that an installer waits for it.
+    const trivelon::app::RunningMark running;
+#endif
 
     trivelon::gui::MessageBoxReporter reporter;
     trivelon::gui::MainWindow window(reporter, settings);

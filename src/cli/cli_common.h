@@ -35,6 +35,8 @@ int PrintText(const QByteArray& text, ExitCode code);
 // Prints one JSON object on standard output and returns the exit code.
 int PrintJson(const QJsonObject& object, ExitCode code);
 int PrintError(const std::string& message);
+// Prints "trivelon-cli: " and the problem on a line of standard error.
+void PrintProblem(const QString& problem);
 // Prints the message and a pointer to --help on standard error.
 int UsageError(const QString& message);
 

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QJsonArray>
-#include <cstdio>
+#include <map>
 #include <optional>
 
 #include "cli_common.h"
@@ -84,7 +84,7 @@ QCommandLineOption InputOption(const ForgeInputField& field) {
 PriceBook SavedPrices() {
     PriceBook book;
     SettingsStore settings(SettingsStore::DefaultPath(), [](const QString& problem) {
-        std::fprintf(stderr, "trivelon-cli: %s; no saved prices are used.\n", problem.toUtf8().constData());
+        PrintProblem(problem + QStringLiteral("; no saved prices are used."));
     });
     settings.read(book);
     return book;

@@ -1,20 +1,26 @@
-// Everything trivelon-cli prints. Standard output is checked on every write
-// and flush, so that a full disk or a closed file never passes for a result.
+// Everything trivelon-cli prints, in UTF-8, or in a Windows console as its
+// own characters. Standard output is checked on every write and flush, so
+// that a full disk or a closed file never passes for a result.
 #include <QJsonDocument>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "cli_common.h"
+#include "console/console_text.h"
 
 namespace trivelon::cli {
 
 int PrintText(const QByteArray& text, ExitCode code) {
-    const auto size = static_cast<std::size_t>(text.size());
-    if (std::fwrite(text.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) return code;
+    errno = 0;
+    if (console::Write(console::Stream::Output, std::string_view(text.constData(), text.size()))) return code;
     const int failure = errno;
-    std::fprintf(stderr, "trivelon-cli: cannot write the output: %s\n", std::strerror(failure));
+    PrintProblem(QStringLiteral("cannot write the output: ") +
+                 QString::fromLocal8Bit(std::strerror(failure != 0 ? failure : EIO)));
     return kOutputError;
+}
+
+void PrintProblem(const QString& problem) {
+    console::Write(console::Stream::Error, QStringLiteral("trivelon-cli: %1\n").arg(problem).toUtf8().toStdString());
 }
 
 int PrintJson(const QJsonObject& object, ExitCode code) {
@@ -24,7 +30,7 @@ int PrintJson(const QJsonObject& object, ExitCode code) {
 int PrintError(const std::string& message) { return PrintJson({{"error", QtText(message)}}, kCalculationError); }
 
 int UsageError(const QString& message) {
-    std::fprintf(stderr, "trivelon-cli: %s\nTry 'trivelon-cli --help'.\n", message.toUtf8().constData());
+    PrintProblem(message + QStringLiteral("\nTry 'trivelon-cli --help'."));
     return kUsageError;
 }
 

@@ -4,10 +4,6 @@
 
 #include "cli_common.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
 
 // The usage, with %1 for the count of the item selector's rows.
@@ -27,31 +23,9 @@ const char* const kUsage =
     "could not be written, 2 wrong usage, 3 a category header was chosen\n"
     "({\"warning\": ...}).\n";
 
-#ifdef _WIN32
-// The output is UTF-8, which a Windows console shows as such only in code page
-// 65001; the console gets its own code page back when the program ends. Into
-// a pipe or a file the bytes go unchanged. (The arguments need nothing:
-// QCoreApplication reads them from the UTF-16 command line.)
-class Utf8Console {
-public:
-    Utf8Console() : previous_(GetConsoleOutputCP()) { SetConsoleOutputCP(CP_UTF8); }
-    ~Utf8Console() {
-        if (previous_ != 0) SetConsoleOutputCP(previous_);
-    }
-    Utf8Console(const Utf8Console&) = delete;
-    Utf8Console& operator=(const Utf8Console&) = delete;
-
-private:
-    UINT previous_;
-};
-#endif
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef _WIN32
-    const Utf8Console console;
-#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("trivelon-cli");
     QStringList arguments = QCoreApplication::arguments();

@@ -12,30 +12,32 @@
 namespace trivelon {
 namespace {
 
-// A good whose price a result window lets the player type: a material of a
-// recipe, an element stone or the star crumb.
-bool IsPricedGood(std::string_view name) {
-    if (name == kStarCrumbName) return true;
+// Every entry the book takes, in order: the goods whose price a result window
+// lets the player type (the star crumb, the element stones, the materials of
+// the recipes), the refine material of each class and the sum.
+std::vector<std::string> AllEntries() {
+    std::vector<std::string> entries{std::string(kStarCrumbName)};
+    const auto add = [&entries](std::string_view entry) {
+        if (std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.emplace_back(entry);
+    };
     // The elements a weapon can be forged with, each with its stone ("Без
     // элемента" has none).
-    for (std::string_view element : FieldOf(ForgeInput::Element).choices) {
-        const ElementStone* stone = FindElementStone(element);
-        if (stone && stone->name == name) return true;
-    }
-    const auto entries = ForgeCatalogue::Entries();
-    return std::any_of(entries.begin(), entries.end(), [name](const ForgeRecipe& recipe) {
-        return std::any_of(std::begin(recipe.materials), std::end(recipe.materials),
-                           [name](const MaterialSlot& slot) { return slot.used() && slot.name == name; });
-    });
-}
-
-bool IsRefineMaterialEntry(std::string_view entry) {
-    return std::any_of(kRefineClasses.begin(), kRefineClasses.end(), [entry](const RefineClass& cls) {
-        return PriceBook::RefineMaterialEntry(cls.classNumber) == entry;
-    });
+    for (std::string_view element : FieldOf(ForgeInput::Element).choices)
+        if (const ElementStone* stone = FindElementStone(element)) add(stone->name);
+    for (const ForgeRecipe& recipe : ForgeCatalogue::Entries())
+        for (const MaterialSlot& slot : recipe.materials)
+            if (slot.used()) add(slot.name);
+    for (const RefineClass& cls : kRefineClasses) add(PriceBook::RefineMaterialEntry(cls.classNumber));
+    add(PriceBook::kMoneyEntry);
+    return entries;
 }
 
 }  // namespace
+
+const std::vector<std::string>& PriceBook::Entries() {
+    static const std::vector<std::string> entries = AllEntries();
+    return entries;
+}
 
 std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
     return "refine material of class " + IntegerText(classNumber);
@@ -46,7 +48,8 @@ bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::stri
     const TypedSum::Reading reading = ReadTypedSum(text, groupSeparator).reading;
     // A cleared sum is remembered too: the next chart starts empty.
     if (entry == kMoneyEntry) return reading == TypedSum::Reading::Zeny || reading == TypedSum::Reading::Blank;
-    return reading == TypedSum::Reading::Zeny && (IsPricedGood(entry) || IsRefineMaterialEntry(entry));
+    const std::vector<std::string>& entries = Entries();
+    return reading == TypedSum::Reading::Zeny && std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
 
 std::optional<std::string> PriceBook::text(std::string_view entry) const {

@@ -26,6 +26,11 @@ public:
     static std::string RefineMaterialEntry(std::int32_t classNumber);
     static constexpr std::string_view kMoneyEntry = "У меня есть";
 
+    // Every entry the book takes: the goods of the catalogue's recipes, the
+    // element stones and the star crumb, the refine material of each class,
+    // and the sum.
+    static const std::vector<std::string>& Entries();
+
     // Whether the book takes the text for the entry: a good of the
     // catalogue, an existing refine class or the sum, with a text that reads
     // as money (ReadTypedSum, groupSeparator the user's; the sum may also be

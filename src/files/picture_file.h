@@ -21,8 +21,9 @@ public:
     PictureFile(const PictureFile&) = delete;
     PictureFile& operator=(const PictureFile&) = delete;
 
-    // "Cannot open file "<full path>". <reason>" in UTF-8, the full path with
-    // '/' between its parts, when the file cannot be opened or is no regular
+    // "Cannot open file "<full path>". <reason>" in UTF-8, the full path in
+    // the system's own form ('\\' between its parts on Windows, '/'
+    // elsewhere), when the file cannot be opened or is no regular
     // file (a folder, a pipe, a device); empty when it is open.
     const std::optional<std::string>& openFailure() const { return openFailure_; }
     // The file's size when it was opened.

@@ -42,16 +42,17 @@ std::string SystemReason(DWORD error) {
     return reason;
 }
 
-// The working directory with '/' between its parts, as the messages show it.
-std::string WorkingFolder() {
+// The full path in Windows' own form, with '\\' between its parts, as a
+// player reads paths in Explorer and in the address bar.
+std::string NativeFullPath(std::string_view relativePath) {
     std::error_code error;
-    std::string folder = Utf8Of(std::filesystem::current_path(error).native());
-    std::replace(folder.begin(), folder.end(), '\\', '/');
-    return folder;
+    std::string path = Utf8Of(std::filesystem::current_path(error).native()) + '\\' + std::string(relativePath);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
 std::string CannotOpen(std::string_view relativePath, DWORD error) {
-    return "Cannot open file \"" + WorkingFolder() + '/' + std::string(relativePath) + "\". " + SystemReason(error);
+    return "Cannot open file \"" + NativeFullPath(relativePath) + "\". " + SystemReason(error);
 }
 
 HANDLE HandleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }

@@ -1,10 +1,7 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "gui/forge/forge_result_window.h"
 #include "gui/forge/forge_tab.h"
@@ -12,8 +9,15 @@
 #include "gui/refine/refine_tab.h"
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
+#include "gui/widgets/screen_fit.h"
 
 namespace trivelon::gui {
+namespace {
+
+// The client area of the window's design.
+constexpr QSize kClientSize(688, 446);
+
+}  // namespace
 
 MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget* parent)
     : QWidget(parent), settings_(settings) {
@@ -25,14 +29,15 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
-    auto* fill = new QVBoxLayout(this);
-    fill->setContentsMargins(0, 0, 0, 0);
-    fill->addWidget(tabs_);
+    // The tabs follow the window's size; on a screen too small for the
+    // window's design size they scroll instead of being cut off.
+    tabs_->setMinimumSize(kClientSize);
+    MakeContentScrollArea(*this, tabs_, true);
     const SavedTexts saved = settings_.read(book_);
     forgeTab_ = new ForgeTab(*tabs_, reporter, book_);
     refineTab_ = new RefineTab(*tabs_, reporter, book_);
     tabs_->setCurrentIndex(0);
-    resize(688, 446);
+    resize(kClientSize);
 
     refineTab_->setWeaponryResearch(forgeTab_->weaponryResearch());
     connect(forgeTab_, &ForgeTab::weaponryResearchChanged, refineTab_, &RefineTab::setWeaponryResearch);
@@ -58,15 +63,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+// Centred on the available area of its screen when first shown, and no
+// larger than that area.
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!desktop) return;
+    const QRect area = AvailableArea(*this);
+    if (area.isEmpty()) return;
+    resize(size().boundedTo(ClientRoom(*this)));
     QRect frame = frameGeometry();
-    frame.moveCenter(desktop->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(area.center());
+    move(PlacedInside(frame, area).topLeft());
 }
 
 }  // namespace trivelon::gui

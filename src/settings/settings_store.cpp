@@ -1,9 +1,11 @@
 #include "settings/settings_store.h"
 
+#include <cctype>
 #include <utility>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 
 #include "qt_text/qt_text.h"
@@ -13,6 +15,34 @@ namespace {
 
 // The group of the price book's entries; every other group holds texts.
 const QString kPriceBookGroup = QStringLiteral("prices");
+
+// The key of a price book entry in the file, in ASCII letters, digits and
+// '-' only, so that any editor shows it as it is (QSettings writes a blank as
+// %20 and a Cyrillic letter as %U0423): "money" for the sum the player has,
+// otherwise the entry's name in lower case with '-' for each run of other
+// characters ("Flame Heart" is "flame-heart", "Orc`s Fang" "orc-s-fang").
+QString PriceKey(const std::string& entry) {
+    if (entry == PriceBook::kMoneyEntry) return QStringLiteral("money");
+    QString key;
+    for (const char c : entry) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) && byte < 0x80)
+            key += QChar::fromLatin1(static_cast<char>(std::tolower(byte)));
+        else if (!key.endsWith(u'-'))
+            key += u'-';
+    }
+    return key;
+}
+
+// The book's entries by their keys in the file.
+const QHash<QString, std::string>& EntriesByKey() {
+    static const QHash<QString, std::string> entries = [] {
+        QHash<QString, std::string> byKey;
+        for (const std::string& entry : PriceBook::Entries()) byKey.insert(PriceKey(entry), entry);
+        return byKey;
+    }();
+    return entries;
+}
 
 // A value of the file as a text, or nothing for anything else a hand or a
 // fault put there (a list, a byte array, a long text).
@@ -39,7 +69,8 @@ bool SettingsStore::usable() {
     }
     const QFileInfo file(path_);
     if (file.exists() && (!file.isFile() || file.size() > kLargestFile)) {
-        tellOnce(QStringLiteral("the settings file %1 is not a settings file this program writes").arg(path_));
+        tellOnce(QStringLiteral("the settings file %1 is not a settings file this program writes")
+                     .arg(QDir::toNativeSeparators(path_)));
         return false;
     }
     return true;
@@ -50,29 +81,49 @@ SavedTexts SettingsStore::read(PriceBook& book) {
     if (!QFileInfo::exists(path_) || !usable()) return texts;
     const QSettings file(path_, QSettings::IniFormat);
     if (file.status() == QSettings::AccessError) {
-        tellOnce(QStringLiteral("the settings file %1 cannot be read").arg(path_));
+        tellOnce(QStringLiteral("the settings file %1 cannot be read").arg(QDir::toNativeSeparators(path_)));
         return texts;
     }
     const std::string separator = SystemGroupSeparator();
     for (const QString& key : file.allKeys()) {
         const std::optional<QString> text = ShortText(file.value(key));
         if (!text) continue;
-        if (key.startsWith(kPriceBookGroup + u'/'))
-            book.restore(CoreText(key.mid(kPriceBookGroup.size() + 1)), CoreText(*text), separator);
-        else
+        if (!key.startsWith(kPriceBookGroup + u'/')) {
             texts.insert(key, *text);
+            continue;
+        }
+        const QString name = key.mid(kPriceBookGroup.size() + 1);
+        if (const auto entry = EntriesByKey().constFind(name); entry != EntriesByKey().cend()) {
+            book.restore(*entry, CoreText(*text), separator);
+        } else if (const std::string oldEntry = CoreText(name); EntriesByKey().contains(PriceKey(oldEntry))) {
+            // Files of earlier versions keep an entry under its own name; the
+            // next save moves it to its key, where an entry under the key,
+            // written later, wins.
+            if (!file.contains(kPriceBookGroup + u'/' + PriceKey(oldEntry)))
+                book.restore(oldEntry, CoreText(*text), separator);
+            oldKeys_.append(key);
+        }
     }
     return texts;
 }
 
 bool SettingsStore::save(const SavedTexts& texts, PriceBook& book) {
     const auto prices = book.unsaved();
-    if (texts.isEmpty() && prices.empty()) return true;
+    if (texts.isEmpty() && prices.empty() && oldKeys_.isEmpty()) return true;
     const bool saved = write([&](QSettings& file) {
+        for (const QString& oldKey : std::as_const(oldKeys_)) {
+            const QString key = kPriceBookGroup + u'/' + PriceKey(CoreText(oldKey.mid(kPriceBookGroup.size() + 1)));
+            if (!file.contains(key)) file.setValue(key, file.value(oldKey));
+            file.remove(oldKey);
+        }
         for (auto text = texts.begin(); text != texts.end(); ++text) file.setValue(text.key(), text.value());
-        for (const auto& [entry, price] : prices) file.setValue(kPriceBookGroup + u'/' + QtText(entry), QtText(price));
+        for (const auto& [entry, price] : prices)
+            file.setValue(kPriceBookGroup + u'/' + PriceKey(entry), QtText(price));
     });
-    if (saved) book.markSaved();
+    if (saved) {
+        book.markSaved();
+        oldKeys_.clear();
+    }
     return saved;
 }
 
@@ -86,13 +137,13 @@ bool SettingsStore::write(const std::function<void(QSettings&)>& fill) {
     // A format error is the old file's: what could be read of it has been
     // kept, and the new values written.
     if (file.status() != QSettings::AccessError) return true;
-    tellOnce(QStringLiteral("the settings file %1 cannot be written").arg(path_));
+    tellOnce(QStringLiteral("the settings file %1 cannot be written").arg(QDir::toNativeSeparators(path_)));
     return false;
 }
 
 void SettingsStore::forget() {
     if (!path_.isEmpty() && QFileInfo::exists(path_) && !QFile::remove(path_))
-        tellOnce(QStringLiteral("the settings file %1 cannot be removed").arg(path_));
+        tellOnce(QStringLiteral("the settings file %1 cannot be removed").arg(QDir::toNativeSeparators(path_)));
 }
 
 void SettingsStore::tellOnce(const QString& problem) {

@@ -11,6 +11,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include "core/price_book.h"
 #include "settings/saved_texts.h"
@@ -50,6 +51,9 @@ private:
 
     QString path_;
     Tell tell_;
+    // The price book's keys in the form of earlier versions that the read
+    // found; the next save moves their values to the present keys.
+    QStringList oldKeys_;
     bool told_ = false;
 };
 

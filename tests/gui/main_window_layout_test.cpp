@@ -3,16 +3,47 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include "catalogue/forge_catalogue.h"
+#include "gui/budget/budget_chart_window.h"
 #include "gui/widgets/wallpaper.h"
 #include "main_window_harness.h"
+#include "window_parts.h"
 
 using namespace trivelon::gui;
 using namespace trivelon::gui::testing;
+
+namespace {
+
+// Pages the scroll bars of the control's window as a person does, clicking
+// into their troughs on the side where the control lies, until the
+// control's centre shows; whether it does.
+bool ScrolledIntoReach(QWidget& control) {
+    // The window laid out at the size it took on its screen.
+    QCoreApplication::processEvents();
+    auto* area = control.window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto centre = [&] { return control.mapTo(area->viewport(), control.rect().center()); };
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        const bool vertical = bar->orientation() == Qt::Vertical;
+        const int arrow = vertical ? bar->width() : bar->height();
+        const int length = vertical ? bar->height() : bar->width();
+        for (int page = 0; page < 20 && bar->isVisible(); ++page) {
+            const int at = vertical ? centre().y() : centre().x();
+            const int shown = vertical ? area->viewport()->height() : area->viewport()->width();
+            if (at >= 0 && at < shown) break;
+            const int along = at < 0 ? arrow + 2 : length - arrow - 2;
+            const int across = (vertical ? bar->width() : bar->height()) / 2;
+            ClickAt(*bar, vertical ? QPoint(across, along) : QPoint(along, across));
+        }
+    }
+    return control.visibleRegion().boundingRect().contains(control.rect().center());
+}
+
+}  // namespace
 
 class MainWindowLayoutTest : public QObject {
     Q_OBJECT
@@ -222,6 +253,33 @@ private slots:
         QCOMPARE(w.tabs()->currentWidget()->size(), pageBefore + QSize(900 - 688, 600 - 446));
         QCOMPARE(w.forgeButton()->geometry(), submitBefore);
         QCOMPARE(w.baseLevel()->pos(), QPoint(440, 8));
+    }
+
+    // Every window the program opens lies inside the available area of its
+    // screen, also a chart opened from a result window at the screen's left
+    // edge (centred over it, it would stick out), and what does not fit
+    // scrolls: "Считаем..." and a weapon's "График..." are reached by paging
+    // the scroll bars. CTest runs this once more at scale 2, where the
+    // offscreen screen of 800 x 600 holds 400 x 300 and no window fits.
+    void windowsLieInsideTheirScreenAndScrollWhatDoesNotFit() {
+        MainWindowFixture f;
+        MainWindowControls w(*f.window);
+        const QRect area = f.window->screen()->availableGeometry();
+        QVERIFY(area.contains(f.window->frameGeometry()));
+        PickRow(*w.itemSelector(), "Knife");
+        QVERIFY(ScrolledIntoReach(*w.forgeButton()));
+        ForgeResultWindow* result = PressSubmit(w);
+        auto* chartButton = result ? Part<QPushButton>(*result, "chartButton") : nullptr;
+        QVERIFY(chartButton);
+        QVERIFY(area.contains(result->frameGeometry()));
+        result->move(area.topLeft());
+        QVERIFY(ScrolledIntoReach(*chartButton));
+        ClickAt(*chartButton, chartButton->rect().center());
+        auto* chart = result->findChild<BudgetChartWindow*>();
+        QVERIFY(chart && chart->isVisible());
+        QVERIFY2(area.contains(chart->frameGeometry()),
+                 qPrintable(QString("chart at %1, %2").arg(chart->x()).arg(chart->y())));
+        CloseResultWindows();
     }
 
     void closingTheMainWindowEndsTheProgram() {

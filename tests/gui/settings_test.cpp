@@ -163,7 +163,7 @@ private slots:
         const QString budget = Part<BudgetTable>(*typedInto, "budget")->figureText(1, 2);
         QVERIFY(!QFile::exists(f.settings.store.path()));
         CloseResultWindows();
-        QVERIFY(ReadFile(f.settings.store.path()).contains("Iron=120"));
+        QVERIFY(ReadFile(f.settings.store.path()).contains("\niron=120"));
 
         const auto expectFilled = [&](const MainWindowControls& controls) {
             ForgeResultWindow* next = PressSubmit(controls);
@@ -209,6 +209,33 @@ private slots:
         QCOMPARE(chart->moneyField()->text(), QString("1,5кк"));
         QCOMPARE(chart->chanceLabel()->text(), chance);
         QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    // The price book's keys of earlier versions (a good's own name, written
+    // with %20 for a blank and %U0423 for a Cyrillic letter) are read and
+    // moved to plain keys at the next save; a key of the present form wins
+    // over the earlier form of the same entry.
+    void earlierPriceKeysAreReadAndMoved() {
+        MainWindowFixture f;
+        WriteFile(f.settings.store.path(),
+                  "[prices]\nIron=120\nFlame%20Heart=7\nflame-heart=5\nrefine%20material%20of%20class%201=333\n"
+                  "%U0423%20%U043C%U0435%U043D%U044F%20%U0435%U0441%U0442%U044C=500\xd0\xba\n");
+        f.window = StartedWindow(f.reporter, f.settings.store);
+        const MainWindowControls w(*f.window);
+        PickRow(*w.itemSelector(), "Knife");
+        ForgeResultWindow* result = PressSubmit(w);
+        QCOMPARE(result->row(RecipeRowKind::Material1).priceEdit->text(), QString("120"));
+        CloseResultWindows();
+        OpenRefineTab(w);
+        PickRow(*w.classSelector(), "Оружие 2 уровня");
+        PickRow(*w.classSelector(), "Оружие 1 уровня");
+        QCOMPARE(w.materialPrice()->text(), QString("333"));
+        QVERIFY(f.window->close());
+        const QByteArray saved = ReadFile(f.settings.store.path());
+        for (const char* line :
+             {"\niron=120\n", "\nflame-heart=5\n", "\nrefine-material-of-class-1=333\n", "\nmoney=500\xd0\xba\n"})
+            QVERIFY2(saved.contains(line), saved.constData());
+        QVERIFY2(!saved.contains('%') && !saved.contains("Iron"), saved.constData());
     }
 
     // Damaged, hand-edited and foreign files: the program starts without a

@@ -145,15 +145,16 @@ protected:
         fs::remove_all(L"\\\\?\\" + folder_.native(), ignored);
     }
 
-    // The message names the full path inside the working directory, with '/'
-    // between its parts, and the system's reason, without a full stop or
+    // The message names the full path inside the working directory in
+    // Windows' own form, with '\\' between its parts, and the system's reason, without a full stop or
     // line break of its own.
     static void ExpectCannotOpen(std::string_view relativePath) {
         const trivelon::PictureFile file(relativePath);
         ASSERT_TRUE(file.openFailure().has_value()) << relativePath;
         std::string folder = reinterpret_cast<const char*>(fs::current_path().u8string().c_str());
-        std::replace(folder.begin(), folder.end(), '\\', '/');
-        const std::string prefix = "Cannot open file \"" + folder + '/' + std::string(relativePath) + "\". ";
+        std::string path = folder + '\\' + std::string(relativePath);
+        std::replace(path.begin(), path.end(), '/', '\\');
+        const std::string prefix = "Cannot open file \"" + path + "\". ";
         const std::string& message = *file.openFailure();
         ASSERT_TRUE(message.starts_with(prefix)) << message;
         const std::string reason = message.substr(prefix.size());

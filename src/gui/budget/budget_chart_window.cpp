@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
@@ -11,6 +12,7 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
+#include "gui/widgets/screen_fit.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -87,6 +89,13 @@ void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void BudgetChartWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    resize(size().boundedTo(ClientRoom(*this)));
+    KeepInsideScreen(*this);
 }
 
 void BudgetChartWindow::showChanceOfMoney() {

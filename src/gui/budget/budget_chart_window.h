@@ -38,6 +38,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Keeps the sum typed and not yet kept.
     void closeEvent(QCloseEvent* event) override;
+    // Shown by the program, the window is no larger than its screen's
+    // available area and lies inside it.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void keepTypedMoney();

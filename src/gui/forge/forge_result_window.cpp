@@ -1,12 +1,15 @@
 #include "gui/forge/forge_result_window.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
+#include <QStyle>
 
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/error_reporter.h"
 #include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
 
@@ -126,6 +129,7 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
     panel_ = new TabPanel(tile, this);
     panel_->resize(kClientWidth, kClientHeight);
+    MakeContentScrollArea(*this, panel_, false);
     QWidget* panel = panel_;
 
     const QColor highlight = palette().color(QPalette::Light);
@@ -185,8 +189,8 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
 // Built only for a weapon's window, when it is filled, so that other windows
 // do not pay for it.
 void ForgeResultWindow::showBudget() {
-    setFixedSize(kClientWidth, kClientHeightWithBudget);
     panel_->resize(kClientWidth, kClientHeightWithBudget);
+    fitToScreen();
     auto* block = new QWidget(panel_);
     block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
     MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
@@ -200,6 +204,16 @@ void ForgeResultWindow::showBudget() {
     budget_->move(160, 0);
     connect(chartButton_, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
     block->show();
+}
+
+void ForgeResultWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) fitToScreen();
+}
+
+void ForgeResultWindow::fitToScreen() {
+    setFixedSize(FittedSize(panel_->size(), ClientRoom(*this), style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    if (isVisible()) KeepInsideScreen(*this);
 }
 
 void ForgeResultWindow::updateBudget() {

@@ -35,10 +35,11 @@ struct RecipeRowControls {
 class ForgeResultWindow : public QWidget {
     Q_OBJECT
 public:
-    // A top-level window, freed when closed; the caller shows it. Prices
-    // typed into it are kept in the book, which must outlive it, by the good
-    // they are the price of, once the player leaves the price's field or
-    // closes the window, and only when they read as money.
+    // A top-level window, freed when closed, owned by the parent's window
+    // (so that it has no task bar button of its own); the caller shows it.
+    // Prices typed into it are kept in the book, which must outlive it, by
+    // the good they are the price of, once the player leaves the price's
+    // field or closes the window, and only when they read as money.
     ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent = nullptr);
 
     // Fills the window from a filled request, in the order the user sees it
@@ -56,11 +57,18 @@ protected:
     // Keeps the prices typed and not yet kept.
     void closeEvent(QCloseEvent* event) override;
 
+protected:
+    // Shown by the program, the window is no larger than its screen's
+    // available area (its content scrolls) and lies inside it.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showStatistics(const ForgeState& state);
     // A recipe row: its quantity, name and price.
     void showRecipeRow(RecipeRowKind kind, const RecipeRow& recipeRow);
     void showCost();
+    // Sizes the window to its content, within its screen, and keeps it there.
+    void fitToScreen();
     // The change handler of a row's price edit.
     void priceEdited(RecipeRowKind kind);
     // Keeps a typed price in the book once the player is done with it.

@@ -298,7 +298,8 @@ void ForgeTab::forge() {
             case ForgeStage::InvalidSkillOrItem: throw HandlerError{QtText(outcome.error)};
             case ForgeStage::Filled: break;
         }
-        auto* window = new ForgeResultWindow(reporter_, book_);
+        // Owned by the main window: one task bar button for the program.
+        auto* window = new ForgeResultWindow(reporter_, book_, this->window());
         window->setWindowTitle(QtText(outcome.caption));
         window->show();
         emit resultWindowOpened(window);

@@ -72,9 +72,13 @@ public:
     QPushButton* refineChartButton() const { return find<QPushButton>("refineChartButton"); }
 
 private:
+    // A control of the main window itself: the result windows and charts it
+    // owns are windows of their own with controls of the same names.
     template <class Control>
     Control* find(const char* name) const {
-        return window_->findChild<Control*>(QLatin1String(name));
+        for (Control* control : window_->findChildren<Control*>(QLatin1String(name)))
+            if (control->window() == window_) return control;
+        return nullptr;
     }
 
     const MainWindow* window_;

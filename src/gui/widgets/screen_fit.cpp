@@ -1,0 +1,63 @@
+#include "gui/widgets/screen_fit.h"
+
+#include <algorithm>
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+
+namespace trivelon::gui {
+
+QRect PlacedInside(const QRect& frame, const QRect& area) {
+    QRect placed = frame;
+    placed.moveLeft(std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frame.width())));
+    placed.moveTop(std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frame.height())));
+    return placed;
+}
+
+QSize FittedSize(const QSize& content, const QSize& room, int scrollBarExtent) {
+    const bool scrollsAcross = content.width() > room.width();
+    const bool scrollsDown = content.height() > room.height();
+    int width = std::min(content.width(), room.width());
+    int height = std::min(content.height(), room.height());
+    if (scrollsDown && !scrollsAcross) width = std::min(content.width() + scrollBarExtent, room.width());
+    if (scrollsAcross && !scrollsDown) height = std::min(content.height() + scrollBarExtent, room.height());
+    return {width, height};
+}
+
+QScrollArea* MakeContentScrollArea(QWidget& window, QWidget* content, bool contentFollowsWindow) {
+    auto* area = new QScrollArea(&window);
+    area->setObjectName(QStringLiteral("contentScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    // Not a stop of the keyboard order; it still scrolls to the control that
+    // takes the focus.
+    area->setFocusPolicy(Qt::NoFocus);
+    // The content draws its own background.
+    area->setBackgroundRole(QPalette::Window);
+    area->setWidgetResizable(contentFollowsWindow);
+    area->setWidget(content);
+    auto* fill = new QHBoxLayout(&window);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(area);
+    return area;
+}
+
+QRect AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize ClientRoom(const QWidget& window) {
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return AvailableArea(window).size() - frame;
+}
+
+void KeepInsideScreen(QWidget& window) {
+    const QRect area = AvailableArea(window);
+    if (area.isEmpty()) return;
+    const QRect frame = window.frameGeometry();
+    const QRect placed = PlacedInside(frame, area);
+    if (placed != frame) window.move(placed.topLeft());
+}
+
+}  // namespace trivelon::gui
