@@ -3,6 +3,7 @@
 //      ./build-bench/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "core/forge_request.h"
 #include "core/refine.h"
 #include "core/refine_expectation.h"
+#include "core/refine_plan.h"
 
 namespace {
 
@@ -65,6 +67,40 @@ void BM_ExpectRefineAllPairs(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 5 * 64);  // 64 pairs a class
 }
 BENCHMARK(BM_ExpectRefineAllPairs);
+
+// One refine change as the refining tab and trivelon-cli refine make it: the
+// whole plan, budgets of the refine the game runs included, for the slowest
+// pair of a class at W 10 and the class's usual material price, the item at 0
+// (a lattice in the material and fee) or at 123 457 Zeny (no common span:
+// the bands).
+void BM_PlanRefineSlowestPairOfClass(benchmark::State& state) {
+    const auto classNumber = static_cast<std::int32_t>(state.range(0));
+    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(classNumber - 1)];
+    const RefineRequest request{classNumber, 0, 10, 10, cls.materialDefaultPrice, state.range(1)};
+    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(request));
+}
+BENCHMARK(BM_PlanRefineSlowestPairOfClass)->ArgsProduct({{1, 2, 3, 4, 5}, {0, 123457}})->Unit(benchmark::kMicrosecond);
+
+// Every pair of every class at W 10 with the usual prices: the mean of a
+// refine change.
+void BM_PlanRefineAllPairs(benchmark::State& state) {
+    for (auto _ : state)
+        for (const RefineClass& cls : kRefineClasses)
+            for (std::int32_t cur = 0; cur <= 9; ++cur)
+                for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
+                    benchmark::DoNotOptimize(PlanRefine({cls.classNumber, cur, fin, 10, cls.materialDefaultPrice, 0}));
+    state.SetItemsProcessed(state.iterations() * 5 * 64);
+}
+BENCHMARK(BM_PlanRefineAllPairs)->Unit(benchmark::kMillisecond);
+
+// The rarest successes there are, one attempt in about 8 million (a level-3
+// weapon from +5 to +10 at W -19), exact on a lattice at a round item price
+// and approximated at an odd one.
+void BM_PlanRefineRarest(benchmark::State& state) {
+    const RefineRequest request{3, 5, 10, -19, 5000, state.range(0)};
+    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(request));
+}
+BENCHMARK(BM_PlanRefineRarest)->Arg(0)->Arg(123457)->Unit(benchmark::kMillisecond);
 
 // A typed price: the quote reads it and works out the cost and the budgets.
 void BM_TypePrice(benchmark::State& state) {

@@ -191,7 +191,7 @@ void RefineSpending::planBands() {
         kernel[static_cast<std::size_t>((costs_[j] - firstCost) / perStep_)] += weights_[j];
 
     const double horizon = std::min(static_cast<double>(base_) + reach_, 9.2e18);
-    std::vector<double> row{1.0};
+    std::vector<double> row{1.0}, next;
     std::int64_t first = 0;
     for (std::int64_t failures = 0;; ++failures) {
         // The least sum this row keeps; later rows keep only larger ones.
@@ -206,9 +206,14 @@ void RefineSpending::planBands() {
         for (double& chance : band.cumulative) chance *= success_;
         bands_.push_back(std::move(band));
 
-        std::vector<double> next(row.size() + kernel.size() - 1, 0.0);
-        for (std::size_t i = 0; i < row.size(); ++i)
-            for (std::size_t j = 0; j < kernel.size(); ++j) next[i + j] += row[i] * kernel[j];
+        // One pass of the row for each further step, which the compiler
+        // turns into vector arithmetic.
+        next.assign(row.size() + kernel.size() - 1, 0.0);
+        for (std::size_t j = 0; j < kernel.size(); ++j) {
+            const double chance = kernel[j];
+            double* to = next.data() + j;
+            for (std::size_t i = 0; i < row.size(); ++i) to[i] += row[i] * chance;
+        }
         const double nextWeight = std::accumulate(next.begin(), next.end(), 0.0);
         std::size_t from = 0, to = next.size();
         for (double cut = 0; from + 1 < to && cut + next[from] < kBandCut * nextWeight; ++from) cut += next[from];
