@@ -257,9 +257,10 @@ private slots:
                    "[forge]\nbase=abc\ndex=-\nanvil=Diamond Anvil\nelement=Holy\nitem=Nothing\n"
                    "star-crumbs=7\n[refine]\nclass=9\nfrom=+11\nto=x\nmaterial-price=abc\nitem-price=1e5\n")
             << QStringList{} << false;
-        QTest::newRow("huge") << "[forge]\ndex=99999999999\nluk=2147483647\nbase=" + QByteArray(100000, '9') +
-                                     "\n[refine]\nitem-price=99999999999999999999\n[prices]\nIron=99999999999999999999\n"
-                              << QStringList{"luk=2147483647"} << false;
+        QTest::newRow("huge")
+            << "[forge]\ndex=99999999999\nluk=2147483647\nbase=" + QByteArray(100000, '9') +
+                   "\n[refine]\nitem-price=99999999999999999999\n[prices]\nIron=99999999999999999999\n"
+            << QStringList{"luk=2147483647"} << false;
         QTest::newRow("not texts") << QByteArray(
                                           "[forge]\ndex=1, 2\nluk=@ByteArray(77)\njob=@Variant(\\0\\0\\0\\x7f)\n")
                                    << QStringList{} << false;

@@ -297,8 +297,7 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(kCurve, 2));
     painter.drawPolyline(StepCurve(plot_->curve, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
-    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, moneyBeyond,
-               plot_->amountDigits);
+    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, moneyBeyond, plot_->amountDigits);
 }
 
 }  // namespace trivelon::gui
