@@ -96,7 +96,14 @@ void RefineSpending::prepare(const RefineAttempts& attempts, SpendingRates rates
     reach_ = (std::log(100.0) + 1) / gamma_ + 3 * static_cast<double>(*std::max_element(costs_.begin(), costs_.end()));
 }
 
-RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rates) {
+RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rates)
+    : RefineSpending(attempts, rates, std::nullopt, kApproximateCells) {}
+
+RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rates, Method method, std::int64_t cells)
+    : RefineSpending(attempts, rates, std::optional(method), cells) {}
+
+RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rates, std::optional<Method> method,
+                               std::int64_t cells) {
     prepare(attempts, rates);
     if (!countable_) return;
     if (reach_ == 0) {
@@ -105,28 +112,18 @@ RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rat
     }
     const std::int64_t span = SpanOf(costs_);
     const double latticeCells = reach_ / static_cast<double>(span) + 2;
-    const double latticeWork = latticeCells * static_cast<double>(costs_.size());
-    const double bandsWork = perStep_ > 0 ? bandsWorkEstimate() : kExactWork + 1;
-    if (latticeCells <= static_cast<double>(kMostLatticeCells) && latticeWork <= std::min(bandsWork, kExactWork))
-        planLattice(span, static_cast<std::int64_t>(latticeCells));
-    else if (bandsWork <= kExactWork)
-        planBands();
-    else
-        planApproximate(kApproximateCells);
-}
-
-RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rates, Method method, std::int64_t cells) {
-    prepare(attempts, rates);
-    if (!countable_) return;
-    if (reach_ == 0) {
-        planCertain();
-        return;
+    if (!method) {
+        // The cheapest exact method, or the approximation.
+        const double latticeWork = latticeCells * static_cast<double>(costs_.size());
+        const double bandsWork = perStep_ > 0 ? bandsWorkEstimate() : kExactWork + 1;
+        if (latticeCells <= static_cast<double>(kMostLatticeCells) && latticeWork <= std::min(bandsWork, kExactWork))
+            method = Method::Lattice;
+        else
+            method = bandsWork <= kExactWork ? Method::Bands : Method::Approximate;
     }
-    const std::int64_t span = SpanOf(costs_);
-    if (method == Method::Lattice || (method == Method::Bands && perStep_ == 0))
-        planLattice(span,
-                    std::min<std::int64_t>(cells, static_cast<std::int64_t>(reach_ / static_cast<double>(span)) + 2));
-    else if (method == Method::Bands)
+    if (*method == Method::Lattice || (*method == Method::Bands && perStep_ == 0))
+        planLattice(span, std::min(cells, static_cast<std::int64_t>(latticeCells)));
+    else if (*method == Method::Bands)
         planBands();
     else
         planApproximate(cells);

@@ -91,6 +91,11 @@ public:
     std::optional<std::int64_t> sumFor(std::int32_t percent) const;
 
 private:
+    // The method given, or the cheapest exact one (the approximation where
+    // neither is cheap enough) where none is.
+    RefineSpending(const RefineAttempts& attempts, SpendingRates rates, std::optional<Method> method,
+                   std::int64_t cells);
+
     struct Band {
         std::int64_t first = 0;          // the smallest further-step total kept
         std::vector<double> cumulative;  // chance of f failures, then success, up to each total
