@@ -39,7 +39,8 @@ private slots:
         const qint64 costs[] = {tryCost, tryCost + 1};
         int next = 0;
         QBENCHMARK {
-            window.setCalculation(EqualTries(chance, costs[next], std::nullopt));
+            window.setCalculation(
+                EqualTries(chance, costs[next], std::nullopt, PlanBudget(*chance, costs[next]).value()));
             next = 1 - next;
             QVERIFY(!window.grab().isNull());
         }

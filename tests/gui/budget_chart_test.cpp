@@ -15,7 +15,9 @@ using namespace trivelon::gui;
 namespace {
 
 BudgetCalculation Calculation(std::int64_t mantissa, int scale, std::int64_t tryCost) {
-    return EqualTries(TryChance::FromPercent(mantissa, scale), tryCost, std::nullopt);
+    const std::optional<TryChance> chance = TryChance::FromPercent(mantissa, scale);
+    const Result<Budget> budget = PlanBudget(*chance, tryCost);
+    return EqualTries(chance, tryCost, std::nullopt, budget ? std::optional(*budget) : std::nullopt);
 }
 
 // A weapon of level 4 refined from +5 to +10 without research, 125000 Zeny a try.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numbers.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -32,15 +33,10 @@ BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_
         chance->certain(),
     };
     if (tryCost <= 0) return calculation;
-    if (planned) {
+    if (planned)
         calculation.budget = *planned;
-        return calculation;
-    }
-    const Result<Budget> budget = PlanBudget(*chance, tryCost);
-    if (budget)
-        calculation.budget = *budget;
     else
-        calculation.problem = QtText(budget.error());
+        calculation.problem = QtText(kOutOfRangeMessage);
     return calculation;
 }
 

@@ -36,9 +36,9 @@ struct BudgetCalculation {
 
 // Tries that each cost the same and succeed with the same chance, as a
 // forging's: the chance of a sum is that of the tries it pays for. The
-// budget is the one the calculation planned, or planned here where it gives
-// none.
+// budget is the one the calculation planned; none where it could not plan
+// one (tries beyond counting).
 BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_t tryCost,
-                             std::optional<std::int64_t> averageCost, const std::optional<Budget>& planned = {});
+                             std::optional<std::int64_t> averageCost, const std::optional<Budget>& planned);
 
 }  // namespace trivelon::gui
