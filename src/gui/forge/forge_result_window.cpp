@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTimer>
 #include <QStyle>
 
 #include "gui/widgets/amount_label.h"
@@ -208,7 +209,12 @@ void ForgeResultWindow::showBudget() {
 
 void ForgeResultWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) fitToScreen();
+    if (event->spontaneous()) return;
+    fitToScreen();
+    // The window system may give the window its final frame (a title bar of
+    // another height at another scale) only once it is on screen: the window
+    // is fitted again to that frame.
+    QTimer::singleShot(0, this, &ForgeResultWindow::fitToScreen);
 }
 
 void ForgeResultWindow::fitToScreen() {
