@@ -48,8 +48,9 @@ QRect AvailableArea(const QWidget& window) {
 }
 
 QSize ClientRoom(const QWidget& window) {
+    constexpr int kTitleAllowance = 8;
     const QSize frame = window.frameGeometry().size() - window.size();
-    return AvailableArea(window).size() - frame;
+    return AvailableArea(window).size() - frame - QSize(0, kTitleAllowance);
 }
 
 void KeepInsideScreen(QWidget& window) {
