@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
-#include <QTimer>
 #include <QStyle>
+#include <QTimer>
 
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/control_factory.h"
