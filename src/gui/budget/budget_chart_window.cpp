@@ -66,6 +66,11 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
         moneyField_->setText(QtText(*money));
 }
 
+// Closing the window takes the focus from the sum field while QWidget's own
+// destructor runs, and the field then reports that editing finished: by then
+// this window's part is gone, so the field is no longer listened to.
+BudgetChartWindow::~BudgetChartWindow() { moneyField_->disconnect(this); }
+
 void BudgetChartWindow::setCalculation(const BudgetCalculation& calculation) {
     calculation_ = calculation;
     chart_->setCalculation(calculation);

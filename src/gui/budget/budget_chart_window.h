@@ -24,6 +24,7 @@ public:
     // window closed, and only when it reads as a sum (or is cleared); the
     // book must outlive the window.
     explicit BudgetChartWindow(PriceBook& book, QWidget* parent = nullptr);
+    ~BudgetChartWindow() override;
 
     // Follows the calculation: budgets, chart and the chance of the typed
     // sum, which stays as typed.

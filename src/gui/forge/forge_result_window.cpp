@@ -187,6 +187,14 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     lastPriceEdit_ = previous;
 }
 
+// Closing the window takes the focus from a price edit while QWidget's own
+// destructor runs, and the edit then reports that editing finished: by then
+// this window's part is gone, so the edits are no longer listened to.
+ForgeResultWindow::~ForgeResultWindow() {
+    for (const RecipeRowControls& row : recipeRows_)
+        if (row.priceEdit) row.priceEdit->disconnect(this);
+}
+
 // Built only for a weapon's window, when it is filled, so that other windows
 // do not pay for it.
 void ForgeResultWindow::showBudget() {

@@ -41,6 +41,7 @@ public:
     // the good they are the price of, once the player leaves the price's
     // field or closes the window, and only when they read as money.
     ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, QWidget* parent = nullptr);
+    ~ForgeResultWindow() override;
 
     // Fills the window from a filled request, in the order the user sees it
     // fill: picture and texts, rate, statistics, the recipe rows and the

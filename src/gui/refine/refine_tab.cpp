@@ -100,6 +100,13 @@ RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
 }
 
+// The material's field reports that editing finished when it loses the focus,
+// which may happen while QWidget's own destructor runs and this tab's part is
+// gone: it is no longer listened to.
+RefineTab::~RefineTab() {
+    if (materialPrice_) materialPrice_->disconnect(this);
+}
+
 void RefineTab::buildOnce(const PictureBox& character) {
     if (isBuilt()) return;
     buildControls(character);

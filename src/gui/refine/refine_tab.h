@@ -33,6 +33,7 @@ public:
     // price typed for a class is noted in the book, and picking a class
     // puts the price the book remembers for it; so does the chart's sum.
     RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book);
+    ~RefineTab() override;
 
     // The class, the levels and the prices as the settings keep them;
     // before the page is built, the texts it will put back.
