@@ -6,7 +6,6 @@
 #include "catalogue/refine_tables.h"
 #include "forge_input.h"
 #include "forge_request.h"
-#include "numbers.h"
 #include "typed_sum.h"
 
 namespace trivelon {
@@ -14,7 +13,7 @@ namespace {
 
 // Every entry the book takes, in order: the goods whose price a result window
 // lets the player type (the star crumb, the element stones, the materials of
-// the recipes), the refine material of each class and the sum.
+// the recipes), the refine materials and the sum.
 std::vector<std::string> AllEntries() {
     std::vector<std::string> entries{std::string(kStarCrumbName)};
     const auto add = [&entries](std::string_view entry) {
@@ -40,7 +39,9 @@ const std::vector<std::string>& PriceBook::Entries() {
 }
 
 std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
-    return "refine material of class " + IntegerText(classNumber);
+    for (const RefineClass& cls : kRefineClasses)
+        if (cls.classNumber == classNumber) return std::string(cls.materialName.substr(1));  // past its blank
+    return {};
 }
 
 bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator) {

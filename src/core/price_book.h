@@ -1,8 +1,9 @@
 #pragma once
 // What a player typed that outlives the window it was typed into: the last
 // price of each good of a recipe (by the good's name: "Iron", "Flame Heart",
-// "Star Crumb"), the last price of the refine material for each refine class,
-// and the last sum typed into "У меня есть". The settings keep it between
+// "Star Crumb"), which the refine tab shares for the material it refines with
+// ("Oridecon" for both weapon classes that take it), and the last sum typed
+// into "У меня есть". The settings keep it between
 // runs; every window reads and writes the one book.
 #include <cstdint>
 #include <map>
@@ -21,14 +22,14 @@ inline constexpr std::size_t kLongestRememberedText = 64;
 
 class PriceBook {
 public:
-    // The entry of the refine material's price for a refine class, and of
-    // the sum the player has; goods are entered under their own names.
+    // The entry of the refine material's price for a refine class: the
+    // material's name, as every good is entered under its own name; empty
+    // for a class that does not exist. The entry of the sum the player has.
     static std::string RefineMaterialEntry(std::int32_t classNumber);
     static constexpr std::string_view kMoneyEntry = "У меня есть";
 
     // Every entry the book takes: the goods of the catalogue's recipes, the
-    // element stones and the star crumb, the refine material of each class,
-    // and the sum.
+    // element stones and the star crumb, the refine materials, and the sum.
     static const std::vector<std::string>& Entries();
 
     // Whether the book takes the text for the entry: a good of the

@@ -1,6 +1,8 @@
 #include "settings/settings_store.h"
 
 #include <cctype>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include <QDir>
@@ -42,6 +44,21 @@ const QHash<QString, std::string>& EntriesByKey() {
         return byKey;
     }();
     return entries;
+}
+
+// The entry that a key of an earlier version stands for: a good under its own
+// name ("Flame Heart", "%U0423%20..." for the sum), or the refine material
+// of a class ("refine material of class 3"), now under the material's name.
+std::optional<std::string> EntryOfOldKey(const QString& name) {
+    const QString key = PriceKey(CoreText(name));
+    if (const auto entry = EntriesByKey().constFind(key); entry != EntriesByKey().cend()) return *entry;
+    const QString classKey = QStringLiteral("refine-material-of-class-");
+    if (!key.startsWith(classKey)) return std::nullopt;
+    bool isNumber = false;
+    const int classNumber = key.mid(classKey.size()).toInt(&isNumber);
+    std::string entry = isNumber ? PriceBook::RefineMaterialEntry(classNumber) : std::string();
+    if (entry.empty()) return std::nullopt;
+    return entry;
 }
 
 // A value of the file as a text, or nothing for anything else a hand or a
@@ -95,13 +112,13 @@ SavedTexts SettingsStore::read(PriceBook& book) {
         const QString name = key.mid(kPriceBookGroup.size() + 1);
         if (const auto entry = EntriesByKey().constFind(name); entry != EntriesByKey().cend()) {
             book.restore(*entry, CoreText(*text), separator);
-        } else if (const std::string oldEntry = CoreText(name); EntriesByKey().contains(PriceKey(oldEntry))) {
-            // Files of earlier versions keep an entry under its own name; the
-            // next save moves it to its key, where an entry under the key,
-            // written later, wins.
-            if (!file.contains(kPriceBookGroup + u'/' + PriceKey(oldEntry)))
-                book.restore(oldEntry, CoreText(*text), separator);
-            oldKeys_.append(key);
+        } else if (const std::optional<std::string> oldEntry = EntryOfOldKey(name)) {
+            // An entry under its present key, written later, wins; of two
+            // earlier keys of one entry (two classes refined with Oridecon)
+            // the first that reads as money wins.
+            if (!file.contains(kPriceBookGroup + u'/' + PriceKey(*oldEntry)) && !book.text(*oldEntry))
+                book.restore(*oldEntry, CoreText(*text), separator);
+            oldKeys_.append({key, *oldEntry});
         }
     }
     return texts;
@@ -111,9 +128,10 @@ bool SettingsStore::save(const SavedTexts& texts, PriceBook& book) {
     const auto prices = book.unsaved();
     if (texts.isEmpty() && prices.empty() && oldKeys_.isEmpty()) return true;
     const bool saved = write([&](QSettings& file) {
-        for (const QString& oldKey : std::as_const(oldKeys_)) {
-            const QString key = kPriceBookGroup + u'/' + PriceKey(CoreText(oldKey.mid(kPriceBookGroup.size() + 1)));
-            if (!file.contains(key)) file.setValue(key, file.value(oldKey));
+        for (const auto& [oldKey, entry] : std::as_const(oldKeys_)) {
+            const QString key = kPriceBookGroup + u'/' + PriceKey(entry);
+            if (const std::optional<std::string> price = book.text(entry); price && !file.contains(key))
+                file.setValue(key, QtText(*price));
             file.remove(oldKey);
         }
         for (auto text = texts.begin(); text != texts.end(); ++text) file.setValue(text.key(), text.value());

@@ -8,10 +8,12 @@
 // any this program writes, reads as empty; a value that is not a short text
 // is left out; keys this program does not know stay in the file.
 #include <functional>
+#include <string>
+#include <utility>
 
+#include <QList>
 #include <QSettings>
 #include <QString>
-#include <QStringList>
 
 #include "core/price_book.h"
 #include "settings/saved_texts.h"
@@ -52,8 +54,9 @@ private:
     QString path_;
     Tell tell_;
     // The price book's keys in the form of earlier versions that the read
-    // found; the next save moves their values to the present keys.
-    QStringList oldKeys_;
+    // found, each with the entry it stands for; the next save removes them
+    // and writes the book's text of the entry under its present key.
+    QList<std::pair<QString, std::string>> oldKeys_;
     bool told_ = false;
 };
 

@@ -181,17 +181,19 @@ private slots:
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
-    // The refine material's price comes back with its class; the sum typed
-    // into a chart comes back in every chart opened later.
-    void refinePricesByClassAndTheChartSum() {
+    // The refine material's price is the good's one price: it comes back
+    // with every class refined with it and in the forge windows that use it;
+    // the sum typed into a chart comes back in every chart opened later.
+    void refineMaterialPricesAndTheChartSum() {
         MainWindowFixture f;
         const MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        TypeInto(*w.materialPrice(), "333");
+        PickRow(*w.classSelector(), "Оружие 3 уровня");
+        TypeInto(*w.materialPrice(), "7 000");
         PickRow(*w.classSelector(), "Оружие 2 уровня");
         QCOMPARE(w.materialPrice()->text(), QString("1000"));
-        PickRow(*w.classSelector(), "Оружие 1 уровня");
-        QCOMPARE(w.materialPrice()->text(), QString("333"));
+        PickRow(*w.classSelector(), "Оружие 4 уровня");
+        QCOMPARE(w.materialPrice()->text(), QString("7 000"));
         BudgetChartWindow* chart = OpenChart(*f.window, *w.refineChartButton());
         TypeInto(*chart->moneyField(), "1,5кк");
         const QString chance = chart->chanceLabel()->text();
@@ -201,10 +203,12 @@ private slots:
 
         f.window = StartedWindow(f.reporter, f.settings.store);
         const MainWindowControls again(*f.window);
+        PickRow(*again.itemSelector(), "Gladius");
+        QCOMPARE(PressSubmit(again)->row(RecipeRowKind::Material1).priceEdit->text(), QString("7 000"));
+        CloseResultWindows();
         OpenRefineTab(again);
-        PickRow(*again.classSelector(), "Оружие 2 уровня");
-        PickRow(*again.classSelector(), "Оружие 1 уровня");
-        QCOMPARE(again.materialPrice()->text(), QString("333"));
+        PickRow(*again.classSelector(), "Оружие 3 уровня");
+        QCOMPARE(again.materialPrice()->text(), QString("7 000"));
         chart = OpenChart(*f.window, *again.refineChartButton());
         QCOMPARE(chart->moneyField()->text(), QString("1,5кк"));
         QCOMPARE(chart->chanceLabel()->text(), chance);
@@ -212,13 +216,15 @@ private slots:
     }
 
     // The price book's keys of earlier versions (a good's own name, written
-    // with %20 for a blank and %U0423 for a Cyrillic letter) are read and
-    // moved to plain keys at the next save; a key of the present form wins
-    // over the earlier form of the same entry.
+    // with %20 for a blank and %U0423 for a Cyrillic letter; the refine
+    // material by its class) are read and moved to plain keys at the next
+    // save; a key of the present form wins over the earlier form of the same
+    // entry, and the first of two earlier keys of one entry wins.
     void earlierPriceKeysAreReadAndMoved() {
         MainWindowFixture f;
         WriteFile(f.settings.store.path(),
                   "[prices]\nIron=120\nFlame%20Heart=7\nflame-heart=5\nrefine%20material%20of%20class%201=333\n"
+                  "refine%20material%20of%20class%203=7000\nrefine%20material%20of%20class%204=6000\n"
                   "%U0423%20%U043C%U0435%U043D%U044F%20%U0435%U0441%U0442%U044C=500\xd0\xba\n");
         f.window = StartedWindow(f.reporter, f.settings.store);
         const MainWindowControls w(*f.window);
@@ -230,12 +236,14 @@ private slots:
         PickRow(*w.classSelector(), "Оружие 2 уровня");
         PickRow(*w.classSelector(), "Оружие 1 уровня");
         QCOMPARE(w.materialPrice()->text(), QString("333"));
+        PickRow(*w.classSelector(), "Оружие 4 уровня");
+        QCOMPARE(w.materialPrice()->text(), QString("7000"));
         QVERIFY(f.window->close());
         const QByteArray saved = ReadFile(f.settings.store.path());
         for (const char* line :
-             {"\niron=120\n", "\nflame-heart=5\n", "\nrefine-material-of-class-1=333\n", "\nmoney=500\xd0\xba\n"})
+             {"\niron=120\n", "\nflame-heart=5\n", "\nphracon=333\n", "\noridecon=7000\n", "\nmoney=500\xd0\xba\n"})
             QVERIFY2(saved.contains(line), saved.constData());
-        QVERIFY2(!saved.contains('%') && !saved.contains("Iron"), saved.constData());
+        QVERIFY2(!saved.contains('%') && !saved.contains("Iron") && !saved.contains("6000"), saved.constData());
     }
 
     // Damaged, hand-edited and foreign files: the program starts without a

@@ -30,8 +30,9 @@ class RefineTab : public TabPanel {
 public:
     // Adds an empty page to the tabs; its controls are built the first time
     // the page is opened, since most sessions only forge. The material's
-    // price typed for a class is noted in the book, and picking a class
-    // puts the price the book remembers for it; so does the chart's sum.
+    // price typed is noted in the book under the material's name, which the
+    // forge windows share, and picking a class puts the price the book
+    // remembers for its material; so does the chart's sum.
     RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book);
     ~RefineTab() override;
 
