@@ -25,11 +25,20 @@ inline constexpr std::array<RefineClass, 5> kRefineClasses{{
     {5, "Одежда", 2000, "images/elunium.bmp", " Elunium", 60000},
 }};
 
+// The levels a refine starts from and the levels it reaches, as the level
+// lists offer them: +0 to +9 and +1 to +10.
+struct RefineLevels {
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+inline constexpr RefineLevels kCurrentLevels{0, 9};
+inline constexpr RefineLevels kTargetLevels{1, 10};
+
 struct RefineSteps {
     std::int32_t safeLevel;
     // stepBase[L]: base success rate in percent of the step from +(L-1) to +L;
     // only levels above the safe level are used.
-    std::array<std::int32_t, 11> stepBase;
+    std::array<std::int32_t, kTargetLevels.highest + 1> stepBase;
     std::int32_t atkPerLevel;     // 0 for armour
     std::int32_t spreadPerLevel;  // 0 for armour
     bool armour;

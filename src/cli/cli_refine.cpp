@@ -24,6 +24,11 @@ QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) 
 
 constexpr int kClassCount = static_cast<int>(kRefineClasses.size());
 
+// "+0 to +9": the levels of a kind, as the help and the errors name them.
+QString LevelSpan(LevelKind kind) {
+    return QtText(LevelText(LevelsOf(kind).lowest)) + " to " + QtText(LevelText(LevelsOf(kind).highest));
+}
+
 }  // namespace
 
 int RunRefine(const QStringList& arguments) {
@@ -36,8 +41,8 @@ int RunRefine(const QStringList& arguments) {
         {"class",
          QString("equipment class: 1 to %1 weapon level, %2 armour (default 1)").arg(kClassCount - 1).arg(kClassCount),
          "N", "1"},
-        {"from", "current level, +0 to +9 (default +0)", "level", "+0"},
-        {"to", "target level, +1 to +10 (default: the class's safe level)", "level"},
+        {"from", "current level, " + LevelSpan(LevelKind::Current) + " (default +0)", "level", "+0"},
+        {"to", "target level, " + LevelSpan(LevelKind::Target) + " (default: the class's safe level)", "level"},
         {"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"},
         {"material-price", "material price in Zeny (default: the class's usual price)", "ZENY"},
         {"item-price", "price in Zeny of the item being refined (default 0)", "ZENY", "0"},
@@ -54,11 +59,11 @@ int RunRefine(const QStringList& arguments) {
     RefineState state;
     ApplyRefineClass(state, cls);
     const auto from = ParseLevel(CoreText(parser.value("from")), LevelKind::Current);
-    if (!from) return UsageError("--from takes a level from +0 to +9");
+    if (!from) return UsageError("--from takes a level from " + LevelSpan(LevelKind::Current));
     ChooseCurrentLevel(state, *from);
     if (parser.isSet("to")) {
         const auto to = ParseLevel(CoreText(parser.value("to")), LevelKind::Target);
-        if (!to) return UsageError("--to takes a level from +1 to +10");
+        if (!to) return UsageError("--to takes a level from " + LevelSpan(LevelKind::Target));
         ChooseTargetLevel(state, *to);
     }
 

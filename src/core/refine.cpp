@@ -49,6 +49,8 @@ SafeRefine SafeRefineOf(const RefineClass& cls) {
     return {steps.safeLevel, outcome.bonusText, *RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
 }
 
+const RefineLevels& LevelsOf(LevelKind kind) { return kind == LevelKind::Current ? kCurrentLevels : kTargetLevels; }
+
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -60,8 +62,7 @@ std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
         if (digit < '0' || digit > '9') return std::nullopt;
         level = 10 * level + (digit - '0');
     }
-    const std::int32_t lowest = kind == LevelKind::Current ? 0 : 1;
-    if (level < lowest || level > lowest + 9) return std::nullopt;
+    if (level < LevelsOf(kind).lowest || level > LevelsOf(kind).highest) return std::nullopt;
     return level;
 }
 

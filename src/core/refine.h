@@ -47,8 +47,9 @@ struct SafeRefine {
 };
 SafeRefine SafeRefineOf(const RefineClass& cls);
 
-enum class LevelKind { Current, Target };  // +0 to +9, or +1 to +10
-// A level as typed: "+9", "9" or " +9 ", within the kind's range; none for
+enum class LevelKind { Current, Target };
+const RefineLevels& LevelsOf(LevelKind kind);  // kCurrentLevels or kTargetLevels
+// A level as typed: "+9", "9" or " +9 ", within the kind's levels; none for
 // any other text.
 std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind);
 std::string LevelText(std::int32_t level);  // "+7"
@@ -85,7 +86,7 @@ std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t
 // when every such step has a rate above 0, or there is none.
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 
-// Requires a class number of kRefineClasses and 0 <= cur <= fin <= 10. A step
+// Requires a class number of kRefineClasses and 0 <= cur <= fin <= kTargetLevels.highest. A step
 // rate above 100 counts as 100, so the rate is at most 100 % and the materials
 // at least the levels gained. Fails for a step rate at or below 0
 // (RefineStepRateError) and for counts beyond the 32-bit range.

@@ -143,8 +143,11 @@ void RefineTab::buildControls(const PictureBox& character) {
                                BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNumber)));
     classSelector_->setCurrentIndex(0);
 
-    currentLevel_ = AddEditCombo(panel, {48, 247, 49, 24}, NumberItems(0, 9, "+"), "+0", StartItem::None);
-    targetLevel_ = AddEditCombo(panel, {208, 274, 49, 24}, NumberItems(1, 10, "+"), "+7", StartItem::Matching);
+    const auto levelItems = [](LevelKind kind) {
+        return NumberItems(LevelsOf(kind).lowest, LevelsOf(kind).highest, "+");
+    };
+    currentLevel_ = AddEditCombo(panel, {48, 247, 49, 24}, levelItems(LevelKind::Current), "+0", StartItem::None);
+    targetLevel_ = AddEditCombo(panel, {208, 274, 49, 24}, levelItems(LevelKind::Target), "+7", StartItem::Matching);
     for (EditCombo* level : {currentLevel_, targetLevel_}) {
         level->setFont(LevelFont());
         SetListRowHeight(*level, 16);
@@ -269,7 +272,7 @@ void RefineTab::classChosen() {
         materialName_->setText(QtText(cls->materialName));
         // A changed price text runs the price handler, which works the
         // refine out at the class's material price: the last one typed for
-        // the class, or its usual one.
+        // the material, here or in a forge window, or its usual one.
         const std::optional<std::string> remembered = book_.text(PriceBook::RefineMaterialEntry(cls->classNumber));
         materialPrice_->setText(remembered ? QtText(*remembered) : QString::number(cls->materialDefaultPrice));
     });
