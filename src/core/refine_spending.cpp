@@ -17,10 +17,32 @@ namespace {
 // A chance within this of a certainty counts as reaching it, so that sums
 // of many terms that are equal to it in exact arithmetic do.
 constexpr double kSlack = 1e-12;
-// The part of a band's weight that may be cut at each of its ends.
+// The chance of failing so, before the last try succeeds, that may be cut
+// at each end of a band.
 constexpr double kBandCut = 1e-17;
 // The exact lattice keeps at most this many cells (two arrays of doubles).
 constexpr std::int64_t kMostLatticeCells = std::int64_t{1} << 21;
+
+// Writes the running sums of the cells times the scale and returns the sum
+// of all cells. The sums are taken four cells at a time, each block added to
+// the total once, so that the additions do not all wait for one another.
+double ScaledRunningSums(const std::vector<double>& cells, double scale, std::vector<double>& sums) {
+    double total = 0;
+    std::size_t i = 0;
+    for (; i + 4 <= cells.size(); i += 4) {
+        const double two = cells[i] + cells[i + 1], three = two + cells[i + 2], four = three + cells[i + 3];
+        sums[i] = (total + cells[i]) * scale;
+        sums[i + 1] = (total + two) * scale;
+        sums[i + 2] = (total + three) * scale;
+        total += four;
+        sums[i + 3] = total * scale;
+    }
+    for (; i < cells.size(); ++i) {
+        total += cells[i];
+        sums[i] = total * scale;
+    }
+    return total;
+}
 
 double Level(std::int32_t percent) { return percent / 100.0 - kSlack; }
 
@@ -118,8 +140,12 @@ RefineSpending::RefineSpending(const RefineAttempts& attempts, SpendingRates rat
         const double bandsWork = perStep_ > 0 ? bandsWorkEstimate() : kExactWork + 1;
         if (latticeCells <= static_cast<double>(kMostLatticeCells) && latticeWork <= std::min(bandsWork, kExactWork))
             method = Method::Lattice;
-        else
-            method = bandsWork <= kExactWork ? Method::Bands : Method::Approximate;
+        else if (bandsWork <= kExactWork)
+            method = Method::Bands;
+        else {
+            method = Method::Approximate;
+            cells = approximateCells();
+        }
     }
     if (*method == Method::Lattice || (*method == Method::Bands && perStep_ == 0))
         planLattice(span, std::min(cells, static_cast<std::int64_t>(latticeCells)));
@@ -147,6 +173,16 @@ double RefineSpending::bandsWorkEstimate() const {
     const double deviation = std::sqrt(square / weight);
     const double rows = 1.2 * reach_ / meanCost + 10;
     return (stepsOf(costs_.size() - 1) + 1) * (rows + 11.3 * deviation * std::pow(rows, 1.5));
+}
+
+std::int64_t RefineSpending::approximateCells() const {
+    // Each cell adds up the cells its failure costs reach back to.
+    const double largestCost = static_cast<double>(*std::max_element(costs_.begin(), costs_.end()));
+    std::int64_t cells = kApproximateCells;
+    while (cells > kFewestApproximateCells &&
+           static_cast<double>(cells) * (largestCost * static_cast<double>(cells) / reach_ + 2) > kApproximateWork)
+        cells /= 2;
+    return cells;
 }
 
 void RefineSpending::planCertain() {
@@ -195,26 +231,35 @@ void RefineSpending::planBands() {
         const double least = static_cast<double>(base_) +
                              static_cast<double>(failures) * static_cast<double>(firstCost) +
                              static_cast<double>(first) * static_cast<double>(perStep_);
-        const double weight = std::accumulate(row.begin(), row.end(), 0.0);
-        if (least > horizon || weight < kBandCut) break;
-        Band band{first, {}};
-        band.cumulative.resize(row.size());
-        std::partial_sum(row.begin(), row.end(), band.cumulative.begin());
-        for (double& chance : band.cumulative) chance *= success_;
+        if (least > horizon) break;
+        Band band{first, std::vector<double>(row.size())};
+        if (ScaledRunningSums(row, success_, band.cumulative) < kBandCut) break;
+        // The largest sum in the band, or the 64-bit limit beyond it.
+        std::optional<std::int64_t> largest = CheckedProduct(failures, firstCost);
+        if (largest) largest = CheckedSum(*largest, base_);
+        if (const auto steps = CheckedProduct(first + static_cast<std::int64_t>(row.size()) - 1, perStep_); largest)
+            largest = steps ? CheckedSum(*largest, *steps) : std::nullopt;
+        coversWholeFrom_.push_back(
+            std::max(coversWholeFrom_.empty() ? 0 : coversWholeFrom_.back(), largest.value_or(kInt64Max)));
+        chanceBefore_.push_back((chanceBefore_.empty() ? 0 : chanceBefore_.back() + bands_.back().cumulative.back()));
         bands_.push_back(std::move(band));
 
         // One pass of the row for each further step, which the compiler
-        // turns into vector arithmetic.
-        next.assign(row.size() + kernel.size() - 1, 0.0);
-        for (std::size_t j = 0; j < kernel.size(); ++j) {
+        // turns into vector arithmetic; the first writes the cells the
+        // others add to.
+        next.resize(row.size() + kernel.size() - 1);
+        std::fill(next.begin() + static_cast<std::ptrdiff_t>(row.size()), next.end(), 0.0);
+        for (std::size_t i = 0; i < row.size(); ++i) next[i] = row[i] * kernel[0];
+        for (std::size_t j = 1; j < kernel.size(); ++j) {
             const double chance = kernel[j];
             double* to = next.data() + j;
             for (std::size_t i = 0; i < row.size(); ++i) to[i] += row[i] * chance;
         }
-        const double nextWeight = std::accumulate(next.begin(), next.end(), 0.0);
+        // Both ends lose what adds up to less than the cut of the whole
+        // chance, which narrows the rows of many failures, themselves rare.
         std::size_t from = 0, to = next.size();
-        for (double cut = 0; from + 1 < to && cut + next[from] < kBandCut * nextWeight; ++from) cut += next[from];
-        for (double cut = 0; to - 1 > from && cut + next[to - 1] < kBandCut * nextWeight; --to) cut += next[to - 1];
+        for (double cut = 0; from + 1 < to && cut + next[from] < kBandCut; ++from) cut += next[from];
+        for (double cut = 0; to - 1 > from && cut + next[to - 1] < kBandCut; --to) cut += next[to - 1];
         row.assign(next.begin() + static_cast<std::ptrdiff_t>(from), next.begin() + static_cast<std::ptrdiff_t>(to));
         first += static_cast<std::int64_t>(from);
     }
@@ -267,15 +312,31 @@ double RefineSpending::withinLattice(std::int64_t sum) const {
 }
 
 double RefineSpending::withinBands(std::int64_t sum) const {
-    double chance = 0;
-    std::int64_t left = sum - base_;
-    for (const Band& band : bands_) {
-        if (left < 0) break;
-        const std::int64_t further = left / perStep_ - band.first;
+    if (sum < base_ || bands_.empty()) return 0;
+    // The bands the sum covers whole add their chance at once (in the same
+    // order of additions as one by one).
+    const auto whole = static_cast<std::size_t>(
+        std::upper_bound(coversWholeFrom_.begin(), coversWholeFrom_.end(), sum) - coversWholeFrom_.begin());
+    if (whole == bands_.size()) return chanceBefore_.back() + bands_.back().cumulative.back();
+    double chance = chanceBefore_[whole];
+    const std::optional<std::int64_t> failed = CheckedProduct(static_cast<std::int64_t>(whole), costs_.front());
+    if (!failed || *failed > sum - base_) return chance;
+    // What is left of the sum after each band's failures, as whole further
+    // steps and a rest below one step, so that no band needs a division.
+    std::int64_t steps = (sum - base_ - *failed) / perStep_, rest = (sum - base_ - *failed) % perStep_;
+    const std::int64_t failureSteps = costs_.front() / perStep_, failureRest = costs_.front() % perStep_;
+    for (auto band = bands_.begin() + static_cast<std::ptrdiff_t>(whole); band != bands_.end(); ++band) {
+        if (steps < 0) break;
+        const std::int64_t further = steps - band->first;
         if (further >= 0)
-            chance += band.cumulative[static_cast<std::size_t>(
-                std::min<std::int64_t>(further, static_cast<std::int64_t>(band.cumulative.size()) - 1))];
-        left -= costs_.front();
+            chance += band->cumulative[static_cast<std::size_t>(
+                std::min<std::int64_t>(further, static_cast<std::int64_t>(band->cumulative.size()) - 1))];
+        steps -= failureSteps;
+        rest -= failureRest;
+        if (rest < 0) {
+            rest += perStep_;
+            --steps;
+        }
     }
     return chance;
 }
