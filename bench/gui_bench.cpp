@@ -5,6 +5,7 @@
 // Run offscreen from any folder; the pictures are read from the repository:
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/gui_bench -median 9
 #include <memory>
+#include <utility>
 
 #include <QDir>
 #include <QTest>
@@ -40,6 +41,24 @@ protected:
 
 private:
     const QWidget& window_;
+};
+
+// Retypes the digit after "+" of the focused level, the first and the second
+// in turn, so that every keystroke changes the level and runs the refine
+// handler once.
+class LevelDigitToggle {
+public:
+    LevelDigitToggle(QString first, QString second) : digits_{std::move(first), std::move(second)} {}
+    void type() {
+        PressKey(Qt::Key_End);
+        PressKey(Qt::Key_Left, Qt::ShiftModifier);
+        TypeText(digits_[next_]);
+        next_ = 1 - next_;
+    }
+
+private:
+    QString digits_[2];
+    int next_ = 0;
 };
 
 }  // namespace
@@ -89,17 +108,8 @@ private slots:
         MainWindowControls w(*window_);
         OpenRefineTab(w);
         ClickInto(*w.targetLevel());
-        // Each iteration selects the digit after "+" and types the one the
-        // other left out, so every keystroke changes the level and runs the
-        // refine handler once.
-        const QString digits[] = {QStringLiteral("9"), QStringLiteral("8")};
-        int next = 0;
-        QBENCHMARK {
-            PressKey(Qt::Key_End);
-            PressKey(Qt::Key_Left, Qt::ShiftModifier);
-            TypeText(digits[next]);
-            next = 1 - next;
-        }
+        LevelDigitToggle level(QStringLiteral("9"), QStringLiteral("8"));
+        QBENCHMARK { level.type(); }
         QVERIFY(w.targetLevel()->currentText() == QStringLiteral("+8") ||
                 w.targetLevel()->currentText() == QStringLiteral("+9"));
         QVERIFY(w.successRate()->text() != QStringLiteral("100"));
@@ -124,13 +134,9 @@ private slots:
         ClickInto(*w.currentLevel());
         // From +0 and from +1 the refine is the same but for a safe step, and
         // every keystroke plans it again.
-        const QString digits[] = {QStringLiteral("1"), QStringLiteral("0")};
-        int next = 0;
+        LevelDigitToggle level(QStringLiteral("1"), QStringLiteral("0"));
         QBENCHMARK {
-            PressKey(Qt::Key_End);
-            PressKey(Qt::Key_Left, Qt::ShiftModifier);
-            TypeText(digits[next]);
-            next = 1 - next;
+            level.type();
             QCoreApplication::processEvents();
         }
         QVERIFY(counter.paints > 0);

@@ -3,11 +3,11 @@ cmake_policy(VERSION 3.25)
 # after it in the core's order: numbers and money texts first, then budgets,
 # then forging, then refining, then the price book. A file may include its
 # own header and any before it, so no two files can include each other.
-# Run with -DCORE_DIR=<src/core>.
+# Run with -DCHECKED_DIR=<src/core>.
 set(order result text extended numbers typed_sum money_text money_axis budget forge_input rate_rules
           forge_request recipe forge_quote refine refine_expectation refine_spending refine_plan price_book)
 
-file(GLOB sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+file(GLOB sources "${CHECKED_DIR}/*.h" "${CHECKED_DIR}/*.cpp")
 set(failures "")
 foreach(source IN LISTS sources)
   get_filename_component(stem "${source}" NAME_WE)

@@ -2,7 +2,7 @@ cmake_policy(VERSION 3.25)
 # Fails when a file of one window folder includes a header of a folder above
 # it: widgets use nothing of the program's own, pictures and budgets build on
 # widgets, each tab on those three, and the main window on everything.
-# Run with -DGUI_DIR=<src/gui>.
+# Run with -DCHECKED_DIR=<src/gui>.
 set(allowed_widgets "widgets")
 set(allowed_pictures "widgets;pictures")
 set(allowed_budget "widgets;budget")
@@ -11,7 +11,7 @@ set(allowed_refine "widgets;pictures;budget;refine")
 
 set(failures "")
 foreach(folder widgets pictures budget forge refine)
-  file(GLOB sources "${GUI_DIR}/${folder}/*.h" "${GUI_DIR}/${folder}/*.cpp")
+  file(GLOB sources "${CHECKED_DIR}/${folder}/*.h" "${CHECKED_DIR}/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^#include \"gui/")
     foreach(line IN LISTS includes)
