@@ -26,6 +26,7 @@ bool ScrolledIntoReach(QWidget& control) {
     // The window laid out at the size it took on its screen.
     QCoreApplication::processEvents();
     auto* area = control.window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!area) return control.visibleRegion().boundingRect().contains(control.rect().center());
     const auto centre = [&] { return control.mapTo(area->viewport(), control.rect().center()); };
     for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
         const bool vertical = bar->orientation() == Qt::Vertical;

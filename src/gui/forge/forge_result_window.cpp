@@ -130,7 +130,6 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     static const QImage tile = BuiltInPicture(QStringLiteral(":/pictures/wallpaper_result.bmp"));
     panel_ = new TabPanel(tile, this);
     panel_->resize(kClientWidth, kClientHeight);
-    MakeContentScrollArea(*this, panel_, false);
     QWidget* panel = panel_;
 
     const QColor highlight = palette().color(QPalette::Light);
@@ -225,8 +224,19 @@ void ForgeResultWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &ForgeResultWindow::fitToScreen);
 }
 
+// The panel moves into a scroll area only when the window cannot show it
+// whole: on most screens it never does, and a press then builds, shows and
+// destroys no scroll area.
 void ForgeResultWindow::fitToScreen() {
-    setFixedSize(FittedSize(panel_->size(), ClientRoom(*this), style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    const QSize fitted =
+        FittedSize(panel_->size(), ClientRoom(*this), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (fitted != panel_->size() && !scrollArea_) {
+        // Moving the panel may take the focus from the control in it.
+        const QPointer<QWidget> focused = focusWidget();
+        scrollArea_ = MakeContentScrollArea(*this, panel_, false);
+        if (focused) focused->setFocus();
+    }
+    setFixedSize(fitted);
     if (isVisible()) KeepInsideScreen(*this);
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QWidget>
 
 #include "core/forge_quote.h"
@@ -113,6 +114,8 @@ private:
 
     std::array<RecipeRowControls, kRecipeRowCount> recipeRows_{};
     QWidget* panel_ = nullptr;
+    // Made once the panel is larger than the window can be on its screen.
+    QScrollArea* scrollArea_ = nullptr;
     QLineEdit* lastPriceEdit_ = nullptr;
     QPointer<BudgetChartWindow> chart_;
 };

@@ -39,6 +39,8 @@ QScrollArea* MakeContentScrollArea(QWidget& window, QWidget* content, bool conte
     auto* fill = new QHBoxLayout(&window);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(area);
+    // A window already on screen shows the area at once.
+    area->show();
     return area;
 }
 

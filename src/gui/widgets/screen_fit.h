@@ -19,7 +19,8 @@ QRect PlacedInside(const QRect& frame, const QRect& area);
 QSize FittedSize(const QSize& content, const QSize& room, int scrollBarExtent);
 
 // A frameless scroll area for a window's content, filling the window; its
-// scroll bars show only when the window is smaller than the content.
+// scroll bars show only when the window is smaller than the content. It may
+// be made while the window is on screen.
 QScrollArea* MakeContentScrollArea(QWidget& window, QWidget* content, bool contentFollowsWindow);
 
 // The available area of the screen the window is on (the primary screen
