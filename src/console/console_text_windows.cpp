@@ -2,6 +2,9 @@
 // pass the UTF-8 bytes on to be read in the console's code page (866 or
 // 1251 on a Russian Windows), which garbles every letter beyond ASCII. A pipe
 // or a file gets the UTF-8 bytes through the C runtime, as on other systems.
+// A handle counts as a console only if it is a character device that answers
+// as a console, and text a console refuses whole goes out as bytes instead,
+// so that no output is lost to a handle that only claims to be a console.
 #include <windows.h>
 
 #include <algorithm>
@@ -24,17 +27,23 @@ std::wstring Utf16Of(std::string_view utf8) {
     return wide;
 }
 
-bool WriteConsoleText(HANDLE console, std::string_view utf8) {
-    const std::wstring wide = Utf16Of(utf8);
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) == FILE_TYPE_CHAR &&
+           GetConsoleMode(handle, &mode);
+}
+
+// The characters the console took, counted in UTF-16 units.
+std::size_t WriteConsoleText(HANDLE console, const std::wstring& wide) {
     std::size_t written = 0;
     while (written < wide.size()) {
         // A console takes a limited amount per call.
         const DWORD part = static_cast<DWORD>(std::min<std::size_t>(wide.size() - written, 8192));
         DWORD done = 0;
-        if (!WriteConsoleW(console, wide.data() + written, part, &done, nullptr) || done == 0) return false;
+        if (!WriteConsoleW(console, wide.data() + written, part, &done, nullptr) || done == 0) break;
         written += done;
     }
-    return written == wide.size() && (utf8.empty() || !wide.empty());
+    return written;
 }
 
 }  // namespace
@@ -42,11 +51,13 @@ bool WriteConsoleText(HANDLE console, std::string_view utf8) {
 bool Write(Stream stream, std::string_view utf8) {
     std::FILE* file = stream == Stream::Output ? stdout : stderr;
     const HANDLE handle = GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    DWORD mode = 0;
-    if (handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+    if (IsConsole(handle)) {
         // What the C runtime still holds goes first, in its order.
         std::fflush(file);
-        return WriteConsoleText(handle, utf8);
+        const std::wstring wide = Utf16Of(utf8);
+        if (utf8.empty() || wide.empty()) return utf8.empty();
+        const std::size_t written = WriteConsoleText(handle, wide);
+        if (written != 0) return written == wide.size();
     }
     return std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && std::fflush(file) == 0;
 }
