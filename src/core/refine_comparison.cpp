@@ -10,7 +10,7 @@
 
 namespace trivelon {
 
-Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer) {
+Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer, bool budgets) {
     RefineRoad road;
     road.offer = offer;
     if (offer.level == request.targetLevel) {
@@ -18,7 +18,7 @@ Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const 
         return road;
     }
     auto plan = PlanRefine({request.classNumber, offer.level, request.targetLevel, request.weaponryResearch,
-                            request.materialPrice, offer.itemPrice});
+                            request.materialPrice, offer.itemPrice, budgets});
     if (!plan) return Error{plan.error()};
     // A refine below its target always has something to do, so its plan
     // always carries an expectation.

@@ -42,9 +42,11 @@ struct RefineRoad {
     bool bought() const { return !plan; }
 };
 
-// A road to the target from one offer, which lies between +0 and the target.
-// Fails as PlanRefine does.
-Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer);
+// A road to the target from one offer, which lies between +0 and the target;
+// without budgets its plan holds none (see RefineRequest::budgets). Fails as
+// PlanRefine does.
+Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer,
+                                  bool budgets = true);
 
 struct RefineComparison {
     std::vector<RefineRoad> roads;  // by level, lowest first

@@ -410,6 +410,9 @@ private slots:
         // From +3: 4 safe steps and +8 after a passed +7, (4.7 x 1 200 +
         // 10 000) / 0.35; from +7, (1 200 + 40 000) / 0.5. 90 % certainty
         // takes 6 items and 27 steps: 60 000 + 27 x 1 200.
+        // The budgets follow the averages, one row per turn of the event loop.
+        QCOMPARE(window->figure(3, RefineComparisonWindow::Certain)->text(), QString("…"));
+        while (window->budgetsPending()) QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
         const auto row = [&](int level) {
             QStringList texts;
             for (int column = 0; column < RefineComparisonWindow::kColumns; ++column)

@@ -49,11 +49,14 @@ QString RoadText(std::int32_t level, std::int32_t target) {
                            : QStringLiteral("купить ") + text + QStringLiteral(" и точить");
 }
 
-std::optional<std::int64_t> CertainCost(const RefineRoad& road) {
-    if (road.bought()) return road.offer.itemPrice;
+// The Zeny of 90 % certainty: the finished item's price, or the road's
+// budget; "…" while the budget is being worked out.
+QString CertainCostText(const RefineRoad& road, bool pending) {
+    if (road.bought()) return MoneyText(road.offer.itemPrice);
+    if (pending) return QStringLiteral("…");
     for (const RefineBudgetLevel& level : road.plan->budget.value_or(RefineBudget{}))
-        if (level.chance == kCertainty) return level.cost;
-    return std::nullopt;
+        if (level.chance == kCertainty) return MoneyText(level.cost);
+    return QStringLiteral("—");
 }
 
 }  // namespace
@@ -176,20 +179,49 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
     Row& row = rows_[static_cast<std::size_t>(level)];
     row.road.reset();
     row.problem.clear();
+    row.budgetPending = false;
     const TypedSum price = ReadTypedSum(CoreText(row.price->text()), SystemGroupSeparator());
     const bool unreadable =
         price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
     MarkProblem(*row.price, unreadable ? kUnreadablePriceTip : QString());
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
-    Result<RefineRoad> road = PlanRefineRoad(*request_, {level, price.zeny});
-    if (road)
-        row.road = std::move(road.value());
-    else
+    Result<RefineRoad> road = PlanRefineRoad(*request_, {level, price.zeny}, false);
+    if (!road) {
         row.problem = QtText(road.error());
+        return;
+    }
+    row.road = std::move(road.value());
+    row.budgetPending = !row.road->bought();
+    if (row.budgetPending) scheduleBudgets();
+}
+
+bool RefineComparisonWindow::budgetsPending() const {
+    return std::any_of(rows_.begin(), rows_.end(), [](const Row& row) { return row.budgetPending; });
+}
+
+void RefineComparisonWindow::scheduleBudgets() {
+    if (budgetScheduled_) return;
+    budgetScheduled_ = true;
+    QMetaObject::invokeMethod(this, &RefineComparisonWindow::planNextBudget, Qt::QueuedConnection);
+}
+
+void RefineComparisonWindow::planNextBudget() {
+    budgetScheduled_ = false;
+    const auto pending = std::find_if(rows_.begin(), rows_.end(), [](const Row& row) { return row.budgetPending; });
+    if (pending == rows_.end()) return;
+    const auto level = static_cast<std::int32_t>(pending - rows_.begin());
+    // The same road as the one shown, now with its budget: the averages and
+    // the ranking stay as they are.
+    Result<RefineRoad> road = PlanRefineRoad(*request_, pending->road->offer);
+    pending->budgetPending = false;
+    if (road) pending->road = std::move(road.value());
+    showRow(level, level == cheapestLevel_);
+    if (budgetsPending()) scheduleBudgets();
 }
 
 void RefineComparisonWindow::planAllRows() {
-    for (std::int32_t level = 0; level <= request_->targetLevel; ++level) planRow(level);
+    // Rows past the target are cleared too, so that none waits for a budget.
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) planRow(level);
     showRanking();
 }
 
@@ -204,7 +236,7 @@ void RefineComparisonWindow::showRow(std::int32_t level, bool cheapest) {
                  QtText(TenthsText(road.expected.itemsTenths, separator)),
                  QtText(TenthsText(road.expected.materialsTenths, separator)),
                  MoneyText(road.expected.cost),
-                 MoneyText(CertainCost(road)),
+                 CertainCostText(road, row.budgetPending),
                  road.safeSteps > 0 ? QStringLiteral("до ") + QtText(LevelText(level + road.safeSteps)) : QString()};
     } else if (!row.problem.isEmpty()) {
         texts.fill(QStringLiteral("—"));
@@ -239,6 +271,7 @@ void RefineComparisonWindow::showRanking() {
     // A road that could not be worked out might have been the cheapest.
     std::optional<std::int32_t> cheapest;
     if (problem.isEmpty() && comparison.cheapest) cheapest = comparison.roads[*comparison.cheapest].offer.level;
+    cheapestLevel_ = cheapest;
     for (std::int32_t level = 0; level <= request_->targetLevel; ++level) showRow(level, level == cheapest);
 
     const std::int32_t target = request_->targetLevel;

@@ -47,6 +47,8 @@ public:
 
     // Puts the prices typed and not yet kept into the book.
     void keepTypedPrices();
+    // Whether a row still waits for its budget (see planNextBudget).
+    bool budgetsPending() const;
 
 signals:
     // The row of the tab's current level was typed into: the tab's item price.
@@ -63,6 +65,7 @@ private:
         QLineEdit* price = nullptr;
         std::array<QLabel*, kColumns> figures{};
         bool typed = false;  // since the book last took its price
+        bool budgetPending = false;
         // Its road where the level is on offer and the road could be worked
         // out; otherwise why not, empty where it is not on offer.
         std::optional<RefineRoad> road;
@@ -74,7 +77,14 @@ private:
     // price into its level's row, without planning.
     void fillPrices(const QString& currentItemPrice);
     void priceChanged(std::int32_t level);
+    // Works out the row's road without its budget, which is left for later.
     void planRow(std::int32_t level);
+    // The budgets take some milliseconds a road, the averages far less: a
+    // change shows the averages and the cheapest road at once, and the rows'
+    // budgets follow one row per turn of the event loop, lowest level first,
+    // so that typing never waits for them.
+    void scheduleBudgets();
+    void planNextBudget();
     void planAllRows();
     void showRow(std::int32_t level, bool cheapest);
     // Ranks the roads, marks the cheapest row and writes the line under the
@@ -85,6 +95,8 @@ private:
     PriceBook& book_;
     std::optional<RefineComparisonRequest> request_;
     std::int32_t currentLevel_ = 0;
+    std::optional<std::int32_t> cheapestLevel_;
+    bool budgetScheduled_ = false;
     std::array<Row, kTargetLevels.highest + 1> rows_;
     QLabel* verdict_ = nullptr;
 };
