@@ -1,5 +1,8 @@
 // refine --compare: the levels an item is offered at with their prices, and
 // the roads from each of them to the target set side by side.
+#include <algorithm>
+#include <vector>
+
 #include <QJsonArray>
 #include <QRegularExpression>
 

@@ -102,11 +102,12 @@ RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
 }
 
-// The material's field reports that editing finished when it loses the focus,
+// The price fields report that editing finished when they lose the focus,
 // which may happen while QWidget's own destructor runs and this tab's part is
-// gone: it is no longer listened to.
+// gone: they are no longer listened to.
 RefineTab::~RefineTab() {
-    if (materialPrice_) materialPrice_->disconnect(this);
+    for (QLineEdit* price : {materialPrice_, itemPrice_})
+        if (price) price->disconnect(this);
 }
 
 void RefineTab::buildOnce(const PictureBox& character) {
