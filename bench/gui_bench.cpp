@@ -1,7 +1,10 @@
 // Response times of the main window, driven as a user would: the press of
 // "Считаем..." until its result window is filled and painted, and a typed
 // target refine level until the refining tab's labels show the new figures,
-// and the slowest refine change until its open chart is painted again.
+// and the slowest refine change until its open chart is painted again; the
+// comparison of where to start with ten levels on offer: opened until
+// painted, a price typed until painted, and the dearest row's budget, which
+// follows a change in a later turn of the event loop.
 // Run offscreen from any folder; the pictures are read from the repository:
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/gui_bench -median 9
 #include <memory>
@@ -13,6 +16,7 @@
 #include "gui/budget/budget_chart_window.h"
 #include "gui/forge/forge_result_window.h"
 #include "gui/main_window.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "main_window_harness.h"
 #include "recording_reporter.h"
 #include "typing.h"
@@ -43,9 +47,9 @@ private:
     const QWidget& window_;
 };
 
-// Retypes the digit after "+" of the focused level, the first and the second
-// in turn, so that every keystroke changes the level and runs the refine
-// handler once.
+// Retypes the last character of the focused field (the digit after "+" of a
+// level, the last digit of a price), the first and the second in turn, so
+// that every keystroke changes it and runs its handler once.
 class LevelDigitToggle {
 public:
     LevelDigitToggle(QString first, QString second) : digits_{std::move(first), std::move(second)} {}
@@ -143,7 +147,76 @@ private slots:
         chart->close();
     }
 
+    // Opening the comparison, its ten offered rows worked out and painted.
+    void openedComparisonOfTenOfferedLevels() {
+        MainWindowControls w(*window_);
+        // The prices typed are kept in the book when the window closes, and
+        // every opening puts them back.
+        openComparisonOfTenOfferedLevels()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QBENCHMARK {
+            ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+            auto* window = window_->findChild<RefineComparisonWindow*>();
+            QVERIFY(window);
+            // Painted at once: its expose would come with the next turn of
+            // the event loop, which also starts on the rows' budgets.
+            const PaintCounter counter(*window);
+            window->grab();
+            QVERIFY(counter.paints > 0);
+            window->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // A price typed into a row, its road and the ranking worked out and the
+    // window painted again.
+    void typedPriceInTheComparisonOfTenOfferedLevels() {
+        RefineComparisonWindow* window = openComparisonOfTenOfferedLevels();
+        const PaintCounter counter(*window);
+        ClickInto(*window->priceEdit(5));
+        LevelDigitToggle price(QStringLiteral("7"), QStringLiteral("8"));
+        QBENCHMARK {
+            price.type();
+            window->repaint();
+        }
+        QVERIFY(counter.paints > 0);
+        QVERIFY(window->verdict()->text().startsWith(QStringLiteral("дешевле всего")));
+    }
+
+    // A price typed into the row of +0, the dearest budget of all, and that
+    // budget worked out in the next turn of the event loop and painted.
+    void budgetOfTheDearestRowInTheComparison() {
+        RefineComparisonWindow* window = openComparisonOfTenOfferedLevels();
+        ClickInto(*window->priceEdit(0));
+        LevelDigitToggle price(QStringLiteral("4"), QStringLiteral("3"));
+        QBENCHMARK {
+            price.type();
+            QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+            window->repaint();
+        }
+        QVERIFY(!window->budgetsPending());
+    }
+
 private:
+    // A level-4 weapon to +10 at W 9, the slowest refine there is, with an
+    // item on offer at every level from +0 to +9 at prices that share no span
+    // with the material, and the finished item not: the comparison window
+    // open with every budget worked out.
+    RefineComparisonWindow* openComparisonOfTenOfferedLevels() {
+        MainWindowControls w(*window_);
+        TypeInto(*w.weaponryResearch(), QStringLiteral("9"));
+        OpenRefineTab(w);
+        PickRow(*w.classSelector(), QStringLiteral("Оружие 4 уровня"));
+        TypeInto(*w.targetLevel(), QStringLiteral("+10"));
+        ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+        auto* window = window_->findChild<RefineComparisonWindow*>();
+        if (!window || !QTest::qWaitForWindowExposed(window)) qFatal("the comparison window did not open");
+        for (int level = 0; level <= 9; ++level)
+            TypeInto(*window->priceEdit(level), QString::number(1000003 + 7919 * level));
+        while (window->budgetsPending()) QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+        return window;
+    }
+
     RecordingReporter reporter_;
     TemporarySettings settings_;
     std::unique_ptr<MainWindow> window_;

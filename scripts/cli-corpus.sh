@@ -68,6 +68,13 @@ request forge Knife --element-price 5
 request forge Iron --price3 10
 request forge Knife Knife
 request forge --base
+request refine --class 4 --to +10 --compare "+0=150000,+4=300к,+7=2кк,+10=90кк"
+request refine --class 2 --to +8 --compare "+7=40000,+3=10000,+8=100000,+6=50000"
+request refine --to +8 --compare "+0=1,5к,+8=2,5к" --budget 10000
+request refine --class 5 --to +10 --compare "+0=9223372036854775807,+10=1"
+request refine --to +8 --compare "+9=1"
+request refine --to +8 --compare "+3=1,+3=2"
+request refine --to +8 --compare "+3=abc" --from +3
 request refine --class 0
 request refine --class 6
 request refine --from +10

@@ -12,9 +12,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/forge_catalogue.h"
 #include "core/budget.h"
+#include "core/refine_comparison.h"
 #include "core/refine_plan.h"
 #include "qt_text/qt_text.h"
 
@@ -69,6 +71,18 @@ QCommandLineOption BudgetOption();
 using ChanceInTenthsOf = std::function<std::optional<std::int32_t>(std::int64_t money)>;
 std::optional<int> AddChanceWithinBudget(const QCommandLineParser& parser, const ChanceInTenthsOf& chanceInTenths,
                                          QJsonObject& result);
+
+// What a refine really uses per success: null where there is nothing to do,
+// items and materials to one decimal, the cost in whole Zeny (null beyond the
+// 64-bit range).
+QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures);
+// The offers of --compare ("+0=150000,+4=300к,+10=90кк"), by level, lowest
+// first; none, after a message on standard error, where a level is not one
+// from +0 to the target or is given twice, or a price cannot be read.
+std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, std::int32_t targetLevel);
+// "compare", each road's price, expectation and budget, and "cheapest", the
+// level of the least average cost (null where no cost can be counted).
+void AddComparison(const RefineComparison& comparison, QJsonObject& result);
 
 // Adds what describes an item, the same for a catalogue entry and a filled
 // forge state (which copies it from the entry): type, weapon level, atk,

@@ -10,18 +10,6 @@ namespace trivelon::cli {
 
 namespace {
 
-// What a refine really uses per success, attempts stopping at the step that
-// breaks the item: null where there is nothing to do, items and materials to
-// one decimal, the cost in whole Zeny (null beyond the 64-bit range).
-QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) {
-    if (!figures) return QJsonValue();
-    return QJsonObject{
-        {"items", static_cast<double>(figures->itemsTenths) / 10},
-        {"materials", static_cast<double>(figures->materialsTenths) / 10},
-        {"cost", MoneyJson(figures->cost)},
-    };
-}
-
 constexpr int kClassCount = static_cast<int>(kRefineClasses.size());
 
 // "+0 to +9": the levels of a kind, as the help and the errors name them.
@@ -30,6 +18,15 @@ QString LevelSpan(LevelKind kind) {
 }
 
 }  // namespace
+
+QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures) {
+    if (!figures) return QJsonValue();
+    return QJsonObject{
+        {"items", static_cast<double>(figures->itemsTenths) / 10},
+        {"materials", static_cast<double>(figures->materialsTenths) / 10},
+        {"cost", MoneyJson(figures->cost)},
+    };
+}
 
 int RunRefine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -47,6 +44,13 @@ int RunRefine(const QStringList& arguments) {
         {"material-price", "material price in Zeny (default: the class's usual price)", "ZENY"},
         {"item-price", "price in Zeny of the item being refined (default 0)", "ZENY", "0"},
         BudgetOption(),
+        {"compare",
+         "the levels an item is offered at, each with its price, such as \"+0=150000,+4=300к,+7=2кк,+10=90кк\" "
+         "(levels +0 to the target): adds \"compare\", what one success costs on average from each level and its "
+         "budget (buying at the target is the item at its price), and \"cheapest\", the level of the least "
+         "average cost, the higher one on a tie; the other figures are those of the lowest level offered, "
+         "so --from and --item-price do not go with it",
+         "OFFERS"},
     };
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
@@ -58,6 +62,9 @@ int RunRefine(const QStringList& arguments) {
 
     RefineState state;
     ApplyRefineClass(state, cls);
+    const bool comparing = parser.isSet("compare");
+    if (comparing && (parser.isSet("from") || parser.isSet("item-price")))
+        return UsageError("--compare gives the levels to start from and their prices: no --from or --item-price");
     const auto from = ParseLevel(CoreText(parser.value("from")), LevelKind::Current);
     if (!from) return UsageError("--from takes a level from " + LevelSpan(LevelKind::Current));
     ChooseCurrentLevel(state, *from);
@@ -66,6 +73,15 @@ int RunRefine(const QStringList& arguments) {
         if (!to) return UsageError("--to takes a level from " + LevelSpan(LevelKind::Target));
         ChooseTargetLevel(state, *to);
     }
+    std::vector<RefineOffer> offers;
+    if (comparing) {
+        auto read = ReadOffers(parser.value("compare"), state.targetLevel);
+        if (!read) return kUsageError;
+        offers = std::move(*read);
+        // The target stays where it is: the lowest level offered lies at or
+        // below it.
+        state.currentLevel = offers.front().level;
+    }
 
     RefineRequest request{state.classNumber, state.currentLevel, state.targetLevel, 0, cls.materialDefaultPrice, 0};
     if (parser.isSet("material-price")) {
@@ -73,9 +89,13 @@ int RunRefine(const QStringList& arguments) {
         if (!price) return kUsageError;
         request.materialPrice = *price;
     }
-    const auto itemPrice = MoneyArgument(parser, "item-price");
-    if (!itemPrice) return kUsageError;
-    request.itemPrice = *itemPrice;
+    if (comparing) {
+        request.itemPrice = offers.front().itemPrice;
+    } else {
+        const auto itemPrice = MoneyArgument(parser, "item-price");
+        if (!itemPrice) return kUsageError;
+        request.itemPrice = *itemPrice;
+    }
     if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
         auto research = ParseStrictInt(CoreText(parser.value("weaponry-research")));
         if (!research) return PrintError(research.error());
@@ -104,6 +124,12 @@ int RunRefine(const QStringList& arguments) {
         {"safe_level", QtText(LevelText(SafeRefineOf(cls).level))},
         {"budget", RefineBudgetJson(plan->budget, plan->tryCost)},
     };
+    if (comparing) {
+        const auto comparison = CompareRefineRoads(
+            {request.classNumber, request.targetLevel, request.weaponryResearch, request.materialPrice}, offers);
+        if (!comparison) return PrintError(comparison.error());
+        AddComparison(*comparison, result);
+    }
     const auto chanceWithin = [&](std::int64_t money) { return plan->chanceWithinInTenths(money); };
     if (auto exit = AddChanceWithinBudget(parser, chanceWithin, result)) return *exit;
     return PrintJson(result, kResult);

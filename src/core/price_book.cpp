@@ -6,6 +6,8 @@
 #include "catalogue/refine_tables.h"
 #include "forge_input.h"
 #include "forge_request.h"
+#include "numbers.h"
+#include "text.h"
 #include "typed_sum.h"
 
 namespace trivelon {
@@ -27,6 +29,9 @@ std::vector<std::string> AllEntries() {
         for (const MaterialSlot& slot : recipe.materials)
             if (slot.used()) add(slot.name);
     for (const RefineClass& cls : kRefineClasses) add(PriceBook::RefineMaterialEntry(cls.classNumber));
+    for (const RefineClass& cls : kRefineClasses)
+        for (std::int32_t level = kCurrentLevels.lowest; level <= kTargetLevels.highest; ++level)
+            add(PriceBook::RefineItemEntry(cls.classNumber, level));
     add(PriceBook::kMoneyEntry);
     return entries;
 }
@@ -44,13 +49,22 @@ std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
     return {};
 }
 
+std::string PriceBook::RefineItemEntry(std::int32_t classNumber, std::int32_t level) {
+    if (classNumber < 1 || classNumber > static_cast<std::int32_t>(kRefineClasses.size())) return {};
+    if (level < kCurrentLevels.lowest || level > kTargetLevels.highest) return {};
+    return Join({"refine item class ", IntegerText(classNumber), " +", IntegerText(level)});
+}
+
 bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator) {
     if (text.size() > kLongestRememberedText) return false;
     const TypedSum::Reading reading = ReadTypedSum(text, groupSeparator).reading;
     // A cleared sum is remembered too: the next chart starts empty.
     if (entry == kMoneyEntry) return reading == TypedSum::Reading::Zeny || reading == TypedSum::Reading::Blank;
     const std::vector<std::string>& entries = Entries();
-    return reading == TypedSum::Reading::Zeny && std::find(entries.begin(), entries.end(), entry) != entries.end();
+    // A cleared item price takes the level off the market.
+    const bool blankTaken = entry.starts_with("refine item class ");
+    return (reading == TypedSum::Reading::Zeny || (blankTaken && reading == TypedSum::Reading::Blank)) &&
+           std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
 
 std::optional<std::string> PriceBook::text(std::string_view entry) const {

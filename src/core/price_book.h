@@ -27,15 +27,21 @@ public:
     // for a class that does not exist. The entry of the sum the player has.
     static std::string RefineMaterialEntry(std::int32_t classNumber);
     static constexpr std::string_view kMoneyEntry = "У меня есть";
+    // The entry of an item's price at a refine level, by class: "refine item
+    // class 4 +7"; empty for a class or a level that does not exist. A blank
+    // text there means that the level is not on offer.
+    static std::string RefineItemEntry(std::int32_t classNumber, std::int32_t level);
 
     // Every entry the book takes: the goods of the catalogue's recipes, the
-    // element stones and the star crumb, the refine materials, and the sum.
+    // element stones and the star crumb, the refine materials, the items at
+    // each refine level, and the sum.
     static const std::vector<std::string>& Entries();
 
     // Whether the book takes the text for the entry: a good of the
-    // catalogue, an existing refine class or the sum, with a text that reads
-    // as money (ReadTypedSum, groupSeparator the user's; the sum may also be
-    // blank), and no longer than kLongestRememberedText.
+    // catalogue, an existing refine class or level, or the sum, with a text
+    // that reads as money (ReadTypedSum, groupSeparator the user's; the sum
+    // and an item at a level may also be blank), and no longer than
+    // kLongestRememberedText.
     static bool Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator);
 
     // The last text remembered for the entry.

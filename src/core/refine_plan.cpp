@@ -49,7 +49,7 @@ Result<RefinePlan> PlanRefine(const RefineRequest& request) {
                                         {request.materialPrice, cls.fee, request.itemPrice});
     if (!expected) return Error{expected.error()};
     plan.expected = *expected;
-    if (!outcome->tryChance) return plan;
+    if (!outcome->tryChance || !request.budgets) return plan;
 
     const RefineAttempts attempts = AttemptsOfRefine(request.classNumber, cur, fin, research);
     const auto perStep = CheckedSum(request.materialPrice, cls.fee);

@@ -25,6 +25,10 @@ struct RefineRequest {
     std::optional<std::int32_t> weaponryResearch = 10;
     std::int64_t materialPrice = 0;  // each price 0 or more
     std::int64_t itemPrice = 0;
+    // Whether to work out the budgets and the spending, by far the dearest
+    // part; without them a plan holds the outcome, the costs and the
+    // expectation.
+    bool budgets = true;
 };
 
 // What a certainty of success takes in the refine the game runs, where an

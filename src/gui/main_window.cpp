@@ -57,6 +57,7 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    refineTab_->keepTypedPrices();
     SavedTexts texts = forgeTab_->savedTexts();
     texts.insert(refineTab_->savedTexts());
     settings_.save(texts, book_);

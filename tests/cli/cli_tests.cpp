@@ -339,6 +339,55 @@ TEST(CliRefine, ExpectedPerSuccess) {
     EXPECT_TRUE(nothing.json["expected"].isNull());
 }
 
+// Where to start: every offered level's road agrees with a refine from that
+// level at its price, the finished item is one item at its price, and the
+// other figures are those of the lowest level.
+TEST(CliRefine, ComparedRoadsAgreeWithTheirOwnRefines) {
+    const QStringList common = {"refine", "--class", "2", "--to", "+8", "--material-price", "1 000"};
+    const CliRun run = Cli(common + QStringList{"--compare", "+7=40000, +3=10к,+8=0,1ккк,6=50000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.json["from"].toString(), "+3");
+    EXPECT_EQ(run.json["item_price"].toInteger(), 10000);
+    const QJsonArray roads = run.json["compare"].toArray();
+    QStringList froms;
+    for (const QJsonValue& road : roads) {
+        const QJsonObject object = road.toObject();
+        const QString from = object["from"].toString();
+        froms << from;
+        SCOPED_TRACE(from.toStdString());
+        if (from == "+8") {
+            EXPECT_EQ(object["expected"].toObject(),
+                      (QJsonObject{{"items", 1}, {"materials", 0}, {"cost", 100000000}}));
+            EXPECT_TRUE(object.contains("budget") && object["budget"].isNull());
+            continue;
+        }
+        const CliRun alone = Cli(
+            common + QStringList{"--from", from, "--item-price", QString::number(object["item_price"].toInteger())});
+        EXPECT_EQ(object["expected"], alone.json["expected"]);
+        EXPECT_EQ(object["budget"], alone.json["budget"]);
+    }
+    EXPECT_EQ(froms, QStringList({"+3", "+6", "+7", "+8"}));
+    // (4.7 x 1 200 + 10 000) / 0.35 = 44 686 against 82 400 from +7.
+    EXPECT_EQ(roads[0].toObject()["expected"].toObject()["cost"].toInteger(), 44686);
+    EXPECT_EQ(run.json["cheapest"].toString(), "+3");
+
+    EXPECT_EQ(Cli({"refine", "--class", "4", "--to", "+10", "--compare", "+9=10кк,+10=40кк"}).json["cheapest"], "+10");
+    // A price's decimal comma is no separator between offers.
+    const CliRun comma = Cli({"refine", "--to", "+8", "--compare", "+0=1,5к,+8=2,5к"});
+    EXPECT_EQ(comma.json["compare"].toArray().size(), 2);
+    EXPECT_EQ(comma.json["item_price"].toInteger(), 1500);
+    EXPECT_EQ(comma.json["cheapest"], "+8");
+
+    for (const char* offers : {"+9=1", "+3=1,+3=2", "+3=abc", "+3=", "+3", "+-1=5", "", "+3=1,,+4=2"}) {
+        const CliRun wrong = Cli(common + QStringList{"--compare", offers});
+        EXPECT_EQ(wrong.exitCode, 2) << offers;
+        EXPECT_TRUE(wrong.err.contains("--compare takes")) << wrong.err.toStdString();
+    }
+    EXPECT_EQ(Cli(common + QStringList{"--compare", "+3=1", "--from", "+3"}).exitCode, 2);
+    EXPECT_EQ(Cli(common + QStringList{"--compare", "+3=1", "--item-price", "5"}).exitCode, 2);
+    EXPECT_TRUE(Cli({"refine", "--help"}).out.contains("--compare"));
+}
+
 // Tries (or items), materials and cost of 50, 90 and 99 % certainty, and the
 // chance within a sum; null where there is no budget.
 TEST(CliBudget, ForgeAndRefineBudgets) {

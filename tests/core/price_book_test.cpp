@@ -32,6 +32,12 @@ TEST(PriceBook, TakesOnlyWhatItsFieldsRead) {
         {PriceBook::RefineMaterialEntry(1), "200", true},
         {PriceBook::RefineMaterialEntry(0), "200", false},
         {PriceBook::RefineMaterialEntry(99), "200", false},
+        {PriceBook::RefineItemEntry(4, 10), "90кк", true},
+        {PriceBook::RefineItemEntry(1, 0), "", true},  // a level not on offer
+        {PriceBook::RefineItemEntry(1, 0), "дорого", false},
+        {PriceBook::RefineItemEntry(6, 0), "5", false},
+        {PriceBook::RefineItemEntry(1, 11), "5", false},
+        {"refine item class 1 +11", "5", false},
         {std::string(PriceBook::kMoneyEntry), "1,5кк", true},
         {std::string(PriceBook::kMoneyEntry), "", true},  // a cleared field
         {std::string(PriceBook::kMoneyEntry), "much", false},

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "core/refine_plan.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "gui/widgets/decimal_separator.h"
 #include "main_window_harness.h"
 
@@ -41,6 +42,15 @@ bool ShowsColor(QWidget& widget, const QColor& color) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) == color) return true;
     return false;
+}
+
+// A sum as the comparison writes it, with narrow spaces between the groups.
+QString Grouped(const char* digits) { return QString(digits).replace(u' ', QChar(0x202F)); }
+
+// The comparison window the button opened.
+RefineComparisonWindow* OpenComparison(const MainWindowControls& w) {
+    ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+    return w.window().findChild<RefineComparisonWindow*>();
 }
 
 // Items, materials and Zeny of the column "в среднем".
@@ -369,6 +379,80 @@ private slots:
         PickRow(*w.targetLevel(), "+9");
         PickRow(*w.currentLevel(), "+9");
         QCOMPARE(figures(0), QStringList({"—", "—", "—"}));
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    // Where to start a refine of a weapon of level 2 to +8 (steps +7 70 %
+    // and +8 50 %, 1 200 Zeny a step): prices typed as players write them
+    // into the rows and into the tab, whose item price is the row of its
+    // current level; the cheapest road follows each change.
+    void theComparisonMarksTheCheapestRoadAsPricesAreTyped() {
+        MainWindowFixture f;
+        MainWindowControls w(*f.window);
+        OpenRefineTab(w);
+        PickRow(*w.classSelector(), "Оружие 2 уровня");
+        PickRow(*w.targetLevel(), "+8");
+        PickRow(*w.currentLevel(), "+3");
+        TypeInto(*w.itemPrice(), "10к");
+        RefineComparisonWindow* window = OpenComparison(w);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->priceEdit(3)->text(), QString("10к"));
+        // Nothing remembered for +0: not on offer, greyed.
+        QCOMPARE(window->priceEdit(0)->text(), QString());
+        QVERIFY(!window->levelLabel(0)->isEnabled());
+        QVERIFY(window->levelLabel(3)->isEnabled());
+        QVERIFY(!window->priceEdit(9)->isVisible());
+        QCOMPARE(window->levelLabel(8)->text(), QString("+8 купить готовый"));
+
+        TypeInto(*window->priceEdit(7), "40 000");
+        TypeInto(*window->priceEdit(6), "50к");
+        TypeInto(*window->priceEdit(8), "0,1кк");
+        // From +3: 4 safe steps and +8 after a passed +7, (4.7 x 1 200 +
+        // 10 000) / 0.35; from +7, (1 200 + 40 000) / 0.5. 90 % certainty
+        // takes 6 items and 27 steps: 60 000 + 27 x 1 200.
+        // The budgets follow the averages, one row per turn of the event loop.
+        QCOMPARE(window->figure(3, RefineComparisonWindow::Certain)->text(), QString("…"));
+        while (window->budgetsPending()) QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+        const auto row = [&](int level) {
+            QStringList texts;
+            for (int column = 0; column < RefineComparisonWindow::kColumns; ++column)
+                texts << window->figure(level, RefineComparisonWindow::Column(column))->text();
+            return texts;
+        };
+        QCOMPARE(row(3),
+                 QStringList({"35", Decimal("2.9"), Decimal("13.4"), Grouped("44 686"), Grouped("92 400"), "до +6"}));
+        QCOMPARE(row(7)[RefineComparisonWindow::Cost], Grouped("82 400"));
+        QCOMPARE(row(8),
+                 QStringList({"—", Decimal("1.0"), Decimal("0.0"), Grouped("100 000"), Grouped("100 000"), ""}));
+        QCOMPARE(window->verdict()->text(),
+                 QString("дешевле всего: купить +3 и точить — в среднем %1 Zeny").arg(Grouped("44 686")));
+        QCOMPARE(window->verdict()->toolTip(),
+                 QString("следующая по цене дорога дороже на %1 Zeny").arg(Grouped("37 714")));
+        QVERIFY(window->levelLabel(3)->font().bold());
+
+        // A cheaper +7 takes the mark: (1 200 + 10 000) / 0.5.
+        TypeInto(*window->priceEdit(7), "10 000");
+        QCOMPARE(window->verdict()->text(),
+                 QString("дешевле всего: купить +7 и точить — в среднем %1 Zeny").arg(Grouped("22 400")));
+        QVERIFY(window->levelLabel(7)->font().bold());
+        QVERIFY(!window->levelLabel(3)->font().bold());
+        // A price that cannot be read is no offer, and says so.
+        TypeInto(*window->priceEdit(7), "10к5");
+        QCOMPARE(window->priceEdit(7)->toolTip(), QString("не могу прочитать сумму — этот уровень не сравнивается"));
+        QVERIFY(!window->levelLabel(7)->isEnabled());
+        QVERIFY(window->verdict()->text().contains("+3"));
+
+        // The row of the tab's level and the tab's item price are one price.
+        TypeInto(*window->priceEdit(3), "1кк");
+        QCOMPARE(w.itemPrice()->text(), QString("1кк"));
+        QCOMPARE(window->verdict()->text(),
+                 QString("дешевле всего: купить готовый +8 — %1 Zeny").arg(Grouped("100 000")));
+        TypeInto(*w.itemPrice(), "1к");
+        QCOMPARE(window->priceEdit(3)->text(), QString("1к"));
+        // The window follows the tab's target: +7 is bought finished now.
+        PickRow(*w.targetLevel(), "+7");
+        QCOMPARE(window->levelLabel(7)->text(), QString("+7 купить готовый"));
+        QVERIFY(!window->priceEdit(8)->isVisible());
         QVERIFY(f.reporter.errors.isEmpty());
     }
 

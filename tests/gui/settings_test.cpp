@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "gui/budget/budget_chart_window.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "main_window_harness.h"
 #include "window_parts.h"
 
@@ -212,6 +213,39 @@ private slots:
         chart = OpenChart(*f.window, *again.refineChartButton());
         QCOMPARE(chart->moneyField()->text(), QString("1,5кк"));
         QCOMPARE(chart->chanceLabel()->text(), chance);
+        QVERIFY(f.reporter.errors.isEmpty());
+    }
+
+    // An item's price at a level, typed into the comparison or on the tab,
+    // comes back in both at the next start, by class and level; a cleared
+    // one comes back as not on offer.
+    void itemPricesByLevelComeBack() {
+        MainWindowFixture f;
+        const MainWindowControls w(*f.window);
+        OpenRefineTab(w);
+        PickRow(*w.classSelector(), "Оружие 4 уровня");
+        PickRow(*w.targetLevel(), "+10");
+        ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+        auto* window = f.window->findChild<RefineComparisonWindow*>();
+        TypeInto(*window->priceEdit(7), "2кк");
+        TypeInto(*window->priceEdit(10), "90 кк");
+        TypeInto(*window->priceEdit(0), "");
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f.window->close());
+        const QByteArray saved = ReadFile(f.settings.store.path());
+        QVERIFY2(saved.contains("\nrefine-item-class-4-7=2\xd0\xba\xd0\xba\n"), saved.constData());
+
+        f.window = StartedWindow(f.reporter, f.settings.store);
+        const MainWindowControls again(*f.window);
+        OpenRefineTab(again);
+        QCOMPARE(again.itemPrice()->text(), QString());
+        PickRow(*again.currentLevel(), "+7");
+        QCOMPARE(again.itemPrice()->text(), QString("2кк"));
+        ClickAt(*again.refineCompareButton(), again.refineCompareButton()->rect().center());
+        window = f.window->findChild<RefineComparisonWindow*>();
+        QCOMPARE(window->priceEdit(10)->text(), QString("90 кк"));
+        QCOMPARE(window->priceEdit(7)->text(), QString("2кк"));
         QVERIFY(f.reporter.errors.isEmpty());
     }
 

@@ -63,6 +63,8 @@ QLineEdit* AddPriceEdit(QWidget* parent, const QRect& place, const QString& text
 constexpr int kBudgetNameWidth = 97;
 constexpr int kBudgetValueWidth = 76;
 constexpr QRect kChartButtonPlace(104, 312, 75, 25);
+// Under the chart's button, in the tab's free space.
+constexpr QRect kCompareButtonPlace(104, 344, 75, 25);
 
 QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
 
@@ -100,11 +102,12 @@ RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
 }
 
-// The material's field reports that editing finished when it loses the focus,
+// The price fields report that editing finished when they lose the focus,
 // which may happen while QWidget's own destructor runs and this tab's part is
-// gone: it is no longer listened to.
+// gone: they are no longer listened to.
 RefineTab::~RefineTab() {
-    if (materialPrice_) materialPrice_->disconnect(this);
+    for (QLineEdit* price : {materialPrice_, itemPrice_})
+        if (price) price->disconnect(this);
 }
 
 void RefineTab::buildOnce(const PictureBox& character) {
@@ -209,6 +212,8 @@ void RefineTab::buildControls(const PictureBox& character) {
     budget_->move(272, 321);
     chartButton_ = new QPushButton(QStringLiteral("График..."), panel);
     chartButton_->setGeometry(kChartButtonPlace);
+    compareButton_ = new QPushButton(QStringLiteral("Сравнить..."), panel);
+    compareButton_->setGeometry(kCompareButtonPlace);
 
     const std::pair<QWidget*, const char*> named[] = {{characterPicture_, "refineCharacterPicture"},
                                                       {classSelector_, "classSelector"},
@@ -218,12 +223,14 @@ void RefineTab::buildControls(const PictureBox& character) {
                                                       {materialPrice_, "materialPrice"},
                                                       {itemPrice_, "itemPrice"},
                                                       {budget_, "refineBudget"},
-                                                      {chartButton_, "refineChartButton"}};
+                                                      {chartButton_, "refineChartButton"},
+                                                      {compareButton_, "refineCompareButton"}};
     for (const auto& [control, name] : named) control->setObjectName(QLatin1String(name));
 }
 
 void RefineTab::setKeyboardOrder() {
-    QWidget* const order[] = {classSelector_, currentLevel_, targetLevel_, materialPrice_, itemPrice_, chartButton_};
+    QWidget* const order[] = {classSelector_, currentLevel_, targetLevel_,  materialPrice_,
+                              itemPrice_,     chartButton_,  compareButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -244,6 +251,11 @@ void RefineTab::bindHandlers() {
                            SystemGroupSeparator());
     });
     connect(chartButton_, &QPushButton::clicked, this, &RefineTab::openChart);
+    connect(compareButton_, &QPushButton::clicked, this, &RefineTab::openComparison);
+    // The item's price is the price of an item at the current level; a
+    // cleared one takes that level off the market.
+    connect(itemPrice_, &QLineEdit::textEdited, this, [this] { itemTyped_ = true; });
+    connect(itemPrice_, &QLineEdit::editingFinished, this, &RefineTab::keepTypedPrices);
 }
 
 void RefineTab::showCharacterPicture(const PictureBox& character) {
@@ -310,7 +322,29 @@ void RefineTab::priceEdited(QLineEdit& edit, std::int64_t RefineState::*field) {
     recompute();
 }
 
+void RefineTab::keepTypedPrices() {
+    if (comparison_) comparison_->keepTypedPrices();
+    if (!itemTyped_ || !pricedLevel_) return;
+    itemTyped_ = false;
+    book_.remember(PriceBook::RefineItemEntry(pricedLevel_->first, pricedLevel_->second), CoreText(itemPrice_->text()),
+                   SystemGroupSeparator());
+}
+
+void RefineTab::takeRememberedItemPrice() {
+    const std::pair level{refine_.classNumber, refine_.currentLevel};
+    if (pricedLevel_ == level) return;
+    keepTypedPrices();
+    pricedLevel_ = level;
+    const std::optional<std::string> remembered = book_.text(PriceBook::RefineItemEntry(level.first, level.second));
+    if (!remembered || QtText(*remembered) == itemPrice_->text()) return;
+    // Put in as typed, but worked out with the rest of this change.
+    const QSignalBlocker quiet(itemPrice_);
+    itemPrice_->setText(QtText(*remembered));
+    refine_.itemPrice = ReadMoneyField(*itemPrice_);
+}
+
 void RefineTab::recompute() {
+    takeRememberedItemPrice();
     weaponryResearchUsed_ = weaponryResearch_;
     const RefineRequest request{refine_.classNumber, refine_.currentLevel,  refine_.targetLevel,
                                 weaponryResearch_,   refine_.materialPrice, refine_.itemPrice};
@@ -324,6 +358,7 @@ void RefineTab::recompute() {
         showNoPlan(QtText(plan.error()));
     }
     showChart();
+    showComparison();
 }
 
 void RefineTab::showPlan(const RefinePlan& plan) {
@@ -405,6 +440,26 @@ void RefineTab::openChart() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
+}
+
+void RefineTab::showComparison() {
+    if (!comparison_) return;
+    comparison_->follow({refine_.classNumber, refine_.targetLevel, weaponryResearch_, refine_.materialPrice},
+                        refine_.currentLevel, itemPrice_->text());
+}
+
+void RefineTab::openComparison() {
+    if (!comparison_) {
+        comparison_ = new RefineComparisonWindow(book_, this);
+        connect(comparison_, &RefineComparisonWindow::currentItemPriceTyped, this, [this](const QString& text) {
+            itemTyped_ = true;
+            itemPrice_->setText(text);
+        });
+    }
+    showComparison();
+    comparison_->show();
+    comparison_->raise();
+    comparison_->activateWindow();
 }
 
 SavedTexts RefineTab::savedTexts() const {

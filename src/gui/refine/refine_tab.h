@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "core/refine_plan.h"
 #include "gui/budget/budget_chart_window.h"
 #include "gui/budget/budget_table.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "gui/widgets/edit_combo.h"
 #include "gui/widgets/error_reporter.h"
 #include "gui/widgets/image_combo.h"
@@ -51,6 +53,10 @@ public:
 
     // The forging tab's picture of the character, shown here too.
     void showCharacterPicture(const PictureBox& character);
+    // Puts the item prices typed and not yet kept into the book: the tab's
+    // own, under its class and current level, and an open comparison's.
+    void keepTypedPrices();
+
     // The Weaponry Research level of the forging tab, none where its text
     // cannot be read; a refine with steps above the safe level needs it.
     void setWeaponryResearch(std::optional<std::int32_t> level);
@@ -80,6 +86,15 @@ private:
     void showChart();
     BudgetCalculation calculation() const;
     void openChart();
+    // The roads to the target from every level the market offers; the
+    // window follows the tab, and its row of the current level is the tab's
+    // item price.
+    void openComparison();
+    void showComparison();
+    // The item price the book remembers for the class and the current level,
+    // when they have changed since the last one was put in; a level with
+    // none keeps the price shown.
+    void takeRememberedItemPrice();
     void putSavedTexts();
 
     ErrorReporter& reporter_;
@@ -95,6 +110,11 @@ private:
     // The Weaponry Research level the figures shown were worked out with.
     std::optional<std::int32_t> weaponryResearchUsed_ = 10;
     QPointer<BudgetChartWindow> chart_;
+    QPointer<RefineComparisonWindow> comparison_;
+    // The class and the level whose item price the tab shows, and whether it
+    // was typed since the book last took it.
+    std::optional<std::pair<std::int32_t, std::int32_t>> pricedLevel_;
+    bool itemTyped_ = false;
 
     ImageCombo* classSelector_ = nullptr;
     EditCombo *currentLevel_ = nullptr, *targetLevel_ = nullptr;
@@ -107,6 +127,7 @@ private:
     // the button that opens the chart of chances against money.
     BudgetTable* budget_ = nullptr;
     QPushButton* chartButton_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
 };
 
 }  // namespace trivelon::gui

@@ -70,6 +70,7 @@ public:
     QLabel* bonus() const { return find<QLabel>("bonus"); }
     BudgetTable* refineBudget() const { return find<BudgetTable>("refineBudget"); }
     QPushButton* refineChartButton() const { return find<QPushButton>("refineChartButton"); }
+    QPushButton* refineCompareButton() const { return find<QPushButton>("refineCompareButton"); }
 
 private:
     // A control of the main window itself: the result windows and charts it

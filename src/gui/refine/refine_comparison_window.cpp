@@ -1,0 +1,330 @@
+// The comparison window: a grid of levels with their prices and roads, the
+// line that names the cheapest road under it.
+#include "gui/refine/refine_comparison_window.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "core/money_text.h"
+#include "core/numbers.h"
+#include "core/typed_sum.h"
+#include "gui/widgets/control_factory.h"
+#include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/input_marks.h"
+#include "gui/widgets/screen_fit.h"
+#include "qt_text/qt_text.h"
+
+namespace trivelon::gui {
+
+namespace {
+
+constexpr int kPriceWidth = 110;
+constexpr std::int32_t kCertainty = 90;  // percent, the budget shown
+
+// A price that cannot be read is compared as no price at all: counted as 0,
+// it would pass for the cheapest road.
+const QString kUnreadablePriceTip = QStringLiteral("не могу прочитать сумму — этот уровень не сравнивается");
+
+QString MoneyText(const std::optional<std::int64_t>& zeny) {
+    return QtText(zeny ? GroupedAmountText(*zeny) : std::string(kTooMuchMoneyText));
+}
+
+QString LevelCaption(std::int32_t level, std::int32_t target) {
+    const QString text = QtText(LevelText(level));
+    return level == target ? text + QStringLiteral(" купить готовый") : text;
+}
+
+// "купить +4 и точить", "купить готовый +10".
+QString RoadText(std::int32_t level, std::int32_t target) {
+    const QString text = QtText(LevelText(level));
+    return level == target ? QStringLiteral("купить готовый ") + text
+                           : QStringLiteral("купить ") + text + QStringLiteral(" и точить");
+}
+
+// The Zeny of 90 % certainty: the finished item's price, or the road's
+// budget; "…" while the budget is being worked out.
+QString CertainCostText(const RefineRoad& road, bool pending) {
+    if (road.bought()) return MoneyText(road.offer.itemPrice);
+    if (pending) return QStringLiteral("…");
+    for (const RefineBudgetLevel& level : road.plan->budget.value_or(RefineBudget{}))
+        if (level.chance == kCertainty) return MoneyText(level.cost);
+    return QStringLiteral("—");
+}
+
+}  // namespace
+
+RefineComparisonWindow::RefineComparisonWindow(PriceBook& book, QWidget* parent)
+    : QWidget(parent, Qt::Window), book_(book) {
+    setObjectName(QStringLiteral("refineComparisonWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("С какого уровня точить?"));
+    setFont(PixelFont(QStringLiteral("Arial"), 15));
+    buildRows();
+}
+
+// Closing takes the focus from a price field while QWidget's own destructor
+// runs; its report that editing finished is no longer listened to.
+RefineComparisonWindow::~RefineComparisonWindow() {
+    for (const Row& row : rows_) row.price->disconnect(this);
+}
+
+void RefineComparisonWindow::buildRows() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    const QString headers[] = {QStringLiteral("Уровень"),         QStringLiteral("Цена вещи"),
+                               QStringLiteral("Шанс попытки, %"), QStringLiteral("Вещей"),
+                               QStringLiteral("Материалов"),      QStringLiteral("Zeny в среднем"),
+                               QStringLiteral("Zeny на 90 %"),    QStringLiteral("Без риска")};
+    for (int column = 0; column < static_cast<int>(std::size(headers)); ++column) {
+        auto* header = new QLabel(headers[column], this);
+        QFont bold = header->font();
+        bold.setBold(true);
+        header->setFont(bold);
+        grid->addWidget(header, 0, column);
+    }
+    QWidget* previous = nullptr;
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) {
+        Row& row = rows_[static_cast<std::size_t>(level)];
+        const int line = level + 1;
+        row.level = new QLabel(this);
+        row.price = new QLineEdit(this);
+        row.price->setFixedWidth(kPriceWidth);
+        row.price->setObjectName(QStringLiteral("price%1").arg(level));
+        grid->addWidget(row.level, line, 0);
+        grid->addWidget(row.price, line, 1);
+        for (int column = 0; column < kColumns; ++column) {
+            auto* figure = new QLabel(this);
+            figure->setTextFormat(Qt::PlainText);
+            figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            row.figures[static_cast<std::size_t>(column)] = figure;
+            grid->addWidget(figure, line, column + 2);
+        }
+        connect(row.price, &QLineEdit::textChanged, this, [this, level] { priceChanged(level); });
+        connect(row.price, &QLineEdit::textEdited, this, [this, level](const QString& text) {
+            rows_[static_cast<std::size_t>(level)].typed = true;
+            if (level == currentLevel_) emit currentItemPriceTyped(text);
+        });
+        connect(row.price, &QLineEdit::editingFinished, this, [this, level] { keepTypedPrice(level); });
+        if (previous) setTabOrder(previous, row.price);
+        previous = row.price;
+    }
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setTextFormat(Qt::PlainText);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(verdict_);
+    layout->addStretch(1);
+}
+
+void RefineComparisonWindow::follow(const RefineComparisonRequest& request, std::int32_t currentLevel,
+                                    const QString& currentItemPrice) {
+    const bool samePrices = request_ && request_->classNumber == request.classNumber;
+    const bool sameRoads = samePrices && request_->targetLevel == request.targetLevel &&
+                           request_->weaponryResearch == request.weaponryResearch &&
+                           request_->materialPrice == request.materialPrice;
+    if (!samePrices) keepTypedPrices();
+    request_ = request;
+    currentLevel_ = currentLevel;
+    if (sameRoads) {
+        // Only the tab's own price can have changed: its row works itself out.
+        rows_[static_cast<std::size_t>(currentLevel)].price->setText(currentItemPrice);
+        return;
+    }
+    if (samePrices) {
+        const QSignalBlocker quiet(rows_[static_cast<std::size_t>(currentLevel)].price);
+        rows_[static_cast<std::size_t>(currentLevel)].price->setText(currentItemPrice);
+    } else {
+        fillPrices(currentItemPrice);
+    }
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) {
+        const Row& row = rows_[static_cast<std::size_t>(level)];
+        const bool shown = level <= request.targetLevel;
+        row.level->setText(LevelCaption(level, request.targetLevel));
+        for (QWidget* part : {static_cast<QWidget*>(row.level), static_cast<QWidget*>(row.price)})
+            part->setVisible(shown);
+        for (QLabel* figure : row.figures) figure->setVisible(shown);
+    }
+    planAllRows();
+}
+
+void RefineComparisonWindow::fillPrices(const QString& currentItemPrice) {
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) {
+        Row& row = rows_[static_cast<std::size_t>(level)];
+        const std::optional<std::string> remembered =
+            book_.text(PriceBook::RefineItemEntry(request_->classNumber, level));
+        const QSignalBlocker quiet(row.price);
+        row.price->setText(level == currentLevel_ ? currentItemPrice : remembered ? QtText(*remembered) : QString());
+        row.typed = false;
+    }
+}
+
+void RefineComparisonWindow::priceChanged(std::int32_t level) {
+    if (!request_) return;
+    planRow(level);
+    showRanking();
+}
+
+void RefineComparisonWindow::planRow(std::int32_t level) {
+    Row& row = rows_[static_cast<std::size_t>(level)];
+    row.road.reset();
+    row.problem.clear();
+    row.budgetPending = false;
+    const TypedSum price = ReadTypedSum(CoreText(row.price->text()), SystemGroupSeparator());
+    const bool unreadable =
+        price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
+    MarkProblem(*row.price, unreadable ? kUnreadablePriceTip : QString());
+    if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
+    Result<RefineRoad> road = PlanRefineRoad(*request_, {level, price.zeny}, false);
+    if (!road) {
+        row.problem = QtText(road.error());
+        return;
+    }
+    row.road = std::move(road.value());
+    row.budgetPending = !row.road->bought();
+    if (row.budgetPending) scheduleBudgets();
+}
+
+bool RefineComparisonWindow::budgetsPending() const {
+    return std::any_of(rows_.begin(), rows_.end(), [](const Row& row) { return row.budgetPending; });
+}
+
+void RefineComparisonWindow::scheduleBudgets() {
+    if (budgetScheduled_) return;
+    budgetScheduled_ = true;
+    QMetaObject::invokeMethod(this, &RefineComparisonWindow::planNextBudget, Qt::QueuedConnection);
+}
+
+void RefineComparisonWindow::planNextBudget() {
+    budgetScheduled_ = false;
+    const auto pending = std::find_if(rows_.begin(), rows_.end(), [](const Row& row) { return row.budgetPending; });
+    if (pending == rows_.end()) return;
+    const auto level = static_cast<std::int32_t>(pending - rows_.begin());
+    // The same road as the one shown, now with its budget: the averages and
+    // the ranking stay as they are.
+    Result<RefineRoad> road = PlanRefineRoad(*request_, pending->road->offer);
+    pending->budgetPending = false;
+    if (road) pending->road = std::move(road.value());
+    showRow(level, level == cheapestLevel_);
+    if (budgetsPending()) scheduleBudgets();
+}
+
+void RefineComparisonWindow::planAllRows() {
+    // Rows past the target are cleared too, so that none waits for a budget.
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) planRow(level);
+    showRanking();
+}
+
+void RefineComparisonWindow::showRow(std::int32_t level, bool cheapest) {
+    const Row& row = rows_[static_cast<std::size_t>(level)];
+    const char separator = SystemDecimalSeparator();
+    std::array<QString, kColumns> texts;
+    if (row.road) {
+        const RefineRoad& road = *row.road;
+        const std::optional<Extended>& rate = road.bought() ? std::nullopt : road.plan->outcome.rate;
+        texts = {rate ? QtText(FormatGeneral(*rate, separator)) : QStringLiteral("—"),
+                 QtText(TenthsText(road.expected.itemsTenths, separator)),
+                 QtText(TenthsText(road.expected.materialsTenths, separator)),
+                 MoneyText(road.expected.cost),
+                 CertainCostText(road, row.budgetPending),
+                 road.safeSteps > 0 ? QStringLiteral("до ") + QtText(LevelText(level + road.safeSteps)) : QString()};
+    } else if (!row.problem.isEmpty()) {
+        texts.fill(QStringLiteral("—"));
+        texts[SafeStart].clear();
+    }
+    const bool offered = row.road || !row.problem.isEmpty();
+    row.level->setEnabled(offered);
+    QFont font = row.level->font();
+    font.setBold(cheapest);
+    row.level->setFont(font);
+    for (int column = 0; column < kColumns; ++column) {
+        QLabel* figure = row.figures[static_cast<std::size_t>(column)];
+        figure->setText(texts[static_cast<std::size_t>(column)]);
+        figure->setEnabled(offered);
+        figure->setFont(font);
+        figure->setToolTip(row.problem);
+    }
+    if (row.road && row.road->safeSteps > 0)
+        row.figures[SafeStart]->setToolTip(
+            QStringLiteral("шаги до %1 не ломают вещь").arg(QtText(LevelText(level + row.road->safeSteps))));
+}
+
+void RefineComparisonWindow::showRanking() {
+    std::vector<RefineRoad> roads;
+    QString problem;
+    for (std::int32_t level = 0; level <= request_->targetLevel; ++level) {
+        const Row& row = rows_[static_cast<std::size_t>(level)];
+        if (row.road) roads.push_back(*row.road);
+        if (problem.isEmpty()) problem = row.problem;
+    }
+    const RefineComparison comparison = RankRefineRoads(std::move(roads));
+    // A road that could not be worked out might have been the cheapest.
+    std::optional<std::int32_t> cheapest;
+    if (problem.isEmpty() && comparison.cheapest) cheapest = comparison.roads[*comparison.cheapest].offer.level;
+    cheapestLevel_ = cheapest;
+    for (std::int32_t level = 0; level <= request_->targetLevel; ++level) showRow(level, level == cheapest);
+
+    const std::int32_t target = request_->targetLevel;
+    QString verdict, tip;
+    if (!problem.isEmpty()) {
+        verdict = problem;
+    } else if (comparison.roads.empty()) {
+        verdict = QStringLiteral("введите цены, за которые продаются вещи на этих уровнях");
+    } else if (!cheapest) {
+        verdict = QStringLiteral("каждая дорога стоит больше, чем можно сосчитать");
+    } else {
+        const RefineRoad& road = comparison.roads[*comparison.cheapest];
+        verdict = QStringLiteral("дешевле всего: ") + RoadText(*cheapest, target) +
+                  (road.bought() ? QStringLiteral(" — ") : QStringLiteral(" — в среднем ")) +
+                  MoneyText(road.expected.cost) + QStringLiteral(" Zeny");
+        tip = comparison.nextBestExtra ? QStringLiteral("следующая по цене дорога дороже на ") +
+                                             MoneyText(comparison.nextBestExtra) + QStringLiteral(" Zeny")
+                                       : QStringLiteral("сравнить не с чем");
+    }
+    verdict_->setText(verdict);
+    verdict_->setToolTip(tip);
+}
+
+void RefineComparisonWindow::keepTypedPrice(std::int32_t level) {
+    Row& row = rows_[static_cast<std::size_t>(level)];
+    if (!row.typed || !request_) return;
+    row.typed = false;
+    book_.remember(PriceBook::RefineItemEntry(request_->classNumber, level), CoreText(row.price->text()),
+                   SystemGroupSeparator());
+}
+
+void RefineComparisonWindow::keepTypedPrices() {
+    for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) keepTypedPrice(level);
+}
+
+void RefineComparisonWindow::closeEvent(QCloseEvent* event) {
+    keepTypedPrices();
+    QWidget::closeEvent(event);
+}
+
+void RefineComparisonWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void RefineComparisonWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    resize(size().boundedTo(ClientRoom(*this)));
+    KeepInsideScreen(*this);
+}
+
+}  // namespace trivelon::gui
