@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QShowEvent>
@@ -117,6 +118,16 @@ void RefineComparisonWindow::buildRows() {
         if (previous) setTabOrder(previous, row.price);
         previous = row.price;
     }
+    // The cheapest row is bold: the level column and the Zeny columns keep
+    // the width of bold figures, so that marking another row or a larger sum
+    // does not shift the table.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    grid->setColumnMinimumWidth(
+        0, boldMetrics.horizontalAdvance(LevelCaption(kTargetLevels.highest, kTargetLevels.highest)));
+    for (const int column : {Cost, Certain})
+        grid->setColumnMinimumWidth(column + 2, boldMetrics.horizontalAdvance(QStringLiteral("000 000 000 000")));
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setTextFormat(Qt::PlainText);
