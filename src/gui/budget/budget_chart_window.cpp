@@ -3,8 +3,6 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
@@ -12,7 +10,6 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
-#include "gui/widgets/screen_fit.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -32,16 +29,12 @@ QLabel* MakeCaption(const QString& text, const QString& name, QWidget* parent) {
 }  // namespace
 
 BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : SideWindow(parent),
       book_(book),
       chart_(new BudgetChart(this)),
       moneyField_(new QLineEdit(this)),
       chanceLabel_(MakeCaption(QString(), QStringLiteral("chanceLabel"), this)) {
     setObjectName(QStringLiteral("budgetChartWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // A chart lives beside the window of its calculation; closing the main
-    // window ends the program even while charts are open.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("График"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     resize(kWidth, kHeight);
@@ -86,21 +79,6 @@ void BudgetChartWindow::keepTypedMoney() {
 void BudgetChartWindow::closeEvent(QCloseEvent* event) {
     keepTypedMoney();
     QWidget::closeEvent(event);
-}
-
-void BudgetChartWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void BudgetChartWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (event->spontaneous()) return;
-    resize(size().boundedTo(ClientRoom(*this)));
-    KeepInsideScreen(*this);
 }
 
 void BudgetChartWindow::showChanceOfMoney() {

@@ -10,10 +10,11 @@
 
 #include "core/price_book.h"
 #include "gui/budget/budget_chart.h"
+#include "gui/widgets/side_window.h"
 
 namespace trivelon::gui {
 
-class BudgetChartWindow : public QWidget {
+class BudgetChartWindow : public SideWindow {
     Q_OBJECT
 public:
     // A top-level window, freed when closed, that does not keep the program
@@ -35,13 +36,8 @@ public:
     QLabel* chanceLabel() const { return chanceLabel_; }
 
 protected:
-    // Esc closes the window.
-    void keyPressEvent(QKeyEvent* event) override;
     // Keeps the sum typed and not yet kept.
     void closeEvent(QCloseEvent* event) override;
-    // Shown by the program, the window is no larger than its screen's
-    // available area and lies inside it.
-    void showEvent(QShowEvent* event) override;
 
 private:
     void keepTypedMoney();

@@ -9,8 +9,6 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -20,7 +18,6 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
-#include "gui/widgets/screen_fit.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui {
@@ -62,11 +59,8 @@ QString CertainCostText(const RefineRoad& road, bool pending) {
 
 }  // namespace
 
-RefineComparisonWindow::RefineComparisonWindow(PriceBook& book, QWidget* parent)
-    : QWidget(parent, Qt::Window), book_(book) {
+RefineComparisonWindow::RefineComparisonWindow(PriceBook& book, QWidget* parent) : SideWindow(parent), book_(book) {
     setObjectName(QStringLiteral("refineComparisonWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("С какого уровня точить?"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     buildRows();
@@ -321,21 +315,6 @@ void RefineComparisonWindow::keepTypedPrices() {
 void RefineComparisonWindow::closeEvent(QCloseEvent* event) {
     keepTypedPrices();
     QWidget::closeEvent(event);
-}
-
-void RefineComparisonWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void RefineComparisonWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (event->spontaneous()) return;
-    resize(size().boundedTo(ClientRoom(*this)));
-    KeepInsideScreen(*this);
 }
 
 }  // namespace trivelon::gui

@@ -15,10 +15,11 @@
 #include "catalogue/refine_tables.h"
 #include "core/price_book.h"
 #include "core/refine_comparison.h"
+#include "gui/widgets/side_window.h"
 
 namespace trivelon::gui {
 
-class RefineComparisonWindow : public QWidget {
+class RefineComparisonWindow : public SideWindow {
     Q_OBJECT
 public:
     // The figures of a row, in the order of its columns.
@@ -55,9 +56,8 @@ signals:
     void currentItemPriceTyped(const QString& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Keeps the prices typed and not yet kept.
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {
