@@ -1,6 +1,7 @@
 #include "price_book.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "catalogue/forge_catalogue.h"
 #include "catalogue/refine_tables.h"
@@ -12,6 +13,9 @@
 
 namespace trivelon {
 namespace {
+
+// How an item's price at a refine level is named in the book.
+constexpr std::string_view kRefineItemEntryStart = "refine item class ";
 
 // Every entry the book takes, in order: the goods whose price a result window
 // lets the player type (the star crumb, the element stones, the materials of
@@ -52,7 +56,7 @@ std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
 std::string PriceBook::RefineItemEntry(std::int32_t classNumber, std::int32_t level) {
     if (classNumber < 1 || classNumber > static_cast<std::int32_t>(kRefineClasses.size())) return {};
     if (level < kCurrentLevels.lowest || level > kTargetLevels.highest) return {};
-    return Join({"refine item class ", IntegerText(classNumber), " +", IntegerText(level)});
+    return Join({kRefineItemEntryStart, IntegerText(classNumber), " +", IntegerText(level)});
 }
 
 bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator) {
@@ -62,7 +66,7 @@ bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::stri
     if (entry == kMoneyEntry) return reading == TypedSum::Reading::Zeny || reading == TypedSum::Reading::Blank;
     const std::vector<std::string>& entries = Entries();
     // A cleared item price takes the level off the market.
-    const bool blankTaken = entry.starts_with("refine item class ");
+    const bool blankTaken = entry.starts_with(kRefineItemEntryStart);
     return (reading == TypedSum::Reading::Zeny || (blankTaken && reading == TypedSum::Reading::Blank)) &&
            std::find(entries.begin(), entries.end(), entry) != entries.end();
 }
