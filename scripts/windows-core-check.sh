@@ -22,5 +22,13 @@ boost_include=$(windows_boost_include "$build")
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTRIVELON_CORE_ONLY=ON -DGTest_DIR="$gtest_dir" \
   -DBoost_NO_BOOST_CMAKE=ON -DBoost_INCLUDE_DIR="$boost_include" -DCMAKE_EXE_LINKER_FLAGS=-static >/dev/null
+export WINE_RUN_RESTARTS="$build/wine-restarts.txt"
+rm -f "$WINE_RUN_RESTARTS"
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure --parallel 2
+status=0
+ctest --test-dir "$build" --output-on-failure --parallel 2 || status=$?
+if [ -s "$WINE_RUN_RESTARTS" ]; then
+  echo "Wine ended $(wc -l <"$WINE_RUN_RESTARTS") program(s) before they ran, each started again:"
+  cat "$WINE_RUN_RESTARTS"
+fi
+exit "$status"
