@@ -18,14 +18,16 @@
 # LINUX_CLI is the Linux trivelon-cli the corpus is compared with. Without
 # it, build/src/cli/trivelon-cli is used, and built there first when missing
 # (cmake --preset default, then only the target trivelon-cli). With
-# --screenshots, the main window, a result window and the result window at
-# 144 DPI are saved there as PNG files.
+# --screenshots, the main window, a result window, the --help box and the
+# result window at 144 DPI are saved as PNG files in the folder given, made
+# when missing.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
 screenshots=""
 if [ "${1:-}" = --screenshots ]; then
   screenshots=$(realpath -m "${2:?--screenshots needs a folder}")
+  mkdir -p "$screenshots" || exit 2
   shift 2
 fi
 build="$repo/build-windows"
