@@ -153,7 +153,8 @@ int RunForge(const QStringList& arguments) {
             return UsageError(QString("--") + option.name + ": the result window has no such price for this item");
         // Without a locale of its own the command line knows no group
         // separator besides the spaces and the apostrophe.
-        if (quote.typePrice(option.row, *typed, {}) == TypedSum::Reading::Unreadable)
+        quote.typePrice(option.row, *typed, {});
+        if (quote.countedAsZero(option.row))
             return UsageError(QString("--") + option.name +
                               " takes a sum of Zeny such as 1500, \"1 500\" or 12к, not \"" + QtText(*typed) + "\"");
     }

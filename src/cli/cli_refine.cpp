@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "cli_common.h"
+#include "core/forge_input.h"
 #include "core/numbers.h"
 #include "core/refine_plan.h"
 
@@ -97,8 +98,10 @@ int RunRefine(const QStringList& arguments) {
         request.itemPrice = *itemPrice;
     }
     if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
-        auto research = ParseStrictInt(CoreText(parser.value("weaponry-research")));
-        if (!research) return PrintError(research.error());
+        // Read as the forging tab and forge read it.
+        const std::string typed = CoreText(parser.value("weaponry-research"));
+        const std::optional<std::int32_t> research = TryParseInt(typed);
+        if (!research) return PrintError(WholeNumberProblem(FieldOf(ForgeInput::WeaponryResearch), typed));
         request.weaponryResearch = *research;
     }
     const auto plan = PlanRefine(request);

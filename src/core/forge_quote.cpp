@@ -34,17 +34,19 @@ ForgeQuote::ForgeQuote(const ForgeState& state, char decimalSeparator) : resourc
         quantities_[row] = recipe[row].used ? recipe[row].quantity : 0;
         prices_[row] = recipe[row].used ? recipe[row].price : 0;
     }
+    // Within 1 to 100 % a certainty takes few tries: the plan always succeeds.
+    if (Result<Budget> tries = PlanBudget(chance_, 0); tries && !resource_) {
+        tries_.emplace();
+        for (std::size_t i = 0; i < kBudgetChances.size(); ++i) (*tries_)[i] = tries->levels[i].tries;
+    }
     update();
 }
 
 TypedSum::Reading ForgeQuote::typePrice(RecipeRowKind kind, std::string_view text, std::string_view groupSeparator) {
     const TypedSum sum = ReadTypedSum(text, groupSeparator);
     const std::size_t row = IndexOf(kind);
-    unreadable_[row] = sum.reading == TypedSum::Reading::Unreadable;
-    if (sum.reading == TypedSum::Reading::TooMuch)
-        prices_[row] = std::nullopt;
-    else
-        prices_[row] = sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
+    unreadable_[row] = sum.reading == TypedSum::Reading::Unreadable || sum.reading == TypedSum::Reading::TooMuch;
+    prices_[row] = sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
     update();
     return sum.reading;
 }
@@ -58,8 +60,7 @@ void ForgeQuote::update() {
     attemptPrice_ = 0;
     for (std::size_t row = 0; row < kRecipeRowCount && attemptPrice_; ++row) {
         if (quantities_[row] == 0) continue;
-        const std::optional<std::int64_t> rowPrice =
-            prices_[row] ? CheckedProduct(quantities_[row], *prices_[row]) : std::nullopt;
+        const std::optional<std::int64_t> rowPrice = CheckedProduct(quantities_[row], prices_[row]);
         attemptPrice_ = rowPrice ? CheckedSum(*attemptPrice_, *rowPrice) : std::nullopt;
     }
     budget_ = std::nullopt;

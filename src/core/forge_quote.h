@@ -31,10 +31,10 @@ public:
 
     // A price typed into a row's edit, read as money ("1 500", "12к",
     // "1,5кк"); groupSeparator is the user's own, empty for none. Blank
-    // counts as 0; a text that is no sum counts as 0 and is marked. Returns
-    // how the text read.
+    // counts as 0; a text that is no sum, or a sum beyond 64 bits, counts as
+    // 0 and is marked. Returns how the text read.
     TypedSum::Reading typePrice(RecipeRowKind kind, std::string_view text, std::string_view groupSeparator);
-    // Whether the row's price counts as 0 because its text is no sum.
+    // Whether the row's price counts as 0 because its text cannot be read.
     bool countedAsZero(RecipeRowKind kind) const { return unreadable_[IndexOf(kind)]; }
 
     bool resource() const { return resource_; }
@@ -47,6 +47,9 @@ public:
     std::optional<ForgeAttempt> attempt() const;
     // What 50, 90 and 99 % certainty take, for the attempt above.
     std::optional<Budget> budget() const { return budget_; }
+    // The attempts each certainty takes, whatever they cost; none for a
+    // resource.
+    std::optional<std::array<std::int64_t, kBudgetChances.size()>> budgetTries() const { return tries_; }
 
 private:
     // The cost, the attempt's price and the budget for the prices now.
@@ -59,10 +62,10 @@ private:
     // A resource pays percentOfAttempt_ / wholePercent_ of an attempt.
     boost::multiprecision::cpp_int percentOfAttempt_;
     boost::multiprecision::cpp_int wholePercent_;
-    // Each row's quantity (0 in a row the recipe does not use) and price;
-    // a price none is beyond the 64-bit range.
+    // Each row's quantity (0 in a row the recipe does not use) and price.
     std::array<std::int32_t, kRecipeRowCount> quantities_{};
-    std::array<std::optional<std::int64_t>, kRecipeRowCount> prices_{};
+    std::array<std::int64_t, kRecipeRowCount> prices_{};
+    std::optional<std::array<std::int64_t, kBudgetChances.size()>> tries_;
     std::array<bool, kRecipeRowCount> unreadable_{};
     std::optional<std::int64_t> attemptPrice_;
     std::optional<std::int64_t> cost_;

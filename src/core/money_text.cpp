@@ -54,7 +54,7 @@ std::string GroupedAmountText(std::int64_t value) {
     return grouped;
 }
 
-std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator) {
+std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator, Rounding rounding) {
     const std::uint64_t magnitude = Magnitude(value);
     std::size_t unit = UnitOf(magnitude);
     // Rounding can carry into the next unit: 999,96 млн is 1 млрд.
@@ -63,8 +63,9 @@ std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimal
         while (digits > 0 && static_cast<std::uint64_t>(PowerOfTen(digits)) > kUnits[unit].size) --digits;
         const auto power = static_cast<std::uint64_t>(PowerOfTen(digits));
         const std::uint64_t divisor = kUnits[unit].size / power;
-        // magnitude <= 2^63 and half a divisor <= 5 x 10^17 together stay below 2^64.
-        const std::uint64_t scaled = (magnitude + divisor / 2) / divisor;
+        // magnitude <= 2^63 and a divisor <= 10^18 together stay below 2^64.
+        const std::uint64_t carry = rounding == Rounding::Up ? divisor - 1 : divisor / 2;
+        const std::uint64_t scaled = (magnitude + carry) / divisor;
         const std::uint64_t whole = scaled / power;
         if (whole >= 1000 && unit > 0) continue;
 

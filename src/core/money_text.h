@@ -20,10 +20,15 @@ std::string WholeAmountText(const std::optional<std::int64_t>& value);
 // Every digit, in groups of three from the right: "1 439 040 000", "-2 500", "950".
 std::string GroupedAmountText(std::int64_t value);
 
+// How a shortened sum treats the digits it drops: to the nearest, or up
+// (away from zero), so that a sum to put aside never reads smaller than it is.
+enum class Rounding { Nearest, Up };
+
 // The sum in the largest of thousands, millions, billions... that it reaches,
 // rounded to fractionDigits decimals, as many as that unit holds (none below
 // a thousand): "0", "950", "1,5 тыс.", "250,0 тыс.", "1,25 млн", "2 млрд".
-std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator);
+std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator,
+                            Rounding rounding = Rounding::Nearest);
 // The fewest decimals that write the sum exactly in that unit: 0 for
 // 2 000 000 000 ("2 млрд"), 2 for 1 250 000 ("1,25 млн").
 int ExactFractionDigits(std::int64_t value);

@@ -86,17 +86,24 @@ std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t
     return std::min<std::int64_t>(std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w, 100);
 }
 
+namespace {
+
+Error StepRateError(std::int32_t level, std::int64_t stepRate) {
+    return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
+                 "%, расчёт невозможен"};
+}
+
+}  // namespace
+
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
     const RefineSteps& steps = StepsOf(classNumber);
-    bool zeroStep = false;
+    std::optional<std::int32_t> zeroLevel;
     for (std::int32_t level = std::max(cur, steps.safeLevel) + 1; level <= fin; ++level) {
         const std::int64_t stepRate = StepRate(steps, level, w);
-        if (stepRate < 0)
-            return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
-                         "%, расчёт невозможен"};
-        zeroStep = zeroStep || stepRate == 0;
+        if (stepRate < 0) return StepRateError(level, stepRate);
+        if (stepRate == 0 && !zeroLevel) zeroLevel = level;
     }
-    if (zeroStep) return Error{"Floating point division by zero"};
+    if (zeroLevel) return StepRateError(*zeroLevel, 0);
     return std::nullopt;
 }
 

@@ -82,7 +82,7 @@ std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t
 
 // The error of a refine with a step above the safe level whose rate is at or
 // below 0, as ComputeRefine and the refine expectation give it: the message of
-// the first negative step, otherwise "Floating point division by zero"; none
+// the first negative step, otherwise of the first step at 0; none
 // when every such step has a rate above 0, or there is none.
 std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
 

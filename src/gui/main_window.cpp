@@ -1,6 +1,8 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QShowEvent>
 
 #include "gui/forge/forge_result_window.h"
@@ -70,6 +72,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_) return;
     centred_ = true;
+    // The field that has the keyboard at start holds its text selected, as
+    // after Tab, so that what is typed replaces it.
+    if (auto* box = qobject_cast<QComboBox*>(focusWidget()); box && box->lineEdit()) box->lineEdit()->selectAll();
     const QRect area = AvailableArea(*this);
     if (area.isEmpty()) return;
     resize(size().boundedTo(ClientRoom(*this)));

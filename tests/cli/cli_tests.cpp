@@ -292,9 +292,10 @@ TEST(CliRefine, OutcomesAndCosts) {
 
     const CliRun zero = Cli({"refine", "--to", "+8", "--weaponry-research", "-60"});
     EXPECT_EQ(zero.exitCode, 1);
-    EXPECT_EQ(zero.json["error"].toString(), "Floating point division by zero");
-    EXPECT_EQ(Cli({"refine", "--to", "+8", "--weaponry-research", "ten"}).json["error"].toString(),
-              "'ten' is not a valid integer value");
+    EXPECT_EQ(zero.json["error"].toString(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
+    const CliRun ten = Cli({"refine", "--to", "+8", "--weaponry-research", "ten"});
+    EXPECT_EQ(ten.exitCode, 1);
+    EXPECT_EQ(ten.json["error"].toString(), "Weaponry Research: «ten» — не целое число");
     EXPECT_EQ(Cli({"refine", "--to", "+8", "--weaponry-research", "-70"}).exitCode, 1);
     EXPECT_EQ(Cli({"refine", "--class", "6"}).exitCode, 2);
     EXPECT_EQ(Cli({"refine", "--from", "+10"}).exitCode, 2);

@@ -84,9 +84,9 @@ TEST(ForgeQuote, RateFiftySixGivesTheExactTwoHundredSixteen) {
     EXPECT_EQ(Cost(Resource("56"), {{RecipeRowKind::Material1, "5"}, {RecipeRowKind::Material1, ""}}), "216");
 }
 
-// Every price is read as money, as players write it; what is no sum counts as
-// 0 and is marked, a blank counts as 0 unmarked, and a sum past 64 bits makes
-// the cost too much.
+// Every price is read as money, as players write it; what is no sum, or a sum
+// past 64 bits, counts as 0 and is marked, a blank counts as 0 unmarked, and
+// prices whose product passes 64 bits make the cost too much.
 TEST(ForgeQuote, PricesAreReadAsMoney) {
     struct Case {
         const char* typed;
@@ -101,7 +101,7 @@ TEST(ForgeQuote, PricesAreReadAsMoney) {
           Case{"12", "1120", false}, Case{"1 500", "16000", false}, Case{"12 345", "124450", false},
           Case{"12к", "121000", false}, Case{"1,5к", "16000", false}, Case{"50кк", "500001000", false},
           Case{"2147483648", "21474837480", false}, Case{"922337203685477580", "too much", false},
-          Case{"99999999999999999999", "too much", false}}) {
+          Case{"99999999999999999999", "1000", true}}) {
         SCOPED_TRACE(c.typed);
         ForgeQuote quote(knife, '.');
         quote.typePrice(RecipeRowKind::Material2, c.typed, {});
@@ -140,6 +140,8 @@ TEST(ForgeQuote, CostsUpToThe64BitRange) {
     EXPECT_EQ(Text(beyond.cost()), "too much");
     EXPECT_FALSE(beyond.attempt());
     EXPECT_FALSE(beyond.budget());
+    // What the attempts cost does not change how many each certainty takes.
+    EXPECT_EQ(beyond.budgetTries(), (std::array<std::int64_t, 3>{1, 1, 1}));
 }
 
 TEST(ForgeQuote, WeaponBudgetFollowsThePrices) {
@@ -153,6 +155,7 @@ TEST(ForgeQuote, WeaponBudgetFollowsThePrices) {
     EXPECT_EQ(quote.budget()->levels[2].cost, 14000);
     EXPECT_FALSE(ForgeQuote(Resource("50"), '.').budget());
     EXPECT_FALSE(ForgeQuote(Resource("50"), '.').attempt());
+    EXPECT_FALSE(ForgeQuote(Resource("50"), '.').budgetTries());
 }
 
 TEST(ForgeQuote, ResourceAtRateFiftySixAgreesWithTheRequest) {

@@ -131,6 +131,21 @@ TEST(ShortAmountText, UsesTheLargestUnitReachedWithTheDecimalsAsked) {
     EXPECT_EQ(ShortAmountText(1'500'000, 1, '.'), "1.5 млн");
 }
 
+// A sum to put aside never reads smaller than it is: any dropped digit rounds
+// the last shown one up, carrying into the next unit, and a sum that is
+// written exactly stays as it is.
+TEST(ShortAmountText, RoundsUpWhereItIsASumToPutAside) {
+    struct Case {
+        std::int64_t value;
+        int fractionDigits;
+        const char* text;
+    };
+    const Case cases[] = {{2'544'475'000, 1, "2,6 млрд"}, {781'275'000, 0, "782 млн"},    {114'812'500, 1, "114,9 млн"},
+                          {999'000'001, 0, "1 млрд"},     {2'000'000'000, 1, "2,0 млрд"}, {1001, 0, "2 тыс."},
+                          {kMax, 2, "9,23 квинтлн"}};
+    for (const Case& c : cases) EXPECT_EQ(ShortAmountText(c.value, c.fractionDigits, ',', Rounding::Up), c.text);
+}
+
 TEST(MoneyAxis, EndsInRoundStepsBeyondTheLargestAmount) {
     struct Case {
         std::int64_t largest, step, end;

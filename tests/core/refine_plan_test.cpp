@@ -206,7 +206,7 @@ TEST(PlanRefine, NothingToDoAndWhatCannotBePlanned) {
 
     EXPECT_EQ(PlanRefine({1, 0, 8, std::nullopt, 200, 0}).error(), kUnreadableResearchMessage);
     EXPECT_TRUE(PlanRefine({1, 0, 7, std::nullopt, 200, 0}).ok());  // a safe refine needs no research
-    EXPECT_EQ(PlanRefine({1, 7, 8, -60, 200, 0}).error(), "Floating point division by zero");
+    EXPECT_EQ(PlanRefine({1, 7, 8, -60, 200, 0}).error(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
     // Prices at the edge of 64 bits: counted, or too much, never wrapped.
     const auto dear = PlanRefine({4, 0, 10, 10, std::int64_t{1} << 62, std::int64_t{1} << 62});

@@ -181,7 +181,7 @@ TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
 TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
     auto zero = ComputeRefine(1, 7, 8, -60);
     ASSERT_FALSE(zero.ok());
-    EXPECT_EQ(zero.error(), "Floating point division by zero");
+    EXPECT_EQ(zero.error(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
     EXPECT_FALSE(ComputeRefine(1, 7, 8, -70).ok());
     // Two negative steps multiply to a positive product; still no valid rate.

@@ -219,6 +219,17 @@ private slots:
         TypeInto(*window->row(RecipeRowKind::Material1).priceEdit, "100");
         QCOMPARE(Part(*window, "averageCost")->text(), QString("10500"));
         QCOMPARE(figures(1), QStringList({"7000", "17500", "35000"}));
+        // A price past 64 bits cannot be read: red and counted as 0, as on the
+        // refining tab. Attempts that cost more than 64 bits hold are still
+        // counted.
+        QLineEdit& iron = *window->row(RecipeRowKind::Material1).priceEdit;
+        TypeInto(iron, "1234567890123456789012345");
+        QCOMPARE(iron.toolTip(), QString("не могу прочитать сумму — считается как 0"));
+        QCOMPARE(Part(*window, "averageCost")->text(), QString("3000"));
+        TypeInto(iron, "400000000000000000");
+        QCOMPARE(figures(0), QStringList({"2", "5", "10"}));
+        QCOMPARE(figures(1)[2], QString("слишком много"));
+        TypeInto(iron, "100");
         QVERIFY(f.reporter.errors.isEmpty());
 
         // Its chart closes with it.

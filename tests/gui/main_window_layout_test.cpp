@@ -58,8 +58,11 @@ private slots:
         QCOMPARE(f.controls().tabs()->tabText(0), QString("Ковка"));
         QCOMPARE(f.controls().tabs()->tabText(1), QString("Заточка (Beta)"));
         QCOMPARE(f.controls().tabs()->currentIndex(), 0);
-        // The keyboard starts in the first field.
+        // The keyboard starts in the first field, its text selected: typing
+        // replaces it.
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.controls().baseLevel()));
+        TypeText("9");
+        QCOMPARE(f.controls().baseLevel()->currentText(), QString("9"));
     }
 
     void forgingTabDefaultsAndNoHandlerRanWhileBuilding() {
@@ -162,7 +165,8 @@ private slots:
         };
         for (const auto& [label, text] : labels) QCOMPARE(label->text(), QString(text));
         QCOMPARE(w.materialPrice()->text(), QString("200"));
-        QCOMPARE(w.itemPrice()->text(), QString("0"));
+        // No item is on offer at a level until its price is typed.
+        QCOMPARE(w.itemPrice()->text(), QString());
         QVERIFY(w.materialPicture()->picturePath().isEmpty());
     }
 

@@ -86,20 +86,29 @@ private slots:
         QCOMPARE(Shown(w), QStringList({"100", "4", "1", "DEF +3", "248000"}));
     }
 
-    void aClassChangeShowsItsSafeRefineAtTheTypedPrices() {
+    // An item's price is that of its class and current level: another class
+    // or level shows its own, or none (not on offer, counted as 0), and the
+    // typed one comes back with its class and level.
+    void anItemPriceBelongsToItsClassAndLevel() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         OpenRefineTab(w);
         TypeInto(*w.itemPrice(), "500");
         QCOMPARE(w.averageCost()->text(), QString("2250"));
         PickRow(*w.classSelector(), "Оружие 2 уровня");
-        QCOMPARE(w.averageCost()->text(), QString("7700"));
-        PickRow(*w.classSelector(), "Оружие 3 уровня");
-        QCOMPARE(w.averageCost()->text(), QString("50500"));
-        // Classes 3 and 4 share the price "5000", so the price text does not
-        // change; the cost is still class 4's, with the typed item price.
-        PickRow(*w.classSelector(), "Оружие 4 уровня");
-        QCOMPARE(w.averageCost()->text(), QString("100500"));
+        QCOMPARE(w.itemPrice()->text(), QString());
+        QCOMPARE(w.averageCost()->text(), QString("7200"));
+        PickRow(*w.classSelector(), "Оружие 1 уровня");
+        QCOMPARE(w.itemPrice()->text(), QString("500"));
+        PickRow(*w.currentLevel(), "+3");
+        QCOMPARE(w.itemPrice()->text(), QString());
+        RefineComparisonWindow* window = OpenComparison(w);
+        QCOMPARE(window->priceEdit(0)->text(), QString("500"));
+        QCOMPARE(window->priceEdit(3)->text(), QString());
+        QVERIFY(!window->levelLabel(3)->isEnabled());
+        PickRow(*w.currentLevel(), "+0");
+        QCOMPARE(w.itemPrice()->text(), QString("500"));
+        QCOMPARE(w.averageCost()->text(), QString("2250"));
     }
 
     void aMissingMaterialPictureStopsTheClassChangeThere() {
@@ -233,23 +242,30 @@ private slots:
         QVERIFY(f.reporter.errors.isEmpty());
     }
 
-    // Figures worked out for one research level are worked out again when the
-    // tab is shown after the level changed on the forging tab.
-    void aNewResearchLevelShowsWhenTheTabIsShown() {
+    // A research level typed on the forging tab is followed at once by the
+    // refining tab, its chart and its comparison, though none of them is shown.
+    void aNewResearchLevelShowsAtOnceInTheTabAndItsWindows() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         OpenRefineTab(w);
         PickRow(*w.targetLevel(), "+8");
+        TypeInto(*w.itemPrice(), "0");
         QCOMPARE(w.successRate()->text(), QString("70"));
+        ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
+        auto* chart = w.window().findChild<BudgetChartWindow*>();
+        TypeInto(*chart->moneyField(), "2000");
+        const QString chanceAtTen = chart->chanceLabel()->text();
+        RefineComparisonWindow* window = OpenComparison(w);
+        const QString costAtTen = window->figure(0, RefineComparisonWindow::Cost)->text();
         OpenForgeTab(w);
         TypeInto(*w.weaponryResearch(), "0");
-        OpenRefineTab(w);
         QCOMPARE(Shown(w), QStringList({"60", "16", "2", "ATK +16+1-3", "4000"}));
+        QVERIFY(chart->chanceLabel()->text() != chanceAtTen);
+        QCOMPARE(window->figure(0, RefineComparisonWindow::Cost)->text(), Grouped("3 333"));
+        QVERIFY(costAtTen != Grouped("3 333"));
         // A level that cannot be read shows no figures of another: dashes,
         // and why in their tool tips; no message box.
-        OpenForgeTab(w);
         TypeInto(*w.weaponryResearch(), "x");
-        OpenRefineTab(w);
         QVERIFY(f.reporter.errors.isEmpty());
         QCOMPARE(Shown(w), QStringList({"—", "—", "—", "—", "—"}));
         QCOMPARE(w.successRate()->toolTip(), QString::fromUtf8(trivelon::kUnreadableResearchMessage));
@@ -321,7 +337,7 @@ private slots:
     void whatCannotBeWorkedOutShowsDashesAndWhy_data() {
         QTest::addColumn<QString>("research");
         QTest::addColumn<QString>("message");
-        QTest::newRow("step rate 0") << "-60" << "Floating point division by zero";
+        QTest::newRow("step rate 0") << "-60" << "Шанс успешной заточки на +8 равен 0%, расчёт невозможен";
         QTest::newRow("step rate below 0") << "-75" << "Шанс успешной заточки на +8 равен -15%, расчёт невозможен";
         QTest::newRow("not a number") << "x" << QString::fromUtf8(trivelon::kUnreadableResearchMessage);
     }

@@ -232,9 +232,13 @@ private slots:
         TypeInto(*window->priceEdit(0), "");
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Half-typed prices are not written down.
+        TypeInto(*w.materialPrice(), "2,");
+        TypeInto(*w.itemPrice(), "3,");
         QVERIFY(f.window->close());
         const QByteArray saved = ReadFile(f.settings.store.path());
         QVERIFY2(saved.contains("\nrefine-item-class-4-7=2\xd0\xba\xd0\xba\n"), saved.constData());
+        QVERIFY2(!saved.contains("2,") && !saved.contains("3,"), saved.constData());
 
         f.window = StartedWindow(f.reporter, f.settings.store);
         const MainWindowControls again(*f.window);

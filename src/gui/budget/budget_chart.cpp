@@ -7,7 +7,9 @@
 #include <functional>
 
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "core/money_text.h"
@@ -39,8 +41,8 @@ constexpr int kPercentTicks[] = {0, 25, 50, 75, 100};
 
 QString PercentLabel(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
 
-QString AmountLabel(std::int64_t value, int fractionDigits) {
-    return QtText(ShortAmountText(value, fractionDigits, SystemDecimalSeparator()));
+QString AmountLabel(std::int64_t value, int fractionDigits, Rounding rounding = Rounding::Nearest) {
+    return QtText(ShortAmountText(value, fractionDigits, SystemDecimalSeparator(), rounding));
 }
 
 // Where money and chances fall on the plot.
@@ -143,11 +145,11 @@ QList<QRectF> PlacesBeside(QRectF box, qreal x, std::initializer_list<qreal> top
 // above the plot or near its foot, then the player's sum at the foot or near
 // the top. The curve rises,
 // so it is clear of a label when it lies above the label's left end or below
-// its right end.
-void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
-                const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
-                std::optional<std::int64_t> expected, std::optional<std::int64_t> money, bool moneyBeyond,
-                int amountDigits) {
+// its right end. Returns where the averages' labels went.
+QList<QRectF> DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMark>& marks,
+                         const std::function<double(double)>& chanceAt, std::optional<std::int64_t> average,
+                         std::optional<std::int64_t> expected, std::optional<std::int64_t> money, bool moneyBeyond,
+                         int amountDigits) {
     const QRectF& plot = scale.plot;
     const auto curveY = [&](qreal x) { return scale.y(chanceAt(scale.moneyAt(x))); };
     const qreal halfPen = 1;
@@ -155,7 +157,9 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
         return curveY(box.left()) < box.top() - halfPen || curveY(box.right()) > box.bottom() + halfPen;
     });
     const auto draw = [&](const QString& text, const QColor& color, const QList<QRectF>& places) {
-        DrawLabel(painter, placer.place(places), text, color);
+        const QRectF placed = placer.place(places);
+        DrawLabel(painter, placed, text, color);
+        return placed;
     };
     for (const BudgetMark& mark : marks) {
         const QRectF box = TextBox(painter, mark.text);
@@ -177,14 +181,15 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
         QList<QRectF> places = PlacesBeside(box, x, {top});
         places.prepend(centred);
         places += PlacesBeside(box, x, besideTops);
-        draw(text, color, places);
+        return draw(text, color, places);
     };
-    if (average) drawAbove(QStringLiteral("среднее: "), *average, kAverage, {footTop - rowHeight});
+    QList<QRectF> averages{QRectF(), QRectF()};
+    if (average) averages[0] = drawAbove(QStringLiteral("среднее: "), *average, kAverage, {footTop - rowHeight});
     // Usually close below the average: beside it above the plot, or a row
     // higher at the foot.
     if (expected)
-        drawAbove(QStringLiteral("в среднем по шагам: "), *expected, kExpected,
-                  {footTop - rowHeight, footTop - 2 * rowHeight});
+        averages[1] = drawAbove(QStringLiteral("в среднем по шагам: "), *expected, kExpected,
+                                {footTop - rowHeight, footTop - 2 * rowHeight});
     if (money) {
         // A sum beyond the axis stands at its end, pointing further on.
         const QString text = moneyBeyond ? QStringLiteral("у меня →") : QStringLiteral("у меня");
@@ -192,6 +197,7 @@ void DrawLabels(QPainter& painter, const PlotScale& scale, const QList<BudgetMar
         const qreal nearTop = plot.top() + kGap / 2;
         draw(text, kMoney, PlacesBeside(TextBox(painter, text), x, {footTop, footTop - rowHeight, nearTop}));
     }
+    return averages;
 }
 
 }  // namespace
@@ -225,7 +231,9 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     } else if (!calculation.problem.isEmpty()) {
         note = calculation.problem;
     } else {
-        plot_ = Plot{*calculation.curve, calculation.averageCost, calculation.expectedCost, calculation.budget, {}};
+        plot_ = Plot{*calculation.curve, calculation.averageCost, calculation.expectedCost,
+                     calculation.budget, calculation.budgetTexts, {}};
+        averageToolTips_ = {calculation.averageToolTip, calculation.expectedToolTip};
         fitAxis();
     }
     noteLabel_->setText(note);
@@ -286,18 +294,39 @@ void BudgetChart::paintEvent(QPaintEvent*) {
     // The player's line over the average's, where the two meet.
     if (money) DrawUpright(painter, scale, *money, QPen(kMoney, 2, moneyBeyond ? Qt::DotLine : Qt::SolidLine));
     QList<BudgetMark> marks;
-    for (const BudgetLevel& level : plot_->budget.levels) {
+    for (std::size_t i = 0; i < plot_->budget.levels.size(); ++i) {
+        const BudgetLevel& level = plot_->budget.levels[i];
         if (!level.cost || !scale.holds(*level.cost)) continue;
-        marks.append(
-            {QPointF(scale.x(static_cast<double>(*level.cost)), scale.y(level.chance / 100.0)),
-             PercentLabel(level.chance) + QStringLiteral(": ") + AmountLabel(*level.cost, plot_->amountDigits)});
+        // A sum to put aside: as its table shows it, or rounded up.
+        const QString& tableText = plot_->budgetTexts[i];
+        const QString sum =
+            tableText.isEmpty() ? AmountLabel(*level.cost, plot_->amountDigits, Rounding::Up) : tableText;
+        marks.append({QPointF(scale.x(static_cast<double>(*level.cost)), scale.y(level.chance / 100.0)),
+                      PercentLabel(level.chance) + QStringLiteral(": ") + sum});
     }
     DrawGuides(painter, scale, marks);
     // Level and upright strokes only: crisp without smoothing.
     painter.setPen(QPen(kCurve, 2));
     painter.drawPolyline(StepCurve(plot_->curve, plot_->axis.end, plot, 1 / devicePixelRatioF()));
     DrawRings(painter, marks);
-    DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, moneyBeyond, plot_->amountDigits);
+    averagePlaces_ = DrawLabels(painter, scale, marks, plot_->curve.within, average, expected, money, moneyBeyond,
+                                plot_->amountDigits);
+}
+
+// The averages' labels are painted: each one's tool tip, saying what it
+// counts, goes by its place.
+bool BudgetChart::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (qsizetype i = 0; plot_ && i < averagePlaces_.size(); ++i) {
+        const QRect place = averagePlaces_[i].toAlignedRect();
+        if (!place.contains(help->pos()) || averageToolTips_[i].isEmpty()) continue;
+        QToolTip::showText(help->globalPos(), averageToolTips_[i], this, place);
+        return true;
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 }  // namespace trivelon::gui

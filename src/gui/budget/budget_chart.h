@@ -3,11 +3,13 @@
 // step curve of the chance, the budgets of 50, 90 and 99 % certainty marked
 // on it, and the average cost, the cost expected when attempts stop at a
 // broken item, and the player's own sum as vertical lines.
+#include <array>
 #include <cstdint>
 #include <optional>
 
 #include <QColor>
 #include <QLabel>
+#include <QList>
 #include <QRectF>
 #include <QWidget>
 
@@ -36,6 +38,7 @@ public:
     static QColor expectedColor();  // of the expected cost's line
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -45,6 +48,7 @@ private:
         std::optional<std::int64_t> averageCost;
         std::optional<std::int64_t> expectedCost;
         Budget budget;
+        std::array<QString, kBudgetChances.size()> budgetTexts;
         MoneyAxis axis;
         int amountDigits = 1;  // the decimals of every amount label
     };
@@ -54,6 +58,10 @@ private:
     void fitAxis();
 
     std::optional<Plot> plot_;
+    // The places of the average's and the expected cost's labels as last
+    // painted (empty where not drawn), and what each one counts.
+    QList<QRectF> averagePlaces_;
+    std::array<QString, 2> averageToolTips_;
     std::optional<std::int64_t> money_;
     QLabel* noteLabel_;
 };

@@ -58,9 +58,10 @@ void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
             continue;
         }
         // A figure keeps the table's font and one line: shortened, with every
-        // digit in its tool tip, where the cell is too narrow for it.
-        const FittedAmount amount =
-            FitAmount(QtText(GroupedAmountText(*figures[column])), *figures[column], look_.rows.font, look_.valueWidth);
+        // digit in its tool tip, where the cell is too narrow for it, and
+        // rounded up, since it is what to put aside.
+        const FittedAmount amount = FitAmount(QtText(GroupedAmountText(*figures[column])), *figures[column],
+                                              look_.rows.font, look_.valueWidth, Rounding::Up);
         cells[column] = amount.fits ? Figure{amount.text, look_.rows.font, amount.toolTip}
                                     : Figure{fitted(amount.text).text, fitted(amount.text).font, amount.toolTip};
     }
@@ -85,6 +86,13 @@ QString BudgetTable::figureText(int row, int column) const { return figure(row, 
 QFont BudgetTable::figureFont(int row, int column) const { return figure(row, column).font; }
 
 QString BudgetTable::figureToolTip(int row, int column) const { return figure(row, column).toolTip; }
+
+std::array<QString, kBudgetChances.size()> BudgetTable::certaintyTexts(int row) const {
+    std::array<QString, kBudgetChances.size()> texts;
+    for (int column = 0; column < kCertainties; ++column)
+        texts[static_cast<std::size_t>(column)] = figureText(row, column).replace(u'\n', u' ');
+    return texts;
+}
 
 QRect BudgetTable::figureCell(int row, int column) const { return cellRect(row + 1, column + 1); }
 

@@ -71,6 +71,9 @@ public:
     QString figureText(int row, int column) const;
     QFont figureFont(int row, int column) const;
     QString figureToolTip(int row, int column) const;
+    // A row's certainties as shown, each on one line: a chart's marks of the
+    // same sums read the same.
+    std::array<QString, kBudgetChances.size()> certaintyTexts(int row) const;
     QRect figureCell(int row, int column) const;
     // The extra column's heading cell.
     QRect extraHeadingCell() const;

@@ -1,5 +1,7 @@
 #include "gui/forge/forge_result_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QStyle>
@@ -242,17 +244,20 @@ void ForgeResultWindow::fitToScreen() {
 
 void ForgeResultWindow::updateBudget() {
     BudgetFigures tries, zeny;
-    if (const std::optional<Budget> plan = quote_->budget()) {
-        for (std::size_t i = 0; i < plan->levels.size(); ++i) {
-            tries[i] = plan->levels[i].tries;
-            zeny[i] = plan->levels[i].cost;
-        }
-    }
+    // The attempts show even where their Zeny lies beyond 64 bits.
+    if (const auto counts = quote_->budgetTries()) std::copy(counts->begin(), counts->end(), tries.begin());
+    if (const std::optional<Budget> plan = quote_->budget())
+        for (std::size_t i = 0; i < plan->levels.size(); ++i) zeny[i] = plan->levels[i].cost;
     budget_->showFigures(0, tries);
     budget_->showFigures(1, zeny);
     const std::optional<ForgeAttempt> attempt = quote_->attempt();
-    if (chart_ && attempt)
-        chart_->setCalculation(EqualTries(attempt->chance, attempt->price, quote_->cost(), quote_->budget()));
+    if (!chart_ || !attempt) return;
+    BudgetCalculation calculation = EqualTries(attempt->chance, attempt->price, quote_->cost(), quote_->budget());
+    calculation.budgetTexts = budget_->certaintyTexts(1);
+    calculation.averageToolTip = QStringLiteral(
+        "Средняя себестоимость ковки: попыток на один успех в среднем, "
+        "100 / шанс с округлением вверх, по цене одной попытки");
+    chart_->setCalculation(calculation);
 }
 
 void ForgeResultWindow::openChart() {
@@ -326,8 +331,8 @@ void ForgeResultWindow::closeEvent(QCloseEvent* event) {
 void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
     if (!quote_) return;
     QLineEdit& edit = *row(kind).priceEdit;
-    const TypedSum::Reading reading = quote_->typePrice(kind, CoreText(edit.text()), SystemGroupSeparator());
-    MarkProblem(edit, reading == TypedSum::Reading::Unreadable ? kUnreadableSumToolTip : QString());
+    quote_->typePrice(kind, CoreText(edit.text()), SystemGroupSeparator());
+    MarkProblem(edit, quote_->countedAsZero(kind) ? kUnreadableSumToolTip : QString());
     if (costShown_) showCost();
 }
 

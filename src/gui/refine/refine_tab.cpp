@@ -87,12 +87,24 @@ RefineState StartState() {
     return state;
 }
 
+// What the two averages count: every step of every attempt, or what one
+// success really takes when an attempt stops where the item broke.
+const QString kEveryStepToolTip = QStringLiteral(
+    "Считает каждый шаг каждой попытки, как если бы попытка не останавливалась, когда вещь "
+    "сломалась. Сколько на самом деле уходит на один успех, говорит «в среднем»");
+const QString kStepsMadeToolTip = QStringLiteral(
+    "Сколько в среднем уходит на один успех, если попытка останавливается на шаге, где вещь сломалась: "
+    "материалы и сборы только за сделанные шаги. Откладывать — по этой сумме или по «Хватит с вероятностью»");
+
 // The keys of the inputs in the settings.
 const QString kClassKey = QStringLiteral("refine/class");
 const QString kCurrentLevelKey = QStringLiteral("refine/from");
 const QString kTargetLevelKey = QStringLiteral("refine/to");
 const QString kMaterialPriceKey = QStringLiteral("refine/material-price");
-const QString kItemPriceKey = QStringLiteral("refine/item-price");
+
+bool ReadsAsZeny(const QString& text) {
+    return ReadTypedSum(CoreText(text), SystemGroupSeparator()).reading == TypedSum::Reading::Zeny;
+}
 
 }  // namespace
 
@@ -177,7 +189,8 @@ void RefineTab::buildControls(const PictureBox& character) {
         {nullptr, nullptr, "Среднее количество вещей:", 320, 200, 257, 24, Detail},
         {&RefineTab::itemCount_, "itemCount", "1", 576, 200, 65, 24, DetailCentred},
         {nullptr, nullptr, "шт.", 640, 200, 33, 24, Detail},
-        {nullptr, nullptr, "Средняя себестоимость заточки:", 272, 225, 257, 49, MainWrapped},
+        {&RefineTab::averageCostCaption_, "averageCostCaption", "Средняя себестоимость заточки:", 272, 225, 257, 49,
+         MainWrapped},
         {&RefineTab::averageCost_, "averageCost", "1750", 528, 225, 145, 49, MainCentredWrapped},
         {nullptr, nullptr, "Бонус от заточки:", 272, 275, 177, 22, BonusRow},
         {&RefineTab::bonus_, "bonus", "ATK +14", 448, 275, 225, 22, BonusValue},
@@ -192,12 +205,14 @@ void RefineTab::buildControls(const PictureBox& character) {
         label->setObjectName(QLatin1String(row.name));
     }
 
+    averageCostCaption_->setToolTip(kEveryStepToolTip);
+
     materialPicture_ = new PictureBox(panel);
     materialPicture_->setGeometry(512, 80, 24, 24);
     materialPicture_->setPicture(BuiltInPicture(QStringLiteral(":/pictures/material_phracon.bmp")));
 
     materialPrice_ = AddPriceEdit(panel, {528, 128, 73, 24}, QString::number(refine_.materialPrice));
-    itemPrice_ = AddPriceEdit(panel, {528, 152, 73, 24}, QString::number(refine_.itemPrice));
+    itemPrice_ = AddPriceEdit(panel, {528, 152, 73, 24}, QString());
     for (QLabel* figure : {successRate_, materialCount_, itemCount_, averageCost_, bonus_})
         figure->setTextFormat(Qt::PlainText);
 
@@ -205,10 +220,7 @@ void RefineTab::buildControls(const PictureBox& character) {
     AddBoxLabel(panel, QStringLiteral("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
     budget_ = new BudgetTable({QStringLiteral("Вещей:"), QStringLiteral("Материалов:"), QStringLiteral("Zeny:")},
                               {kBudgetNameWidth, kBudgetValueWidth, 24, Detail(), Detail()}, panel,
-                              BudgetTableColumn{QStringLiteral("в среднем"),
-                                                QStringLiteral("Сколько в среднем уходит на один успех, если попытка "
-                                                               "останавливается на шаге, где вещь сломалась: "
-                                                               "материалы и сборы только за сделанные шаги")});
+                              BudgetTableColumn{QStringLiteral("в среднем"), kStepsMadeToolTip});
     budget_->move(272, 321);
     chartButton_ = new QPushButton(QStringLiteral("График..."), panel);
     chartButton_->setGeometry(kChartButtonPlace);
@@ -263,7 +275,13 @@ void RefineTab::showCharacterPicture(const PictureBox& character) {
     if (characterPicture_) characterPicture_->setPictureFromFile(character.picture(), character.picturePath());
 }
 
-void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) { weaponryResearch_ = level; }
+// The tab and the windows that follow it show the figures of the level as it
+// is now, whether the tab is shown or not.
+void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) {
+    if (level == weaponryResearch_) return;
+    weaponryResearch_ = level;
+    if (isBuilt()) recompute();
+}
 
 void RefineTab::classChosen() {
     Guarded(reporter_, [this] {
@@ -312,11 +330,6 @@ void RefineTab::levelChanged(LevelKind kind, bool committed) {
     recompute();
 }
 
-void RefineTab::showEvent(QShowEvent* event) {
-    TabPanel::showEvent(event);
-    if (isBuilt() && weaponryResearch_ != weaponryResearchUsed_) recompute();
-}
-
 void RefineTab::priceEdited(QLineEdit& edit, std::int64_t RefineState::*field) {
     refine_.*field = ReadMoneyField(edit);
     recompute();
@@ -335,17 +348,18 @@ void RefineTab::takeRememberedItemPrice() {
     if (pricedLevel_ == level) return;
     keepTypedPrices();
     pricedLevel_ = level;
+    // A level with no price of its own is not on offer: its field is empty.
     const std::optional<std::string> remembered = book_.text(PriceBook::RefineItemEntry(level.first, level.second));
-    if (!remembered || QtText(*remembered) == itemPrice_->text()) return;
+    const QString price = remembered ? QtText(*remembered) : QString();
+    if (price == itemPrice_->text()) return;
     // Put in as typed, but worked out with the rest of this change.
     const QSignalBlocker quiet(itemPrice_);
-    itemPrice_->setText(QtText(*remembered));
+    itemPrice_->setText(price);
     refine_.itemPrice = ReadMoneyField(*itemPrice_);
 }
 
 void RefineTab::recompute() {
     takeRememberedItemPrice();
-    weaponryResearchUsed_ = weaponryResearch_;
     const RefineRequest request{refine_.classNumber, refine_.currentLevel,  refine_.targetLevel,
                                 weaponryResearch_,   refine_.materialPrice, refine_.itemPrice};
     Result<RefinePlan> plan = PlanRefine(request);
@@ -370,8 +384,8 @@ void RefineTab::showPlan(const RefinePlan& plan) {
     successRate_->setText(outcome.rate ? QtText(FormatGeneral(*outcome.rate, SystemDecimalSeparator()))
                                        : QStringLiteral("—"));
     averageCost_->setText(QtText(WholeAmountText(plan.cost)));
-    for (QLabel* figure : {successRate_, itemCount_, materialCount_, averageCost_, bonus_})
-        figure->setToolTip(QString());
+    for (QLabel* figure : {successRate_, itemCount_, materialCount_, bonus_}) figure->setToolTip(QString());
+    averageCost_->setToolTip(kEveryStepToolTip);
     if (plan.budget) {
         BudgetFigures items, materials, zeny;
         for (std::size_t i = 0; i < plan.budget->size(); ++i) {
@@ -420,8 +434,11 @@ BudgetCalculation RefineTab::calculation() const {
         const RefineBudgetLevel& level = (*plan_->budget)[i];
         shown.budget.levels[i] = {level.chance, level.items, level.cost};
     }
+    shown.budgetTexts = budget_->certaintyTexts(2);
     shown.averageCost = plan_->cost;
     shown.expectedCost = plan_->expected ? plan_->expected->cost : std::nullopt;
+    shown.averageToolTip = kEveryStepToolTip;
+    shown.expectedToolTip = kStepsMadeToolTip;
     return shown;
 }
 
@@ -462,18 +479,20 @@ void RefineTab::openComparison() {
     comparison_->activateWindow();
 }
 
+// The item's price is the book's, by class and level; the material's is
+// kept only as a sum that can be read, never half-typed.
 SavedTexts RefineTab::savedTexts() const {
     if (!isBuilt()) return saved_;
-    return {{kClassKey, classSelector_->currentText()},
-            {kCurrentLevelKey, QtText(LevelText(refine_.currentLevel))},
-            {kTargetLevelKey, QtText(LevelText(refine_.targetLevel))},
-            {kMaterialPriceKey, materialPrice_->text()},
-            {kItemPriceKey, itemPrice_->text()}};
+    SavedTexts texts{{kClassKey, classSelector_->currentText()},
+                     {kCurrentLevelKey, QtText(LevelText(refine_.currentLevel))},
+                     {kTargetLevelKey, QtText(LevelText(refine_.targetLevel))}};
+    if (ReadsAsZeny(materialPrice_->text())) texts.insert(kMaterialPriceKey, materialPrice_->text());
+    return texts;
 }
 
 void RefineTab::restore(const SavedTexts& saved) {
     saved_.clear();
-    for (const QString& key : {kClassKey, kCurrentLevelKey, kTargetLevelKey, kMaterialPriceKey, kItemPriceKey})
+    for (const QString& key : {kClassKey, kCurrentLevelKey, kTargetLevelKey, kMaterialPriceKey})
         if (saved.contains(key)) saved_.insert(key, saved.value(key));
 }
 
@@ -488,12 +507,7 @@ void RefineTab::putSavedTexts() {
         const QString level = saved.value(key);
         if (level != box->currentText() && box->findText(level) >= 0) box->setTextAsTyped(level);
     }
-    for (const auto& [key, edit] :
-         {std::pair{kMaterialPriceKey, materialPrice_}, std::pair{kItemPriceKey, itemPrice_}}) {
-        const QString price = saved.value(key);
-        if (ReadTypedSum(CoreText(price), SystemGroupSeparator()).reading == TypedSum::Reading::Zeny)
-            edit->setText(price);
-    }
+    if (const QString price = saved.value(kMaterialPriceKey); ReadsAsZeny(price)) materialPrice_->setText(price);
 }
 
 }  // namespace trivelon::gui

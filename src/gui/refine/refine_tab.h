@@ -61,11 +61,6 @@ public:
     // cannot be read; a refine with steps above the safe level needs it.
     void setWeaponryResearch(std::optional<std::int32_t> level);
 
-protected:
-    // Figures worked out for another Weaponry Research level are worked out
-    // again when the tab is shown.
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildControls(const PictureBox& character);
     void setKeyboardOrder();
@@ -93,7 +88,7 @@ private:
     void showComparison();
     // The item price the book remembers for the class and the current level,
     // when they have changed since the last one was put in; a level with
-    // none keeps the price shown.
+    // none shows an empty price: it is not on offer.
     void takeRememberedItemPrice();
     void putSavedTexts();
 
@@ -107,8 +102,6 @@ private:
     RefineState refine_;
     std::optional<RefinePlan> plan_;
     std::optional<std::int32_t> weaponryResearch_ = 10;
-    // The Weaponry Research level the figures shown were worked out with.
-    std::optional<std::int32_t> weaponryResearchUsed_ = 10;
     QPointer<BudgetChartWindow> chart_;
     QPointer<RefineComparisonWindow> comparison_;
     // The class and the level whose item price the tab shows, and whether it
@@ -121,7 +114,8 @@ private:
     PictureBox *characterPicture_ = nullptr, *materialPicture_ = nullptr;
     QLineEdit *materialPrice_ = nullptr, *itemPrice_ = nullptr;
     QLabel *safeLevel_ = nullptr, *attemptFee_ = nullptr, *materialName_ = nullptr, *materialCount_ = nullptr,
-           *itemCount_ = nullptr, *successRate_ = nullptr, *averageCost_ = nullptr, *bonus_ = nullptr;
+           *itemCount_ = nullptr, *successRate_ = nullptr, *averageCost_ = nullptr, *bonus_ = nullptr,
+           *averageCostCaption_ = nullptr;
     // What 50, 90 and 99 % certainty take in items, materials and Zeny, and
     // what one success takes on average when attempts stop at a broken item;
     // the button that opens the chart of chances against money.

@@ -20,7 +20,7 @@ constexpr int kMostShortFractionDigits = 2;
 
 }  // namespace
 
-FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& font, int width) {
+FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& font, int width, Rounding rounding) {
     const QFontMetrics metrics(font);
     const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) + 2 * kSideRoom <= width; };
     if (fits(whole)) return {whole, QString()};
@@ -28,7 +28,7 @@ FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& fo
     // not fit: "100 млн", not "100,00 млн".
     QString shortened;
     for (int digits = std::min(ExactFractionDigits(value), kMostShortFractionDigits); digits >= 0; --digits) {
-        shortened = QtText(ShortAmountText(value, digits, SystemDecimalSeparator()));
+        shortened = QtText(ShortAmountText(value, digits, SystemDecimalSeparator(), rounding));
         if (fits(shortened)) return {shortened, whole};
     }
     return {shortened, whole, false};

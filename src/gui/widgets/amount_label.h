@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QString>
 
+#include "core/money_text.h"
+
 namespace trivelon::gui {
 
 // A sum's text for a place: the whole text where it fits the width in the
@@ -20,7 +22,9 @@ struct FittedAmount {
     QString toolTip;
     bool fits = true;
 };
-FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& font, int width);
+// A sum to put aside is shortened rounding up.
+FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& font, int width,
+                       Rounding rounding = Rounding::Nearest);
 
 // The sum in plain digits on the label ("слишком много" beyond 64 bits),
 // shortened where the label is too narrow for it.

@@ -7,12 +7,9 @@
 
 namespace trivelon::gui {
 
-// The tool tip of a sum that cannot be read.
-inline constexpr const char16_t* kUnreadableMoneyTip = u"не могу прочитать сумму — считается как 0";
-
 // The sum the edit holds; 0 for an empty edit, and 0 for a text that cannot
 // be read or lies beyond 64 bits, which then turns red with
-// kUnreadableMoneyTip.
+// kUnreadableSumToolTip.
 std::int64_t ReadMoneyField(QLineEdit& edit);
 
 }  // namespace trivelon::gui
