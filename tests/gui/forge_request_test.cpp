@@ -229,7 +229,12 @@ private slots:
         TypeInto(iron, "400000000000000000");
         QCOMPARE(figures(0), QStringList({"2", "5", "10"}));
         QCOMPARE(figures(1)[2], QString("слишком много"));
+        // Too much to count, in a smaller font: it never runs over "Zeny".
+        QLabel& cost = *Part(*window, "averageCost");
+        QCOMPARE(cost.text(), QString("слишком много"));
+        QVERIFY(QFontMetrics(cost.font()).horizontalAdvance(cost.text()) < cost.width());
         TypeInto(iron, "100");
+        QCOMPARE(cost.font().pixelSize(), 16);
         QVERIFY(f.reporter.errors.isEmpty());
 
         // Its chart closes with it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QVariant>
 
 #include "core/money_text.h"
 #include "gui/widgets/decimal_separator.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr int kSideRoom = 2;
 // A short sum keeps at most two decimals of its unit: "8,59 трлн".
 constexpr int kMostShortFractionDigits = 2;
+// The smallest font a text too wide for its place is shrunk to.
+constexpr int kSmallestPixels = 8;
 
 }  // namespace
 
@@ -35,9 +38,16 @@ FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& fo
 }
 
 void ShowAmount(QLabel& label, const std::optional<std::int64_t>& value) {
+    // The label's own font is kept beside it the first time, since a text
+    // too wide for it (too much to count, in bold) takes a smaller one.
+    const char* const ownFont = "amountFont";
+    if (!label.property(ownFont).isValid()) label.setProperty(ownFont, label.font());
+    QFont font = label.property(ownFont).value<QFont>();
     const QString whole = QtText(WholeAmountText(value));
-    const FittedAmount fitted = value ? FitAmount(whole, *value, label.font(), label.width()) : FittedAmount{whole, {}};
-    // Labels hold the average cost, far below where a short text stops fitting.
+    const FittedAmount fitted = value ? FitAmount(whole, *value, font, label.width()) : FittedAmount{whole, {}};
+    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(fitted.text) + 2 * kSideRoom <= label.width(); };
+    while (!fits() && font.pixelSize() > kSmallestPixels) font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
     label.setText(fitted.text);
     label.setToolTip(fitted.toolTip);
 }

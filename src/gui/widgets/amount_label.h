@@ -27,7 +27,8 @@ FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& fo
                        Rounding rounding = Rounding::Nearest);
 
 // The sum in plain digits on the label ("слишком много" beyond 64 bits),
-// shortened where the label is too narrow for it.
+// shortened where the label is too narrow for it, and in a smaller font
+// where even that is too wide, so that it never runs over its neighbour.
 void ShowAmount(QLabel& label, const std::optional<std::int64_t>& value);
 
 }  // namespace trivelon::gui
