@@ -13,16 +13,16 @@ struct RefineClass {
     std::string_view classText;
     std::int32_t fee;  // Zeny for each level tried, paid with its material
     std::string_view materialImage;
-    std::string_view materialName;  // with its leading blank
+    std::string_view materialName;
     std::int32_t materialDefaultPrice;
 };
 
 inline constexpr std::array<RefineClass, 5> kRefineClasses{{
-    {1, "Оружие 1 уровня", 50, "images/phracon.bmp", " Phracon", 200},
-    {2, "Оружие 2 уровня", 200, "images/emveretarcon.bmp", " Emveretarcon", 1000},
-    {3, "Оружие 3 уровня", 5000, "images/oridecon.bmp", " Oridecon", 5000},
-    {4, "Оружие 4 уровня", 20000, "images/oridecon.bmp", " Oridecon", 5000},
-    {5, "Одежда", 2000, "images/elunium.bmp", " Elunium", 60000},
+    {1, "Оружие 1 уровня", 50, "images/phracon.bmp", "Phracon", 200},
+    {2, "Оружие 2 уровня", 200, "images/emveretarcon.bmp", "Emveretarcon", 1000},
+    {3, "Оружие 3 уровня", 5000, "images/oridecon.bmp", "Oridecon", 5000},
+    {4, "Оружие 4 уровня", 20000, "images/oridecon.bmp", "Oridecon", 5000},
+    {5, "Одежда", 2000, "images/elunium.bmp", "Elunium", 60000},
 }};
 
 // The levels a refine starts from and the levels it reaches, as the level

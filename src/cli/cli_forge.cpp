@@ -65,15 +65,18 @@ QJsonObject ResultJson(const ForgeRequestOutcome& outcome, const ForgeQuote& quo
     return json;
 }
 
+// The names an input with a list picks from: "None, Iron Anvil, ...".
+QString ChoicesOf(const ForgeInputField& field) {
+    QStringList choices;
+    for (std::string_view choice : field.choices) choices << QtText(choice);
+    return choices.join(", ");
+}
+
 // The option that sets an input: "--anvil", with the names to pick from and
 // the default in its description.
 QCommandLineOption InputOption(const ForgeInputField& field) {
     QString description = QtText(field.description);
-    if (!field.choices.empty()) {
-        QStringList choices;
-        for (std::string_view choice : field.choices) choices << QtText(choice);
-        description += " (" + choices.join(", ") + ")";
-    }
+    if (!field.choices.empty()) description += " (" + ChoicesOf(field) + ")";
     description += " (default \"" + QtText(field.defaultText) + "\")";
     return {QtText(field.option), description, "text", QtText(field.defaultText)};
 }
@@ -131,6 +134,10 @@ int RunForge(const QStringList& arguments) {
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
     source.starCrumbs = *crumbs;
+    if (!ElementNamed(source.text(ForgeInput::Element)))
+        return UsageError("--" + QtText(FieldOf(ForgeInput::Element).option) + " takes one of " +
+                          ChoicesOf(FieldOf(ForgeInput::Element)) + " in any case, not \"" +
+                          QtText(source.text(ForgeInput::Element)) + "\"");
 
     const ForgeRequestOutcome outcome = RunForgeRequest(source, '.');
     switch (outcome.stage) {

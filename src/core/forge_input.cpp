@@ -84,6 +84,19 @@ std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text
     return text;
 }
 
+std::optional<std::string_view> ElementNamed(std::string_view text) {
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return kNoElement;
+    const ForgeInputField& field = FieldOf(ForgeInput::Element);
+    const std::string_view named = ChoiceNamed(field, text);
+    if (std::find(field.choices.begin(), field.choices.end(), named) == field.choices.end()) return std::nullopt;
+    return named;
+}
+
+std::string ElementProblem(std::string_view text) {
+    if (ElementNamed(text)) return {};
+    return std::string(FieldOf(ForgeInput::Element).name) + ": «" + std::string(text) + "» — нет такого элемента";
+}
+
 std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text) {
     if (TryParseInt(text)) return {};
     return std::string(field.name) + ": «" + std::string(text) + "» — не целое число";

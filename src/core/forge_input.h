@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -72,6 +73,14 @@ const ForgeInputField& FieldOf(ForgeInput input);
 // The one of the field's names that the text names whatever its case ("fire"
 // is "Fire"), or the text itself where it names none.
 std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text);
+
+// The element the text names: one of the list whatever its case, or no
+// element (kNoElement) for a text of blanks alone; none where it names no
+// element of the list.
+std::optional<std::string_view> ElementNamed(std::string_view text);
+// Why the text names no element: «Элемент: «Огонь» — нет такого элемента»;
+// empty where it names one.
+std::string ElementProblem(std::string_view text);
 
 // Why a number input's text is not a whole number: «Dex: «» — не целое
 // число»; empty where it is one.

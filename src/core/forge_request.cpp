@@ -57,10 +57,15 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
     }
 
     state.starCrumbCount = source.starCrumbs;
-    // An element is the list's, whatever the case it is typed in.
-    const std::string element(ChoiceNamed(FieldOf(ForgeInput::Element), source.text(ForgeInput::Element)));
-    state.elementFlag = element == kNoElement ? 0 : 1;
-    if (state.elementFlag) state.elementName = element;
+    // An element is the list's, whatever the case it is typed in; a text
+    // that names none of them is an error, never an element of its own.
+    const std::optional<std::string_view> element = ElementNamed(source.text(ForgeInput::Element));
+    if (!element) {
+        error = ElementProblem(source.text(ForgeInput::Element));
+        return false;
+    }
+    state.elementFlag = *element == kNoElement ? 0 : 1;
+    if (state.elementFlag) state.elementName = std::string(*element);
 
     std::int32_t* smithSkill = in.skillField(*skill);
     if (!ReadInt(source, *skill, *smithSkill, error) ||

@@ -49,7 +49,7 @@ const std::vector<std::string>& PriceBook::Entries() {
 
 std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
     for (const RefineClass& cls : kRefineClasses)
-        if (cls.classNumber == classNumber) return std::string(cls.materialName.substr(1));  // past its blank
+        if (cls.classNumber == classNumber) return std::string(cls.materialName);
     return {};
 }
 

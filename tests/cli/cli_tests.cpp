@@ -98,11 +98,14 @@ TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
 
     // An element in another case is the list's: the same output.
     EXPECT_EQ(Cli({"forge", "Knife", "--element", "fire"}).out, Cli({"forge", "Knife", "--element", "Fire"}).out);
-    // A typed element that names no stone keeps its row, without a picture.
-    const CliRun holy = Cli({"forge", "Knife", "--element", "Holy"});
-    const QJsonObject stone = holy.json["recipe"].toArray()[4].toObject();
-    EXPECT_EQ(stone["name"].toString(), "Holy");
-    EXPECT_TRUE(stone["picture"].isNull());
+    // An element outside the list is wrong usage, which names the list; an
+    // empty one is no element.
+    for (const char* element : {"Holy", "Огонь"}) {
+        const CliRun wrong = Cli({"forge", "Knife", "--element", element});
+        EXPECT_EQ(wrong.exitCode, 2) << element;
+        EXPECT_TRUE(wrong.err.contains("Без элемента, Fire, Ice, Wind, Earth")) << wrong.err.toStdString();
+    }
+    EXPECT_EQ(Cli({"forge", "Knife", "--element", ""}).out, Cli({"forge", "Knife"}).out);
 }
 
 TEST(CliForge, PricesTypedIntoTheResultWindow) {
@@ -289,6 +292,7 @@ TEST(CliRefine, OutcomesAndCosts) {
                              "--item-price", "900000"});
     EXPECT_EQ(dear.exitCode, 0);
     EXPECT_TRUE(dear.out.contains("\"cost\": 2735100000,")) << dear.out.toStdString();
+    EXPECT_EQ(dear.json["material"].toString(), "Oridecon");  // the good's name, without the window's blank
 
     const CliRun zero = Cli({"refine", "--to", "+8", "--weaponry-research", "-60"});
     EXPECT_EQ(zero.exitCode, 1);

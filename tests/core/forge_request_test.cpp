@@ -342,17 +342,19 @@ TEST(ForgeRequest, EachElementAddsItsStone) {
     EXPECT_EQ(FindElementStone(kNoElement), nullptr);
 }
 
-TEST(ForgeRequest, ElementNamingNoStoneCostsThePenaltyButNoStalePrice) {
-    Filled(Request(FakeInputs("Knife").set(ForgeInput::Element, "Wind")));  // a stone price an earlier request used
-    auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, "Poison"));
-    const ForgeState& s = Filled(outcome);
-    EXPECT_EQ(s.elementFlag, 1);
-    EXPECT_EQ(s.elementName, "Poison");
-    EXPECT_EQ(s.itemName, "Poison Knife");
-    EXPECT_EQ(s.elementStone, nullptr);
-    EXPECT_EQ(s.elementStonePrice, 0);
-    EXPECT_EQ(s.rateText, "84.1");
-    EXPECT_EQ(FirstCost(s), 2000);
+// A text that names no element of the list is an error naming the field,
+// never an element of its own that lowers the rate; blanks are no element.
+TEST(ForgeRequest, AnElementOutsideTheListIsAnError) {
+    for (const std::string typed : {"Poison", "Огонь", "Fire Fire"}) {
+        auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, typed));
+        EXPECT_EQ(outcome.stage, ForgeStage::InvalidSkillOrItem) << typed;
+        EXPECT_EQ(outcome.error, "Элемент: «" + typed + "» — нет такого элемента");
+    }
+    for (const std::string blank : {"", "  "}) {
+        const ForgeState s = Filled(Request(FakeInputs("Knife").set(ForgeInput::Element, blank)));
+        EXPECT_EQ(s.elementFlag, 0);
+        EXPECT_EQ(s.itemName, "Knife");
+    }
 }
 
 TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {

@@ -154,31 +154,6 @@ private slots:
         QVERIFY(!Part(*window, "equip")->text().isEmpty());
     }
 
-    void aTypedElementWithoutStoneShowsItsOwnRow() {
-        MainWindowFixture f;
-        MainWindowControls w(*f.window);
-        PickRow(*w.itemSelector(), "Knife");
-        TypeInto(*w.element(), "Holy");
-        ForgeResultWindow* window = PressSubmit(w);
-        QVERIFY(f.reporter.errors.isEmpty());
-        QCOMPARE(Part(*window, "title")->text(), QString("Holy Knife"));
-        QCOMPARE(window->row(RecipeRowKind::ElementStone).name->text(), QString("Holy"));
-        QCOMPARE(window->row(RecipeRowKind::ElementStone).quantity->text(), QString("1"));
-        QCOMPARE(window->row(RecipeRowKind::ElementStone).priceEdit->text(), QString("0"));
-        QVERIFY(!window->row(RecipeRowKind::ElementStone).priceEdit->isHidden());
-        QVERIFY(window->row(RecipeRowKind::ElementStone).blankPrice->isHidden());
-        QCOMPARE(window->row(RecipeRowKind::ElementStone).unit->text(), QString("Zeny/шт."));
-        QVERIFY(window->row(RecipeRowKind::ElementStone).picture->picture().isNull());
-
-        // A price typed for it counts once per attempt.
-        const int before = Part(*window, "averageCost")->text().toInt();
-        const double rate =
-            QString(Part(*window, "rate")->text()).replace(QChar(SystemDecimalSeparator()), u'.').toDouble();
-        const int attempts = static_cast<int>(std::ceil(100.0 / rate));
-        TypeInto(*window->row(RecipeRowKind::ElementStone).priceEdit, "700");
-        QCOMPARE(Part(*window, "averageCost")->text().toInt(), before + attempts * 700);
-    }
-
     void pricesTypedIntoAWindowRecomputeItsCost() {
         MainWindowFixture f;
         PickRow(*f.controls().itemSelector(), "Knife");
@@ -259,19 +234,25 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Base emptied") << "baseLevel" << "" << "Base Lvl: «» — не целое число";
-        QTest::newRow("Job emptied") << "jobLevel" << "" << "Job Lvl: «» — не целое число";
-        QTest::newRow("Dex emptied") << "dex" << "" << "Dex: «» — не целое число";
-        QTest::newRow("Luk mistyped") << "luk" << "9O" << "Luk: «9O» — не целое число";
+        QTest::addColumn<QString>("valid");
+        QTest::newRow("Base emptied") << "baseLevel" << "" << "Base Lvl: «» — не целое число" << "1";
+        QTest::newRow("Job emptied") << "jobLevel" << "" << "Job Lvl: «» — не целое число" << "1";
+        QTest::newRow("Dex emptied") << "dex" << "" << "Dex: «» — не целое число" << "1";
+        QTest::newRow("Luk mistyped") << "luk" << "9O" << "Luk: «9O» — не целое число" << "1";
         QTest::newRow("Weaponry Research letters") << "weaponryResearch" << "abc"
-                                                   << "Weaponry Research: «abc» — не целое число";
-        QTest::newRow("Smith Dagger") << "smithDagger" << "x" << "Smith Dagger: «x» — не целое число";
+                                                   << "Weaponry Research: «abc» — не целое число" << "1";
+        QTest::newRow("Smith Dagger") << "smithDagger" << "x" << "Smith Dagger: «x» — не целое число" << "1";
+        // An element is one of the list, in any case: a text that names none
+        // never lowers the rate as an element of its own.
+        QTest::newRow("element outside the list") << "element" << "Огонь"
+                                                  << "Элемент: «Огонь» — нет такого элемента" << "fire";
     }
     // clang-format on
     void aFieldThatIsNoNumberIsMarkedWhileTyped() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, message);
+        QFETCH(QString, valid);
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         PickRow(*w.itemSelector(), "Knife");
@@ -285,7 +266,7 @@ private slots:
         QVERIFY(!PressSubmit(w));
         QCOMPARE(f.reporter.errors, QStringList{message});
         QVERIFY(ResultWindows().isEmpty());
-        TypeInto(*box, "1");
+        TypeInto(*box, valid);
         QVERIFY(box->toolTip().isEmpty());
         QCOMPARE(box->palette().color(QPalette::Text), normal);
     }

@@ -10,6 +10,7 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "gui/budget/budget_chart_window.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "gui/widgets/wallpaper.h"
 #include "main_window_harness.h"
 #include "window_parts.h"
@@ -285,6 +286,15 @@ private slots:
         QVERIFY2(area.contains(chart->frameGeometry()),
                  qPrintable(QString("chart at %1, %2").arg(chart->x()).arg(chart->y())));
         CloseResultWindows();
+        // The comparison, wider than the screen, scrolls inside it.
+        QVERIFY(ScrolledIntoReach(*w.tabs()->tabBar()));
+        OpenRefineTab(w);
+        QVERIFY(ScrolledIntoReach(*w.refineCompareButton()));
+        ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+        auto* comparison = f.window->findChild<RefineComparisonWindow*>();
+        QVERIFY(comparison && comparison->isVisible());
+        QVERIFY(area.contains(comparison->frameGeometry()));
+        QVERIFY(comparison->findChild<QScrollArea*>("contentScrollArea"));
     }
 
     void closingTheMainWindowEndsTheProgram() {

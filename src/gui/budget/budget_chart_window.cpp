@@ -47,7 +47,7 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
     row->addWidget(MakeCaption(QStringLiteral("Zeny"), QStringLiteral("zenyCaption"), this));
     row->addSpacing(16);
     row->addWidget(chanceLabel_, 1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(content());
     layout->addWidget(chart_, 1);
     layout->addLayout(row);
 

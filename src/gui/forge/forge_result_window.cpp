@@ -110,6 +110,10 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
     }
     row.unit = Named(MakeLabel(panel, QRect(416, top, 73, kRowHeight), cell, QStringLiteral("Zeny/шт")),
                      name + QStringLiteral("Unit"));
+    // The unit's box begins on the price box's last column: the price box
+    // stays whole above it.
+    for (QWidget* price : {static_cast<QWidget*>(row.priceEdit), static_cast<QWidget*>(row.blankPrice)})
+        if (price) price->raise();
     return row;
 }
 

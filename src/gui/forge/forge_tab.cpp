@@ -281,7 +281,10 @@ void ForgeTab::starCrumbClicked(std::size_t box) {
     }
 }
 
+// An element outside the list is marked while typed, as a number that
+// cannot be read is.
 void ForgeTab::elementChanged() {
+    MarkProblem(*element_, QtText(ElementProblem(CoreText(element_->currentText()))));
     if (element_->currentText() != QtText(kNoElement)) starCrumbs_.back()->setChecked(false);
 }
 

@@ -125,7 +125,7 @@ void RefineComparisonWindow::buildRows() {
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setTextFormat(Qt::PlainText);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(content());
     layout->addLayout(grid);
     layout->addSpacing(8);
     layout->addWidget(verdict_);

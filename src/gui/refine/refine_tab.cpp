@@ -299,7 +299,8 @@ void RefineTab::classChosen() {
         }
         recompute();
         ThrowIfFailed(LoadPicture(*materialPicture_, QtText(cls->materialImage)));
-        materialName_->setText(QtText(cls->materialName));
+        // A blank parts the name from its picture.
+        materialName_->setText(QLatin1Char(' ') + QtText(cls->materialName));
         // A changed price text runs the price handler, which works the
         // refine out at the class's material price: the last one typed for
         // the material, here or in a forge window, or its usual one.

@@ -1,12 +1,17 @@
 #include "gui/widgets/side_window.h"
 
+#include <QVBoxLayout>
+
 #include "gui/widgets/screen_fit.h"
 
 namespace trivelon::gui {
 
-SideWindow::SideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+SideWindow::SideWindow(QWidget* parent) : QWidget(parent, Qt::Window), content_(new QWidget(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(content_);
 }
 
 void SideWindow::keyPressEvent(QKeyEvent* event) {
@@ -20,7 +25,17 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
 void SideWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
-    resize(size().boundedTo(ClientRoom(*this)));
+    // Content that cannot shrink to the room scrolls, as a result window's
+    // does; most screens never need the scroll area, and never build it.
+    const QSize room = ClientRoom(*this);
+    const QSize least = content_->minimumSizeHint().expandedTo(content_->minimumSize());
+    if (!scrollArea_ && (least.width() > room.width() || least.height() > room.height())) {
+        delete layout();
+        scrollArea_ = MakeContentScrollArea(*this, content_, true);
+        // The window's least size is now the scroll area's, not the content's.
+        layout()->activate();
+    }
+    resize(size().boundedTo(room));
     KeepInsideScreen(*this);
 }
 

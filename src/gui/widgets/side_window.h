@@ -2,8 +2,10 @@
 // A window the program opens beside another one (a chart, a comparison): a
 // top-level window freed when closed, that does not keep the program running
 // once the main window is closed, that Esc closes, and that opens no larger
-// than its screen's available area and inside it.
+// than its screen's available area and inside it, its content in a scroll
+// area where the content does not fit that area.
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QWidget>
 
@@ -14,9 +16,17 @@ class SideWindow : public QWidget {
 public:
     explicit SideWindow(QWidget* parent = nullptr);
 
+    // The widget that holds the window's content and its layout; it fills
+    // the window, or scrolls in it.
+    QWidget* content() const { return content_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* content_;
+    QScrollArea* scrollArea_ = nullptr;
 };
 
 }  // namespace trivelon::gui
