@@ -99,5 +99,5 @@ setup_file="$repo/dist/trivelon-$version-setup.exe"
 rm -f "$zip_file" "$setup_file"
 (cd "$build/package" && zip -q -r -9 "$zip_file" "trivelon-$version")
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
-  -DICON="$repo/resources/pictures/icon.ico" -DOUTFILE="$setup_file" "$repo/resources/windows/installer.nsi"
+  -DICON="$repo/resources/pictures/icon.ico" -DSIDE="$repo/resources/windows/installer_side.bmp" -DOUTFILE="$setup_file" "$repo/resources/windows/installer.nsi"
 echo "Windows package: $zip_file ($(stat -c %s "$zip_file") bytes), $setup_file ($(stat -c %s "$setup_file") bytes)"

@@ -7,11 +7,14 @@
 # and the keyboard, the result window's title and its owner; --help in its
 # message box; a reinstall while the program runs (the installer asks to
 # close it, touches nothing until then, and goes on after "Повтор"); at 144
-# DPI, the main window, a result window and its chart inside the screen; the
-# command-line corpus through the installed trivelon-cli.exe against the
-# Linux trivelon-cli (the same after line ends); an uninstall while the
-# program runs (the same question), which then removes everything. Prints
-# one summary line and exits non-zero on any failure.
+# DPI, the main window, a result window, its chart and the comparison
+# inside the screen; the command-line corpus through the installed
+# trivelon-cli.exe against the Linux trivelon-cli (the same after line
+# ends); an uninstall while the program runs (the same question), which then
+# removes everything; one while another program holds an installed file
+# (named, nothing removed, everything after "Повтор"), and one beside a file
+# of the player's own (the program goes, the folder stays). Prints one
+# summary line and exits non-zero on any failure.
 #
 #   scripts/windows-smoke.sh [--screenshots FOLDER] [LINUX_CLI]
 #
@@ -274,6 +277,22 @@ if [ -n "$main_window" ] && where=$(inside_screen "$main_window"); then
     else
       fail "144 DPI chart" "${where:-no chart window after Shift+Tab and Enter in the result window}"
     fi
+    # The comparison, wider than the screen at this scale, scrolls inside
+    # it: the refining tab's header at (113, 12) and "Сравнить..." at
+    # (144, 381) of the window at 96 DPI.
+    xdotool windowraise "$main_window"
+    sleep 1
+    xdotool mousemove --window "$main_window" $((113 * 150 / 100)) $((12 * 150 / 100)) click 1
+    sleep 2
+    xdotool mousemove --window "$main_window" $((144 * 150 / 100)) $((381 * 150 / 100)) click 1
+    comparison=$(window_named '^С какого уровня точить\?$') where=""
+    if [ -n "$comparison" ] && where=$(inside_screen "$comparison"); then
+      pass "144 DPI: the comparison inside the screen ($where)"
+      sleep 1
+      [ -z "$screenshots" ] || import -window "$comparison" "$screenshots/windows-comparison-144dpi.png"
+    else
+      fail "144 DPI comparison" "${where:-no comparison window after its button on the refining tab}"
+    fi
   else
     fail "144 DPI result window" "${where:-no result window titled Knife}"
   fi
@@ -336,9 +355,60 @@ fi
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstall entry" "still listed"
 [ -z "$(find "$WINEPREFIX/drive_c/ProgramData" -name 'Тривелон*' 2>/dev/null)" ] || fail "Start-menu entry" "left"
 
+# An uninstall while another program holds an installed file open (a small
+# helper holds LICENSE.txt until a flag file goes): it names the file and
+# asks to retry, also when silent, having removed nothing; "Повтор" once the
+# file is free removes everything.
+x86_64-w64-mingw32-gcc -municode -O2 -o "$work/hold_file.exe" "$repo/tests/windows/hold_file.c"
+flag="$WINEPREFIX/drive_c/hold-flag"
+wine "$setup" /S
+touch "$flag"
+wine "$work/hold_file.exe" 'C:\Program Files\Trivelon\LICENSE.txt' 'C:\hold-flag' >/dev/null 2>&1 &
+sleep 2
+wine "$program_files/uninstall.exe" /S
+prompt=$(window_named "^Удаление Тривелон $version\$")
+if [ -n "$prompt" ] && [ -f "$installed_program" ] && [ -d "$program_files/images" ]; then
+  sleep 1
+  [ -z "$screenshots" ] || import -window "$prompt" "$screenshots/windows-uninstall-file-held.png"
+  rm -f "$flag"
+  sleep 1
+  xdotool key --window "$prompt" Return  # "Повтор"
+  for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
+  if [ ! -e "$program_files" ]; then
+    pass "uninstall with a file held open: asked first with nothing removed, then removed all after \"Повтор\""
+  else
+    fail "uninstall with a file held open" "$program_files is left after \"Повтор\""
+  fi
+else
+  fail "uninstall with a file held open" "no question, or files removed before it"
+fi
+rm -f "$flag"
+
+# A file of the player's own in the folder: the program goes, the folder and
+# that file stay, and the finish page says so (its screenshot shows it).
+wine "$setup" /S
+echo "my notes" >"$program_files/my-notes.txt"
+wine "$program_files/uninstall.exe" &
+uninstall_run=$!
+confirm=$(window_named "^Удаление Тривелон $version\$")
+if [ -n "$confirm" ]; then
+  sleep 1
+  xdotool key --window "$confirm" Return  # "Удалить"
+  for _ in $(seq 60); do [ -e "$installed_program" ] || break; sleep 0.5; done
+  sleep 2
+  [ -z "$screenshots" ] || import -window "$confirm" "$screenshots/windows-uninstall-folder-kept.png"
+  xdotool key --window "$confirm" Return  # "Готово"
+fi
+wait "$uninstall_run"
+if [ "$(ls -A "$program_files" 2>/dev/null)" = my-notes.txt ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1; then
+  pass "uninstall beside a file of the player's own: the program removed, the folder kept with that file"
+else
+  fail "uninstall beside a foreign file" "left: $(ls -A "$program_files" 2>/dev/null | tr '\n' ' ')"
+fi
+
 if [ ${#failures[@]} -eq 0 ]; then
   echo "Windows smoke test under Wine: all passed (resources, install, window, forge, help, reinstall while" \
-    "running, 144 DPI, $requests CLI requests, uninstall while running)"
+    "running, 144 DPI, $requests CLI requests, uninstall while running, with a file held and beside a foreign file)"
 else
   echo "Windows smoke test under Wine: ${#failures[@]} failed: ${failures[*]}"
   exit 1

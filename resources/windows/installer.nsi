@@ -7,13 +7,17 @@
 ;
 ; Neither the installer nor the uninstaller touches a file while Тривелон
 ; runs (trivelon.exe holds the mutex named below while it runs): they ask the
-; player to close it and retry, also when silent. The uninstaller removes
-; what was installed and the folders the installer made, asks whether to
-; delete the settings file too (default: keep it), and reports success only
-; when everything is gone; otherwise it says what is left and keeps its
-; Start-menu entry and its entry in the installed programs.
+; player to close it and retry, also when silent. Before it removes anything,
+; the uninstaller asks whether to delete the settings file too (default: keep
+; it) and checks that every installed file can be removed: while one cannot
+; (another program holds it, or it is read-only), it names it and asks to
+; retry, also when silent, having changed nothing. It then removes what was
+; installed and the folders the installer made; its finish page says the
+; program is removed, and names the folder where files that are not the
+; program's keep it. Should a file still resist, it says what is left and
+; keeps its Start-menu entry and its entry in the installed programs.
 ;
-; makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z.w -DSTAGE=folder -DICON=file.ico -DOUTFILE=file installer.nsi
+; makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z.w -DSTAGE=folder -DICON=file.ico -DSIDE=file.bmp -DOUTFILE=file installer.nsi
 ; STAGE holds trivelon.exe, trivelon-cli.exe, images\, LICENSE.txt, README.txt.
 ; A 64-bit installer for the 64-bit program: it writes the 64-bit registry
 ; and Program Files, and Windows refuses it where the program could not run.
@@ -45,6 +49,10 @@ VIAddVersionKey /LANG=1049 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2026 Тривелон developers, MIT License"
 
 Var StartMenuFolder
+; Whether the uninstall deletes the settings file too: 1 or 0.
+Var RemoveSettings
+; What the uninstaller's finish page says.
+Var UninstalledText
 ; The outermost folder above $INSTDIR that the installer made (all between
 ; it and $INSTDIR it made too), or nothing; kept in the uninstall entry for
 ; the uninstaller.
@@ -52,6 +60,9 @@ Var TopMadeFolder
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; The program's own picture on the welcome and finish pages.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SIDE}"
 !define MUI_ABORTWARNING
 !define MUI_STARTMENUPAGE_DEFAULTFOLDER "${PRODUCT}"
 !define MUI_STARTMENUPAGE_REGISTRY_ROOT HKLM
@@ -71,6 +82,7 @@ Var TopMadeFolder
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "$UninstalledText"
 !insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "Russian"
 
@@ -153,6 +165,10 @@ Section "${PRODUCT}" SectionProgram
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; The size the list of installed programs shows, in KiB.
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" "$0"
   ; A reinstall into the same place keeps what the first one noted.
   ${If} $TopMadeFolder != ""
     WriteRegStr HKLM "${UNINSTALL_KEY}" "TopMadeFolder" "$TopMadeFolder"
@@ -173,10 +189,75 @@ SectionEnd
   ${EndIf}
 !macroend
 
+; Adds a line with the path to $R0 when the file cannot be removed: another
+; program holds it open without letting it be deleted, or it is read-only.
+; $R1 is its scratch. A long list ends in "…", so that the message stays
+; whole.
+!macro NOTE_IF_HELD path
+  ${If} ${FileExists} "${path}"
+    ; DELETE access (0x00010000), sharing everything (7), the file as it is (3).
+    System::Call 'kernel32::CreateFileW(w "${path}", i 0x00010000, i 7, p 0, i 3, i 0, p 0) i .R1'
+    ${If} $R1 = -1
+      StrCpy $R1 1
+    ${Else}
+      System::Call 'kernel32::CloseHandle(i R1)'
+      System::Call 'kernel32::GetFileAttributesW(w "${path}") i .R1'
+      IntOp $R1 $R1 & 1  ; FILE_ATTRIBUTE_READONLY
+    ${EndIf}
+    ${If} $R1 = 1
+      StrLen $R1 $R0
+      ${If} $R1 < 600
+        StrCpy $R0 "$R0$\r$\n${path}"
+      ${Else}
+        StrCpy $R1 $R0 "" -1
+        ${If} $R1 != "…"
+          StrCpy $R0 "$R0$\r$\n…"
+        ${EndIf}
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+Function un.NoteHeldPicture
+  !insertmacro NOTE_IF_HELD "$R9"
+  Push ""
+FunctionEnd
+
+; Waits until every installed file can be removed: while one cannot, names
+; it and asks to retry (Retry / Cancel), also when silent. Cancel ends the
+; uninstaller with exit status 2, having removed nothing.
+Function un.WaitForFilesFree
+  check:
+    StrCpy $R0 ""
+    !insertmacro NOTE_IF_HELD "$INSTDIR\trivelon.exe"
+    !insertmacro NOTE_IF_HELD "$INSTDIR\trivelon-cli.exe"
+    !insertmacro NOTE_IF_HELD "$INSTDIR\LICENSE.txt"
+    !insertmacro NOTE_IF_HELD "$INSTDIR\README.txt"
+    ${If} ${FileExists} "$INSTDIR\images\*.*"
+      ${un.Locate} "$INSTDIR\images" "/L=F" "un.NoteHeldPicture"
+    ${EndIf}
+    StrCmp $R0 "" free
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Эти файлы нельзя удалить: их держит другая программа, или они только для чтения:$R0$\r$\n$\r$\nЗакройте программу, которая их держит, и нажмите «Повтор». Пока ничего не удалено." IDRETRY check
+    SetErrorLevel 2
+    Quit
+  free:
+FunctionEnd
+
 ; Only what the installer put there goes: a folder the player chose keeps
 ; anything else it holds.
 Section "Uninstall"
   Call un.WaitForTrivelonClosed
+  Call un.WaitForFilesFree
+  StrCpy $UninstalledText "Удаление не завершено: файлы программы остались на месте."
+  ; The settings belong to the player who uninstalls: kept unless asked,
+  ; and asked before anything is removed.
+  StrCpy $RemoveSettings 0
+  SetShellVarContext current
+  IfFileExists "${SETTINGS_FOLDER}\trivelon.ini" 0 settings_asked
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Удалить и файл настроек с введёнными значениями и ценами?$\r$\n${SETTINGS_FOLDER}\trivelon.ini" /SD IDNO IDNO settings_asked
+    StrCpy $RemoveSettings 1
+  settings_asked:
+
   Delete "$INSTDIR\trivelon.exe"
   Delete "$INSTDIR\trivelon-cli.exe"
   Delete "$INSTDIR\LICENSE.txt"
@@ -208,16 +289,21 @@ Section "Uninstall"
   ${EndIf}
   ReadRegStr $TopMadeFolder HKLM "${UNINSTALL_KEY}" "TopMadeFolder"
 
-  ; The settings belong to the player who uninstalls: kept unless asked.
-  SetShellVarContext current
-  IfFileExists "${SETTINGS_FOLDER}\trivelon.ini" 0 settings_kept
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Удалить и файл настроек с введёнными значениями и ценами?$\r$\n${SETTINGS_FOLDER}\trivelon.ini" /SD IDNO IDNO settings_kept
+  ${If} $RemoveSettings = 1
+    SetShellVarContext current
     Delete "${SETTINGS_FOLDER}\trivelon.ini"
     RMDir "${SETTINGS_FOLDER}"
-  settings_kept:
+  ${EndIf}
 
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+  ; The finish page is true: a folder that other files keep is named.
+  ${If} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $UninstalledText "${PRODUCT} удалён, но папка осталась:$\r$\n$INSTDIR$\r$\n$\r$\nВ ней есть файлы, которые поставил не ${PRODUCT}; удаление их не трогает."
+  ${Else}
+    StrCpy $UninstalledText "$(MUI_UNTEXT_FINISH_INFO_TEXT)"
+  ${EndIf}
+  DetailPrint "$UninstalledText"
   ; The folders the installer made above $INSTDIR, innermost first, each
   ; only when empty.
   ${If} $TopMadeFolder != ""

@@ -83,6 +83,7 @@ found=$(find "$root/images" -type f | wc -l)
 # Built-in pictures.
 pictures="resources/pictures"
 bitmap "$pictures/wallpaper_forge.bmp" 128 128 24
+bitmap "resources/windows/installer_side.bmp" 164 314 24
 bitmap "$pictures/wallpaper_result.bmp" 128 128 24
 bitmap "$pictures/character.bmp" 125 125 24
 bitmap "$pictures/material_phracon.bmp" 24 24 4

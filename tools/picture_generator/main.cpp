@@ -16,6 +16,7 @@
 #include "figure.h"
 #include "formats.h"
 #include "items.h"
+#include "kit.h"
 #include "smalls.h"
 #include "textures.h"
 
@@ -83,6 +84,9 @@ public:
     }
     void builtIn(const std::string& path, const Bytes& bytes) {
         writeFile(root_ + "/resources/pictures/" + path, bytes);
+    }
+    void installer(const std::string& path, const Bytes& bytes) {
+        writeFile(root_ + "/resources/windows/" + path, bytes);
     }
     std::size_t runTimeCount() const { return runTime_.size(); }
 
@@ -200,6 +204,41 @@ void writeBuiltIn(Writer& w) {
     w.builtIn("tick_disabled.bmp", encodeBmpIndexed(quantise(flatten(tickBox(false, false), kWhite), 16), 4));
 }
 
+// Lays the layer over the picture with its top left corner at (left, top).
+void drawOver(Image& image, const Layer& layer, int left, int top) {
+    for (int y = 0; y < layer.height(); ++y) {
+        for (int x = 0; x < layer.width(); ++x) {
+            const Rgba& px = layer.at(x, y);
+            Rgb8& under = image.at(left + x, top + y);
+            const auto channel = [&](double premultiplied, std::uint8_t below) {
+                return premultiplied + (1 - px.a) * below / 255.0;
+            };
+            under = toRgb8(clamp01({channel(px.r, under.r), channel(px.g, under.g), channel(px.b, under.b)}));
+        }
+    }
+}
+
+// The side picture of the installer's welcome and finish pages, 164 x 314:
+// the forging tab's sandy paper, the program's anvil and hammer above the
+// blacksmith at his best.
+void writeInstallerSide(Writer& w) {
+    constexpr int kWidth = 164;
+    constexpr int kHeight = 314;
+    const Image paper = paperTexture({hex(0xe2cfa2), 0.2, 1, 420, 30});
+    Image side{kWidth, kHeight, std::vector<Rgb8>(static_cast<std::size_t>(kWidth) * kHeight), {}};
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) side.at(x, y) = paper.at(x % kWallpaperSize, y % kWallpaperSize);
+    Placement pl;
+    pl.margin = 4;
+    drawOver(side, withOutline(renderFitted(drawAnvilAndHammer, 128, 128, pl), colour::kOutline, 1.0), 18, 24);
+    const Image smith = characterPicture(kCharacterStages - 1, kCharacterKey);
+    const Rgb8 key = toRgb8(kCharacterKey);
+    for (int y = 0; y < kCharacterSize; ++y)
+        for (int x = 0; x < kCharacterSize; ++x)
+            if (!(smith.at(x, y) == key)) side.at(20 + x, 172 + y) = smith.at(x, y);
+    w.installer("installer_side.bmp", encodeBmp24(side));
+}
+
 }  // namespace
 }  // namespace pic
 
@@ -219,6 +258,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         writeBuiltIn(w);
+        writeInstallerSide(w);
         const std::size_t jpeg = writeRefineWallpaper(w);
         std::printf("%zu run-time pictures written; refining wallpaper JPEG is %zu bytes (aim %zu)\n", w.runTimeCount(),
                     jpeg, kJpegTargetSize);
