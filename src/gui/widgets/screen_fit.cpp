@@ -1,6 +1,7 @@
 #include "gui/widgets/screen_fit.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -52,7 +53,12 @@ QRect AvailableArea(const QWidget& window) {
 QSize ClientRoom(const QWidget& window) {
     constexpr int kTitleAllowance = 8;
     const QSize frame = window.frameGeometry().size() - window.size();
-    return AvailableArea(window).size() - frame - QSize(0, kTitleAllowance);
+    // At a scale such as 150 % the area's size in logical pixels is rounded,
+    // and may end half a pixel past the screen's last one: one less keeps
+    // the window on the screen.
+    const qreal ratio = window.devicePixelRatioF();
+    const int rounding = ratio == std::floor(ratio) ? 0 : 1;
+    return AvailableArea(window).size() - frame - QSize(rounding, kTitleAllowance + rounding);
 }
 
 void KeepInsideScreen(QWidget& window) {

@@ -1,5 +1,6 @@
 #include "gui/widgets/side_window.h"
 
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "gui/widgets/screen_fit.h"
@@ -30,12 +31,16 @@ void SideWindow::showEvent(QShowEvent* event) {
     const QSize room = ClientRoom(*this);
     const QSize least = content_->minimumSizeHint().expandedTo(content_->minimumSize());
     if (!scrollArea_ && (least.width() > room.width() || least.height() > room.height())) {
+        const QSize wanted = size();
         delete layout();
         scrollArea_ = MakeContentScrollArea(*this, content_, true);
-        // The window's least size is now the scroll area's, not the content's.
+        // The window's least size is now the scroll area's, not the content's;
+        // a scroll bar takes its room only along the side that scrolls.
         layout()->activate();
+        resize(FittedSize(wanted, room, style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    } else {
+        resize(size().boundedTo(room));
     }
-    resize(size().boundedTo(room));
     KeepInsideScreen(*this);
 }
 
