@@ -379,6 +379,9 @@ private slots:
         // Materials and Zeny of attempts that stop where the item breaks.
         QCOMPARE(figures(1), QStringList({"1732", "5746", "11487"}));
         QCOMPARE(figures(2), QStringList({"43300000", "143650000", "287175000"}));
+        // A sum to put aside, shortened, rounds up; the average says what it counts.
+        QCOMPARE(w.refineBudget()->figureText(2, 2), QString("288 млн"));
+        QVERIFY(w.averageCost()->toolTip().contains("каждый шаг каждой попытки"));
         TypeInto(*w.itemPrice(), "1000");
         QCOMPARE(figures(2), QStringList({"44392000", "147235000", "294370000"}));
 
