@@ -333,15 +333,21 @@ fi
 # before the answer; then the folder, the Start-menu entry and the entry in
 # the installed programs go. The uninstaller runs on from a copy of itself
 # and returns at once; the settings file stays (silent: the default answer).
+# Answers "Повтор" to the uninstaller's question in the window given; true
+# when the program's folder is then gone (within a minute).
+retry_removes_folder() {
+  xdotool key --window "$1" Return  # "Повтор"
+  for _ in $(seq 120); do [ -e "$program_files" ] || return 0; sleep 0.5; done
+  return 1
+}
+
 start_program
 if [ -n "$(window_named "^$title\$")" ]; then
   wine "$program_files/uninstall.exe" /S
   prompt=$(window_named "^Удаление Тривелон $version\$")
   if [ -n "$prompt" ] && [ -f "$installed_program" ]; then
     close_program
-    xdotool key --window "$prompt" Return  # "Повтор"
-    for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
-    if [ ! -e "$program_files" ]; then
+    if retry_removes_folder "$prompt"; then
       pass "uninstall while the program runs: asked to close it, then removed the folder"
     else
       fail "uninstall" "$program_files is left"
@@ -372,9 +378,7 @@ if [ -n "$prompt" ] && [ -f "$installed_program" ] && [ -d "$program_files/image
   [ -z "$screenshots" ] || import -window "$prompt" "$screenshots/windows-uninstall-file-held.png"
   rm -f "$flag"
   sleep 1
-  xdotool key --window "$prompt" Return  # "Повтор"
-  for _ in $(seq 120); do [ -e "$program_files" ] || break; sleep 0.5; done
-  if [ ! -e "$program_files" ]; then
+  if retry_removes_folder "$prompt"; then
     pass "uninstall with a file held open: asked first with nothing removed, then removed all after \"Повтор\""
   else
     fail "uninstall with a file held open" "$program_files is left after \"Повтор\""
