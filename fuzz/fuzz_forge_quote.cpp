@@ -4,7 +4,8 @@
 // quantities of material 1 to 3, the element stone and the star crumbs
 // (read as whole numbers, unused at 0 or where they are none), then the
 // prices typed into those five rows. A cost is a 64-bit whole number or too
-// much; a row counts as 0 exactly when its text is no sum; at a rate of 100
+// much; a row counts as 0 exactly when its text is no sum or a sum beyond
+// 64 bits; at a rate of 100
 // the cost is the plain sum of the rows; the process running in a comma
 // locale changes nothing.
 #include <boost/multiprecision/cpp_int.hpp>
@@ -36,7 +37,8 @@ std::string Outcome(const trivelon::ForgeQuote& quote) {
 }
 
 // The sum of the rows, by a plain reading: the tool, and each used row's
-// quantity times its price where the text is digits alone.
+// quantity times its price where the text is digits alone (0 for a price
+// beyond 64 bits, which cannot be read).
 std::optional<std::string> PlainSum(const trivelon::ForgeState& state, const std::array<std::string, 12>& texts) {
     using boost::multiprecision::cpp_int;
     cpp_int total = state.toolPrice;
@@ -49,6 +51,7 @@ std::optional<std::string> PlainSum(const trivelon::ForgeState& state, const std
         // Digit by digit: Boost would read a leading zero as octal.
         cpp_int value = 0;
         for (const char digit : price) value = value * 10 + (digit - '0');
+        if (value > trivelon::kInt64Max) value = 0;
         total += quantity * value;
     }
     if (total > trivelon::kInt64Max || total < trivelon::kInt64Min) return "too much";
@@ -90,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t row = 0; row < kTypedRows; ++row) {
             const auto kind = static_cast<trivelon::RecipeRowKind>(row + 1);
             const auto reading = quote.typePrice(kind, texts[7 + row], {});
-            Require(quote.countedAsZero(kind) == (reading == trivelon::TypedSum::Reading::Unreadable),
-                    "a price counts as 0 exactly when its text is no sum");
+            Require(quote.countedAsZero(kind) == (reading == trivelon::TypedSum::Reading::Unreadable ||
+                                                  reading == trivelon::TypedSum::Reading::TooMuch),
+                    "a price counts as 0 exactly when its text is no sum or a sum beyond 64 bits");
         }
         return quote;
     };
