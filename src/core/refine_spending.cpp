@@ -373,7 +373,11 @@ std::optional<std::int64_t> RefineSpending::sumFor(std::int32_t percent) const {
     switch (method_) {
         case Method::Lattice: {
             const auto cell = std::lower_bound(cumulative_.begin(), cumulative_.end(), level) - cumulative_.begin();
-            return base_ + cell * static_cast<std::int64_t>(span_);
+            // A span within a rounding of 2^63 is held as 2^63 itself, which
+            // no 64-bit sum reaches.
+            if (!(span_ < 0x1p63)) return std::nullopt;
+            const std::optional<std::int64_t> steps = CheckedProduct(cell, static_cast<std::int64_t>(span_));
+            return steps ? CheckedSum(base_, *steps) : std::nullopt;
         }
         case Method::Bands: {
             std::int64_t below = base_ - 1, reaches = horizon_;

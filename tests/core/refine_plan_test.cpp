@@ -198,6 +198,14 @@ TEST(PlanRefine, FiguresOfWholePlans) {
     }
 }
 
+// A step priced within a rounding of 2^63 Zeny: its budget is too much to
+// count, never a sum converted out of range.
+TEST(PlanRefine, AStepPricedNearTwoToTheSixtyThreeIsTooMuch) {
+    const auto plan = PlanRefine({2, 8, 9, 49, 9'223'372'036'854'775'507, 0});
+    ASSERT_TRUE(plan.ok()) << plan.error();
+    for (const RefineBudgetLevel& level : *plan->budget) EXPECT_EQ(level.cost, std::nullopt) << level.chance;
+}
+
 TEST(PlanRefine, NothingToDoAndWhatCannotBePlanned) {
     const auto nothing = PlanRefine({1, 8, 8, 10, 200, 0});
     ASSERT_TRUE(nothing.ok());
