@@ -131,6 +131,18 @@ window_named() {
   echo "$found"
 }
 
+# Presses Return (the default button) in the window given until it goes, at
+# most 15 times two seconds apart: under load, Wine has let a key sent to a
+# question just shown go unanswered.
+press_return_until_gone() {
+  for _ in $(seq 15); do
+    xdotool key --window "$1" Return
+    sleep 2
+    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
+  done
+  return 1
+}
+
 # Whether the window lies inside the screen, frame and all; says where it is.
 inside_screen() {
   local geometry x y width height
@@ -216,7 +228,7 @@ if [ -n "$main_window" ]; then
   prompt=$(window_named "^Установка Тривелон $version\$")
   if [ -n "$prompt" ] && [ "$(stat -c %Z "$installed_program")" = "$before" ]; then
     close_program
-    xdotool key --window "$prompt" Return  # "Повтор"
+    press_return_until_gone "$prompt"  # "Повтор"
     if wait "$setup_run" && [ "$(stat -c %Z "$installed_program")" != "$before" ]; then
       pass "reinstall while the program runs: asked to close it, installed after \"Повтор\""
     else
@@ -336,7 +348,7 @@ fi
 # Answers "Повтор" to the uninstaller's question in the window given; true
 # when the program's folder is then gone (within a minute).
 retry_removes_folder() {
-  xdotool key --window "$1" Return  # "Повтор"
+  press_return_until_gone "$1"  # "Повтор"
   for _ in $(seq 120); do [ -e "$program_files" ] || return 0; sleep 0.5; done
   return 1
 }
@@ -392,18 +404,22 @@ rm -f "$flag"
 # that file stay, and the finish page says so (its screenshot shows it).
 wine "$setup" /S
 echo "my notes" >"$program_files/my-notes.txt"
-wine "$program_files/uninstall.exe" &
-uninstall_run=$!
-confirm=$(window_named "^Удаление Тривелон $version\$")
+wine "$program_files/uninstall.exe"
+confirm=$(window_named "^Удаление Тривелон $version\$" 60)
 if [ -n "$confirm" ]; then
-  sleep 1
-  xdotool key --window "$confirm" Return  # "Удалить"
-  for _ in $(seq 60); do [ -e "$installed_program" ] || break; sleep 0.5; done
+  # "Удалить", again while a lost key leaves the program in place.
+  for _ in $(seq 5); do
+    sleep 1
+    xdotool key --window "$confirm" Return
+    for _ in $(seq 20); do [ -e "$installed_program" ] || break; sleep 0.5; done
+    [ -e "$installed_program" ] || break
+  done
   sleep 2
   [ -z "$screenshots" ] || import -window "$confirm" "$screenshots/windows-uninstall-folder-kept.png"
-  xdotool key --window "$confirm" Return  # "Готово"
+  press_return_until_gone "$confirm"  # "Готово"
+else
+  echo "no uninstaller window; windows shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' ')" >&2
 fi
-wait "$uninstall_run"
 if [ "$(ls -A "$program_files" 2>/dev/null)" = my-notes.txt ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1; then
   pass "uninstall beside a file of the player's own: the program removed, the folder kept with that file"
 else

@@ -53,11 +53,11 @@ QRect AvailableArea(const QWidget& window) {
 QSize ClientRoom(const QWidget& window) {
     constexpr int kTitleAllowance = 8;
     const QSize frame = window.frameGeometry().size() - window.size();
-    // At a scale such as 150 % the area's size in logical pixels is rounded,
-    // and may end half a pixel past the screen's last one: one less keeps
-    // the window on the screen.
+    // At a scale such as 150 % the area's and the frame's sizes in logical
+    // pixels are rounded, and together may end past the screen's last pixel:
+    // two less keep the window on the screen.
     const qreal ratio = window.devicePixelRatioF();
-    const int rounding = ratio == std::floor(ratio) ? 0 : 1;
+    const int rounding = ratio == std::floor(ratio) ? 0 : 2;
     return AvailableArea(window).size() - frame - QSize(rounding, kTitleAllowance + rounding);
 }
 

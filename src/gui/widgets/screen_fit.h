@@ -31,7 +31,7 @@ QRect AvailableArea(const QWidget& window);
 // without the window's frame, and without a few pixels more in height for a
 // title bar taller than the frame Qt reports (as under Wine at 144 DPI,
 // where the title bar is drawn 2 pixels taller than Qt's frame says), and a
-// pixel less each way at a scale that is not a whole number.
+// two pixels less each way at a scale that is not a whole number.
 QSize ClientRoom(const QWidget& window);
 
 // Moves the window's frame inside the available area of its screen.

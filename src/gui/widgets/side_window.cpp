@@ -1,6 +1,7 @@
 #include "gui/widgets/side_window.h"
 
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/widgets/screen_fit.h"
@@ -26,21 +27,31 @@ void SideWindow::keyPressEvent(QKeyEvent* event) {
 void SideWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
-    // Content that cannot shrink to the room scrolls, as a result window's
-    // does; most screens never need the scroll area, and never build it.
+    fitToScreen();
+    // The window system may give the window its final frame and place (a
+    // title bar of another height at another scale) only once it is on
+    // screen: the window is fitted again to them.
+    QTimer::singleShot(0, this, &SideWindow::fitToScreen);
+}
+
+// Content that cannot shrink to the room scrolls, as a result window's
+// does; most screens never need the scroll area, and never build it.
+void SideWindow::fitToScreen() {
     const QSize room = ClientRoom(*this);
     const QSize least = content_->minimumSizeHint().expandedTo(content_->minimumSize());
     if (!scrollArea_ && (least.width() > room.width() || least.height() > room.height())) {
-        const QSize wanted = size();
         delete layout();
         scrollArea_ = MakeContentScrollArea(*this, content_, true);
-        // The window's least size is now the scroll area's, not the content's;
-        // a scroll bar takes its room only along the side that scrolls.
+        // The window's least size is now the scroll area's, not the content's.
         layout()->activate();
-        resize(FittedSize(wanted, room, style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
-    } else {
-        resize(size().boundedTo(room));
     }
+    // Scrolling content takes its own size where it fits, and a scroll bar
+    // takes room only along the side that scrolls.
+    if (scrollArea_)
+        resize(FittedSize(content_->sizeHint().expandedTo(least), room,
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    else
+        resize(size().boundedTo(room));
     KeepInsideScreen(*this);
 }
 

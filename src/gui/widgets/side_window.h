@@ -25,6 +25,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitToScreen();
+
     QWidget* content_;
     QScrollArea* scrollArea_ = nullptr;
 };
