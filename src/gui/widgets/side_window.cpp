@@ -47,12 +47,14 @@ void SideWindow::fitToScreen() {
     }
     // Scrolling content takes its own size where it fits, and a scroll bar
     // takes room only along the side that scrolls.
-    if (scrollArea_)
-        resize(FittedSize(content_->sizeHint().expandedTo(least), room,
-                          style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
-    else
-        resize(size().boundedTo(room));
-    KeepInsideScreen(*this);
+    const QSize fitted = scrollArea_ ? FittedSize(content_->sizeHint().expandedTo(least), room,
+                                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent))
+                                     : size().boundedTo(room);
+    // Sized and placed in one step: a window system that keeps windows on
+    // their screen cuts a window grown where it stands (Wine at 144 DPI).
+    const QRect frame = frameGeometry();
+    const QRect placed = PlacedInside(QRect(frame.topLeft(), fitted + (frame.size() - size())), AvailableArea(*this));
+    setGeometry(QRect(placed.topLeft() + (geometry().topLeft() - frame.topLeft()), fitted));
 }
 
 }  // namespace trivelon::gui
