@@ -45,7 +45,9 @@ void ShowAmount(QLabel& label, const std::optional<std::int64_t>& value) {
     QFont font = label.property(ownFont).value<QFont>();
     const QString whole = QtText(WholeAmountText(value));
     const FittedAmount fitted = value ? FitAmount(whole, *value, font, label.width()) : FittedAmount{whole, {}};
-    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(fitted.text) + 2 * kSideRoom <= label.width(); };
+    const auto fits = [&] {
+        return QFontMetrics(font).horizontalAdvance(fitted.text) + 2 * kSideRoom <= label.width();
+    };
     while (!fits() && font.pixelSize() > kSmallestPixels) font.setPixelSize(font.pixelSize() - 1);
     label.setFont(font);
     label.setText(fitted.text);
