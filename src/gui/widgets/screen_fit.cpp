@@ -47,18 +47,20 @@ QScrollArea* MakeContentScrollArea(QWidget& window, QWidget* content, bool conte
 
 QRect AvailableArea(const QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen) return {};
+    // At a scale such as 150 % the sizes and places of a window and its frame
+    // in logical pixels are rounded to device pixels, and may end past the
+    // screen's last pixel: two less each way keep a window placed at the
+    // area's edge on the screen.
+    const qreal ratio = window.devicePixelRatioF();
+    const int rounding = ratio == std::floor(ratio) ? 0 : 2;
+    return screen->availableGeometry().adjusted(0, 0, -rounding, -rounding);
 }
 
 QSize ClientRoom(const QWidget& window) {
     constexpr int kTitleAllowance = 8;
     const QSize frame = window.frameGeometry().size() - window.size();
-    // At a scale such as 150 % the area's and the frame's sizes in logical
-    // pixels are rounded, and together may end past the screen's last pixel:
-    // two less keep the window on the screen.
-    const qreal ratio = window.devicePixelRatioF();
-    const int rounding = ratio == std::floor(ratio) ? 0 : 2;
-    return AvailableArea(window).size() - frame - QSize(rounding, kTitleAllowance + rounding);
+    return AvailableArea(window).size() - frame - QSize(0, kTitleAllowance);
 }
 
 void KeepInsideScreen(QWidget& window) {

@@ -24,14 +24,14 @@ QSize FittedSize(const QSize& content, const QSize& room, int scrollBarExtent);
 QScrollArea* MakeContentScrollArea(QWidget& window, QWidget* content, bool contentFollowsWindow);
 
 // The available area of the screen the window is on (the primary screen
-// where it is on none).
+// where it is on none), two pixels smaller on the right and at the bottom at
+// a scale that is not a whole number.
 QRect AvailableArea(const QWidget& window);
 
 // The room the window's client area has on its screen: the available area
 // without the window's frame, and without a few pixels more in height for a
 // title bar taller than the frame Qt reports (as under Wine at 144 DPI,
-// where the title bar is drawn 2 pixels taller than Qt's frame says), and a
-// two pixels less each way at a scale that is not a whole number.
+// where the title bar is drawn 2 pixels taller than Qt's frame says).
 QSize ClientRoom(const QWidget& window);
 
 // Moves the window's frame inside the available area of its screen.
