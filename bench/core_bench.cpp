@@ -13,10 +13,14 @@
 #include "core/refine.h"
 #include "core/refine_expectation.h"
 #include "core/refine_plan.h"
+#include "core/rules.h"
 
 namespace {
 
 using namespace trivelon;
+
+// Our server's rules, which every benchmark reads.
+const Rules& rules = BuiltInRules();
 
 // The defaults, with the item asked for, a Fire element and two star crumbs.
 ForgeInputTexts DefaultInputs(std::string item) {
@@ -32,14 +36,14 @@ void BM_ForgeRequest(benchmark::State& state) {
     const ForgeRecipe& entry = ForgeCatalogue::Entries()[static_cast<std::size_t>(state.range(0))];
     const ForgeInputTexts controls = DefaultInputs(std::string(entry.displayName));
     state.SetLabel(std::string(entry.displayName));
-    for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(controls, '.'));
+    for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(rules.forge, controls, '.'));
 }
 BENCHMARK(BM_ForgeRequest)->DenseRange(0, static_cast<int>(ForgeCatalogue::Entries().size()) - 1);
 
 // Every class and every pair of current and target levels, W 10.
 void BM_ComputeRefineAllPairs(benchmark::State& state) {
     for (auto _ : state)
-        for (std::int32_t cls = 1; cls <= 5; ++cls)
+        for (const RefineClassRule& cls : rules.refine.classes)
             for (std::int32_t cur = 0; cur <= 9; ++cur)
                 for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
                     benchmark::DoNotOptimize(ComputeRefine(cls, cur, fin, 10));
@@ -51,16 +55,17 @@ BENCHMARK(BM_ComputeRefineAllPairs);
 // display: class 4 from +0 to +10, ten steps, six of them at risk; at W 10 and
 // at W -9, where the last step is at 1 % and the numbers are largest.
 void BM_ExpectRefineLongest(benchmark::State& state) {
-    const auto w = static_cast<std::int32_t>(state.range(0));
+    const RefineClassRule& cls = rules.refine.classes[3];
+    const std::int64_t w = state.range(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ExpectRefineFigures(4, 0, 10, w, {.material = 5000, .fee = 20000, .item = 100000}));
+        benchmark::DoNotOptimize(ExpectRefineFigures(cls, 0, 10, w, {.material = 5000, .fee = 20000, .item = 100000}));
 }
 BENCHMARK(BM_ExpectRefineLongest)->Arg(10)->Arg(-9);
 
 // Every class and every pair of current and target levels, W 10.
 void BM_ExpectRefineAllPairs(benchmark::State& state) {
     for (auto _ : state)
-        for (std::int32_t cls = 1; cls <= 5; ++cls)
+        for (const RefineClassRule& cls : rules.refine.classes)
             for (std::int32_t cur = 0; cur <= 9; ++cur)
                 for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
                     benchmark::DoNotOptimize(ExpectRefineFigures(cls, cur, fin, 10, {5000, 20000, 100000}));
@@ -74,10 +79,10 @@ BENCHMARK(BM_ExpectRefineAllPairs);
 // (a lattice in the material and fee) or at 123 457 Zeny (no common span:
 // the bands).
 void BM_PlanRefineSlowestPairOfClass(benchmark::State& state) {
-    const auto classNumber = static_cast<std::int32_t>(state.range(0));
-    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(classNumber - 1)];
-    const RefineRequest request{classNumber, 0, 10, 10, cls.materialDefaultPrice, state.range(1)};
-    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(request));
+    const auto classIndex = static_cast<std::size_t>(state.range(0) - 1);
+    const RefineClassRule& cls = rules.refine.classes[classIndex];
+    const RefineRequest request{classIndex, 0, 10, 10, cls.materialPrice, state.range(1)};
+    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(rules.refine, request));
 }
 BENCHMARK(BM_PlanRefineSlowestPairOfClass)->ArgsProduct({{1, 2, 3, 4, 5}, {0, 123457}})->Unit(benchmark::kMicrosecond);
 
@@ -85,10 +90,11 @@ BENCHMARK(BM_PlanRefineSlowestPairOfClass)->ArgsProduct({{1, 2, 3, 4, 5}, {0, 12
 // refine change.
 void BM_PlanRefineAllPairs(benchmark::State& state) {
     for (auto _ : state)
-        for (const RefineClass& cls : kRefineClasses)
+        for (std::size_t i = 0; i < rules.refine.classes.size(); ++i)
             for (std::int32_t cur = 0; cur <= 9; ++cur)
                 for (std::int32_t fin = std::max(cur, 1); fin <= 10; ++fin)
-                    benchmark::DoNotOptimize(PlanRefine({cls.classNumber, cur, fin, 10, cls.materialDefaultPrice, 0}));
+                    benchmark::DoNotOptimize(
+                        PlanRefine(rules.refine, {i, cur, fin, 10, rules.refine.classes[i].materialPrice, 0}));
     state.SetItemsProcessed(state.iterations() * 5 * 64);
 }
 BENCHMARK(BM_PlanRefineAllPairs)->Unit(benchmark::kMillisecond);
@@ -97,14 +103,14 @@ BENCHMARK(BM_PlanRefineAllPairs)->Unit(benchmark::kMillisecond);
 // weapon from +5 to +10 at W -19), exact on a lattice at a round item price
 // and approximated at an odd one.
 void BM_PlanRefineRarest(benchmark::State& state) {
-    const RefineRequest request{3, 5, 10, -19, 5000, state.range(0)};
-    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(request));
+    const RefineRequest request{2, 5, 10, -19, 5000, state.range(0)};
+    for (auto _ : state) benchmark::DoNotOptimize(PlanRefine(rules.refine, request));
 }
 BENCHMARK(BM_PlanRefineRarest)->Arg(0)->Arg(123457)->Unit(benchmark::kMillisecond);
 
 // A typed price: the quote reads it and works out the cost and the budgets.
 void BM_TypePrice(benchmark::State& state) {
-    const ForgeRequestOutcome outcome = RunForgeRequest(DefaultInputs("Lance"), '.');
+    const ForgeRequestOutcome outcome = RunForgeRequest(rules.forge, DefaultInputs("Lance"), '.');
     ForgeQuote quote(outcome.state, '.');
     for (auto _ : state) {
         quote.typePrice(RecipeRowKind::Material1, "23 000", {});

@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     inputs.starCrumbs = flags & 0x03;
 
-    const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(inputs, separator);
+    const trivelon::ForgeRequestOutcome outcome =
+        trivelon::RunForgeRequest(trivelon::BuiltInRules().forge, inputs, separator);
     switch (outcome.stage) {
         case trivelon::ForgeStage::InvalidCharacter:
         case trivelon::ForgeStage::InvalidSkillOrItem:

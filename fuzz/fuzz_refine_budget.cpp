@@ -19,11 +19,11 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "catalogue/refine_tables.h"
 #include "check.h"
 #include "core/budget.h"
 #include "core/refine.h"
 #include "core/refine_plan.h"
+#include "core/rules.h"
 #include "refine_checks.h"
 
 using trivelon::kInt64Max;
@@ -44,11 +44,17 @@ constexpr std::int64_t kDearestAttempt = std::int64_t{1} << 62;
 // at 1 000 the target tries less than half as many.
 constexpr std::int64_t kMostAttempts = 400;
 
+const trivelon::RefineRules& Rules() { return trivelon::BuiltInRules().refine; }
+
+const trivelon::RefineClassRule& ClassOf(const trivelon::RefineRequest& request) {
+    return Rules().classes[request.classIndex];
+}
+
 // The attempts the 99 % budget takes, none where a step cannot succeed or
 // the counts leave 32 bits.
 std::optional<std::int64_t> AttemptsFor(const trivelon::RefineRequest& request, std::int32_t research) {
-    const auto outcome =
-        trivelon::ComputeRefine(request.classNumber, request.currentLevel, request.targetLevel, research);
+    const auto outcome = trivelon::ComputeRefine(ClassOf(request), request.currentLevel, request.targetLevel,
+                                                 trivelon::ResearchBonus(Rules(), research));
     if (!outcome || !outcome->tryChance) return std::nullopt;
     return outcome->tryChance->triesFor(trivelon::kBudgetChances.back()).value();
 }
@@ -68,7 +74,7 @@ std::int32_t LeastResearch(const trivelon::RefineRequest& request) {
 void CheckBudget(const trivelon::RefineRequest& request, const trivelon::RefinePlan& plan) {
     const trivelon::RefineBudget& budget = *plan.budget;
     const std::int64_t levels = request.targetLevel - request.currentLevel;
-    const std::int32_t safeLevel = trivelon::kRefineSteps[static_cast<std::size_t>(request.classNumber - 1)].safeLevel;
+    const std::int32_t safeLevel = ClassOf(request).safeLevel;
     // The steps of a failed attempt: at least up to the first step that can
     // fail, at most every level.
     const std::int64_t fewestSteps =
@@ -118,22 +124,22 @@ void CheckBudget(const trivelon::RefineRequest& request, const trivelon::RefineP
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     trivelon::RefineRequest request;
-    request.classNumber =
-        input.ConsumeIntegralInRange<std::int32_t>(1, static_cast<std::int32_t>(trivelon::kRefineClasses.size()));
-    request.targetLevel =
-        input.ConsumeIntegralInRange<std::int32_t>(trivelon::kTargetLevels.lowest, trivelon::kTargetLevels.highest);
-    request.currentLevel = input.ConsumeIntegralInRange<std::int32_t>(
-        trivelon::kCurrentLevels.lowest, std::min(request.targetLevel, trivelon::kCurrentLevels.highest));
+    request.classIndex = input.ConsumeIntegralInRange<std::size_t>(0, Rules().classes.size() - 1);
+    const trivelon::RefineLevels targets = trivelon::LevelsOf(Rules(), trivelon::LevelKind::Target);
+    const trivelon::RefineLevels currents = trivelon::LevelsOf(Rules(), trivelon::LevelKind::Current);
+    request.targetLevel = input.ConsumeIntegralInRange<std::int32_t>(targets.lowest, targets.highest);
+    request.currentLevel =
+        input.ConsumeIntegralInRange<std::int32_t>(currents.lowest, std::min(request.targetLevel, currents.highest));
     const std::int32_t least = LeastResearch(request);
     request.weaponryResearch = least + input.ConsumeIntegralInRange<std::int32_t>(0, 100 - least);
     // A whole attempt costs at most kDearestAttempt.
     const std::int64_t levels = std::max(1, request.targetLevel - request.currentLevel);
-    const std::int64_t fee = trivelon::kRefineClasses[static_cast<std::size_t>(request.classNumber - 1)].fee;
+    const std::int64_t fee = ClassOf(request).fee;
     request.materialPrice = input.ConsumeIntegralInRange<std::int64_t>(0, kDearestAttempt / levels - fee);
     request.itemPrice =
         input.ConsumeIntegralInRange<std::int64_t>(0, kDearestAttempt - levels * (request.materialPrice + fee));
 
-    const auto plan = trivelon::PlanRefine(request);
+    const auto plan = trivelon::PlanRefine(Rules(), request);
     Require(plan.ok(), "a refine shaped to its attempts plans");
     trivelon::fuzz::CheckPlanFigures(request, *plan);
     if (plan->budget) CheckBudget(request, *plan);

@@ -18,6 +18,7 @@
 #include "core/numbers.h"
 #include "core/refine.h"
 #include "core/refine_plan.h"
+#include "core/rules.h"
 #include "core/typed_sum.h"
 #include "refine_checks.h"
 #include "split_texts.h"
@@ -28,19 +29,23 @@ namespace {
 
 enum Text : std::size_t { kClass, kCurrent, kTarget, kResearch, kMaterialPrice, kItemPrice, kGroupSeparator, kTexts };
 
-const trivelon::RefineClass* ReadClass(const std::string& text) {
-    if (const trivelon::RefineClass* named = trivelon::FindRefineClass(text)) return named;
+const trivelon::RefineRules& Rules() { return trivelon::BuiltInRules().refine; }
+
+// The class's place in the class list, or none.
+std::optional<std::size_t> ReadClass(const std::string& text) {
+    if (const auto named = trivelon::FindRefineClass(Rules(), text)) return named;
     const auto number = trivelon::TryParseInt(text);
-    if (!number || *number < 1 || *number > static_cast<std::int32_t>(trivelon::kRefineClasses.size())) return nullptr;
-    return &trivelon::kRefineClasses[static_cast<std::size_t>(*number - 1)];
+    if (!number || *number < 1 || *number > static_cast<std::int32_t>(Rules().classes.size())) return std::nullopt;
+    return static_cast<std::size_t>(*number - 1);
 }
 
 std::optional<std::int32_t> ReadLevel(const std::string& text, trivelon::LevelKind kind) {
-    const auto level = trivelon::ParseLevel(text, kind);
+    const auto level = trivelon::ParseLevel(text, Rules(), kind);
     if (!level) return std::nullopt;
-    const trivelon::RefineLevels& levels = trivelon::LevelsOf(kind);
+    const trivelon::RefineLevels levels = trivelon::LevelsOf(Rules(), kind);
     Require(*level >= levels.lowest && *level <= levels.highest, "a level read lies within its list");
-    Require(trivelon::ParseLevel(trivelon::LevelText(*level), kind) == level, "a level read writes back as itself");
+    Require(trivelon::ParseLevel(trivelon::LevelText(*level), Rules(), kind) == level,
+            "a level read writes back as itself");
     return level;
 }
 
@@ -53,11 +58,12 @@ std::int64_t ReadPrice(const std::string& text, std::string_view groupSeparator)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto texts = trivelon::fuzz::SplitTexts<kTexts>(std::string_view(reinterpret_cast<const char*>(data), size));
-    const trivelon::RefineClass* cls = ReadClass(texts[kClass]);
-    if (!cls) return 0;
+    const auto classIndex = ReadClass(texts[kClass]);
+    if (!classIndex) return 0;
+    const trivelon::RefineClassRule& cls = Rules().classes[*classIndex];
 
     trivelon::RefineState state;
-    trivelon::ApplyRefineClass(state, *cls);
+    trivelon::ApplyRefineClass(state, Rules(), *classIndex);
     if (const auto level = ReadLevel(texts[kCurrent], trivelon::LevelKind::Current))
         trivelon::ChooseCurrentLevel(state, *level);
     if (const auto level = ReadLevel(texts[kTarget], trivelon::LevelKind::Target))
@@ -65,20 +71,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(state.currentLevel <= state.targetLevel, "the current level stays at or below the target");
 
     trivelon::RefineRequest request;
-    request.classNumber = state.classNumber;
+    request.classIndex = state.classIndex;
     request.currentLevel = state.currentLevel;
     request.targetLevel = state.targetLevel;
     request.weaponryResearch = trivelon::TryParseInt(texts[kResearch]);
     const std::string_view separator = texts[kGroupSeparator];
     request.materialPrice =
-        texts[kMaterialPrice].empty() ? cls->materialDefaultPrice : ReadPrice(texts[kMaterialPrice], separator);
+        texts[kMaterialPrice].empty() ? cls.materialPrice : ReadPrice(texts[kMaterialPrice], separator);
     request.itemPrice = ReadPrice(texts[kItemPrice], separator);
     request.budgets = false;
 
-    const auto plan = trivelon::PlanRefine(request);
+    const auto plan = trivelon::PlanRefine(Rules(), request);
     if (!plan) {
         Require(!plan.error().empty(), "a plan that fails says why");
-        Require(trivelon::RefineNeedsWeaponryResearch(request.classNumber, request.currentLevel, request.targetLevel),
+        Require(trivelon::RefineNeedsWeaponryResearch(cls, request.currentLevel, request.targetLevel),
                 "only a refine with steps that can fail can fail to plan");
         if (!request.weaponryResearch)
             Require(plan.error() == trivelon::kUnreadableResearchMessage, "an unread research level is named");

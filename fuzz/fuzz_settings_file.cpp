@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every entry the book took is one its field would take as typed.
     for (const auto& entry :
          {std::string("Iron"), std::string("Star Crumb"), std::string("Flame Heart"),
-          std::string(trivelon::PriceBook::kMoneyEntry), trivelon::PriceBook::RefineMaterialEntry(1)})
+          std::string(trivelon::PriceBook::kMoneyEntry),
+          trivelon::PriceBook::RefineMaterialEntry(trivelon::BuiltInRules().refine.classes.front())})
         if (const auto text = book.text(entry))
             Require(trivelon::PriceBook::Accepts(entry, *text, trivelon::SystemGroupSeparator()),
                     "the book holds only what its fields take");

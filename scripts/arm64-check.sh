@@ -21,7 +21,7 @@ emulator=(qemu-aarch64 -L /usr/aarch64-linux-gnu)
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchains/aarch64-linux-gnu.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVELON_BUILD_GUI=OFF >/dev/null
 # The ARM build of the CLI tests is left out (CTest lists it as not built).
-cmake --build "$build" --target core_tests trivelon-cli
+cmake --build "$build" --target core_tests rules_file_test trivelon-cli
 ctest --test-dir "$build" --output-on-failure --parallel 2 --exclude-regex '^(Cli|cli_tests)'
 TRIVELON_CLI_COMMAND="${emulator[*]} \"$build/src/cli/trivelon-cli\"" "$native/tests/cli/cli_tests" --gtest_brief=1
 

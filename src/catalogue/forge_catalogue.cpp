@@ -36,10 +36,10 @@ constexpr std::string_view kAcolyteLine = "Могут одеть: ACOLYTE PRIEST
 constexpr std::string_view kPriestsAndMonks = "Могут одеть: PRIEST MONK";
 
 constexpr std::array<ForgeTool, 4> kTools{{
-    {"Mini Furnace", "images/minifurnace.bmp", 150},
-    {"Iron Hammer", "images/ironhammer.bmp", 1000},
-    {"Golden Hammer", "images/goldenhammer.bmp", 3000},
-    {"Oridecon Hammer", "images/orideconhammer.bmp", 5000},
+    {"Mini Furnace", "images/minifurnace.bmp"},
+    {"Iron Hammer", "images/ironhammer.bmp"},
+    {"Golden Hammer", "images/goldenhammer.bmp"},
+    {"Oridecon Hammer", "images/orideconhammer.bmp"},
 }};
 
 struct CategoryInfo {

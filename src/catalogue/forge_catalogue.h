@@ -12,10 +12,10 @@ enum class RateRule { IronRule, SteelRule, OrideconRule, EluniumRule, StoneRule,
 
 enum class ForgeCategory { Resources, Knives, OneHandedSwords, TwoHandedSwords, Axes, Maces, Knuckles, Spears };
 
+// A tool's price is a server's (see Rules).
 struct ForgeTool {
     std::string_view name;
     std::string_view picture;
-    std::int32_t price;
 };
 
 struct MaterialSlot {

@@ -1,7 +1,7 @@
 #pragma once
 // What a weapon's recipe adds besides the catalogue entry's materials (the
-// element stones and the star crumb, with their prices and pictures), and
-// what every recipe row shows. Constant data.
+// element stones and the star crumb, with their pictures), and what every
+// recipe row shows. Constant data.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -12,14 +12,14 @@ struct ElementStone {
     std::string_view element;  // the element as its list names it
     std::string_view name;
     std::string_view picture;
-    std::int32_t price;
 };
 
+// Their prices are a server's (see Rules).
 inline constexpr std::array<ElementStone, 4> kElementStones{{
-    {"Fire", "Flame Heart", "images/flameheart.bmp", 30000},
-    {"Earth", "Great Nature", "images/greatnature.bmp", 4000},
-    {"Wind", "Rough Wind", "images/roughwind.bmp", 65000},
-    {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp", 20000},
+    {"Fire", "Flame Heart", "images/flameheart.bmp"},
+    {"Earth", "Great Nature", "images/greatnature.bmp"},
+    {"Wind", "Rough Wind", "images/roughwind.bmp"},
+    {"Ice", "Mystic Frozen", "images/mysticfrozen.bmp"},
 }};
 
 // The stone for an element name, or nullptr for a text that names none.
@@ -31,7 +31,6 @@ constexpr const ElementStone* FindElementStone(std::string_view element) {
 
 inline constexpr std::string_view kStarCrumbName = "Star Crumb";
 inline constexpr std::string_view kStarCrumbPicture = "images/starcrumb.bmp";
-inline constexpr std::int32_t kStarCrumbPrice = 15000;
 
 // The unit beside a filled price, and the picture of a row a recipe leaves empty.
 inline constexpr std::string_view kPricePerUnit = "Zeny/шт.";

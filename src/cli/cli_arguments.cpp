@@ -44,7 +44,9 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QList<QComma
                                   const QStringList& arguments) {
     parser.addOption({{"h", "help"}, "Displays help on commandline options."});
     QSet<QString> optionsWithValue;
-    for (const QCommandLineOption& option : options) {
+    QList<QCommandLineOption> every = options;
+    every.append(RulesOption());
+    for (const QCommandLineOption& option : every) {
         parser.addOption(option);
         if (!option.valueName().isEmpty())
             for (const QString& name : option.names()) optionsWithValue.insert(name);

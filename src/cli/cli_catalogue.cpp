@@ -23,7 +23,7 @@ const char* RuleName(RateRule rule) {
     return "";
 }
 
-QJsonObject EntryJson(const ForgeRecipe& e) {
+QJsonObject EntryJson(const ForgeRules& rules, const ForgeRecipe& e) {
     QJsonArray materials;
     for (const MaterialSlot& m : e.materials)
         if (m.used())
@@ -32,11 +32,14 @@ QJsonObject EntryJson(const ForgeRecipe& e) {
                                          {"quantity", m.quantity},
                                          {"preset_price", m.presetPrice}});
     const ForgeTool& tool = e.tool();
+    const NamedValue* toolPrice = FindNamed(rules.toolPrices, tool.name);
     const std::optional<ForgeInput> skill = SkillInputOf(e);
     QJsonObject json{
         {"text", QtText(e.displayName)},
         {"separator", false},
-        {"tool", QJsonObject{{"name", QtText(tool.name)}, {"picture", QtText(tool.picture)}, {"price", tool.price}}},
+        {"tool", QJsonObject{{"name", QtText(tool.name)},
+                             {"picture", QtText(tool.picture)},
+                             {"price", toolPrice ? toolPrice->value : 0}}},
         {"materials", materials},
         {"rate_rule", RuleName(e.rule)},
         // The skill the rate reads, by the forge option that sets it.
@@ -54,9 +57,12 @@ int RunCatalogue(const QStringList& arguments) {
                                          .arg(ForgeCatalogue::SelectorRows().size()));
     if (auto exit = ParseArguments(parser, {}, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("catalogue takes no arguments besides options");
+    const std::optional<Rules> rules = RulesArgument(parser);
+    if (!rules) return kUsageError;
     QJsonArray rows;
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows())
-        rows.append(row.recipe ? EntryJson(*row.recipe) : QJsonObject{{"text", QtText(row.text)}, {"separator", true}});
+        rows.append(row.recipe ? EntryJson(rules->forge, *row.recipe)
+                               : QJsonObject{{"text", QtText(row.text)}, {"separator", true}});
     return PrintJson({{"rows", rows}}, kResult);
 }
 

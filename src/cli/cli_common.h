@@ -18,6 +18,7 @@
 #include "core/budget.h"
 #include "core/refine_comparison.h"
 #include "core/refine_plan.h"
+#include "core/rules.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::cli {
@@ -42,7 +43,7 @@ void PrintProblem(const QString& problem);
 // Prints the message and a pointer to --help on standard error.
 int UsageError(const QString& message);
 
-// Adds -h/--help and the options to the parser and reads a subcommand's
+// Adds -h/--help, --rules and the options to the parser and reads a subcommand's
 // arguments (arguments[0] is the program name as it was called). An option
 // that takes a value takes the next argument, whatever it begins with; an
 // argument beginning with "---", such as a category header, is never an
@@ -79,7 +80,8 @@ QJsonValue ExpectedJson(const std::optional<RefineExpectationFigures>& figures);
 // The offers of --compare ("+0=150000,+4=300к,+10=90кк"), by level, lowest
 // first; none, after a message on standard error, where a level is not one
 // from +0 to the target or is given twice, or a price cannot be read.
-std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, std::int32_t targetLevel);
+std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, const RefineRules& rules,
+                                                   std::int32_t targetLevel);
 // "compare", each road's price, expectation and budget, and "cheapest", the
 // level of the least average cost (null where no cost can be counted).
 void AddComparison(const RefineComparison& comparison, QJsonObject& result);
@@ -106,5 +108,13 @@ void AddItemFields(const Item& item, QJsonObject& json) {
 int RunForge(const QStringList& arguments);
 int RunRefine(const QStringList& arguments);
 int RunCatalogue(const QStringList& arguments);
+int RunRules(const QStringList& arguments);
+
+// --rules FILE, which every command takes.
+QCommandLineOption RulesOption();
+// The rules a command computes with: those of the file given to --rules, or
+// the built-in ones; none, after the file's problem on standard error, where
+// the file cannot be used.
+std::optional<Rules> RulesArgument(const QCommandLineParser& parser);
 
 }  // namespace trivelon::cli

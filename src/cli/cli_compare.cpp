@@ -17,14 +17,15 @@ int CompareUsage(const QString& problem) {
     return UsageError("--compare takes levels with their prices, such as \"+0=150000,+4=300к,+10=90кк\": " + problem);
 }
 
-std::optional<std::int32_t> AnyLevel(const std::string& text) {
-    if (auto level = ParseLevel(text, LevelKind::Current)) return level;
-    return ParseLevel(text, LevelKind::Target);
+std::optional<std::int32_t> AnyLevel(const std::string& text, const RefineRules& rules) {
+    if (auto level = ParseLevel(text, rules, LevelKind::Current)) return level;
+    return ParseLevel(text, rules, LevelKind::Target);
 }
 
 }  // namespace
 
-std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, std::int32_t targetLevel) {
+std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, const RefineRules& rules,
+                                                   std::int32_t targetLevel) {
     // A comma parts two offers only where a level and "=" follow it, so that
     // a price may keep its decimal comma ("1,5кк").
     static const QRegularExpression kNextOffer(QStringLiteral(R"(,(?=\s*\+?\d+\s*=))"));
@@ -35,7 +36,7 @@ std::optional<std::vector<RefineOffer>> ReadOffers(const QString& text, std::int
             CompareUsage(QString("\"%1\" gives no level=price").arg(part));
             return std::nullopt;
         }
-        const auto level = AnyLevel(CoreText(part.left(equals)));
+        const auto level = AnyLevel(CoreText(part.left(equals)), rules);
         if (!level || *level > targetLevel) {
             CompareUsage(
                 QString("\"%1\" is no level from +0 to %2").arg(part.left(equals), QtText(LevelText(targetLevel))));

@@ -139,7 +139,9 @@ int RunForge(const QStringList& arguments) {
                           ChoicesOf(FieldOf(ForgeInput::Element)) + " in any case, not \"" +
                           QtText(source.text(ForgeInput::Element)) + "\"");
 
-    const ForgeRequestOutcome outcome = RunForgeRequest(source, '.');
+    const std::optional<Rules> rules = RulesArgument(parser);
+    if (!rules) return kUsageError;
+    const ForgeRequestOutcome outcome = RunForgeRequest(rules->forge, source, '.');
     switch (outcome.stage) {
         case ForgeStage::InvalidCharacter:
         case ForgeStage::InvalidSkillOrItem: return PrintError(outcome.error);

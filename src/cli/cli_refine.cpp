@@ -11,11 +11,10 @@ namespace trivelon::cli {
 
 namespace {
 
-constexpr int kClassCount = static_cast<int>(kRefineClasses.size());
-
 // "+0 to +9": the levels of a kind, as the help and the errors name them.
-QString LevelSpan(LevelKind kind) {
-    return QtText(LevelText(LevelsOf(kind).lowest)) + " to " + QtText(LevelText(LevelsOf(kind).highest));
+QString LevelSpan(const RefineRules& rules, LevelKind kind) {
+    const RefineLevels levels = LevelsOf(rules, kind);
+    return QtText(LevelText(levels.lowest)) + " to " + QtText(LevelText(levels.highest));
 }
 
 }  // namespace
@@ -35,12 +34,19 @@ int RunRefine(const QStringList& arguments) {
         "Refining figures as the refining tab shows them: picks the class, sets the current level, then the "
         "target level (a current level above the target raises the target; a target below the current level "
         "lowers it), and types the prices. Prices are read as players write them (\"1 500\", \"12к\", \"1,5кк\").");
+    // The help names the built-in rules' classes and levels; --rules may
+    // give others.
+    const RefineRules& builtIn = BuiltInRules().refine;
+    const auto builtInCount = static_cast<int>(builtIn.classes.size());
     const QList<QCommandLineOption> options = {
         {"class",
-         QString("equipment class: 1 to %1 weapon level, %2 armour (default 1)").arg(kClassCount - 1).arg(kClassCount),
+         QString("equipment class, its place in the rules' class list: 1 to %1 weapon level, %2 armour (default 1)")
+             .arg(builtInCount - 1)
+             .arg(builtInCount),
          "N", "1"},
-        {"from", "current level, " + LevelSpan(LevelKind::Current) + " (default +0)", "level", "+0"},
-        {"to", "target level, " + LevelSpan(LevelKind::Target) + " (default: the class's safe level)", "level"},
+        {"from", "current level, " + LevelSpan(builtIn, LevelKind::Current) + " (default +0)", "level", "+0"},
+        {"to", "target level, " + LevelSpan(builtIn, LevelKind::Target) + " (default: the class's safe level)",
+         "level"},
         {"weaponry-research", "Weaponry Research level (default \"10\")", "text", "10"},
         {"material-price", "material price in Zeny (default: the class's usual price)", "ZENY"},
         {"item-price", "price in Zeny of the item being refined (default 0)", "ZENY", "0"},
@@ -56,27 +62,32 @@ int RunRefine(const QStringList& arguments) {
     if (auto exit = ParseArguments(parser, options, arguments)) return *exit;
     if (!parser.positionalArguments().isEmpty()) return UsageError("refine takes no arguments besides options");
 
+    const std::optional<Rules> rules = RulesArgument(parser);
+    if (!rules) return kUsageError;
+    const RefineRules& refine = rules->refine;
+    const auto classCount = static_cast<std::int32_t>(refine.classes.size());
     const auto classNumber = TryParseInt(CoreText(parser.value("class")));
-    if (!classNumber || *classNumber < 1 || *classNumber > kClassCount)
-        return UsageError(QString("--class takes a number from 1 to %1").arg(kClassCount));
-    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(*classNumber - 1)];
+    if (!classNumber || *classNumber < 1 || *classNumber > classCount)
+        return UsageError(QString("--class takes a number from 1 to %1").arg(classCount));
+    const auto classIndex = static_cast<std::size_t>(*classNumber - 1);
+    const RefineClassRule& cls = refine.classes[classIndex];
 
     RefineState state;
-    ApplyRefineClass(state, cls);
+    ApplyRefineClass(state, refine, classIndex);
     const bool comparing = parser.isSet("compare");
     if (comparing && (parser.isSet("from") || parser.isSet("item-price")))
         return UsageError("--compare gives the levels to start from and their prices: no --from or --item-price");
-    const auto from = ParseLevel(CoreText(parser.value("from")), LevelKind::Current);
-    if (!from) return UsageError("--from takes a level from " + LevelSpan(LevelKind::Current));
+    const auto from = ParseLevel(CoreText(parser.value("from")), refine, LevelKind::Current);
+    if (!from) return UsageError("--from takes a level from " + LevelSpan(refine, LevelKind::Current));
     ChooseCurrentLevel(state, *from);
     if (parser.isSet("to")) {
-        const auto to = ParseLevel(CoreText(parser.value("to")), LevelKind::Target);
-        if (!to) return UsageError("--to takes a level from " + LevelSpan(LevelKind::Target));
+        const auto to = ParseLevel(CoreText(parser.value("to")), refine, LevelKind::Target);
+        if (!to) return UsageError("--to takes a level from " + LevelSpan(refine, LevelKind::Target));
         ChooseTargetLevel(state, *to);
     }
     std::vector<RefineOffer> offers;
     if (comparing) {
-        auto read = ReadOffers(parser.value("compare"), state.targetLevel);
+        auto read = ReadOffers(parser.value("compare"), refine, state.targetLevel);
         if (!read) return kUsageError;
         offers = std::move(*read);
         // The target stays where it is: the lowest level offered lies at or
@@ -84,7 +95,7 @@ int RunRefine(const QStringList& arguments) {
         state.currentLevel = offers.front().level;
     }
 
-    RefineRequest request{state.classNumber, state.currentLevel, state.targetLevel, 0, cls.materialDefaultPrice, 0};
+    RefineRequest request{classIndex, state.currentLevel, state.targetLevel, 0, cls.materialPrice, 0};
     if (parser.isSet("material-price")) {
         const auto price = MoneyArgument(parser, "material-price");
         if (!price) return kUsageError;
@@ -97,14 +108,14 @@ int RunRefine(const QStringList& arguments) {
         if (!itemPrice) return kUsageError;
         request.itemPrice = *itemPrice;
     }
-    if (RefineNeedsWeaponryResearch(state.classNumber, state.currentLevel, state.targetLevel)) {
+    if (RefineNeedsWeaponryResearch(cls, state.currentLevel, state.targetLevel)) {
         // Read as the forging tab and forge read it.
         const std::string typed = CoreText(parser.value("weaponry-research"));
         const std::optional<std::int32_t> research = TryParseInt(typed);
         if (!research) return PrintError(WholeNumberProblem(FieldOf(ForgeInput::WeaponryResearch), typed));
         request.weaponryResearch = *research;
     }
-    const auto plan = PlanRefine(request);
+    const auto plan = PlanRefine(refine, request);
     if (!plan) return PrintError(plan.error());
 
     const RefineOutcome& outcome = plan->outcome;
@@ -119,7 +130,7 @@ int RunRefine(const QStringList& arguments) {
         {"items", outcome.itemCount},
         {"bonus", QtText(outcome.bonusText)},
         {"fee", plan->attemptFee},
-        {"material", QtText(cls.materialName)},
+        {"material", QtText(cls.material)},
         {"material_price", static_cast<qint64>(request.materialPrice)},
         {"item_price", static_cast<qint64>(request.itemPrice)},
         {"cost", MoneyJson(plan->cost)},
@@ -129,7 +140,7 @@ int RunRefine(const QStringList& arguments) {
     };
     if (comparing) {
         const auto comparison = CompareRefineRoads(
-            {request.classNumber, request.targetLevel, request.weaponryResearch, request.materialPrice}, offers);
+            refine, {classIndex, request.targetLevel, request.weaponryResearch, request.materialPrice}, offers);
         if (!comparison) return PrintError(comparison.error());
         AddComparison(*comparison, result);
     }

@@ -16,8 +16,11 @@ const char* const kUsage =
     "  forge ITEM [options]   success rate, recipe and cost of forging ITEM\n"
     "  refine [options]       chance, materials, items, bonus and cost of a refine\n"
     "  catalogue              the %1 rows of the item selector with every entry\n"
+    "  rules                  the rules in force as a rules file, to start one from\n"
     "\n"
-    "'trivelon-cli COMMAND --help' describes the options of a command.\n"
+    "'trivelon-cli COMMAND --help' describes the options of a command. Every\n"
+    "command takes --rules FILE: it then computes with the rules of that file\n"
+    "instead of the built-in ones.\n"
     "\n"
     "Exit status: 0 result, 1 calculation error ({\"error\": ...}) or output that\n"
     "could not be written, 2 wrong usage, 3 a category header was chosen\n"
@@ -37,5 +40,6 @@ int main(int argc, char* argv[]) {
     if (command == "forge") return trivelon::cli::RunForge(arguments);
     if (command == "refine") return trivelon::cli::RunRefine(arguments);
     if (command == "catalogue") return trivelon::cli::RunCatalogue(arguments);
+    if (command == "rules") return trivelon::cli::RunRules(arguments);
     return trivelon::cli::UsageError("unknown command '" + command + "'");
 }

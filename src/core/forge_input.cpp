@@ -32,7 +32,7 @@ constexpr std::array<ForgeInputField, 19> kFields{{
     {ForgeInput::IronTempering, "Iron Tempering", "iron-tempering", "1", "Iron Tempering level", {}, kOtherSkillRange},
     {ForgeInput::SteelTempering, "Steel Tempering", "steel-tempering", "1", "Steel Tempering level", {}, kOtherSkillRange},
     {ForgeInput::EnchantedStoneCraft, "Enchanted Stone Craft", "enchanted-stone-craft", "5", "Enchanted Stone Craft level", {}, kOtherSkillRange},
-    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvils.back().name, "anvil", kAnvilNames},  // the best anvil
+    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvilNames.back(), "anvil", kAnvilNames},  // the best anvil
     {ForgeInput::Element, "Элемент", "element", kNoElement, "element", kElements},
 }};
 // clang-format on

@@ -23,7 +23,7 @@ bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& fiel
     return true;
 }
 
-void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
+void CopyRecipe(const ForgeRules& rules, const ForgeRecipe& entry, ForgeState& state) {
     state.typeText = std::string(entry.typeText);
     state.weaponLevel = entry.weaponLevel;
     state.atk = entry.atk;
@@ -34,7 +34,9 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
     const ForgeTool& tool = entry.tool();
     state.toolName = std::string(tool.name);
     state.toolPicture = std::string(tool.picture);
-    state.toolPrice = tool.price;
+    // A rule set prices every tool.
+    const NamedValue* price = FindNamed(rules.toolPrices, tool.name);
+    state.toolPrice = price ? price->value : 0;
     for (std::size_t i = 0; i < 3; ++i) {
         const MaterialSlot& slot = entry.materials[i];
         state.materials[i] = {std::string(slot.name), std::string(slot.picture), slot.quantity, slot.presetPrice};
@@ -45,14 +47,15 @@ void CopyRecipe(const ForgeRecipe& entry, ForgeState& state) {
 
 // Reads what the entry's rule needs and sets the unclamped rate; false with
 // the message when a text is not a whole number.
-bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state, std::string& error) {
+bool ComputeRate(const ForgeRules& rules, const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state,
+                 std::string& error) {
     ForgeInputs& in = state.inputs;
     const std::optional<ForgeInput> skill = SkillInputOf(entry);
     if (!entry.isWeapon()) {
         if (skill && !ReadInt(source, *skill, *in.skillField(*skill), error)) return false;
         state.starCrumbCount = 0;
         state.elementFlag = 0;
-        state.rate = ForgeRate(entry.rule, in);
+        state.rate = ForgeRate(rules, entry.rule, in);
         return true;
     }
 
@@ -74,8 +77,8 @@ bool ComputeRate(const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeS
         return false;
 
     const std::string& anvil = source.text(ForgeInput::Anvil);
-    state.rate =
-        ForgeRate(entry.rule, in, {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
+    state.rate = ForgeRate(rules, entry.rule, in,
+                           {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
     return true;
 }
 
@@ -90,7 +93,7 @@ std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, st
     return decorated;
 }
 
-ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalSeparator) {
+ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source, char decimalSeparator) {
     ForgeRequestOutcome outcome;
     ForgeState& state = outcome.state;
     ForgeInputs& in = state.inputs;
@@ -115,8 +118,8 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
     }
     state.itemName = outcome.caption;
     state.resource = entry->category == ForgeCategory::Resources;
-    CopyRecipe(*entry, state);
-    if (!ComputeRate(source, *entry, state, outcome.error)) return outcome;
+    CopyRecipe(rules, *entry, state);
+    if (!ComputeRate(rules, source, *entry, state, outcome.error)) return outcome;
 
     if (state.rate > 100) state.rate = 100;
     if (!(state.rate >= 1)) state.rate = 1;
@@ -124,9 +127,11 @@ ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalS
 
     if (!state.resource)
         state.itemName = DecorateItemName(state.itemName, state.elementFlag, state.elementName, state.starCrumbCount);
-    state.starCrumbPrice = state.starCrumbCount > 0 ? kStarCrumbPrice : 0;
+    state.starCrumbPrice = state.starCrumbCount > 0 ? rules.starCrumbPrice : 0;
     state.elementStone = state.elementFlag > 0 ? FindElementStone(state.elementName) : nullptr;
-    state.elementStonePrice = state.elementStone ? state.elementStone->price : 0;
+    const NamedValue* stonePrice =
+        state.elementStone ? FindNamed(rules.stonePrices, state.elementStone->name) : nullptr;
+    state.elementStonePrice = stonePrice ? stonePrice->value : 0;
     outcome.stage = ForgeStage::Filled;
     return outcome;
 }

@@ -68,7 +68,8 @@ struct ForgeRequestOutcome {
     ForgeState state;     // for Filled
 };
 
-ForgeRequestOutcome RunForgeRequest(const ForgeInputTexts& source, char decimalSeparator);
+// The request under the rules: their rate weights, anvils and prices.
+ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source, char decimalSeparator);
 
 // Name decoration of a weapon: element in front, then "VS ", "VVS " or "VVVS ".
 std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,

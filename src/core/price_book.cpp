@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "catalogue/forge_catalogue.h"
-#include "catalogue/refine_tables.h"
 #include "forge_input.h"
 #include "forge_request.h"
 #include "numbers.h"
@@ -32,10 +31,10 @@ std::vector<std::string> AllEntries() {
     for (const ForgeRecipe& recipe : ForgeCatalogue::Entries())
         for (const MaterialSlot& slot : recipe.materials)
             if (slot.used()) add(slot.name);
-    for (const RefineClass& cls : kRefineClasses) add(PriceBook::RefineMaterialEntry(cls.classNumber));
-    for (const RefineClass& cls : kRefineClasses)
-        for (std::int32_t level = kCurrentLevels.lowest; level <= kTargetLevels.highest; ++level)
-            add(PriceBook::RefineItemEntry(cls.classNumber, level));
+    for (const RefineClassRule& cls : BuiltInRules().refine.classes) add(PriceBook::RefineMaterialEntry(cls));
+    for (std::size_t classIndex = 0; classIndex < kMostRefineClasses; ++classIndex)
+        for (std::int32_t level = 0; level <= kMostRefineLevel; ++level)
+            add(PriceBook::RefineItemEntry(classIndex, level));
     add(PriceBook::kMoneyEntry);
     return entries;
 }
@@ -47,16 +46,10 @@ const std::vector<std::string>& PriceBook::Entries() {
     return entries;
 }
 
-std::string PriceBook::RefineMaterialEntry(std::int32_t classNumber) {
-    for (const RefineClass& cls : kRefineClasses)
-        if (cls.classNumber == classNumber) return std::string(cls.materialName);
-    return {};
-}
-
-std::string PriceBook::RefineItemEntry(std::int32_t classNumber, std::int32_t level) {
-    if (classNumber < 1 || classNumber > static_cast<std::int32_t>(kRefineClasses.size())) return {};
-    if (level < kCurrentLevels.lowest || level > kTargetLevels.highest) return {};
-    return Join({kRefineItemEntryStart, IntegerText(classNumber), " +", IntegerText(level)});
+std::string PriceBook::RefineItemEntry(std::size_t classIndex, std::int32_t level) {
+    if (classIndex >= kMostRefineClasses || level < 0 || level > kMostRefineLevel) return {};
+    return Join(
+        {kRefineItemEntryStart, IntegerText(static_cast<std::int64_t>(classIndex) + 1), " +", IntegerText(level)});
 }
 
 bool PriceBook::Accepts(std::string_view entry, std::string_view text, std::string_view groupSeparator) {

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "rules.h"
+
 namespace trivelon {
 
 // The longest text the book takes, from a window or from the settings file:
@@ -23,18 +25,19 @@ inline constexpr std::size_t kLongestRememberedText = 64;
 class PriceBook {
 public:
     // The entry of the refine material's price for a refine class: the
-    // material's name, as every good is entered under its own name; empty
-    // for a class that does not exist. The entry of the sum the player has.
-    static std::string RefineMaterialEntry(std::int32_t classNumber);
+    // material's name, as every good is entered under its own name. The
+    // entry of the sum the player has.
+    static std::string RefineMaterialEntry(const RefineClassRule& cls) { return cls.material; }
     static constexpr std::string_view kMoneyEntry = "У меня есть";
-    // The entry of an item's price at a refine level, by class: "refine item
-    // class 4 +7"; empty for a class or a level that does not exist. A blank
-    // text there means that the level is not on offer.
-    static std::string RefineItemEntry(std::int32_t classNumber, std::int32_t level);
+    // The entry of an item's price at a refine level, by the class's place
+    // in its rules (from 0): "refine item class 4 +7" for the fourth class;
+    // empty for a place or a level no rule set has. A blank text there means
+    // that the level is not on offer.
+    static std::string RefineItemEntry(std::size_t classIndex, std::int32_t level);
 
     // Every entry the book takes: the goods of the catalogue's recipes, the
-    // element stones and the star crumb, the refine materials, the items at
-    // each refine level, and the sum.
+    // element stones and the star crumb, the built-in rules' refine
+    // materials, the items at each refine level of any rule set, and the sum.
     static const std::vector<std::string>& Entries();
 
     // Whether the book takes the text for the entry: a good of the

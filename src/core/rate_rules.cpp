@@ -3,32 +3,23 @@
 // exactly as the 32-bit sums would be within the offered ranges.
 #include "rate_rules.h"
 
-#include "catalogue/anvils.h"
 #include "extended.h"
 
 namespace trivelon {
 
 namespace {
 
-struct SumWeights {
-    bool baseLevel;  // the level term takes the base level, else the job level
-    std::int64_t levelWeight;
-    std::int64_t dexWeight;
-    std::int64_t skillOffset;  // subtracted from the skill level before weighting
-    std::int64_t constant;
-};
-
-SumWeights WeightsOf(RateRule rule) {
+const RateWeights& WeightsOf(const ForgeRules& rules, RateRule rule) {
     switch (rule) {
-        case RateRule::IronRule:
-        case RateRule::WeaponRule: return {false, 20, 10, 0, 4500};
-        case RateRule::SteelRule: return {false, 20, 10, 0, 3500};
-        case RateRule::OrideconRule: return {true, 30, 20, 0, 1000};
-        case RateRule::EluniumRule: return {true, 30, 20, 1, 1000};
-        case RateRule::StoneRule: return {false, 20, 10, 0, 1500};
+        case RateRule::IronRule: return rules.iron;
+        case RateRule::SteelRule: return rules.steel;
+        case RateRule::OrideconRule: return rules.oridecon;
+        case RateRule::EluniumRule: return rules.elunium;
+        case RateRule::StoneRule: return rules.stone;
+        case RateRule::WeaponRule:
         case RateRule::FixedRule: break;
     }
-    return {false, 0, 0, 0, 0};
+    return rules.weapon;
 }
 
 std::int32_t SkillLevelOf(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon) {
@@ -96,22 +87,24 @@ std::int32_t* ForgeInputs::skillField(ForgeInput skill) {
     return nullptr;
 }
 
-double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon) {
+double ForgeRate(const ForgeRules& rules, RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon) {
     if (rule == RateRule::FixedRule) return 100.0;
 
-    const SumWeights w = WeightsOf(rule);
+    // Each term is a 32-bit value times a weight of at most 10^6 in size,
+    // so the sum stays far within 64 bits.
+    const RateWeights& w = WeightsOf(rules, rule);
     const std::int64_t level = w.baseLevel ? in.baseLevel : in.jobLevel;
-    std::int64_t sum = level * w.levelWeight + std::int64_t{in.dex} * w.dexWeight + std::int64_t{in.luk} * 10 +
-                       (std::int64_t{SkillLevelOf(rule, in, weapon)} - w.skillOffset) * 500 + w.constant;
+    std::int64_t sum = level * w.level + std::int64_t{in.dex} * w.dex + std::int64_t{in.luk} * w.luk +
+                       (std::int64_t{SkillLevelOf(rule, in, weapon)} - w.skillOffset) * w.skill + w.constant;
     if (rule == RateRule::WeaponRule)
-        sum += std::int64_t{in.weaponryResearch} * 100 - std::int64_t{weapon.starCrumbs} * 1500 -
-               std::int64_t{weapon.elementFlag} * 2500;
+        sum += std::int64_t{in.weaponryResearch} * rules.researchPerLevel -
+               std::int64_t{weapon.starCrumbs} * rules.perStarCrumb - std::int64_t{weapon.elementFlag} * rules.element;
 
     double rate = (Extended(sum) / 100).convertTo<double>();
     if (rule != RateRule::WeaponRule) return rate;
 
-    if (const Anvil* anvil = FindAnvil(weapon.anvil); anvil && anvil->rateBonus != 0)
-        rate = AddToRate(rate, anvil->rateBonus);
+    if (const NamedValue* anvil = FindNamed(rules.anvils, weapon.anvil); anvil && anvil->value != 0)
+        rate = AddToRate(rate, anvil->value);
     if (weapon.weaponLevel > 1) rate = AddToRate(rate, Extended(-10) * weapon.weaponLevel);
     if (weapon.weaponLevel == 3) rate = AddToRate(rate, in.orideconResearch);
     return rate;

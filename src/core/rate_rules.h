@@ -6,6 +6,7 @@
 
 #include "catalogue/forge_catalogue.h"
 #include "forge_input.h"
+#include "rules.h"
 
 namespace trivelon {
 
@@ -45,8 +46,9 @@ struct WeaponRateArgs {
 // for a rate that is fixed.
 std::optional<ForgeInput> SkillInputOf(const ForgeRecipe& entry);
 
-// The sums are formed in 64-bit integers, so no typed input overflows; within
-// 32-bit range they equal the 32-bit sums exactly.
-double ForgeRate(RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon = {});
+// The rate under the rules' weights. The sums are formed in 64-bit integers,
+// so no typed input overflows; within 32-bit range they equal the 32-bit sums
+// exactly.
+double ForgeRate(const ForgeRules& rules, RateRule rule, const ForgeInputs& in, const WeaponRateArgs& weapon = {});
 
 }  // namespace trivelon

@@ -11,47 +11,46 @@ namespace trivelon {
 
 namespace {
 
-const RefineSteps& StepsOf(std::int32_t classNumber) { return kRefineSteps[static_cast<std::size_t>(classNumber - 1)]; }
-
-std::string BonusPrefix(const RefineSteps& steps) { return steps.armour ? "DEF +" : "ATK +"; }
+std::string BonusPrefix(const RefineClassRule& cls) { return cls.armour ? "DEF +" : "ATK +"; }
 
 // Armour gains floor((70 n + 50) / 100) defence for n levels.
 Extended DefenceBonus(std::int32_t levels) { return floor((Extended(70) * levels + 50) / 100); }
 
-void SetBonus(const RefineSteps& steps, std::int32_t levels, RefineOutcome& outcome) {
-    const std::int32_t bonus =
-        steps.armour ? DefenceBonus(levels).convertTo<std::int32_t>() : steps.atkPerLevel * levels;
-    outcome.bonusText = BonusPrefix(steps) + IntegerText(bonus);
+void SetBonus(const RefineClassRule& cls, std::int32_t levels, RefineOutcome& outcome) {
+    // Within 64 bits: a bonus per level fits 32 bits and the levels at most 20.
+    const std::int64_t bonus =
+        cls.armour ? DefenceBonus(levels).convertTo<std::int64_t>() : std::int64_t{cls.atkPerLevel} * levels;
+    outcome.bonusText = BonusPrefix(cls) + IntegerText(bonus);
 }
 
 }  // namespace
 
-const RefineClass* FindRefineClass(std::string_view classText) {
-    for (const RefineClass& cls : kRefineClasses)
-        if (cls.classText == classText) return &cls;
-    return nullptr;
+std::optional<std::size_t> FindRefineClass(const RefineRules& rules, std::string_view className) {
+    for (std::size_t i = 0; i < rules.classes.size(); ++i)
+        if (rules.classes[i].name == className) return i;
+    return std::nullopt;
 }
 
-void ApplyRefineClass(RefineState& state, const RefineClass& cls) {
-    state.classNumber = cls.classNumber;
+void ApplyRefineClass(RefineState& state, const RefineRules& rules, std::size_t classIndex) {
+    state.classIndex = classIndex;
     state.currentLevel = 0;
-    state.targetLevel = StepsOf(cls.classNumber).safeLevel;
-    state.tryChance = TryChance::Certain();
-    state.attemptFee = cls.fee;
-    state.materialCount = state.targetLevel;
-    state.itemCount = 1;
+    state.targetLevel = rules.classes[classIndex].safeLevel;
 }
 
-SafeRefine SafeRefineOf(const RefineClass& cls) {
-    const RefineSteps& steps = StepsOf(cls.classNumber);
+SafeRefine SafeRefineOf(const RefineClassRule& cls) {
     RefineOutcome outcome;
-    SetBonus(steps, steps.safeLevel, outcome);
-    return {steps.safeLevel, outcome.bonusText, *RefineTryCost(steps.safeLevel, 0, cls.materialDefaultPrice, cls.fee)};
+    SetBonus(cls, cls.safeLevel, outcome);
+    // None only beyond 64 bits, which a fee and a price of 32 bits and at
+    // most 20 levels never reach.
+    return {cls.safeLevel, outcome.bonusText, RefineTryCost(cls.safeLevel, 0, cls.materialPrice, cls.fee).value()};
 }
 
-const RefineLevels& LevelsOf(LevelKind kind) { return kind == LevelKind::Current ? kCurrentLevels : kTargetLevels; }
+RefineLevels LevelsOf(const RefineRules& rules, LevelKind kind) {
+    const std::int32_t highest = rules.highestLevel();
+    return kind == LevelKind::Current ? RefineLevels{0, highest - 1} : RefineLevels{1, highest};
+}
 
-std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
+std::optional<std::int32_t> ParseLevel(std::string_view text, const RefineRules& rules, LevelKind kind) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -62,7 +61,8 @@ std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind) {
         if (digit < '0' || digit > '9') return std::nullopt;
         level = 10 * level + (digit - '0');
     }
-    if (level < LevelsOf(kind).lowest || level > LevelsOf(kind).highest) return std::nullopt;
+    const RefineLevels levels = LevelsOf(rules, kind);
+    if (level < levels.lowest || level > levels.highest) return std::nullopt;
     return level;
 }
 
@@ -82,8 +82,13 @@ bool ChooseTargetLevel(RefineState& state, std::int32_t level) {
     return true;
 }
 
-std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w) {
-    return std::min<std::int64_t>(std::int64_t{steps.stepBase[static_cast<std::size_t>(level)]} + w, 100);
+std::int64_t ResearchBonus(const RefineRules& rules, std::int32_t weaponryResearch) {
+    return std::int64_t{weaponryResearch} * rules.researchPerLevel;
+}
+
+std::int64_t StepRate(const RefineClassRule& cls, std::int32_t level, std::int64_t w) {
+    // No wrap: a research bonus is a 32-bit level times at most 100.
+    return std::min<std::int64_t>(cls.chanceTo(level) + w, 100);
 }
 
 namespace {
@@ -95,11 +100,11 @@ Error StepRateError(std::int32_t level, std::int64_t stepRate) {
 
 }  // namespace
 
-std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
-    const RefineSteps& steps = StepsOf(classNumber);
+std::optional<Error> RefineStepRateError(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin,
+                                         std::int64_t w) {
     std::optional<std::int32_t> zeroLevel;
-    for (std::int32_t level = std::max(cur, steps.safeLevel) + 1; level <= fin; ++level) {
-        const std::int64_t stepRate = StepRate(steps, level, w);
+    for (std::int32_t level = std::max(cur, cls.safeLevel) + 1; level <= fin; ++level) {
+        const std::int64_t stepRate = StepRate(cls, level, w);
         if (stepRate < 0) return StepRateError(level, stepRate);
         if (stepRate == 0 && !zeroLevel) zeroLevel = level;
     }
@@ -107,37 +112,37 @@ std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t 
     return std::nullopt;
 }
 
-bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin) {
-    return fin > StepsOf(classNumber).safeLevel && cur < fin;
+bool RefineNeedsWeaponryResearch(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin) {
+    return fin > cls.safeLevel && cur < fin;
 }
 
-Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
-    const RefineSteps& steps = StepsOf(classNumber);
+Result<RefineOutcome> ComputeRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin, std::int64_t w) {
     const std::int32_t levels = fin - cur;
     RefineOutcome outcome;
 
-    if (fin <= steps.safeLevel) {  // every step is safe
+    if (fin <= cls.safeLevel) {  // every step is safe
         outcome.rate = 100;
         outcome.tryChance = TryChance::Certain();
         outcome.materialCount = levels;
         outcome.itemCount = 1;
-        SetBonus(steps, levels, outcome);
+        SetBonus(cls, levels, outcome);
         return outcome;
     }
     if (cur == fin) {  // above the safe level with nothing to do
-        SetBonus(steps, 0, outcome);
+        SetBonus(cls, 0, outcome);
         return outcome;
     }
-    if (auto error = RefineStepRateError(classNumber, cur, fin, w)) return *error;
+    if (auto error = RefineStepRateError(cls, cur, fin, w)) return *error;
 
-    const std::int32_t first = std::max(cur, steps.safeLevel) + 1;
+    const std::int32_t first = std::max(cur, cls.safeLevel) + 1;
     const std::int32_t risky = fin - first + 1;
-    // The product of the step rates, each at most 100, is at most 100^6 and
-    // exact both in extended precision and in whole numbers.
+    // The product of the step rates, each at most 100, is at most 100^8 (the
+    // most steps a class has above its safe level) and exact both in
+    // extended precision and in whole numbers.
     Extended product = 1;
     std::int64_t exactProduct = 1;
     for (std::int32_t level = first; level <= fin; ++level) {
-        const std::int64_t stepRate = StepRate(steps, level, w);
+        const std::int64_t stepRate = StepRate(cls, level, w);
         product *= stepRate;
         exactProduct *= stepRate;
     }
@@ -158,8 +163,8 @@ Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, 
     outcome.tryChance = TryChance::FromPercent(exactProduct, 2 * (risky - 1));
     outcome.itemCount = *items;
     outcome.materialCount = *materials;
-    SetBonus(steps, levels, outcome);
-    if (!steps.armour) outcome.bonusText += "+1-" + IntegerText(std::int64_t{steps.spreadPerLevel} * risky);
+    SetBonus(cls, levels, outcome);
+    if (!cls.armour) outcome.bonusText += "+1-" + IntegerText(std::int64_t{cls.spreadPerLevel} * risky);
     return outcome;
 }
 
@@ -176,13 +181,6 @@ std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t 
     std::sort(terms.begin(), terms.end());
     const auto outer = CheckedSum(terms[0], terms[2]);
     return outer ? CheckedSum(*outer, terms[1]) : std::nullopt;
-}
-
-void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome) {
-    state.materialCount = outcome.materialCount;
-    state.itemCount = outcome.itemCount;
-    if (outcome.rate) state.rate = *outcome.rate;
-    state.tryChance = outcome.tryChance;
 }
 
 std::optional<std::int64_t> RefineTryCost(std::int32_t levelsGained, std::int64_t itemPrice, std::int64_t materialPrice,

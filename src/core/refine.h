@@ -8,34 +8,27 @@
 #include <string_view>
 
 #include "budget.h"
-#include "catalogue/refine_tables.h"
 #include "extended.h"
 #include "result.h"
+#include "rules.h"
 
 namespace trivelon {
 
-// The working values of a refine; a new state is class 1 from +0 to +7.
+// The class and levels a refine is chosen at, with its prices; a new state
+// is the first class from +0 to +7.
 struct RefineState {
     std::int32_t currentLevel = 0;
     std::int32_t targetLevel = 7;
-    std::int32_t classNumber = 1;
+    std::size_t classIndex = 0;  // the class's place in the rules' class list
     std::int64_t materialPrice = 0;
     std::int64_t itemPrice = 0;
-    std::int32_t attemptFee = 0;
-    std::int32_t materialCount = 0;
-    std::int32_t itemCount = 0;
-    Extended rate = 0;
-    // The chance of one try of the refine, held exactly; none when nothing
-    // above the safe level is left to do. The refine a state starts with is safe.
-    std::optional<TryChance> tryChance = TryChance::Certain();
 };
 
-// The class whose name equals the text exactly, or nullptr.
-const RefineClass* FindRefineClass(std::string_view classText);
-// What picking a class does to the state: class number, levels 0 and safe
-// level, a certain try, the class's fee and a safe refine's counts (one item,
-// a material for each level).
-void ApplyRefineClass(RefineState& state, const RefineClass& cls);
+// The place of the class whose name equals the text exactly, or none.
+std::optional<std::size_t> FindRefineClass(const RefineRules& rules, std::string_view className);
+// What picking a class does to the state: levels 0 and the class's safe
+// level.
+void ApplyRefineClass(RefineState& state, const RefineRules& rules, std::size_t classIndex);
 
 // A class's safe refine, from +0 to its safe level in one certain try: one
 // item and a material for each level, at the class's default material price
@@ -45,13 +38,19 @@ struct SafeRefine {
     std::string bonusText;
     std::int64_t cost = 0;
 };
-SafeRefine SafeRefineOf(const RefineClass& cls);
+SafeRefine SafeRefineOf(const RefineClassRule& cls);
 
 enum class LevelKind { Current, Target };
-const RefineLevels& LevelsOf(LevelKind kind);  // kCurrentLevels or kTargetLevels
+// The levels a refine starts from (+0 to one below the highest) and those it
+// reaches (+1 to the highest).
+struct RefineLevels {
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+RefineLevels LevelsOf(const RefineRules& rules, LevelKind kind);
 // A level as typed: "+9", "9" or " +9 ", within the kind's levels; none for
 // any other text.
-std::optional<std::int32_t> ParseLevel(std::string_view text, LevelKind kind);
+std::optional<std::int32_t> ParseLevel(std::string_view text, const RefineRules& rules, LevelKind kind);
 std::string LevelText(std::int32_t level);  // "+7"
 
 // Choosing a level keeps the current level at or below the target: a current
@@ -73,32 +72,34 @@ struct RefineOutcome {
 
 // True when the refine has steps above the safe level, the only case that
 // needs the Weaponry Research level.
-bool RefineNeedsWeaponryResearch(std::int32_t classNumber, std::int32_t cur, std::int32_t fin);
+bool RefineNeedsWeaponryResearch(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin);
 
-// The rate in percent of the step to +level: its base plus W, in 64 bits so
-// that no W wraps; a step above 100 % is as certain as one at 100 %, and counts
-// as 100.
-std::int64_t StepRate(const RefineSteps& steps, std::int32_t level, std::int32_t w);
+// What a Weaponry Research level adds to each step above the safe level, in
+// percent; 64 bits hold any typed level.
+std::int64_t ResearchBonus(const RefineRules& rules, std::int32_t weaponryResearch);
+
+// The rate in percent of the step to +level: its chance plus the research
+// bonus w; a step above 100 % is as certain as one at 100 %, and counts as 100.
+std::int64_t StepRate(const RefineClassRule& cls, std::int32_t level, std::int64_t w);
 
 // The error of a refine with a step above the safe level whose rate is at or
 // below 0, as ComputeRefine and the refine expectation give it: the message of
 // the first negative step, otherwise of the first step at 0; none
 // when every such step has a rate above 0, or there is none.
-std::optional<Error> RefineStepRateError(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
+std::optional<Error> RefineStepRateError(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin,
+                                         std::int64_t w);
 
-// Requires a class number of kRefineClasses and 0 <= cur <= fin <= kTargetLevels.highest. A step
+// Requires 0 <= cur <= fin <= the class's highest level; w is the research
+// bonus (ResearchBonus). A step
 // rate above 100 counts as 100, so the rate is at most 100 % and the materials
 // at least the levels gained. Fails for a step rate at or below 0
 // (RefineStepRateError) and for counts beyond the 32-bit range.
-Result<RefineOutcome> ComputeRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
+Result<RefineOutcome> ComputeRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin, std::int64_t w);
 
 // The expected cost in zeny: every material with its attempt fee, and every
 // item; none where it lies beyond the 64-bit range.
 std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int64_t materialPrice,
                                        std::int64_t attemptFee, std::int64_t itemPrice);
-
-// Storing the result in the state as a level change does.
-void StoreRefineOutcome(RefineState& state, const RefineOutcome& outcome);
 
 // One try of a refine: one item, and a material with the attempt fee for
 // every level gained; none beyond the 64-bit range.

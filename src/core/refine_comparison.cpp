@@ -4,27 +4,27 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/refine_tables.h"
 #include "numbers.h"
 #include "text.h"
 
 namespace trivelon {
 
-Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer, bool budgets) {
+Result<RefineRoad> PlanRefineRoad(const RefineRules& rules, const RefineComparisonRequest& request,
+                                  const RefineOffer& offer, bool budgets) {
     RefineRoad road;
     road.offer = offer;
     if (offer.level == request.targetLevel) {
         road.expected = {10, 0, offer.itemPrice};
         return road;
     }
-    auto plan = PlanRefine({request.classNumber, offer.level, request.targetLevel, request.weaponryResearch,
-                            request.materialPrice, offer.itemPrice, budgets});
+    auto plan = PlanRefine(rules, {request.classIndex, offer.level, request.targetLevel, request.weaponryResearch,
+                                   request.materialPrice, offer.itemPrice, budgets});
     if (!plan) return Error{plan.error()};
     // A refine below its target always has something to do, so its plan
     // always carries an expectation.
     road.expected = plan->expected.value();
     road.plan = std::move(plan.value());
-    const std::int32_t safeLevel = kRefineSteps[static_cast<std::size_t>(request.classNumber - 1)].safeLevel;
+    const std::int32_t safeLevel = rules.classes.at(request.classIndex).safeLevel;
     road.safeSteps = std::max(0, std::min(safeLevel, request.targetLevel) - offer.level);
     return road;
 }
@@ -54,7 +54,7 @@ RefineComparison RankRefineRoads(std::vector<RefineRoad> roads) {
     return comparison;
 }
 
-Result<RefineComparison> CompareRefineRoads(const RefineComparisonRequest& request,
+Result<RefineComparison> CompareRefineRoads(const RefineRules& rules, const RefineComparisonRequest& request,
                                             const std::vector<RefineOffer>& offers) {
     std::vector<RefineRoad> roads;
     roads.reserve(offers.size());
@@ -64,7 +64,7 @@ Result<RefineComparison> CompareRefineRoads(const RefineComparisonRequest& reque
         const auto same = [&](const RefineRoad& road) { return road.offer.level == offer.level; };
         if (std::any_of(roads.begin(), roads.end(), same))
             return Error{Join({"уровень ", LevelText(offer.level), " предложен дважды"})};
-        auto road = PlanRefineRoad(request, offer);
+        auto road = PlanRefineRoad(rules, request, offer);
         if (!road) return Error{road.error()};
         roads.push_back(std::move(road.value()));
     }

@@ -22,7 +22,7 @@ struct RefineOffer {
 // What the roads share: the class, the target, the Weaponry Research level
 // (none where its text cannot be read) and the material's price.
 struct RefineComparisonRequest {
-    std::int32_t classNumber = 1;
+    std::size_t classIndex = 0;
     std::int32_t targetLevel = 7;
     std::optional<std::int32_t> weaponryResearch = 10;
     std::int64_t materialPrice = 0;
@@ -45,8 +45,8 @@ struct RefineRoad {
 // A road to the target from one offer, which lies between +0 and the target;
 // without budgets its plan holds none (see RefineRequest::budgets). Fails as
 // PlanRefine does.
-Result<RefineRoad> PlanRefineRoad(const RefineComparisonRequest& request, const RefineOffer& offer,
-                                  bool budgets = true);
+Result<RefineRoad> PlanRefineRoad(const RefineRules& rules, const RefineComparisonRequest& request,
+                                  const RefineOffer& offer, bool budgets = true);
 
 struct RefineComparison {
     std::vector<RefineRoad> roads;  // by level, lowest first
@@ -65,7 +65,7 @@ RefineComparison RankRefineRoads(std::vector<RefineRoad> roads);
 // Every offer's road, ranked. The offers' levels must be distinct and lie
 // between +0 and the target; fails with a message where one does not, or as
 // PlanRefine does.
-Result<RefineComparison> CompareRefineRoads(const RefineComparisonRequest& request,
+Result<RefineComparison> CompareRefineRoads(const RefineRules& rules, const RefineComparisonRequest& request,
                                             const std::vector<RefineOffer>& offers);
 
 }  // namespace trivelon

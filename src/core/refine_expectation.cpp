@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "catalogue/refine_tables.h"
 #include "numbers.h"
 #include "refine.h"
 #include "text.h"
@@ -16,11 +15,10 @@ namespace {
 using boost::multiprecision::cpp_int;
 
 // Items and materials per success stay within 64 bits in tenths: with at most
-// 8 steps above the safe level, each at 1 % or more, an attempt succeeds with
-// at least 10^-16, so items are at most 10^16 and materials at most 10 times
-// that, 10^18 tenths in all.
-static_assert(std::all_of(kRefineSteps.begin(), kRefineSteps.end(),
-                          [](const RefineSteps& steps) { return steps.safeLevel >= 2; }));
+// kMostRiskySteps (8) steps above the safe level, each at 1 % or more, an
+// attempt succeeds with at least 10^-16, so items are at most 10^16 and
+// materials at most kMostRefineLevel (20) times that, 2 x 10^18 tenths in all.
+static_assert(kMostRiskySteps <= 8 && kMostRefineLevel <= 20);
 
 // The nearest whole number, an exact half going to the even neighbour.
 cpp_int RoundHalfEven(const Rational& value) {
@@ -44,11 +42,10 @@ std::optional<std::int64_t> ToInt64(const cpp_int& value) {
 
 }  // namespace
 
-Result<std::optional<RefineExpectation>> ExpectRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin,
-                                                      std::int32_t w, const RefinePrices& prices) {
-    const RefineSteps& steps = kRefineSteps[static_cast<std::size_t>(classNumber - 1)];
-    if (fin > steps.safeLevel && cur == fin) return std::optional<RefineExpectation>();
-    if (auto error = RefineStepRateError(classNumber, cur, fin, w)) return *error;
+Result<std::optional<RefineExpectation>> ExpectRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin,
+                                                      std::int64_t w, const RefinePrices& prices) {
+    if (fin > cls.safeLevel && cur == fin) return std::optional<RefineExpectation>();
+    if (auto error = RefineStepRateError(cls, cur, fin, w)) return *error;
 
     // After j steps, in whole numbers over 100^j: reach = 100^j x the chance
     // that all j passed (the product of the step rates in percent), made =
@@ -59,7 +56,7 @@ Result<std::optional<RefineExpectation>> ExpectRefine(std::int32_t classNumber, 
     for (std::int32_t level = cur + 1; level <= fin; ++level) {
         // The step is made when every one before it passed.
         made = 100 * (made + reach);
-        const std::int64_t rate = level <= steps.safeLevel ? 100 : StepRate(steps, level, w);
+        const std::int64_t rate = level <= cls.safeLevel ? 100 : StepRate(cls, level, w);
         reach *= rate;
         scale *= 100;
     }
@@ -71,16 +68,16 @@ Result<std::optional<RefineExpectation>> ExpectRefine(std::int32_t classNumber, 
 }
 
 RefineExpectationFigures RoundRefineExpectation(const RefineExpectation& expectation) {
-    // Within 64 bits by the class table (see the assertion above).
+    // Within 64 bits by the limits of a rule set (see the assertion above).
     return {RoundHalfEven(expectation.items * 10).convert_to<std::int64_t>(),
             RoundHalfEven(expectation.materials * 10).convert_to<std::int64_t>(),
             ToInt64(RoundHalfEven(expectation.cost))};
 }
 
-Result<std::optional<RefineExpectationFigures>> ExpectRefineFigures(std::int32_t classNumber, std::int32_t cur,
-                                                                    std::int32_t fin, std::int32_t w,
+Result<std::optional<RefineExpectationFigures>> ExpectRefineFigures(const RefineClassRule& cls, std::int32_t cur,
+                                                                    std::int32_t fin, std::int64_t w,
                                                                     const RefinePrices& prices) {
-    auto expectation = ExpectRefine(classNumber, cur, fin, w, prices);
+    auto expectation = ExpectRefine(cls, cur, fin, w, prices);
     if (!expectation) return Error{expectation.error()};
     if (!*expectation) return std::optional<RefineExpectationFigures>();
     return std::optional<RefineExpectationFigures>(RoundRefineExpectation(**expectation));

@@ -20,6 +20,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include "result.h"
+#include "rules.h"
 
 namespace trivelon {
 
@@ -40,14 +41,14 @@ struct RefineExpectation {
     Rational cost;       // E / A x (material + fee) + 1 / A x item, in Zeny
 };
 
-// Requires 1 <= classNumber <= 5 and 0 <= cur <= fin <= 10, as ComputeRefine.
+// Requires 0 <= cur <= fin <= the class's highest level, as ComputeRefine.
 // None when nothing is left to do (cur == fin above the safe level). A safe
 // refine (fin at or below the safe level, any W) gives 1 item, fin - cur
 // materials and that many times (material + fee), plus the item. Fails with
 // RefineStepRateError's message, the one ComputeRefine gives, when a step
 // above the safe level has a rate at or below 0.
-Result<std::optional<RefineExpectation>> ExpectRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin,
-                                                      std::int32_t w, const RefinePrices& prices);
+Result<std::optional<RefineExpectation>> ExpectRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin,
+                                                      std::int64_t w, const RefinePrices& prices);
 
 // The expectation as shown, each figure rounded once to the nearest, an exact
 // tie going to the even neighbour.
@@ -55,8 +56,8 @@ struct RefineExpectationFigures {
     std::int64_t itemsTenths = 0;      // items to one decimal, in tenths: 25 for 2.5
     std::int64_t materialsTenths = 0;  // materials (and fees) to one decimal, in tenths
     // Whole Zeny; empty where the figure lies beyond the signed 64-bit range
-    // (never with 32-bit prices and the present class table, whose extreme
-    // is about 2.4e17, but held so that no figure can wrap).
+    // (never with 32-bit prices and the built-in classes, whose extreme is
+    // about 2.4e17, but held so that no figure can wrap).
     std::optional<std::int64_t> cost;
 };
 
@@ -65,8 +66,8 @@ struct RefineExpectationFigures {
 RefineExpectationFigures RoundRefineExpectation(const RefineExpectation& expectation);
 
 // ExpectRefine rounded for display: the same requirements, none and errors.
-Result<std::optional<RefineExpectationFigures>> ExpectRefineFigures(std::int32_t classNumber, std::int32_t cur,
-                                                                    std::int32_t fin, std::int32_t w,
+Result<std::optional<RefineExpectationFigures>> ExpectRefineFigures(const RefineClassRule& cls, std::int32_t cur,
+                                                                    std::int32_t fin, std::int64_t w,
                                                                     const RefinePrices& prices);
 
 // "2497.5", "11.4", "7.0": tenths with one decimal after the separator, a

@@ -1,7 +1,6 @@
 // One refine, worked out whole for whichever front end shows it.
 #include "refine_plan.h"
 
-#include "catalogue/refine_tables.h"
 #include "numbers.h"
 
 namespace trivelon {
@@ -14,8 +13,8 @@ RefineBudget PlanBudgetOf(const TryChance& chance, const RefineSpending& materia
     RefineBudget budget;
     for (std::size_t i = 0; i < budget.size(); ++i) {
         const std::int32_t percent = kBudgetChances[i];
-        // A chance of one try is at least 10^-12, so the tries stay far
-        // within 64 bits.
+        // A chance of one try is at least 10^-16 (kMostRiskySteps), so the
+        // tries stay far within 64 bits.
         budget[i] = {percent, chance.triesFor(percent).value(), materials.sumFor(percent), zeny.sumFor(percent)};
     }
     return budget;
@@ -28,15 +27,15 @@ std::optional<std::int32_t> RefinePlan::chanceWithinInTenths(std::int64_t money)
     return ChanceInTenths(spending->chanceWithin(money), outcome.tryChance && outcome.tryChance->certain());
 }
 
-Result<RefinePlan> PlanRefine(const RefineRequest& request) {
-    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(request.classNumber - 1)];
+Result<RefinePlan> PlanRefine(const RefineRules& rules, const RefineRequest& request) {
+    const RefineClassRule& cls = rules.classes.at(request.classIndex);
     const std::int32_t cur = request.currentLevel, fin = request.targetLevel;
-    std::int32_t research = 0;
-    if (RefineNeedsWeaponryResearch(request.classNumber, cur, fin)) {
+    std::int64_t research = 0;
+    if (RefineNeedsWeaponryResearch(cls, cur, fin)) {
         if (!request.weaponryResearch) return Error{kUnreadableResearchMessage};
-        research = *request.weaponryResearch;
+        research = ResearchBonus(rules, *request.weaponryResearch);
     }
-    auto outcome = ComputeRefine(request.classNumber, cur, fin, research);
+    auto outcome = ComputeRefine(cls, cur, fin, research);
     if (!outcome) return Error{outcome.error()};
 
     RefinePlan plan;
@@ -45,13 +44,12 @@ Result<RefinePlan> PlanRefine(const RefineRequest& request) {
     plan.cost =
         RefineCost(outcome->materialCount, outcome->itemCount, request.materialPrice, cls.fee, request.itemPrice);
     plan.tryCost = RefineTryCost(fin - cur, request.itemPrice, request.materialPrice, cls.fee);
-    auto expected = ExpectRefineFigures(request.classNumber, cur, fin, research,
-                                        {request.materialPrice, cls.fee, request.itemPrice});
+    auto expected = ExpectRefineFigures(cls, cur, fin, research, {request.materialPrice, cls.fee, request.itemPrice});
     if (!expected) return Error{expected.error()};
     plan.expected = *expected;
     if (!outcome->tryChance || !request.budgets) return plan;
 
-    const RefineAttempts attempts = AttemptsOfRefine(request.classNumber, cur, fin, research);
+    const RefineAttempts attempts = AttemptsOfRefine(cls, cur, fin, research);
     const auto perStep = CheckedSum(request.materialPrice, cls.fee);
     // A step dearer than 64 bits makes every sum too much to count.
     const SpendingRates zenyRates{request.itemPrice, perStep.value_or(kInt64Max)};

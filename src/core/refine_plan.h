@@ -4,6 +4,7 @@
 // one success really takes on average, and the budgets of the refine the game
 // runs, with the chance that a sum of money covers it.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,7 +18,7 @@
 namespace trivelon {
 
 struct RefineRequest {
-    std::int32_t classNumber = 1;  // of kRefineClasses
+    std::size_t classIndex = 0;  // the class's place in the rules' class list
     std::int32_t currentLevel = 0;
     std::int32_t targetLevel = 7;  // at or above the current level
     // Read only where a step lies above the safe level; none where the text
@@ -67,7 +68,9 @@ struct RefinePlan {
 // text cannot be read.
 extern const char* const kUnreadableResearchMessage;
 
-// Fails as ComputeRefine does, and with kUnreadableResearchMessage.
-Result<RefinePlan> PlanRefine(const RefineRequest& request);
+// The request's refine under the rules: requires a class of the rules and
+// levels within its highest. Fails as ComputeRefine does, and with
+// kUnreadableResearchMessage.
+Result<RefinePlan> PlanRefine(const RefineRules& rules, const RefineRequest& request);
 
 }  // namespace trivelon

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <numeric>
 
-#include "catalogue/refine_tables.h"
 #include "numbers.h"
 #include "refine.h"
 
@@ -62,16 +61,15 @@ std::optional<std::int64_t> WholeSum(double sum) {
 
 }  // namespace
 
-RefineAttempts AttemptsOfRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w) {
-    const RefineSteps& steps = kRefineSteps[static_cast<std::size_t>(classNumber - 1)];
+RefineAttempts AttemptsOfRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin, std::int64_t w) {
     RefineAttempts attempts;
     attempts.successSteps = fin - cur;
     // The chance of reaching a step, as a whole number over 100^risky.
     std::int64_t reach = 1;
     double scale = 1;
     for (std::int32_t level = cur + 1; level <= fin; ++level) {
-        if (level <= steps.safeLevel) continue;
-        const std::int64_t rate = StepRate(steps, level, w);
+        if (level <= cls.safeLevel) continue;
+        const std::int64_t rate = StepRate(cls, level, w);
         scale *= 100;
         if (rate < 100) attempts.failures.push_back({static_cast<double>(reach * (100 - rate)) / scale, level - cur});
         reach *= rate;

@@ -42,6 +42,8 @@
 #include <optional>
 #include <vector>
 
+#include "rules.h"
+
 namespace trivelon {
 
 // The attempts of a refine: the chance that one succeeds and the steps it
@@ -57,11 +59,11 @@ struct RefineAttempts {
     std::vector<Failure> failures;  // by the step they break at, in order
 };
 
-// The attempts of a refine from +cur to +fin at Weaponry Research w. Steps to
-// levels at or below the class's safe level always pass, the others with
-// min(100, base + w) percent. Requires 1 <= classNumber <= 5, 0 <= cur <=
-// fin <= 10 and every step rate above 0 (RefineStepRateError gives none).
-RefineAttempts AttemptsOfRefine(std::int32_t classNumber, std::int32_t cur, std::int32_t fin, std::int32_t w);
+// The attempts of a refine from +cur to +fin at the research bonus w. Steps
+// to levels at or below the class's safe level always pass, the others with
+// min(100, chance + w) percent. Requires 0 <= cur <= fin <= the class's
+// highest level and every step rate above 0 (RefineStepRateError gives none).
+RefineAttempts AttemptsOfRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin, std::int64_t w);
 
 // What an attempt and a step made cost, each 0 or more.
 struct SpendingRates {

@@ -1,7 +1,12 @@
 #include "gui/main_window.h"
 
+#include <filesystem>
+
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QShowEvent>
 
@@ -12,6 +17,8 @@
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/screen_fit.h"
+#include "qt_text/qt_text.h"
+#include "rules_file/rules_file.h"
 
 namespace trivelon::gui {
 namespace {
@@ -19,13 +26,17 @@ namespace {
 // The client area of the window's design.
 constexpr QSize kClientSize(688, 446);
 
+const QString kTitle = QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006");
+// The rules file in force; none or empty for the built-in rules.
+const QString kRulesFileKey = QStringLiteral("rules/file");
+
 }  // namespace
 
 MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), settings_(settings) {
+    : QWidget(parent), reporter_(reporter), settings_(settings) {
     // Before any control exists, so that none of them is polished twice.
     ClassicStyle::applyToApplication();
-    setWindowTitle(QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"));
+    setWindowTitle(kTitle);
     setWindowIcon(BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
@@ -56,12 +67,60 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     // character as it follows a typed one.
     forgeTab_->restore(saved);
     refineTab_->restore(saved);
+
+    // A server's rules: from the window's menu or by keys. The built-in
+    // rules read no file.
+    auto* load = new QAction(QStringLiteral("Загрузить правила сервера…"), this);
+    load->setShortcut(QKeySequence::Open);
+    connect(load, &QAction::triggered, this, &MainWindow::chooseRulesFile);
+    auto* builtIn = new QAction(QStringLiteral("Встроенные правила"), this);
+    connect(builtIn, &QAction::triggered, this, [this] { useRulesFile({}); });
+    addActions({load, builtIn});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    if (const QString path = saved.value(kRulesFileKey); !path.isEmpty()) useRulesFile(path);
+}
+
+void MainWindow::chooseRulesFile() {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Правила сервера"), rulesPath_,
+                                                      QStringLiteral("Правила (*.toml);;Все файлы (*)"));
+    if (!path.isEmpty()) useRulesFile(path);
+}
+
+bool MainWindow::useRulesFile(const QString& path) {
+    std::unique_ptr<const Rules> rules;
+    if (!path.isEmpty()) {
+        const QByteArray utf8 = path.toUtf8();
+        Result<Rules> read = LoadRulesFile(std::filesystem::path(
+            std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size()))));
+        if (!read) {
+            reporter_.error(QtText(read.error()));
+            return false;
+        }
+        rules = std::make_unique<const Rules>(std::move(read.value()));
+    }
+    const Rules& inForce = rules ? *rules : BuiltInRules();
+    forgeTab_->setRules(inForce);
+    refineTab_->setRules(inForce.refine);
+    fileRules_ = std::move(rules);
+    rulesPath_ = path;
+    showRulesInTitle();
+    return true;
+}
+
+void MainWindow::showRulesInTitle() {
+    if (!fileRules_) {
+        setWindowTitle(kTitle);
+        return;
+    }
+    const QString name = fileRules_->name.empty() ? QFileInfo(rulesPath_).fileName() : QtText(fileRules_->name);
+    setWindowTitle(kTitle + QStringLiteral(" — правила: ") + name);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     refineTab_->keepTypedPrices();
     SavedTexts texts = forgeTab_->savedTexts();
     texts.insert(refineTab_->savedTexts());
+    texts.insert(kRulesFileKey, rulesPath_);
     settings_.save(texts, book_);
     QWidget::closeEvent(event);
 }

@@ -2,10 +2,13 @@
 // The main window: the forging and the refining tab, and what passes between
 // them (the character's picture and the Weaponry Research level); what the
 // player typed, read from the settings at start and written back on close.
+#include <memory>
+
 #include <QTabWidget>
 #include <QWidget>
 
 #include "core/price_book.h"
+#include "core/rules.h"
 #include "gui/widgets/error_reporter.h"
 #include "settings/settings_store.h"
 
@@ -35,7 +38,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Loads a rules file the player picks; a file that cannot be used
+    // changes nothing and is reported.
+    void chooseRulesFile();
+    // Works under the rules of the file, or the built-in rules for an empty
+    // path; false, with the rules as they were, where the file cannot be
+    // used.
+    bool useRulesFile(const QString& path);
+    void showRulesInTitle();
+
+    ErrorReporter& reporter_;
     SettingsStore& settings_;
+    // The rules of a file in force, null under the built-in rules, and the
+    // file's path.
+    std::unique_ptr<const Rules> fileRules_;
+    QString rulesPath_;
     PriceBook book_;
     QTabWidget* tabs_;
     ForgeTab* forgeTab_;

@@ -56,9 +56,10 @@ std::optional<std::string> EntryOfOldKey(const QString& name) {
     if (!key.startsWith(classKey)) return std::nullopt;
     bool isNumber = false;
     const int classNumber = key.mid(classKey.size()).toInt(&isNumber);
-    std::string entry = isNumber ? PriceBook::RefineMaterialEntry(classNumber) : std::string();
-    if (entry.empty()) return std::nullopt;
-    return entry;
+    // Those keys were written by the built-in classes, numbered from 1.
+    const std::vector<RefineClassRule>& classes = BuiltInRules().refine.classes;
+    if (!isNumber || classNumber < 1 || static_cast<std::size_t>(classNumber) > classes.size()) return std::nullopt;
+    return PriceBook::RefineMaterialEntry(classes[static_cast<std::size_t>(classNumber - 1)]);
 }
 
 // A value of the file as a text, or nothing for anything else a hand or a

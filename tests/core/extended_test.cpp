@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "built_in_rules.h"
 #include "core/numbers.h"
 #include "core/refine.h"
 
@@ -58,19 +59,19 @@ protected:
 
 TEST_F(ExtendedAgainstHardware, EveryRefineFigure) {
     for (std::int32_t classNumber = 1; classNumber <= 5; ++classNumber) {
-        const RefineSteps& steps = kRefineSteps[static_cast<std::size_t>(classNumber - 1)];
+        const RefineClassRule& cls = BuiltInClass(classNumber);
         for (std::int32_t research = 0; research <= 10; ++research) {
             for (std::int32_t from = 0; from <= 9; ++from) {
                 for (std::int32_t to = std::max(from, 1); to <= 10; ++to) {
                     SCOPED_TRACE(testing::Message() << "class " << classNumber << " +" << from << " to +" << to
                                                     << " research " << research);
-                    const auto outcome = ComputeRefine(classNumber, from, to, research);
+                    const auto outcome = ComputeRefine(cls, from, to, research);
                     ASSERT_TRUE(outcome.ok()) << outcome.error();
-                    const std::int32_t first = std::max(from, steps.safeLevel) + 1;
-                    if (to <= steps.safeLevel || from == to) continue;
+                    const std::int32_t first = std::max(from, cls.safeLevel) + 1;
+                    if (to <= cls.safeLevel || from == to) continue;
                     long double product = 1;
                     for (std::int32_t level = first; level <= to; ++level)
-                        product *= static_cast<long double>(steps.stepBase[static_cast<std::size_t>(level)] + research);
+                        product *= static_cast<long double>(cls.chanceTo(level) + research);
                     long double divisor = 1;
                     for (std::int32_t i = first; i < to; ++i) divisor *= 100;
                     const long double rate = product / divisor;

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalogue/anvils.h"
 #include "core/forge_input.h"
 #include "core/numbers.h"
+#include "core/rules.h"
 
 namespace trivelon {
 namespace {
@@ -35,14 +37,17 @@ TEST(ForgeInputFields, EachInputHasOneRowAndADefaultItCanRead) {
     EXPECT_EQ(FieldOf(ForgeInput::SmithKnucklebrace).option, "smith-knucklebrace");
 }
 
+// The built-in rules give a bonus for every anvil of the list, in its order.
 TEST(Anvils, NamesInListOrderAndExactLookUp) {
-    ASSERT_EQ(kAnvilNames.size(), kAnvils.size());
-    for (std::size_t i = 0; i < kAnvils.size(); ++i) {
-        EXPECT_EQ(kAnvilNames[i], kAnvils[i].name);
-        EXPECT_EQ(FindAnvil(kAnvils[i].name), &kAnvils[i]);
+    const std::vector<NamedValue>& anvils = BuiltInRules().forge.anvils;
+    ASSERT_EQ(kAnvilNames.size(), anvils.size());
+    for (std::size_t i = 0; i < anvils.size(); ++i) {
+        EXPECT_EQ(kAnvilNames[i], anvils[i].name);
+        EXPECT_EQ(FindNamed(anvils, kAnvilNames[i]), &anvils[i]);
     }
     EXPECT_EQ(kAnvilNames.front(), "None");
-    for (const char* text : {"", "emperium anvil", "Emperium Anvil ", "Golden"}) EXPECT_EQ(FindAnvil(text), nullptr);
+    for (const char* text : {"", "emperium anvil", "Emperium Anvil ", "Golden"})
+        EXPECT_EQ(FindNamed(anvils, text), nullptr);
 }
 
 }  // namespace

@@ -165,7 +165,7 @@ TEST(ForgeQuote, ResourceAtRateFiftySixAgreesWithTheRequest) {
         .set(ForgeInput::Dex, "20")
         .set(ForgeInput::Luk, "20")
         .set(ForgeInput::IronTempering, "1");
-    auto outcome = RunForgeRequest(controls, '.');
+    auto outcome = RunForgeRequest(BuiltInRules().forge, controls, '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "56");
     EXPECT_EQ(Cost(outcome.state), "216");
@@ -180,7 +180,7 @@ TEST(ForgeQuote, RetypedStartPricesKeepTheFirstCost) {
             for (bool extras : {false, true}) {
                 FakeInputs controls{std::string(row.text)};
                 if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
-                auto outcome = RunForgeRequest(controls, separator);
+                auto outcome = RunForgeRequest(BuiltInRules().forge, controls, separator);
                 SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
                 ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
                 const Recipe recipe = RecipeOf(outcome.state);
@@ -194,7 +194,7 @@ TEST(ForgeQuote, RetypedStartPricesKeepTheFirstCost) {
 }
 
 TEST(ForgeQuote, TypedPricesChangeTheEstimate) {
-    auto outcome = RunForgeRequest(FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
+    auto outcome = RunForgeRequest(BuiltInRules().forge, FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
     EXPECT_EQ(outcome.state.rateText, "84.1");
     EXPECT_EQ(Cost(outcome.state), "10000");                                      // 2 x (1000 + 4000)
@@ -261,7 +261,7 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
             .set(ForgeInput::JobLevel, "1")
             .set(ForgeInput::WeaponryResearch, "0");
         controls.set(ForgeInput::Anvil, "None").set(ForgeInput::SmithSpear, "1");
-        auto outcome = RunForgeRequest(controls, separator);
+        auto outcome = RunForgeRequest(BuiltInRules().forge, controls, separator);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
         EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
         EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material1, "100"}}, separator), "59640") << separator;

@@ -21,7 +21,7 @@ namespace trivelon {
 namespace {
 
 ForgeRequestOutcome Request(const FakeInputs& inputs, char separator = '.') {
-    return RunForgeRequest(inputs, separator);
+    return RunForgeRequest(BuiltInRules().forge, inputs, separator);
 }
 
 // The cost a filled request's result window shows first.
@@ -321,7 +321,9 @@ TEST(ForgeRequest, EachElementAddsItsStone) {
         ASSERT_NE(stone, nullptr);
         EXPECT_EQ(stone->name, c.stone);
         EXPECT_EQ(stone->picture, c.picture);
-        EXPECT_EQ(stone->price, c.price);
+        const NamedValue* price = FindNamed(BuiltInRules().forge.stonePrices, stone->name);
+        ASSERT_NE(price, nullptr);
+        EXPECT_EQ(price->value, c.price);
 
         // Typed in any case, the element is the list's: row, penalty and title agree.
         std::string lower(c.element), upper(c.element);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "built_in_rules.h"
 #include "core/price_book.h"
 
 namespace trivelon {
@@ -26,18 +27,18 @@ TEST(PriceBook, TakesOnlyWhatItsFieldsRead) {
         {"Iron", "99999999999", true},
         {"Iron", "99999999999999999999", false},  // beyond the 64-bit range
         {"Iron", std::string(kLongestRememberedText + 1, '1'), false},
-        {"Iron Hammer", "5", false},  // the tool's price is fixed
+        {"Iron Hammer", "5", false},  // a tool is priced by the rules, never typed
         {"iron", "5", false},
         {"Mithril", "5", false},
-        {PriceBook::RefineMaterialEntry(1), "200", true},
-        {PriceBook::RefineMaterialEntry(0), "200", false},
-        {PriceBook::RefineMaterialEntry(99), "200", false},
-        {PriceBook::RefineItemEntry(4, 10), "90кк", true},
-        {PriceBook::RefineItemEntry(1, 0), "", true},  // a level not on offer
-        {PriceBook::RefineItemEntry(1, 0), "дорого", false},
-        {PriceBook::RefineItemEntry(6, 0), "5", false},
-        {PriceBook::RefineItemEntry(1, 11), "5", false},
-        {"refine item class 1 +11", "5", false},
+        {PriceBook::RefineMaterialEntry(BuiltInClass(1)), "200", true},
+        {"", "200", false},  // the entry of no class
+        {PriceBook::RefineItemEntry(3, 10), "90кк", true},
+        {PriceBook::RefineItemEntry(0, 0), "", true},  // a level not on offer
+        {PriceBook::RefineItemEntry(0, 0), "дорого", false},
+        // A class or a level no rule set can have.
+        {PriceBook::RefineItemEntry(kMostRefineClasses, 0), "5", false},
+        {PriceBook::RefineItemEntry(0, kMostRefineLevel + 1), "5", false},
+        {"refine item class 1 +21", "5", false},
         {std::string(PriceBook::kMoneyEntry), "1,5кк", true},
         {std::string(PriceBook::kMoneyEntry), "", true},  // a cleared field
         {std::string(PriceBook::kMoneyEntry), "much", false},

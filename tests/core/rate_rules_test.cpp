@@ -14,6 +14,9 @@
 namespace trivelon {
 namespace {
 
+// The built-in rules' weights and anvils.
+const ForgeRules& Forge() { return BuiltInRules().forge; }
+
 ForgeInputs DefaultCharacter() {
     ForgeInputs in;
     in.baseLevel = 71;
@@ -49,7 +52,7 @@ class DefaultCharacterRate : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(DefaultCharacterRate, MatchesTheWorkedValue) {
     const auto& c = GetParam();
-    EXPECT_DOUBLE_EQ(ForgeRate(c.rule, DefaultCharacter(), DefaultWeapon(c.weaponLevel)), c.rate) << c.name;
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), c.rule, DefaultCharacter(), DefaultWeapon(c.weaponLevel)), c.rate) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedValues, DefaultCharacterRate,
@@ -68,10 +71,10 @@ TEST(WeaponRate, CrumbsAndElementLowerTheSum) {
     WeaponRateArgs w = DefaultWeapon(1);
     w.starCrumbs = 2;
     w.elementFlag = 1;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), 54.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, DefaultCharacter(), w), 54.1);
 
     w.starCrumbs = 3;  // 45 + 25 = 70 points below the plain weapon
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), 39.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, DefaultCharacter(), w), 39.1);
 }
 
 TEST(WeaponRate, OnlyTheThreeNamedAnvilsAddPoints) {
@@ -85,22 +88,23 @@ TEST(WeaponRate, OnlyTheThreeNamedAnvilsAddPoints) {
                           Case{"Oridecon  Anvil", 99.1}}) {
         WeaponRateArgs w = DefaultWeapon(1);
         w.anvil = c.anvil;
-        EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, DefaultCharacter(), w), c.rate) << "'" << c.anvil << "'";
+        EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, DefaultCharacter(), w), c.rate)
+            << "'" << c.anvil << "'";
     }
 }
 
 TEST(WeaponRate, WeaponryResearchAndOrideconResearchTerms) {
     ForgeInputs in = DefaultCharacter();
     in.weaponryResearch = 0;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(1)), 99.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, in, DefaultWeapon(1)), 99.1);
 
     // Oridecon Research counts only at weapon level 3; the smith skill is the
     // one passed with the weapon, not a field of the inputs.
     in = DefaultCharacter();
     in.orideconResearch = 1;
     in.smithDagger = 1;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(2)), 89.1);
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, DefaultWeapon(3)), 80.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, in, DefaultWeapon(2)), 89.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, in, DefaultWeapon(3)), 80.1);
 }
 
 TEST(WeaponRate, LowestOfferedInputsGoFarBelowZero) {
@@ -113,24 +117,24 @@ TEST(WeaponRate, LowestOfferedInputsGoFarBelowZero) {
     w.anvil = "None";
     w.weaponLevel = 3;
     w.smithSkill = 1;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::WeaponRule, in, w), -48.6);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::WeaponRule, in, w), -48.6);
 }
 
 TEST(ResourceRates, EachReadsItsOwnSkill) {
     ForgeInputs in = DefaultCharacter();
     in.ironTempering = 5;  // +20 points for Iron only
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::IronRule, in), 99.1);
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::SteelRule, in), 69.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::IronRule, in), 99.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::SteelRule, in), 69.1);
 
     in = DefaultCharacter();
     in.orideconResearch = 1;  // Oridecon and Elunium share Oridecon Research
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, in), 68.7);
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::EluniumRule, in), 63.7);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::OrideconRule, in), 68.7);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::EluniumRule, in), 63.7);
 
     in = DefaultCharacter();
     in.baseLevel = 1;  // the Oridecon rules take the base level, the others the job level
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, in), 67.7);
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::StoneRule, in), 69.1);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::OrideconRule, in), 67.7);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::StoneRule, in), 69.1);
 }
 
 // A weapon's rate reads its category's smith skill; a resource's, its rule's
@@ -180,22 +184,22 @@ TEST(RateRules, ExtremeInputsAreSummedWithoutWrapping) {
     huge.orideconResearch = huge.enchantedStoneCraft = kMax;
 
     const long long m = kMax;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::IronRule, huge), static_cast<double>(m * 540 + 4500) / 100);
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::OrideconRule, huge), static_cast<double>(m * 560 + 1000) / 100);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::IronRule, huge), static_cast<double>(m * 540 + 4500) / 100);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::OrideconRule, huge), static_cast<double>(m * 560 + 1000) / 100);
 
     WeaponRateArgs w = DefaultWeapon(3);
     w.smithSkill = kMax;
-    const double weapon = ForgeRate(RateRule::WeaponRule, huge, w);
+    const double weapon = ForgeRate(Forge(), RateRule::WeaponRule, huge, w);
     EXPECT_TRUE(std::isfinite(weapon));
     EXPECT_GT(weapon, 100.0);
 
-    EXPECT_EQ(ForgeRate(RateRule::FixedRule, huge), 100.0);
+    EXPECT_EQ(ForgeRate(Forge(), RateRule::FixedRule, huge), 100.0);
 
     ForgeInputs tiny;
     tiny.baseLevel = tiny.jobLevel = tiny.dex = tiny.luk = kMin;
     tiny.steelTempering = tiny.orideconResearch = kMin;
-    EXPECT_DOUBLE_EQ(ForgeRate(RateRule::SteelRule, tiny), static_cast<double>(-(m + 1) * 540 + 3500) / 100);
-    EXPECT_LT(ForgeRate(RateRule::EluniumRule, tiny), 0.0);
+    EXPECT_DOUBLE_EQ(ForgeRate(Forge(), RateRule::SteelRule, tiny), static_cast<double>(-(m + 1) * 540 + 3500) / 100);
+    EXPECT_LT(ForgeRate(Forge(), RateRule::EluniumRule, tiny), 0.0);
 }
 
 }  // namespace

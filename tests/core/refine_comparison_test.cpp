@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "built_in_rules.h"
 #include "core/refine_comparison.h"
 
 namespace trivelon {
@@ -77,10 +78,9 @@ const Roads kRoads[] = {
 TEST(RefineComparisonTest, FindsTheCheapestRoad) {
     for (const Roads& row : kRoads) {
         SCOPED_TRACE(row.what);
-        const RefineComparisonRequest request{
-            row.classNumber, row.target, 10,
-            kRefineClasses[static_cast<std::size_t>(row.classNumber - 1)].materialDefaultPrice};
-        const auto comparison = CompareRefineRoads(request, row.offers);
+        const RefineComparisonRequest request{static_cast<std::size_t>(row.classNumber - 1), row.target, 10,
+                                              BuiltInClass(row.classNumber).materialPrice};
+        const auto comparison = CompareRefineRoads(BuiltInRules().refine, request, row.offers);
         ASSERT_TRUE(comparison) << comparison.error();
         ASSERT_EQ(comparison->roads.size(), row.costs.size());
         for (std::size_t i = 0; i < row.costs.size(); ++i) {
@@ -100,7 +100,8 @@ TEST(RefineComparisonTest, FindsTheCheapestRoad) {
 }
 
 TEST(RefineComparisonTest, TheFinishedItemIsOneItemAtItsPrice) {
-    const auto comparison = CompareRefineRoads({4, 10, 10, 5000}, {{10, 90'000'000}, {9, 1}});
+    // The level-4 weapon, the fourth class.
+    const auto comparison = CompareRefineRoads(BuiltInRules().refine, {3, 10, 10, 5000}, {{10, 90'000'000}, {9, 1}});
     ASSERT_TRUE(comparison);
     const RefineRoad& bought = comparison->roads.back();
     EXPECT_FALSE(bought.plan);
@@ -114,13 +115,15 @@ TEST(RefineComparisonTest, TheFinishedItemIsOneItemAtItsPrice) {
 }
 
 TEST(RefineComparisonTest, RefusesOffersItCannotCompare) {
-    const RefineComparisonRequest request{4, 7, 10, 5000};
-    EXPECT_EQ(CompareRefineRoads(request, {{8, 1}}).error(), "уровень +8 не между +0 и +7");
-    EXPECT_EQ(CompareRefineRoads(request, {{4, 1}, {4, 2}}).error(), "уровень +4 предложен дважды");
+    const RefineRules& rules = BuiltInRules().refine;
+    const RefineComparisonRequest request{3, 7, 10, 5000};
+    EXPECT_EQ(CompareRefineRoads(rules, request, {{8, 1}}).error(), "уровень +8 не между +0 и +7");
+    EXPECT_EQ(CompareRefineRoads(rules, request, {{4, 1}, {4, 2}}).error(), "уровень +4 предложен дважды");
     // A Weaponry Research that cannot be read stops every road that needs it.
-    EXPECT_EQ(CompareRefineRoads({4, 7, std::nullopt, 5000}, {{0, 1}, {7, 2}}).error(), kUnreadableResearchMessage);
+    EXPECT_EQ(CompareRefineRoads(rules, {3, 7, std::nullopt, 5000}, {{0, 1}, {7, 2}}).error(),
+              kUnreadableResearchMessage);
     // The finished item needs none.
-    EXPECT_TRUE(CompareRefineRoads({4, 7, std::nullopt, 5000}, {{7, 2}}));
+    EXPECT_TRUE(CompareRefineRoads(rules, {3, 7, std::nullopt, 5000}, {{7, 2}}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "built_in_rules.h"
 #include "core/refine.h"
 #include "core/refine_expectation.h"
 
@@ -92,14 +93,14 @@ TEST(ExpectRefine, WorkedCases) {
     // clang-format on
     for (const WorkedCase& c : cases) {
         SCOPED_TRACE(std::string(c.why) + ", " + Describe(c.classNumber, c.cur, c.fin, c.w));
-        auto exact = ExpectRefine(c.classNumber, c.cur, c.fin, c.w, c.prices);
+        auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, c.prices);
         ASSERT_TRUE(exact.ok()) << exact.error();
         ASSERT_TRUE(exact->has_value());
         EXPECT_EQ((*exact)->items, c.items);
         EXPECT_EQ((*exact)->materials, c.materials);
         EXPECT_EQ((*exact)->cost, c.cost);
 
-        auto figures = ExpectRefineFigures(c.classNumber, c.cur, c.fin, c.w, c.prices);
+        auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, c.prices);
         ASSERT_TRUE(figures.ok()) << figures.error();
         ASSERT_TRUE(figures->has_value());
         EXPECT_EQ((*figures)->itemsTenths, c.itemsTenths);
@@ -112,12 +113,12 @@ TEST(ExpectRefine, WorkedCases) {
 
 // The tab's own figures do not change: they still count every step.
 TEST(ExpectRefine, LeavesTheTabsFiguresAsTheyAre) {
-    auto tab = ComputeRefine(4, 5, 10, 0);
+    auto tab = ComputeRefine(BuiltInClass(4), 5, 10, 0);
     ASSERT_TRUE(tab.ok());
     EXPECT_EQ(tab->materialCount, 7815);
     EXPECT_EQ(tab->itemCount, 1563);
-    EXPECT_EQ(ComputeRefine(1, 0, 8, 10)->materialCount, 8);
-    EXPECT_EQ(ComputeRefine(1, 8, 9, 0)->materialCount, 2);
+    EXPECT_EQ(ComputeRefine(BuiltInClass(1), 0, 8, 10)->materialCount, 8);
+    EXPECT_EQ(ComputeRefine(BuiltInClass(1), 8, 9, 0)->materialCount, 2);
 }
 
 TEST(ExpectRefine, NothingToDoAboveTheSafeLevel) {
@@ -126,10 +127,10 @@ TEST(ExpectRefine, NothingToDoAboveTheSafeLevel) {
     };
     for (const Case& c : {Case{1, 8, 10}, Case{1, 10, 0}, Case{4, 5, 10}, Case{5, 10, -1000}, Case{3, 9, kMin}}) {
         SCOPED_TRACE(Describe(c.classNumber, c.level, c.level, c.w));
-        auto exact = ExpectRefine(c.classNumber, c.level, c.level, c.w, {5000, 20000, 100});
+        auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.level, c.level, c.w, {5000, 20000, 100});
         ASSERT_TRUE(exact.ok()) << exact.error();
         EXPECT_FALSE(exact->has_value());
-        auto figures = ExpectRefineFigures(c.classNumber, c.level, c.level, c.w, {5000, 20000, 100});
+        auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.level, c.level, c.w, {5000, 20000, 100});
         ASSERT_TRUE(figures.ok()) << figures.error();
         EXPECT_FALSE(figures->has_value());
     }
@@ -153,13 +154,13 @@ TEST(ExpectRefine, StepChancesAtOrBelowZeroAreTheTabsErrors) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Describe(c.classNumber, c.cur, c.fin, c.w));
-        auto exact = ExpectRefine(c.classNumber, c.cur, c.fin, c.w, {200, 50, 0});
+        auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, {200, 50, 0});
         ASSERT_FALSE(exact.ok());
         EXPECT_EQ(exact.error(), c.message);
-        auto figures = ExpectRefineFigures(c.classNumber, c.cur, c.fin, c.w, {200, 50, 0});
+        auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, {200, 50, 0});
         ASSERT_FALSE(figures.ok());
         EXPECT_EQ(figures.error(), c.message);
-        auto tab = ComputeRefine(c.classNumber, c.cur, c.fin, c.w);
+        auto tab = ComputeRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w);
         ASSERT_FALSE(tab.ok());
         EXPECT_EQ(tab.error(), c.message);
     }
@@ -286,24 +287,22 @@ ChainSolution SolveChain(const std::vector<std::int32_t>& percents, const Refine
 TEST(ExpectRefine, AgreesWithAMarkovChainOverEveryRefine) {
     std::int32_t compared = 0, failed = 0;
     for (std::int32_t classNumber = 1; classNumber <= 5; ++classNumber) {
-        const RefineSteps& steps = kRefineSteps[static_cast<std::size_t>(classNumber - 1)];
-        const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(classNumber - 1)];
-        const RefinePrices prices{cls.materialDefaultPrice, cls.fee, 1000003};
+        const RefineClassRule& cls = BuiltInClass(classNumber);
+        const RefinePrices prices{cls.materialPrice, cls.fee, 1000003};
         for (std::int32_t cur = 0; cur <= 9; ++cur)
             for (std::int32_t fin = cur + 1; fin <= 10; ++fin)
                 for (std::int32_t w = -10; w <= 60; ++w) {
                     std::vector<std::int32_t> percents;
                     bool possible = true;
                     for (std::int32_t level = cur + 1; level <= fin; ++level) {
-                        const std::int32_t percent =
-                            level <= steps.safeLevel ? 100 : steps.stepBase[static_cast<std::size_t>(level)] + w;
+                        const std::int32_t percent = level <= cls.safeLevel ? 100 : cls.chanceTo(level) + w;
                         possible = possible && percent > 0;
                         percents.push_back(std::min(percent, 100));
                     }
-                    auto exact = ExpectRefine(classNumber, cur, fin, w, prices);
+                    auto exact = ExpectRefine(cls, cur, fin, w, prices);
                     if (!possible) {
                         ASSERT_FALSE(exact.ok()) << Describe(classNumber, cur, fin, w);
-                        EXPECT_EQ(exact.error(), ComputeRefine(classNumber, cur, fin, w).error())
+                        EXPECT_EQ(exact.error(), ComputeRefine(cls, cur, fin, w).error())
                             << Describe(classNumber, cur, fin, w);
                         ++failed;
                         continue;

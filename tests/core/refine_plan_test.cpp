@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "built_in_rules.h"
+#include "core/numbers.h"
 #include "core/refine_plan.h"
 
 namespace trivelon {
@@ -67,9 +69,7 @@ struct Refine {
     std::int64_t material, item;
 };
 
-SpendingRates ZenyRates(const Refine& r) {
-    return {r.item, r.material + kRefineClasses[static_cast<std::size_t>(r.classNumber - 1)].fee};
-}
+SpendingRates ZenyRates(const Refine& r) { return {r.item, r.material + BuiltInClass(r.classNumber).fee}; }
 
 // Every class, pairs from below and above the safe level, cheap and dear
 // items, prices that share a span with the fee and prices that share none,
@@ -87,7 +87,7 @@ TEST(RefineSpending, BudgetsAndChancesAsEveryPairOfAttemptsAndStepsGives) {
     for (const Refine& r : kRefines) {
         SCOPED_TRACE(testing::Message() << "class " << r.classNumber << " +" << r.cur << " to +" << r.fin << " W "
                                         << r.w << ", material " << r.material << ", item " << r.item);
-        const RefineAttempts attempts = AttemptsOfRefine(r.classNumber, r.cur, r.fin, r.w);
+        const RefineAttempts attempts = AttemptsOfRefine(BuiltInClass(r.classNumber), r.cur, r.fin, r.w);
         for (const SpendingRates rates : {ZenyRates(r), SpendingRates{0, 1}}) {
             const PlainSpending plain(attempts, rates);
             const RefineSpending spending(attempts, rates);
@@ -106,7 +106,7 @@ TEST(RefineSpending, BudgetsAndChancesAsEveryPairOfAttemptsAndStepsGives) {
 // Both exact methods give the same figures where both apply.
 TEST(RefineSpending, LatticeAndBandsAgree) {
     for (const Refine& r : kRefines) {
-        const RefineAttempts attempts = AttemptsOfRefine(r.classNumber, r.cur, r.fin, r.w);
+        const RefineAttempts attempts = AttemptsOfRefine(BuiltInClass(r.classNumber), r.cur, r.fin, r.w);
         const RefineSpending lattice(attempts, {0, 1}, RefineSpending::Method::Lattice, 1 << 21);
         const RefineSpending bands(attempts, {0, 1}, RefineSpending::Method::Bands);
         for (std::int32_t percent : kPercents) EXPECT_EQ(lattice.sumFor(percent), bands.sumFor(percent));
@@ -128,7 +128,7 @@ TEST(RefineSpending, ApproximationWithinItsBounds) {
     };
     for (const Refine& r : rare) {
         SCOPED_TRACE(testing::Message() << "class " << r.classNumber << " +" << r.cur << " to +" << r.fin);
-        const RefineAttempts attempts = AttemptsOfRefine(r.classNumber, r.cur, r.fin, r.w);
+        const RefineAttempts attempts = AttemptsOfRefine(BuiltInClass(r.classNumber), r.cur, r.fin, r.w);
         for (const SpendingRates rates : {ZenyRates(r), SpendingRates{0, 1}}) {
             const RefineSpending exact(attempts, rates);
             ASSERT_EQ(exact.method(), RefineSpending::Method::Lattice);
@@ -150,7 +150,7 @@ TEST(RefineSpending, ApproximationWithinItsBounds) {
 // approximated; at no price it is exact on its lattice. The two differ by
 // 1 Zeny an attempt, far within the bounds.
 TEST(RefineSpending, RareSuccessesAreApproximatedWithinBounds) {
-    const RefineAttempts attempts = AttemptsOfRefine(4, 4, 10, -9);
+    const RefineAttempts attempts = AttemptsOfRefine(BuiltInClass(4), 4, 10, -9);
     const RefineSpending odd(attempts, {1, 25000});
     const RefineSpending round(attempts, {0, 25000});
     EXPECT_EQ(odd.method(), RefineSpending::Method::Approximate);
@@ -172,23 +172,24 @@ struct PlanFigures {
 };
 
 // Whole plans: the counts and cost the tab shows, the budgets of the refine
-// the game runs and the chance of a sum. A level-4 weapon from +0 to +10 at
-// Weaponry Research 10 with material 5 000 and a free item takes
-// 34 675 000 Zeny for an even chance and covers 66.8 % with 55 000 000; a
-// level-3 one from +4 with material 15 000 and item 900 000, 59 040 000 Zeny
-// and 202 materials, and 69.1 % with 100 000 000.
+// the game runs and the chance of a sum; the requests name the classes by
+// their place from 0. A level-4 weapon (3) from +0 to +10 at Weaponry
+// Research 10 with material 5 000 and a free item takes 34 675 000 Zeny for
+// an even chance and covers 66.8 % with 55 000 000; a level-3 one (2) from +4
+// with material 15 000 and item 900 000, 59 040 000 Zeny and 202 materials,
+// and 69.1 % with 100 000 000.
 TEST(PlanRefine, FiguresOfWholePlans) {
     const PlanFigures plans[] = {
-        {{4, 0, 10, 10, 5000, 0}, 79'250'000, 220, 1387, 34'675'000, 229'400'000, 55'000'000, 668},
-        {{3, 4, 10, 10, 15000, 900000}, 90'660'000, 61, 202, 59'040'000, 390'220'000, 100'000'000, 691},
+        {{3, 0, 10, 10, 5000, 0}, 79'250'000, 220, 1387, 34'675'000, 229'400'000, 55'000'000, 668},
+        {{2, 4, 10, 10, 15000, 900000}, 90'660'000, 61, 202, 59'040'000, 390'220'000, 100'000'000, 691},
         // A safe refine is one certain attempt.
-        {{1, 0, 7, 10, 200, 0}, 1750, 1, 7, 1750, 1750, 1749, 0},
-        {{1, 0, 7, 10, 200, 0}, 1750, 1, 7, 1750, 1750, 1750, 1000},
+        {{0, 0, 7, 10, 200, 0}, 1750, 1, 7, 1750, 1750, 1749, 0},
+        {{0, 0, 7, 10, 200, 0}, 1750, 1, 7, 1750, 1750, 1750, 1000},
         // Steps far above 100 % are certain too.
-        {{5, 0, 7, 100, 60000, 0}, 434'000, 1, 7, 434'000, 434'000, 434'000, 1000},
+        {{4, 0, 7, 100, 60000, 0}, 434'000, 1, 7, 434'000, 434'000, 434'000, 1000},
     };
     for (const PlanFigures& p : plans) {
-        const auto plan = PlanRefine(p.request);
+        const auto plan = PlanRefine(BuiltInRules().refine, p.request);
         ASSERT_TRUE(plan.ok()) << plan.error();
         EXPECT_EQ(plan->cost, p.cost);
         const RefineBudgetLevel& even = plan->budget->front();
@@ -198,26 +199,75 @@ TEST(PlanRefine, FiguresOfWholePlans) {
     }
 }
 
+// Rules other than the built-in ones: 2 % a step per level of Weaponry
+// Research, and two classes that both reach +5. A weapon class safe to +3,
+// +4 at 50 % and +5 at 30 %, fee 1 000; an armour class safe to +2, +3 at
+// 70 %, +4 at 50 % and +5 at 25 %, fee 300. Each material at 500, each item at
+// 2 000. The rate is the product of the step rates (chance + 2 x research,
+// at most 100), the items the attempts 100 / rate rounded up, the materials
+// those attempts rounded to the nearest times the levels gained, and the cost
+// materials x (500 + fee) + items x 2 000:
+//   weapon +3 -> +5 at 5: (50 + 10) x (30 + 10) / 100 = 24 %, 4.17 attempts:
+//     5 items, 4 x 2 = 8 materials, 8 x 1 500 + 5 x 2 000 = 22 000;
+//   weapon +0 -> +5 at 0: 50 x 30 / 100 = 15 %, 6.67 attempts: 7 items,
+//     7 x 5 = 35 materials, 35 x 1 500 + 7 x 2 000 = 66 500;
+//   weapon +0 -> +3, safe: 1 item, 3 materials, 3 x 1 500 + 2 000 = 6 500;
+//   weapon +4 -> +5 at 50: 30 + 100 is certain: 1 item, 1 material, 3 500;
+//   armour +2 -> +5 at 5: 80 x 60 x 35 / 100^2 = 16.8 %, 5.95 attempts:
+//     6 items, 6 x 3 = 18 materials, 18 x 800 + 6 x 2 000 = 26 400;
+//   armour +0 -> +4 at 0: 70 x 50 / 100 = 35 %, 2.86 attempts: 3 items,
+//     3 x 4 = 12 materials, 12 x 800 + 3 x 2 000 = 15 600.
+TEST(PlanRefine, FiguresUnderOtherRules) {
+    RefineRules rules;
+    rules.researchPerLevel = 2;
+    rules.classes = {{"Меч", "Steel", 100, 1000, 3, {50, 30}, 4, 6, false},
+                     {"Щит", "Elunium", 500, 300, 2, {70, 50, 25}, 0, 0, true}};
+    struct Row {
+        std::size_t classIndex;
+        std::int32_t from, to, research;
+        const char* rate;
+        std::int32_t materials, items;
+        std::int64_t cost;
+    };
+    const Row rows[] = {
+        {0, 3, 5, 5, "24", 8, 5, 22'000},  {0, 0, 5, 0, "15", 35, 7, 66'500},   {0, 0, 3, 5, "100", 3, 1, 6'500},
+        {0, 4, 5, 50, "100", 1, 1, 3'500}, {1, 2, 5, 5, "16.8", 18, 6, 26'400}, {1, 0, 4, 0, "35", 12, 3, 15'600},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "class " << row.classIndex << " +" << row.from << " to +" << row.to
+                                        << " research " << row.research);
+        const auto plan = PlanRefine(rules, {row.classIndex, row.from, row.to, row.research, 500, 2000, false});
+        ASSERT_TRUE(plan.ok()) << plan.error();
+        ASSERT_TRUE(plan->outcome.rate.has_value());
+        EXPECT_EQ(FormatGeneral(*plan->outcome.rate, '.'), row.rate);
+        EXPECT_EQ(plan->outcome.materialCount, row.materials);
+        EXPECT_EQ(plan->outcome.itemCount, row.items);
+        EXPECT_EQ(plan->cost, row.cost);
+    }
+}
+
 // A step priced within a rounding of 2^63 Zeny: its budget is too much to
 // count, never a sum converted out of range.
 TEST(PlanRefine, AStepPricedNearTwoToTheSixtyThreeIsTooMuch) {
-    const auto plan = PlanRefine({2, 8, 9, 49, 9'223'372'036'854'775'507, 0});
+    const auto plan = PlanRefine(BuiltInRules().refine, {1, 8, 9, 49, 9'223'372'036'854'775'507, 0});
     ASSERT_TRUE(plan.ok()) << plan.error();
     for (const RefineBudgetLevel& level : *plan->budget) EXPECT_EQ(level.cost, std::nullopt) << level.chance;
 }
 
 TEST(PlanRefine, NothingToDoAndWhatCannotBePlanned) {
-    const auto nothing = PlanRefine({1, 8, 8, 10, 200, 0});
+    const RefineRules& rules = BuiltInRules().refine;
+    const auto nothing = PlanRefine(rules, {0, 8, 8, 10, 200, 0});
     ASSERT_TRUE(nothing.ok());
     EXPECT_FALSE(nothing->budget || nothing->expected || nothing->spending);
     EXPECT_EQ(nothing->chanceWithinInTenths(1000), std::nullopt);
 
-    EXPECT_EQ(PlanRefine({1, 0, 8, std::nullopt, 200, 0}).error(), kUnreadableResearchMessage);
-    EXPECT_TRUE(PlanRefine({1, 0, 7, std::nullopt, 200, 0}).ok());  // a safe refine needs no research
-    EXPECT_EQ(PlanRefine({1, 7, 8, -60, 200, 0}).error(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
+    EXPECT_EQ(PlanRefine(rules, {0, 0, 8, std::nullopt, 200, 0}).error(), kUnreadableResearchMessage);
+    EXPECT_TRUE(PlanRefine(rules, {0, 0, 7, std::nullopt, 200, 0}).ok());  // a safe refine needs no research
+    EXPECT_EQ(PlanRefine(rules, {0, 7, 8, -60, 200, 0}).error(),
+              "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
     // Prices at the edge of 64 bits: counted, or too much, never wrapped.
-    const auto dear = PlanRefine({4, 0, 10, 10, std::int64_t{1} << 62, std::int64_t{1} << 62});
+    const auto dear = PlanRefine(rules, {3, 0, 10, 10, std::int64_t{1} << 62, std::int64_t{1} << 62});
     ASSERT_TRUE(dear.ok());
     EXPECT_EQ(dear->cost, std::nullopt);
     EXPECT_EQ(dear->tryCost, std::nullopt);

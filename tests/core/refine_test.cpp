@@ -1,4 +1,4 @@
-// Refining: the class and step tables, the expectation from +c to +t, level
+// Refining: the built-in classes, the expectation from +c to +t, level
 // texts, the cost and how picking a class or a level changes a refine.
 #include <gtest/gtest.h>
 
@@ -9,8 +9,10 @@
 #include <string>
 #include <tuple>
 
+#include "built_in_rules.h"
 #include "core/numbers.h"
 #include "core/refine.h"
+#include "core/refine_plan.h"
 
 namespace trivelon {
 namespace {
@@ -31,29 +33,28 @@ TEST(RefineTables, SafeRefineOfEachClass) {
                         {5, "ATK +25", 50000},
                         {4, "ATK +28", 100000},
                         {4, "DEF +3", 248000}};
-    ASSERT_EQ(std::size(rows), kRefineClasses.size());
-    for (std::size_t i = 0; i < kRefineClasses.size(); ++i) {
-        const RefineClass& cls = kRefineClasses[i];
-        SCOPED_TRACE(std::string(cls.classText));
-        EXPECT_EQ(cls.classNumber, static_cast<std::int32_t>(i + 1));
-        EXPECT_EQ(FindRefineClass(cls.classText), &cls);
+    const RefineRules& rules = BuiltInRules().refine;
+    ASSERT_EQ(std::size(rows), rules.classes.size());
+    for (std::size_t i = 0; i < rules.classes.size(); ++i) {
+        const RefineClassRule& cls = rules.classes[i];
+        SCOPED_TRACE(cls.name);
+        EXPECT_EQ(FindRefineClass(rules, cls.name), i);
 
         const SafeRefine safe = SafeRefineOf(cls);
         EXPECT_EQ(std::tie(safe.level, safe.bonusText, safe.cost),
                   std::tie(rows[i].level, rows[i].bonus, rows[i].cost));
 
-        auto computed = ComputeRefine(cls.classNumber, 0, safe.level, 10);
+        auto computed = ComputeRefine(cls, 0, safe.level, 10);
         ASSERT_TRUE(computed.ok()) << computed.error();
         EXPECT_EQ(computed->bonusText, safe.bonusText);
         EXPECT_EQ(computed->materialCount, safe.level);
         EXPECT_EQ(computed->itemCount, 1);
         ASSERT_TRUE(computed->rate.has_value());
         EXPECT_EQ(*computed->rate, Extended(100));
-        EXPECT_EQ(*RefineCost(computed->materialCount, computed->itemCount, cls.materialDefaultPrice, cls.fee, 0),
-                  safe.cost);
+        EXPECT_EQ(*RefineCost(computed->materialCount, computed->itemCount, cls.materialPrice, cls.fee, 0), safe.cost);
     }
-    EXPECT_EQ(FindRefineClass("Одежда "), nullptr);
-    EXPECT_EQ(FindRefineClass("оружие 1 уровня"), nullptr);
+    EXPECT_EQ(FindRefineClass(rules, "Одежда "), std::nullopt);
+    EXPECT_EQ(FindRefineClass(rules, "оружие 1 уровня"), std::nullopt);
 }
 
 struct OutcomeRow {
@@ -77,7 +78,7 @@ TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
     for (const Expected& e :
          {Expected{10, row.rate10, row.materials10, row.items10}, Expected{0, row.rate0, row.materials0, row.items0}}) {
         SCOPED_TRACE("W " + std::to_string(e.w));
-        auto outcome = ComputeRefine(row.classNumber, 0, row.target, e.w);
+        auto outcome = ComputeRefine(BuiltInClass(row.classNumber), 0, row.target, e.w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
         ASSERT_TRUE(outcome->rate.has_value());
         EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), e.rate);
@@ -134,7 +135,7 @@ TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
          }) {
         SCOPED_TRACE("class " + std::to_string(c.classNumber) + " +" + std::to_string(c.cur) + " -> +" +
                      std::to_string(c.fin) + " W " + std::to_string(c.w));
-        auto outcome = ComputeRefine(c.classNumber, c.cur, c.fin, c.w);
+        auto outcome = ComputeRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
         ASSERT_TRUE(outcome->rate.has_value());
         EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), c.rate);
@@ -145,21 +146,21 @@ TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
 }
 
 TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
-    auto safeNone = ComputeRefine(2, 3, 3, 10);
+    auto safeNone = ComputeRefine(BuiltInClass(2), 3, 3, 10);
     ASSERT_TRUE(safeNone.ok());
     EXPECT_EQ(safeNone->rate, Extended(100));
     EXPECT_EQ(safeNone->materialCount, 0);
     EXPECT_EQ(safeNone->itemCount, 1);
     EXPECT_EQ(safeNone->bonusText, "ATK +0");
-    EXPECT_EQ(ComputeRefine(5, 2, 2, 10)->bonusText, "DEF +0");
+    EXPECT_EQ(ComputeRefine(BuiltInClass(5), 2, 2, 10)->bonusText, "DEF +0");
 
     // A safe refine does not depend on Weaponry Research at all.
-    auto safeAnyW = ComputeRefine(1, 0, 7, -1000);
+    auto safeAnyW = ComputeRefine(BuiltInClass(1), 0, 7, -1000);
     ASSERT_TRUE(safeAnyW.ok());
     EXPECT_EQ(safeAnyW->bonusText, "ATK +14");
 
     for (std::int32_t classNumber : {1, 5}) {
-        auto nothing = ComputeRefine(classNumber, 8, 8, 10);
+        auto nothing = ComputeRefine(BuiltInClass(classNumber), 8, 8, 10);
         ASSERT_TRUE(nothing.ok());
         EXPECT_FALSE(nothing->rate.has_value());
         EXPECT_EQ(nothing->materialCount, 0);
@@ -171,64 +172,67 @@ TEST(ComputeRefine, SafeRefinesAndEmptyRiskyRefines) {
 TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
     const std::int32_t defence[] = {0, 1, 1, 2, 3, 4, 4, 5, 6, 6, 7};
     for (std::int32_t n = 0; n <= 10; ++n) {
-        auto outcome = ComputeRefine(5, 0, n, 10);
+        auto outcome = ComputeRefine(BuiltInClass(5), 0, n, 10);
         ASSERT_TRUE(outcome.ok()) << n;
         EXPECT_EQ(outcome->bonusText, "DEF +" + std::to_string(defence[n])) << n;
     }
-    EXPECT_EQ(ComputeRefine(5, 1, 10, 10)->bonusText, "DEF +6");
+    EXPECT_EQ(ComputeRefine(BuiltInClass(5), 1, 10, 10)->bonusText, "DEF +6");
 }
 
 TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
-    auto zero = ComputeRefine(1, 7, 8, -60);
+    auto zero = ComputeRefine(BuiltInClass(1), 7, 8, -60);
     ASSERT_FALSE(zero.ok());
     EXPECT_EQ(zero.error(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
-    EXPECT_FALSE(ComputeRefine(1, 7, 8, -70).ok());
+    EXPECT_FALSE(ComputeRefine(BuiltInClass(1), 7, 8, -70).ok());
     // Two negative steps multiply to a positive product; still no valid rate.
-    EXPECT_FALSE(ComputeRefine(1, 7, 9, -70).ok());
-    EXPECT_FALSE(ComputeRefine(4, 0, 10, std::numeric_limits<std::int32_t>::min()).ok());
+    EXPECT_FALSE(ComputeRefine(BuiltInClass(1), 7, 9, -70).ok());
+    EXPECT_FALSE(ComputeRefine(BuiltInClass(4), 0, 10, std::numeric_limits<std::int32_t>::min()).ok());
 }
 
 // A step can be no more than certain: far beyond 100 per step the chance is
 // 100 % and every level gained takes its material.
 TEST(ComputeRefine, StepsAboveOneHundredAreCertain) {
     for (const std::int32_t w : {90, 100, kMax}) {
-        auto outcome = ComputeRefine(4, 4, 10, w);
+        auto outcome = ComputeRefine(BuiltInClass(4), 4, 10, w);
         ASSERT_TRUE(outcome.ok()) << outcome.error();
         EXPECT_EQ(*outcome->rate, Extended(100)) << w;
         EXPECT_EQ(outcome->itemCount, 1);
         EXPECT_EQ(outcome->materialCount, 6);
         EXPECT_TRUE(outcome->tryChance->certain());
     }
-    EXPECT_EQ(*ComputeRefine(5, 0, 7, 100)->rate, Extended(100));
-    EXPECT_EQ(ComputeRefine(5, 0, 7, 100)->materialCount, 7);
+    EXPECT_EQ(*ComputeRefine(BuiltInClass(5), 0, 7, 100)->rate, Extended(100));
+    EXPECT_EQ(ComputeRefine(BuiltInClass(5), 0, 7, 100)->materialCount, 7);
 }
 
 TEST(RefineNeedsWeaponryResearch, OnlyWithStepsAboveTheSafeLevel) {
-    EXPECT_FALSE(RefineNeedsWeaponryResearch(1, 0, 7));
-    EXPECT_TRUE(RefineNeedsWeaponryResearch(1, 0, 8));
-    EXPECT_FALSE(RefineNeedsWeaponryResearch(1, 8, 8));
-    EXPECT_TRUE(RefineNeedsWeaponryResearch(5, 4, 5));
-    EXPECT_FALSE(RefineNeedsWeaponryResearch(5, 0, 4));
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(BuiltInClass(1), 0, 7));
+    EXPECT_TRUE(RefineNeedsWeaponryResearch(BuiltInClass(1), 0, 8));
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(BuiltInClass(1), 8, 8));
+    EXPECT_TRUE(RefineNeedsWeaponryResearch(BuiltInClass(5), 4, 5));
+    EXPECT_FALSE(RefineNeedsWeaponryResearch(BuiltInClass(5), 0, 4));
 }
 
 TEST(ParseLevel, AcceptsTheSelectorTextsAsPlayersTypeThem) {
+    const RefineRules& rules = BuiltInRules().refine;
     for (std::int32_t level = 0; level <= 10; ++level) {
         const std::string text = "+" + std::to_string(level);
         EXPECT_EQ(LevelText(level), text);
-        EXPECT_EQ(ParseLevel(text, LevelKind::Current), level <= 9 ? std::optional<std::int32_t>(level) : std::nullopt)
+        EXPECT_EQ(ParseLevel(text, rules, LevelKind::Current),
+                  level <= 9 ? std::optional<std::int32_t>(level) : std::nullopt)
             << text;
-        EXPECT_EQ(ParseLevel(text, LevelKind::Target), level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
+        EXPECT_EQ(ParseLevel(text, rules, LevelKind::Target),
+                  level >= 1 ? std::optional<std::int32_t>(level) : std::nullopt)
             << text;
     }
     for (const char* text : {" +1", "+1 ", "+01", "1", " 1\t"}) {
-        EXPECT_EQ(ParseLevel(text, LevelKind::Current), 1) << text;
-        EXPECT_EQ(ParseLevel(text, LevelKind::Target), 1) << text;
+        EXPECT_EQ(ParseLevel(text, rules, LevelKind::Current), 1) << text;
+        EXPECT_EQ(ParseLevel(text, rules, LevelKind::Target), 1) << text;
     }
-    EXPECT_EQ(ParseLevel("10", LevelKind::Target), 10);
+    EXPECT_EQ(ParseLevel("10", rules, LevelKind::Target), 10);
     for (const char* text : {"", "+", "+ 1", "++1", "+11", "-1", "+1O", "＋1", "100", "1 0"}) {
-        EXPECT_FALSE(ParseLevel(text, LevelKind::Current).has_value()) << text;
-        EXPECT_FALSE(ParseLevel(text, LevelKind::Target).has_value()) << text;
+        EXPECT_FALSE(ParseLevel(text, rules, LevelKind::Current).has_value()) << text;
+        EXPECT_FALSE(ParseLevel(text, rules, LevelKind::Target).has_value()) << text;
     }
 }
 
@@ -259,39 +263,33 @@ TEST(RefineCost, MaterialsAndFeesPerMaterialPlusItemsInSixtyFourBits) {
             << c.materials << " " << c.items << " " << c.materialPrice << " " << c.fee << " " << c.itemPrice;
 }
 
-TEST(RefineState, StartClassChangeAndStoredOutcome) {
+TEST(RefineState, StartAndClassChange) {
+    const RefineRules& rules = BuiltInRules().refine;
     RefineState state;
-    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 7, 1));
-
-    StoreRefineOutcome(state, *ComputeRefine(1, 0, 9, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(27, 3));
-    EXPECT_EQ(state.rate, Extended(35));
-    // Nothing to do above the safe level: counts cleared, the last rate stays.
-    StoreRefineOutcome(state, *ComputeRefine(1, 8, 8, 10));
-    EXPECT_EQ(std::tie(state.materialCount, state.itemCount), std::make_tuple(0, 0));
-    EXPECT_EQ(state.rate, Extended(35));
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classIndex), std::make_tuple(0, 7, std::size_t{0}));
 
     state.currentLevel = 3;
     state.targetLevel = 9;
-    ApplyRefineClass(state, kRefineClasses[1]);
-    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 6, 2));
-    EXPECT_EQ(state.rate, Extended(35));  // a class change leaves the stored rate alone
-    ApplyRefineClass(state, kRefineClasses[4]);
-    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classNumber), std::make_tuple(0, 4, 5));
+    ApplyRefineClass(state, rules, 1);
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classIndex), std::make_tuple(0, 6, std::size_t{1}));
+    ApplyRefineClass(state, rules, 4);
+    EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classIndex), std::make_tuple(0, 4, std::size_t{4}));
     // A class starts as its safe refine: its fee, one item, a material per level.
-    EXPECT_EQ(std::tie(state.attemptFee, state.itemCount, state.materialCount),
-              std::make_tuple(kRefineClasses[4].fee, 1, 4));
+    const auto plan = PlanRefine(rules, {state.classIndex, state.currentLevel, state.targetLevel, 10, 0, 0, false});
+    ASSERT_TRUE(plan.ok()) << plan.error();
+    EXPECT_EQ(std::tie(plan->attemptFee, plan->outcome.itemCount, plan->outcome.materialCount),
+              std::make_tuple(BuiltInClass(5).fee, 1, 4));
 }
 
 // The chance of one try is the exact product of the step rates: a safe
 // refine is certain, nothing to do has none, and steps above 100 % are
 // certain. A try's cost is counted in 64 bits.
 TEST(RefineTry, ChanceAndCost) {
-    EXPECT_TRUE(ComputeRefine(1, 0, 7, 10)->tryChance->certain());
-    EXPECT_FALSE(ComputeRefine(1, 8, 8, 10)->tryChance);
-    EXPECT_TRUE(ComputeRefine(4, 0, 10, 2'000'000'000)->tryChance->certain());
+    EXPECT_TRUE(ComputeRefine(BuiltInClass(1), 0, 7, 10)->tryChance->certain());
+    EXPECT_FALSE(ComputeRefine(BuiltInClass(1), 8, 8, 10)->tryChance);
+    EXPECT_TRUE(ComputeRefine(BuiltInClass(4), 0, 10, 2'000'000'000)->tryChance->certain());
 
-    EXPECT_EQ(ComputeRefine(4, 5, 10, 0)->tryChance->triesFor(90).value(), 3597);
+    EXPECT_EQ(ComputeRefine(BuiltInClass(4), 5, 10, 0)->tryChance->triesFor(90).value(), 3597);
     EXPECT_EQ(RefineTryCost(5, 0, 5000, 20000), 125000);
     EXPECT_EQ(RefineTryCost(2, 1, kLargest / 2, 1), std::nullopt);
 }

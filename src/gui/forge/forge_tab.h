@@ -30,6 +30,9 @@ public:
     // resolved again. No handler runs while it is built. The result windows
     // it opens take their prices from the book and note typed ones in it.
     ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book);
+    // Forges under other rules from the next press on; they must outlive
+    // the tab.
+    void setRules(const Rules& rules) { rules_ = &rules; }
 
     // The inputs' texts as the settings keep them: every character input,
     // the star crumbs added and the item.
@@ -77,6 +80,8 @@ private:
 
     ErrorReporter& reporter_;
     PriceBook& book_;
+    // The rules the tab works under.
+    const Rules* rules_ = &BuiltInRules();
     EditCombo *baseLevel_ = nullptr, *jobLevel_ = nullptr, *dex_ = nullptr, *luk_ = nullptr;
     EditCombo *smithDagger_ = nullptr, *smithSword_ = nullptr, *smith2HSword_ = nullptr, *smithAxe_ = nullptr,
               *smithMace_ = nullptr, *smithKnucklebrace_ = nullptr, *smithSpear_ = nullptr;

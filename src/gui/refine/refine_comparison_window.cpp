@@ -59,7 +59,8 @@ QString CertainCostText(const RefineRoad& road, bool pending) {
 
 }  // namespace
 
-RefineComparisonWindow::RefineComparisonWindow(PriceBook& book, QWidget* parent) : SideWindow(parent), book_(book) {
+RefineComparisonWindow::RefineComparisonWindow(const RefineRules& rules, PriceBook& book, QWidget* parent)
+    : SideWindow(parent), book_(book), rules_(rules), rows_(static_cast<std::size_t>(rules.highestLevel()) + 1) {
     setObjectName(QStringLiteral("refineComparisonWindow"));
     setWindowTitle(QStringLiteral("С какого уровня точить?"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
@@ -118,8 +119,8 @@ void RefineComparisonWindow::buildRows() {
     QFont bold = font();
     bold.setBold(true);
     const QFontMetrics boldMetrics(bold);
-    grid->setColumnMinimumWidth(
-        0, boldMetrics.horizontalAdvance(LevelCaption(kTargetLevels.highest, kTargetLevels.highest)));
+    const std::int32_t highest = rules_.highestLevel();
+    grid->setColumnMinimumWidth(0, boldMetrics.horizontalAdvance(LevelCaption(highest, highest)));
     for (const int column : {Cost, Certain})
         grid->setColumnMinimumWidth(column + 2, boldMetrics.horizontalAdvance(QStringLiteral("000 000 000 000")));
     verdict_ = new QLabel(this);
@@ -134,7 +135,7 @@ void RefineComparisonWindow::buildRows() {
 
 void RefineComparisonWindow::follow(const RefineComparisonRequest& request, std::int32_t currentLevel,
                                     const QString& currentItemPrice) {
-    const bool samePrices = request_ && request_->classNumber == request.classNumber;
+    const bool samePrices = request_ && request_->classIndex == request.classIndex;
     const bool sameRoads = samePrices && request_->targetLevel == request.targetLevel &&
                            request_->weaponryResearch == request.weaponryResearch &&
                            request_->materialPrice == request.materialPrice;
@@ -167,7 +168,7 @@ void RefineComparisonWindow::fillPrices(const QString& currentItemPrice) {
     for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) {
         Row& row = rows_[static_cast<std::size_t>(level)];
         const std::optional<std::string> remembered =
-            book_.text(PriceBook::RefineItemEntry(request_->classNumber, level));
+            book_.text(PriceBook::RefineItemEntry(request_->classIndex, level));
         const QSignalBlocker quiet(row.price);
         row.price->setText(level == currentLevel_ ? currentItemPrice : remembered ? QtText(*remembered) : QString());
         row.typed = false;
@@ -190,7 +191,7 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
         price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
     MarkProblem(*row.price, unreadable ? kUnreadablePriceTip : QString());
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
-    Result<RefineRoad> road = PlanRefineRoad(*request_, {level, price.zeny}, false);
+    Result<RefineRoad> road = PlanRefineRoad(rules_, *request_, {level, price.zeny}, false);
     if (!road) {
         row.problem = QtText(road.error());
         return;
@@ -217,7 +218,7 @@ void RefineComparisonWindow::planNextBudget() {
     const auto level = static_cast<std::int32_t>(pending - rows_.begin());
     // The same road as the one shown, now with its budget: the averages and
     // the ranking stay as they are.
-    Result<RefineRoad> road = PlanRefineRoad(*request_, pending->road->offer);
+    Result<RefineRoad> road = PlanRefineRoad(rules_, *request_, pending->road->offer);
     pending->budgetPending = false;
     if (road) pending->road = std::move(road.value());
     showRow(level, level == cheapestLevel_);
@@ -304,7 +305,7 @@ void RefineComparisonWindow::keepTypedPrice(std::int32_t level) {
     Row& row = rows_[static_cast<std::size_t>(level)];
     if (!row.typed || !request_) return;
     row.typed = false;
-    book_.remember(PriceBook::RefineItemEntry(request_->classNumber, level), CoreText(row.price->text()),
+    book_.remember(PriceBook::RefineItemEntry(request_->classIndex, level), CoreText(row.price->text()),
                    SystemGroupSeparator());
 }
 

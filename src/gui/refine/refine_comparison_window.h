@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
-#include "catalogue/refine_tables.h"
 #include "core/price_book.h"
 #include "core/refine_comparison.h"
 #include "gui/widgets/side_window.h"
@@ -29,8 +29,9 @@ public:
     // rows start with the prices the book remembers for the class; a price
     // typed is remembered there once its field is left or the window closed
     // (a cleared one too: the level is then off the market). The book must
-    // outlive the window.
-    explicit RefineComparisonWindow(PriceBook& book, QWidget* parent = nullptr);
+    // outlive the window, and so must the rules, whose highest level sets the
+    // rows.
+    RefineComparisonWindow(const RefineRules& rules, PriceBook& book, QWidget* parent = nullptr);
     ~RefineComparisonWindow() override;
 
     // Follows the refining tab: its class, target, research and material
@@ -97,7 +98,8 @@ private:
     std::int32_t currentLevel_ = 0;
     std::optional<std::int32_t> cheapestLevel_;
     bool budgetScheduled_ = false;
-    std::array<Row, kTargetLevels.highest + 1> rows_;
+    const RefineRules& rules_;
+    std::vector<Row> rows_;
     QLabel* verdict_ = nullptr;
 };
 

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QImage>
 
+#include "catalogue/forge_catalogue.h"
+#include "catalogue/forge_goods.h"
 #include "core/money_text.h"
 #include "core/numbers.h"
 #include "core/typed_sum.h"
@@ -77,14 +79,26 @@ struct RowLabel {
     BoxLabelLook (*look)();
 };
 
-// The state the tab starts in, which its controls' first texts show: class
-// 1 from +0 to its safe level, with the class's fee and material price.
-RefineState StartState() {
-    const RefineClass& first = kRefineClasses.front();
+// The state the tab starts in, which its controls' first texts show: the
+// first class from +0 to its safe level, at the class's material price.
+RefineState StartState(const RefineRules& rules) {
     RefineState state;
-    ApplyRefineClass(state, first);
-    state.materialPrice = first.materialDefaultPrice;
+    ApplyRefineClass(state, rules, 0);
+    state.materialPrice = rules.classes.front().materialPrice;
     return state;
+}
+
+// Whether a built-in class takes the material, whose picture the program
+// ships: a missing one is then reported as missing.
+bool IsBuiltInMaterial(const std::string& material) {
+    const std::vector<RefineClassRule>& classes = BuiltInRules().refine.classes;
+    return std::any_of(classes.begin(), classes.end(),
+                       [&](const RefineClassRule& cls) { return cls.material == material; });
+}
+
+QStringList LevelItems(const RefineRules& rules, LevelKind kind) {
+    const RefineLevels levels = LevelsOf(rules, kind);
+    return NumberItems(levels.lowest, levels.highest, "+");
 }
 
 // What the two averages count: every step of every attempt, or what one
@@ -109,7 +123,7 @@ bool ReadsAsZeny(const QString& text) {
 }  // namespace
 
 RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
-    : TabPanel(QImage()), reporter_(reporter), book_(book), refine_(StartState()) {
+    : TabPanel(QImage()), reporter_(reporter), book_(book), refine_(StartState(*rules_)) {
     resize(680, 418);
     tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
 }
@@ -120,6 +134,38 @@ RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
 RefineTab::~RefineTab() {
     for (QLineEdit* price : {materialPrice_, itemPrice_})
         if (price) price->disconnect(this);
+}
+
+// A class past the built-in pictures has none.
+void RefineTab::fillClassList() {
+    classSelector_->clear();
+    for (std::size_t i = 0; i < rules_->classes.size(); ++i) {
+        const QString picture = QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(i + 1);
+        classSelector_->addRow(QtText(rules_->classes[i].name),
+                               QFile::exists(picture) ? BuiltInIcon(picture) : QIcon());
+    }
+    classSelector_->setCurrentIndex(0);
+}
+
+void RefineTab::setRules(const RefineRules& rules) {
+    // The comparison's rows are the levels of the rules it was opened with;
+    // it opens again under the new ones.
+    const bool comparing = comparison_ && comparison_->isVisible();
+    if (comparison_) comparison_->close();
+    keepTypedPrices();
+    rules_ = &rules;
+    refine_ = StartState(rules);
+    pricedLevel_.reset();
+    if (!isBuilt()) return;
+    fillClassList();
+    for (auto [box, kind] :
+         {std::pair{currentLevel_, LevelKind::Current}, std::pair{targetLevel_, LevelKind::Target}}) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItems(LevelItems(rules, kind));
+    }
+    classSelector_->pick(classSelector_->itemText(0));
+    if (comparing) openComparison();
 }
 
 void RefineTab::buildOnce(const PictureBox& character) {
@@ -153,16 +199,12 @@ void RefineTab::buildControls(const PictureBox& character) {
     classSelector_ = new ImageCombo(panel);
     classSelector_->setGeometry(104, 248, 153, 23);
     SetListWidth(*classSelector_, 153);
-    for (const RefineClass& cls : kRefineClasses)
-        classSelector_->addRow(QtText(cls.classText),
-                               BuiltInIcon(QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(cls.classNumber)));
-    classSelector_->setCurrentIndex(0);
+    fillClassList();
 
-    const auto levelItems = [](LevelKind kind) {
-        return NumberItems(LevelsOf(kind).lowest, LevelsOf(kind).highest, "+");
-    };
-    currentLevel_ = AddEditCombo(panel, {48, 247, 49, 24}, levelItems(LevelKind::Current), "+0", StartItem::None);
-    targetLevel_ = AddEditCombo(panel, {208, 274, 49, 24}, levelItems(LevelKind::Target), "+7", StartItem::Matching);
+    currentLevel_ =
+        AddEditCombo(panel, {48, 247, 49, 24}, LevelItems(*rules_, LevelKind::Current), "+0", StartItem::None);
+    targetLevel_ =
+        AddEditCombo(panel, {208, 274, 49, 24}, LevelItems(*rules_, LevelKind::Target), "+7", StartItem::Matching);
     for (EditCombo* level : {currentLevel_, targetLevel_}) {
         level->setFont(LevelFont());
         SetListRowHeight(*level, 16);
@@ -259,8 +301,8 @@ void RefineTab::bindHandlers() {
     // as a sum that can be read, so that nothing half-typed is kept.
     connect(materialPrice_, &QLineEdit::editingFinished, this, [this] {
         if (materialPrice_->toolTip().isEmpty() && !materialPrice_->text().trimmed().isEmpty())
-            book_.remember(PriceBook::RefineMaterialEntry(refine_.classNumber), CoreText(materialPrice_->text()),
-                           SystemGroupSeparator());
+            book_.remember(PriceBook::RefineMaterialEntry(rules_->classes.at(refine_.classIndex)),
+                           CoreText(materialPrice_->text()), SystemGroupSeparator());
     });
     connect(chartButton_, &QPushButton::clicked, this, &RefineTab::openChart);
     connect(compareButton_, &QPushButton::clicked, this, &RefineTab::openComparison);
@@ -285,9 +327,10 @@ void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) {
 
 void RefineTab::classChosen() {
     Guarded(reporter_, [this] {
-        const RefineClass* cls = FindRefineClass(CoreText(classSelector_->currentText()));
-        if (!cls) return;
-        ApplyRefineClass(refine_, *cls);
+        const std::optional<std::size_t> found = FindRefineClass(*rules_, CoreText(classSelector_->currentText()));
+        if (!found) return;
+        const RefineClassRule* cls = &rules_->classes[*found];
+        ApplyRefineClass(refine_, *rules_, *found);
         safeLevel_->setText(QtText(LevelText(SafeRefineOf(*cls).level)));
         attemptFee_->setText(QString::number(cls->fee));
         for (auto [box, level] :
@@ -298,14 +341,19 @@ void RefineTab::classChosen() {
             box->setCurrentIndex(box->findText(box->currentText()));
         }
         recompute();
-        ThrowIfFailed(LoadPicture(*materialPicture_, QtText(cls->materialImage)));
+        // A material of a server's own that has no picture shows the
+        // placeholder beside its name.
+        const QString picture = QStringLiteral("images/%1.bmp").arg(QtText(PictureKey(cls->material)));
+        const bool builtIn = IsBuiltInMaterial(cls->material);
+        ThrowIfFailed(
+            LoadPicture(*materialPicture_, builtIn || QFile::exists(picture) ? picture : QtText(kEmptyPicture)));
         // A blank parts the name from its picture.
-        materialName_->setText(QLatin1Char(' ') + QtText(cls->materialName));
+        materialName_->setText(QLatin1Char(' ') + QtText(cls->material));
         // A changed price text runs the price handler, which works the
         // refine out at the class's material price: the last one typed for
         // the material, here or in a forge window, or its usual one.
-        const std::optional<std::string> remembered = book_.text(PriceBook::RefineMaterialEntry(cls->classNumber));
-        materialPrice_->setText(remembered ? QtText(*remembered) : QString::number(cls->materialDefaultPrice));
+        const std::optional<std::string> remembered = book_.text(PriceBook::RefineMaterialEntry(*cls));
+        materialPrice_->setText(remembered ? QtText(*remembered) : QString::number(cls->materialPrice));
     });
 }
 
@@ -313,7 +361,7 @@ void RefineTab::levelChanged(LevelKind kind, bool committed) {
     const bool current = kind == LevelKind::Current;
     EditCombo& box = current ? *currentLevel_ : *targetLevel_;
     EditCombo& other = current ? *targetLevel_ : *currentLevel_;
-    const auto level = ParseLevel(CoreText(box.currentText()), kind);
+    const auto level = ParseLevel(CoreText(box.currentText()), *rules_, kind);
     const bool movesOther = level && (current ? *level > refine_.targetLevel : *level < refine_.currentLevel);
     // A commit acts where typing held back: on a level that moves the other
     // one. Any commit shows the level the figures are for.
@@ -345,7 +393,7 @@ void RefineTab::keepTypedPrices() {
 }
 
 void RefineTab::takeRememberedItemPrice() {
-    const std::pair level{refine_.classNumber, refine_.currentLevel};
+    const std::pair level{refine_.classIndex, refine_.currentLevel};
     if (pricedLevel_ == level) return;
     keepTypedPrices();
     pricedLevel_ = level;
@@ -361,11 +409,10 @@ void RefineTab::takeRememberedItemPrice() {
 
 void RefineTab::recompute() {
     takeRememberedItemPrice();
-    const RefineRequest request{refine_.classNumber, refine_.currentLevel,  refine_.targetLevel,
-                                weaponryResearch_,   refine_.materialPrice, refine_.itemPrice};
-    Result<RefinePlan> plan = PlanRefine(request);
+    const RefineRequest request{refine_.classIndex, refine_.currentLevel,  refine_.targetLevel,
+                                weaponryResearch_,  refine_.materialPrice, refine_.itemPrice};
+    Result<RefinePlan> plan = PlanRefine(*rules_, request);
     if (plan) {
-        StoreRefineOutcome(refine_, plan->outcome);
         plan_ = std::move(plan.value());
         showPlan(*plan_);
     } else {
@@ -445,10 +492,10 @@ BudgetCalculation RefineTab::calculation() const {
 
 void RefineTab::showChart() {
     if (!chart_) return;
-    const RefineClass& cls = kRefineClasses[static_cast<std::size_t>(refine_.classNumber - 1)];
-    chart_->setWindowTitle(QStringLiteral("График: %1, %2 → %3")
-                               .arg(QtText(cls.classText), QtText(LevelText(refine_.currentLevel)),
-                                    QtText(LevelText(refine_.targetLevel))));
+    const RefineClassRule& cls = rules_->classes.at(refine_.classIndex);
+    chart_->setWindowTitle(
+        QStringLiteral("График: %1, %2 → %3")
+            .arg(QtText(cls.name), QtText(LevelText(refine_.currentLevel)), QtText(LevelText(refine_.targetLevel))));
     chart_->setCalculation(calculation());
 }
 
@@ -462,13 +509,13 @@ void RefineTab::openChart() {
 
 void RefineTab::showComparison() {
     if (!comparison_) return;
-    comparison_->follow({refine_.classNumber, refine_.targetLevel, weaponryResearch_, refine_.materialPrice},
+    comparison_->follow({refine_.classIndex, refine_.targetLevel, weaponryResearch_, refine_.materialPrice},
                         refine_.currentLevel, itemPrice_->text());
 }
 
 void RefineTab::openComparison() {
     if (!comparison_) {
-        comparison_ = new RefineComparisonWindow(book_, this);
+        comparison_ = new RefineComparisonWindow(*rules_, book_, this);
         connect(comparison_, &RefineComparisonWindow::currentItemPriceTyped, this, [this](const QString& text) {
             itemTyped_ = true;
             itemPrice_->setText(text);

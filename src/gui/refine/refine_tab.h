@@ -49,6 +49,10 @@ public:
     // Builds, fills and binds the controls, once; the character's picture is
     // the forging tab's.
     void buildOnce(const PictureBox& character);
+    // Works under other rules, which must outlive the tab: their classes and
+    // levels fill the lists, the first class is picked, and the chart and the
+    // comparison follow.
+    void setRules(const RefineRules& rules);
     bool isBuilt() const { return classSelector_ != nullptr; }
 
     // The forging tab's picture of the character, shown here too.
@@ -63,6 +67,7 @@ public:
 
 private:
     void buildControls(const PictureBox& character);
+    void fillClassList();
     void setKeyboardOrder();
     void bindHandlers();
 
@@ -99,6 +104,8 @@ private:
     // What the tab shows, as data: the inputs as read and their plan (none
     // where it could not be worked out); the labels are written from them
     // and never read back.
+    // The rules the tab works under.
+    const RefineRules* rules_ = &BuiltInRules().refine;
     RefineState refine_;
     std::optional<RefinePlan> plan_;
     std::optional<std::int32_t> weaponryResearch_ = 10;
@@ -106,7 +113,7 @@ private:
     QPointer<RefineComparisonWindow> comparison_;
     // The class and the level whose item price the tab shows, and whether it
     // was typed since the book last took it.
-    std::optional<std::pair<std::int32_t, std::int32_t>> pricedLevel_;
+    std::optional<std::pair<std::size_t, std::int32_t>> pricedLevel_;
     bool itemTyped_ = false;
 
     ImageCombo* classSelector_ = nullptr;

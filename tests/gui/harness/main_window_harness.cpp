@@ -28,7 +28,8 @@ QStringList EveryPicturePath() {
             if (slot.used()) paths << QtText(slot.picture);
     }
     for (const char* element : {"Fire", "Earth", "Wind", "Ice"}) paths << QtText(FindElementStone(element)->picture);
-    for (const RefineClass& cls : kRefineClasses) paths << QtText(cls.materialImage);
+    for (const RefineClassRule& cls : BuiltInRules().refine.classes)
+        paths << QStringLiteral("images/%1.bmp").arg(QtText(PictureKey(cls.material)));
     paths.removeDuplicates();
     return paths;
 }
