@@ -5,11 +5,13 @@
 // own in a temporary folder.
 #include <QApplication>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include "gui/budget/budget_chart_window.h"
 #include "gui/refine/refine_comparison_window.h"
 #include "main_window_harness.h"
+#include "rules_file/rules_file.h"
 #include "window_parts.h"
 
 using namespace trivelon;
@@ -421,6 +423,47 @@ private slots:
             QCOMPARE(book.text("Iron"), std::optional<std::string>(CoreText(winner)));
         }
         QVERIFY(settings.told.isEmpty());
+    }
+
+    // A server's rules file is remembered: the next start works under it,
+    // the title names it and the refining lists follow its classes and
+    // levels; a file that can no longer be used leaves the built-in rules
+    // and says why, naming the file.
+    void rulesFileComesBackAndABadOneIsSaid() {
+        PictureFolder pictures;
+        TemporarySettings settings;
+        RecordingReporter reporter;
+        Rules server = BuiltInRules();
+        server.name = "Тестовый сервер";
+        server.refine.classes = {server.refine.classes[3], server.refine.classes[4]};
+        server.refine.classes[0].name = "Меч";
+        for (RefineClassRule& cls : server.refine.classes) cls.chances.pop_back();  // up to +9
+        const QString rulesPath = settings.folder.filePath(QStringLiteral("server.toml"));
+        WriteFile(rulesPath, QByteArray::fromStdString(RulesText(server)));
+        QSettings(settings.folder.filePath(QStringLiteral("trivelon.ini")), QSettings::IniFormat)
+            .setValue(QStringLiteral("rules/file"), rulesPath);
+
+        auto first = StartedWindow(reporter, settings.store);
+        const MainWindowControls w(*first);
+        QVERIFY(first->windowTitle().endsWith(QStringLiteral("правила: Тестовый сервер")));
+        OpenRefineTab(w);
+        QCOMPARE(w.classSelector()->count(), 2);
+        QCOMPARE(w.classSelector()->currentText(), QStringLiteral("Меч"));
+        QCOMPARE(w.targetLevel()->count(), 9);
+        QCOMPARE(w.attemptFee()->text(), QStringLiteral("20000"));
+        QVERIFY2(reporter.errors.isEmpty(), qPrintable(reporter.errors.join(u'\n')));
+        QVERIFY(first->close());
+        first.reset();
+
+        WriteFile(rulesPath, "chances = [");
+        auto second = StartedWindow(reporter, settings.store);
+        const MainWindowControls again(*second);
+        QCOMPARE(reporter.errors.size(), 1);
+        QVERIFY2(reporter.errors[0].startsWith(QStringLiteral("server.toml, строка 1")),
+                 qPrintable(reporter.errors[0]));
+        QVERIFY(!second->windowTitle().contains(QStringLiteral("правила")));
+        OpenRefineTab(again);
+        QCOMPARE(again.classSelector()->count(), static_cast<int>(BuiltInRules().refine.classes.size()));
     }
 
     // trivelon --reset forgets what was saved; --help says so. The program

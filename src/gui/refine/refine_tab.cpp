@@ -176,6 +176,9 @@ void RefineTab::buildOnce(const PictureBox& character) {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
     setKeyboardOrder();
     bindHandlers();
+    // The controls start with the texts of the built-in first class; under
+    // other rules the first class is picked as the player would.
+    if (rules_ != &BuiltInRules().refine) classSelector_->pick(classSelector_->itemText(0));
     recompute();
     putSavedTexts();
     // Switching tabs moved the focus from the forging tab onto this page
