@@ -36,7 +36,7 @@ void BM_ForgeRequest(benchmark::State& state) {
     const ForgeRecipe& entry = ForgeCatalogue::Entries()[static_cast<std::size_t>(state.range(0))];
     const ForgeInputTexts controls = DefaultInputs(std::string(entry.displayName));
     state.SetLabel(std::string(entry.displayName));
-    for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(rules.forge, controls, '.'));
+    for (auto _ : state) benchmark::DoNotOptimize(RunForgeRequest(rules.forge, controls));
 }
 BENCHMARK(BM_ForgeRequest)->DenseRange(0, static_cast<int>(ForgeCatalogue::Entries().size()) - 1);
 
@@ -110,8 +110,8 @@ BENCHMARK(BM_PlanRefineRarest)->Arg(0)->Arg(123457)->Unit(benchmark::kMillisecon
 
 // A typed price: the quote reads it and works out the cost and the budgets.
 void BM_TypePrice(benchmark::State& state) {
-    const ForgeRequestOutcome outcome = RunForgeRequest(rules.forge, DefaultInputs("Lance"), '.');
-    ForgeQuote quote(outcome.state, '.');
+    const ForgeRequestOutcome outcome = RunForgeRequest(rules.forge, DefaultInputs("Lance"));
+    ForgeQuote quote(outcome.state);
     for (auto _ : state) {
         quote.typePrice(RecipeRowKind::Material1, "23 000", {});
         benchmark::DoNotOptimize(quote.budget());

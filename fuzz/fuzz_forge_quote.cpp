@@ -78,7 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     trivelon::ForgeState state;
     state.resource = (flags & 0x01) != 0;
-    state.rateText = texts[0];
+    // A rate that is no plain decimal counts as 100 %.
+    state.shownRate =
+        trivelon::ParseExactDecimal(texts[0], separator).value_or(trivelon::ExactDecimal{false, "100", 0});
     state.toolName = "Iron Hammer";
     state.toolPrice = trivelon::ParseLenientInt(texts[1]);
     for (std::size_t row = 0; row < 3; ++row)
@@ -89,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.starCrumbCount = std::clamp(trivelon::ParseLenientInt(texts[6]), 0, 3);
 
     const auto typeAll = [&] {
-        trivelon::ForgeQuote quote(state, separator);
+        trivelon::ForgeQuote quote(state);
         for (std::size_t row = 0; row < kTypedRows; ++row) {
             const auto kind = static_cast<trivelon::RecipeRowKind>(row + 1);
             const auto reading = quote.typePrice(kind, texts[7 + row], {});
@@ -102,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const trivelon::ForgeQuote quote = typeAll();
     if (!quote.resource())
         Require(quote.attempt().has_value() == quote.budget().has_value(), "an attempt has a budget");
-    if (state.rateText == "100")
+    if (texts[0] == "100")
         if (const auto plain = PlainSum(state, texts))
             Require(Outcome(quote) == *plain, "at 100 % a success costs one attempt");
     if (commaLocale) {

@@ -23,12 +23,12 @@ namespace {
 
 void CheckFilled(const trivelon::ForgeState& state, char separator) {
     Require(state.rate >= 1 && state.rate <= 100, "a filled request's rate lies in 1..100");
-    const auto shown = trivelon::ParseStrictFloat(state.rateText, separator);
+    const auto shown = trivelon::ParseStrictFloat(trivelon::DecimalText(state.shownRate, separator), separator);
     Require(shown.ok(), "the printed rate reads back");
     Require(abs(*shown - trivelon::Extended(state.rate)) <= trivelon::Extended("1e-12"),
             "the printed rate is the rate");
 
-    trivelon::ForgeQuote quote(state, separator);
+    trivelon::ForgeQuote quote(state);
     const auto first = quote.cost();
     const trivelon::Recipe recipe = trivelon::RecipeOf(state);
     for (std::size_t row = 1; row < trivelon::kRecipeRowCount; ++row)
@@ -53,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     inputs.starCrumbs = flags & 0x03;
 
-    const trivelon::ForgeRequestOutcome outcome =
-        trivelon::RunForgeRequest(trivelon::BuiltInRules().forge, inputs, separator);
+    const trivelon::ForgeRequestOutcome outcome = trivelon::RunForgeRequest(trivelon::BuiltInRules().forge, inputs);
     switch (outcome.stage) {
         case trivelon::ForgeStage::InvalidCharacter:
         case trivelon::ForgeStage::InvalidSkillOrItem:

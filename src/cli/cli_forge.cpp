@@ -58,8 +58,12 @@ QJsonArray RecipeJson(const Recipe& recipe) {
 QJsonObject ResultJson(const ForgeRequestOutcome& outcome, const ForgeQuote& quote) {
     const ForgeState& s = outcome.state;
     QJsonObject json{
-        {"caption", QtText(outcome.caption)}, {"title", QtText(s.itemName)},       {"rate", s.rate},
-        {"rate_text", QtText(s.rateText)},    {"recipe", RecipeJson(RecipeOf(s))}, {"cost", MoneyJson(quote.cost())},
+        {"caption", QtText(outcome.caption)},
+        {"title", QtText(s.itemName)},
+        {"rate", s.rate},
+        {"rate_text", QtText(DecimalText(s.shownRate, '.'))},
+        {"recipe", RecipeJson(RecipeOf(s))},
+        {"cost", MoneyJson(quote.cost())},
     };
     AddItemFields(s, json);
     return json;
@@ -141,7 +145,7 @@ int RunForge(const QStringList& arguments) {
 
     const std::optional<Rules> rules = RulesArgument(parser);
     if (!rules) return kUsageError;
-    const ForgeRequestOutcome outcome = RunForgeRequest(rules->forge, source, '.');
+    const ForgeRequestOutcome outcome = RunForgeRequest(rules->forge, source);
     switch (outcome.stage) {
         case ForgeStage::InvalidCharacter:
         case ForgeStage::InvalidSkillOrItem: return PrintError(outcome.error);
@@ -149,7 +153,7 @@ int RunForge(const QStringList& arguments) {
         case ForgeStage::Filled: break;
     }
 
-    ForgeQuote quote(outcome.state, '.');
+    ForgeQuote quote(outcome.state);
     QJsonObject result = ResultJson(outcome, quote);
     const Recipe recipe = RecipeOf(outcome.state);
     bool pricesGiven = false;
@@ -176,10 +180,7 @@ int RunForge(const QStringList& arguments) {
         if (!attempt || !quote.budget()) return PrintError(kOutOfRangeMessage);
         result["budget"] = BudgetJson(*quote.budget());
     }
-    const auto chanceWithin = [&](std::int64_t money) {
-        return attempt ? std::optional(ChanceWithinMoneyInTenths(attempt->chance, attempt->price, money))
-                       : std::nullopt;
-    };
+    const auto chanceWithin = [&](std::int64_t money) { return quote.chanceWithinInTenths(money); };
     if (auto exit = AddChanceWithinBudget(parser, chanceWithin, result)) return *exit;
     return PrintJson(result, kResult);
 }

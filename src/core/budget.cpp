@@ -2,6 +2,7 @@
 // certainty, decided exactly, and the chance that a sum of money buys.
 #include "budget.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -40,13 +41,6 @@ std::optional<TryChance> TryChance::FromPercent(std::int64_t mantissa, int scale
     if (mantissa >= whole) return Certain();
     const std::int64_t divisor = std::gcd(mantissa, whole);
     return TryChance(mantissa / divisor, whole / divisor);
-}
-
-std::optional<TryChance> TryChance::FromPercentText(std::string_view text, char decimalSeparator) {
-    const std::optional<ExactDecimal> rate = ParseExactDecimal(text, decimalSeparator);
-    const std::optional<std::int64_t> mantissa = rate ? rate->mantissa() : std::nullopt;
-    if (!mantissa) return std::nullopt;
-    return FromPercent(*mantissa, rate->scale);
 }
 
 double TryChance::logOfFailure() const {
@@ -115,6 +109,20 @@ std::int32_t ChanceInTenths(double chance, bool certain) {
 
 std::string PercentText(std::int32_t tenths, char decimalSeparator) {
     return std::to_string(tenths / 10) + decimalSeparator + std::to_string(tenths % 10);
+}
+
+ChanceCurve EqualTriesCurve(const TryChance& chance, std::int64_t tryCost) {
+    const double cost = static_cast<double>(tryCost);
+    return {
+        [chance, cost](double money) {
+            // The largest double below 2^63: any count of tries beyond it is
+            // as good as it for the chance, and it still converts to 64 bits.
+            const double tries = std::clamp(std::floor(money / cost), 0.0, 9223372036854774784.0);
+            return chance.chanceWithin(static_cast<std::int64_t>(tries));
+        },
+        [cost](double money) { return (std::floor(money / cost) + 1) * cost; },
+        chance.certain(),
+    };
 }
 
 }  // namespace trivelon

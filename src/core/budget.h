@@ -5,6 +5,7 @@
 // the chance is that of the tries it pays for.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +23,6 @@ public:
     // of 0 or below, or one too finely divided to hold (scale above 16); a
     // rate of 100 or more is certain.
     static std::optional<TryChance> FromPercent(std::int64_t mantissa, int scale);
-    // From a rate shown as a plain decimal text ("84.1", "33,5"); none for a
-    // text that is not one, or a rate as above.
-    static std::optional<TryChance> FromPercentText(std::string_view text, char decimalSeparator);
 
     static TryChance Certain() { return TryChance(1, 1); }
 
@@ -61,6 +59,22 @@ struct Budget {
 
 // The budget of each certainty for tries of this cost.
 Result<Budget> PlanBudget(const TryChance& chance, std::int64_t tryCost);
+
+// The chance that a sum of money, which may lie beyond 64 bits, covers what
+// is spent until the first success, as a chart draws it.
+struct ChanceCurve {
+    // The chance; it never falls as the sum grows.
+    std::function<double(double money)> within;
+    // The least sum above the given one at which the chance can rise.
+    std::function<double(double money)> nextRise;
+    // Whether a try always succeeds; a chance of an uncertain try never
+    // reads as 100 %.
+    bool certain = false;
+};
+
+// Tries that each cost the same and succeed with the same chance, as a
+// weapon's forging: a sum covers floor(money / try cost) of them.
+ChanceCurve EqualTriesCurve(const TryChance& chance, std::int64_t tryCost);
 
 // A chance in tenths of a percent, rounded to the nearest; where success is
 // not certain it never reads as 100.0.

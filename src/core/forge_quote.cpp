@@ -1,22 +1,13 @@
-// A result window's sheet as numbers, and its cost and budgets.
+// What a forging attempt takes, and its cost and budgets.
 #include "forge_quote.h"
 
 #include "numbers.h"
 
 namespace trivelon {
 
-namespace {
-
-// A filled request shows its rate, between 1 and 100, as a plain decimal.
-ExactDecimal RateAsShown(const ForgeState& state, char decimalSeparator) {
-    return ParseExactDecimal(state.rateText, decimalSeparator).value_or(ExactDecimal{false, "100", 0});
-}
-
-}  // namespace
-
-ForgeQuote::ForgeQuote(const ForgeState& state, char decimalSeparator) : resource_(state.resource) {
+ForgeQuote::ForgeQuote(const ForgeState& state) : resource_(state.resource) {
     using boost::multiprecision::cpp_int;
-    const ExactDecimal rate = RateAsShown(state, decimalSeparator);
+    const ExactDecimal& rate = state.shownRate;
     // Digit by digit: Boost would read a text with a leading zero as octal.
     cpp_int rateDigits = 0;
     for (const char digit : rate.digits) rateDigits = rateDigits * 10 + (digit - '0');
@@ -24,10 +15,17 @@ ForgeQuote::ForgeQuote(const ForgeState& state, char decimalSeparator) : resourc
     const cpp_int unit = pow(cpp_int(10), static_cast<unsigned>(rate.scale));
     percentOfAttempt_ = 200 * unit - rateDigits;
     wholePercent_ = 100 * unit;
-
-    const Result<Extended> wide = ParseStrictFloat(state.rateText, decimalSeparator);
-    attempts_ = wide && *wide > 0 ? CeilToInt64(100 / *wide) : std::optional<std::int64_t>(1);
-    chance_ = TryChance::FromPercentText(state.rateText, decimalSeparator).value_or(TryChance::Certain());
+    // ceil(100 / rate) in whole numbers; a filled request's rate lies
+    // between 1 and 100, so the attempts between 1 and 100.
+    if (rateDigits > 0) {
+        const cpp_int attempts = (wholePercent_ + rateDigits - 1) / rateDigits;
+        attempts_ = attempts > kInt64Max ? std::nullopt : std::optional(attempts.convert_to<std::int64_t>());
+    } else {
+        attempts_ = 1;
+    }
+    const std::optional<std::int64_t> mantissa = rate.mantissa();
+    const std::optional<TryChance> chance = mantissa ? TryChance::FromPercent(*mantissa, rate.scale) : std::nullopt;
+    chance_ = chance.value_or(TryChance::Certain());
 
     const Recipe recipe = RecipeOf(state);
     for (std::size_t row = 0; row < kRecipeRowCount; ++row) {
@@ -49,6 +47,18 @@ TypedSum::Reading ForgeQuote::typePrice(RecipeRowKind kind, std::string_view tex
     prices_[row] = sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
     update();
     return sum.reading;
+}
+
+std::optional<std::int32_t> ForgeQuote::chanceWithinInTenths(std::int64_t money) const {
+    const std::optional<ForgeAttempt> one = attempt();
+    if (!one) return std::nullopt;
+    return ChanceWithinMoneyInTenths(one->chance, one->price, money);
+}
+
+std::optional<ChanceCurve> ForgeQuote::chanceCurve() const {
+    const std::optional<ForgeAttempt> one = attempt();
+    if (!one) return std::nullopt;
+    return EqualTriesCurve(one->chance, one->price);
 }
 
 std::optional<ForgeAttempt> ForgeQuote::attempt() const {

@@ -1,8 +1,8 @@
 #pragma once
-// A forge quote: one result window's sheet as numbers (each row's quantity,
-// the price as read from what was typed, the rate as shown) and what it
-// costs: the average cost of one success and, for a weapon, the budgets.
-// The result window and the command line ask it alike.
+// A forge quote: what one forging attempt takes (each row's quantity and
+// its price as read from what was typed, the rate as shown) and what it
+// costs: the average cost of one success and, for a weapon, the budgets and
+// the chance that a sum of money brings a success.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -25,9 +25,9 @@ struct ForgeAttempt {
 
 class ForgeQuote {
 public:
-    // The quote of a filled request at the prices the request set; the rate
-    // is read once, exactly, from the text it is shown as.
-    ForgeQuote(const ForgeState& state, char decimalSeparator);
+    // The quote of a filled request at the prices the request set, at the
+    // rate as shown.
+    explicit ForgeQuote(const ForgeState& state);
 
     // A price typed into a row's edit, read as money ("1 500", "12к",
     // "1,5кк"); groupSeparator is the user's own, empty for none. Blank
@@ -50,6 +50,12 @@ public:
     // The attempts each certainty takes, whatever they cost; none for a
     // resource.
     std::optional<std::array<std::int64_t, kBudgetChances.size()>> budgetTries() const { return tries_; }
+    // The chance, in tenths of a percent, that the attempts a sum of money
+    // pays for bring a success (see ChanceWithinMoneyInTenths); none for a
+    // resource and where an attempt's price leaves the 64-bit range.
+    std::optional<std::int32_t> chanceWithinInTenths(std::int64_t money) const;
+    // The same chance for any sum, as a chart draws it.
+    std::optional<ChanceCurve> chanceCurve() const;
 
 private:
     // The cost, the attempt's price and the budget for the prices now.

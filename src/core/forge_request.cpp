@@ -93,7 +93,7 @@ std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, st
     return decorated;
 }
 
-ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source, char decimalSeparator) {
+ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source) {
     ForgeRequestOutcome outcome;
     ForgeState& state = outcome.state;
     ForgeInputs& in = state.inputs;
@@ -123,7 +123,7 @@ ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTex
 
     if (state.rate > 100) state.rate = 100;
     if (!(state.rate >= 1)) state.rate = 1;
-    state.rateText = FormatGeneral(state.rate, decimalSeparator);
+    state.shownRate = ShownDecimal(state.rate);
 
     if (!state.resource)
         state.itemName = DecorateItemName(state.itemName, state.elementFlag, state.elementName, state.starCrumbCount);

@@ -9,6 +9,7 @@
 #include "catalogue/forge_catalogue.h"
 #include "catalogue/forge_goods.h"
 #include "forge_input.h"
+#include "numbers.h"
 #include "rate_rules.h"
 #include "result.h"
 
@@ -50,7 +51,10 @@ struct ForgeState {
     std::string description;
     std::string equip;
     const ElementStone* elementStone = nullptr;  // null when no stone row is filled
-    std::string rateText;                        // the rate as printed, in the general format
+    // The rate as shown, between 1 and 100: at most 15 significant digits.
+    // The cost and the budgets are worked out from it, so that they belong
+    // to the figure the player reads.
+    ExactDecimal shownRate;
 };
 
 // How far a request got.
@@ -69,7 +73,7 @@ struct ForgeRequestOutcome {
 };
 
 // The request under the rules: their rate weights, anvils and prices.
-ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source, char decimalSeparator);
+ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTexts& source);
 
 // Name decoration of a weapon: element in front, then "VS ", "VVS " or "VVVS ".
 std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, std::string_view element,

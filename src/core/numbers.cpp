@@ -199,10 +199,29 @@ std::string FormatGeneral(const Extended& value, char decimalSeparator) {
         if (digits.size() > 1) result += decimalSeparator + digits.substr(1);
         return result + "E" + IntegerText(exponent);
     }
-    if (exponent < 0) return result + "0" + decimalSeparator + std::string(-exponent - 1, '0') + digits;
-    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) return result + digits + std::string(integerDigits - digits.size(), '0');
-    return result + digits.substr(0, integerDigits) + decimalSeparator + digits.substr(integerDigits);
+    return DecimalText(ShownDecimal(value), decimalSeparator);
+}
+
+ExactDecimal ShownDecimal(const Extended& value) {
+    if (value == 0) return {false, "0", 0};
+    auto [digits, exponent] = SignificantDigits(abs(value), kShownDigits);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const auto size = static_cast<int>(digits.size());
+    // The first digit stands for 10^exponent, the last for 10^-scale.
+    if (exponent + 1 >= size)
+        return {value < 0, digits + std::string(static_cast<std::size_t>(exponent + 1 - size), '0'), 0};
+    return {value < 0, digits, size - exponent - 1};
+}
+
+std::string DecimalText(const ExactDecimal& value, char decimalSeparator) {
+    std::string text = value.negative ? "-" : "";
+    const std::size_t scale = static_cast<std::size_t>(value.scale);
+    if (scale == 0) return text + value.digits;
+    if (value.digits.size() > scale) {
+        const std::size_t integerDigits = value.digits.size() - scale;
+        return text + value.digits.substr(0, integerDigits) + decimalSeparator + value.digits.substr(integerDigits);
+    }
+    return text + "0" + decimalSeparator + std::string(scale - value.digits.size(), '0') + value.digits;
 }
 
 Result<Extended> ParseStrictFloat(std::string_view text, char decimalSeparator) {

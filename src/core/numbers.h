@@ -53,6 +53,14 @@ struct ExactDecimal {
 };
 std::optional<ExactDecimal> ParseExactDecimal(std::string_view text, char decimalSeparator);
 
+// The value exactly as the general format shows it in fixed notation (from
+// 1E-5 up to 15 integer digits): its 15 significant digits, correctly
+// rounded, without trailing zeros after the separator.
+ExactDecimal ShownDecimal(const Extended& value);
+// "84.1", "0.00123", "-7": the decimal's digits with the separator where its
+// scale puts it.
+std::string DecimalText(const ExactDecimal& value, char decimalSeparator);
+
 // The 64-bit range, in which every sum of money is counted.
 inline constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 inline constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();

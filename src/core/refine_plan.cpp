@@ -1,6 +1,9 @@
 // One refine, worked out whole for whichever front end shows it.
 #include "refine_plan.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "numbers.h"
 
 namespace trivelon {
@@ -25,6 +28,18 @@ RefineBudget PlanBudgetOf(const TryChance& chance, const RefineSpending& materia
 std::optional<std::int32_t> RefinePlan::chanceWithinInTenths(std::int64_t money) const {
     if (!spending) return std::nullopt;
     return ChanceInTenths(spending->chanceWithin(money), outcome.tryChance && outcome.tryChance->certain());
+}
+
+std::optional<ChanceCurve> RefinePlan::chanceCurve() const {
+    if (!spending) return std::nullopt;
+    // Every whole sum can be where the spending ends.
+    return ChanceCurve{
+        [spending = spending](double money) {
+            return spending->chanceWithin(static_cast<std::int64_t>(std::clamp(std::floor(money), -1.0, 9.2e18)));
+        },
+        [](double money) { return std::floor(money) + 1; },
+        outcome.tryChance && outcome.tryChance->certain(),
+    };
 }
 
 Result<RefinePlan> PlanRefine(const RefineRules& rules, const RefineRequest& request) {

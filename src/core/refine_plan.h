@@ -62,6 +62,9 @@ struct RefinePlan {
     // spends until its first success; an uncertain chance never reads 100.0.
     // None where nothing is to do.
     std::optional<std::int32_t> chanceWithinInTenths(std::int64_t money) const;
+    // The same chance for any sum, as a chart draws it; none where nothing
+    // is to do.
+    std::optional<ChanceCurve> chanceCurve() const;
 };
 
 // The message of a refine that needs the Weaponry Research level while its

@@ -26,7 +26,8 @@ ForgeState Weapon(std::string rate, std::int32_t toolPrice, std::int32_t quantit
     state.toolPicture = "images/ironhammer.bmp";
     state.toolPrice = toolPrice;
     state.materials[0] = {"Iron", "images/iron.bmp", quantity1, price1};
-    state.rateText = std::move(rate);
+    // Read with the separator the text has.
+    state.shownRate = ParseExactDecimal(rate, rate.find(',') == std::string::npos ? '.' : ',').value();
     return state;
 }
 
@@ -39,9 +40,8 @@ ForgeState Resource(std::string rate, std::int32_t price1 = 0) {
 std::string Text(const std::optional<std::int64_t>& cost) { return cost ? std::to_string(*cost) : "too much"; }
 
 // The cost once each (row, text) is typed in turn.
-std::string Cost(const ForgeState& state, const std::vector<std::pair<RecipeRowKind, std::string>>& typed = {},
-                 char separator = '.') {
-    ForgeQuote quote(state, separator);
+std::string Cost(const ForgeState& state, const std::vector<std::pair<RecipeRowKind, std::string>>& typed = {}) {
+    ForgeQuote quote(state);
     for (const auto& [row, text] : typed) quote.typePrice(row, text, {});
     return Text(quote.cost());
 }
@@ -63,19 +63,19 @@ TEST(ForgeQuote, WeaponPaysTheRoundedUpAttemptsPerSuccess) {
     EXPECT_EQ(Cost(Weapon("100", 1000, 2, 250)), "1500");
     EXPECT_EQ(Cost(Weapon("1", 1000, 2, 250)), "150000");
     EXPECT_EQ(Cost(Weapon("54.1", 1000, 1)), "2000");
-    EXPECT_EQ(Cost(Weapon("54,1", 1000, 1), {}, ','), "2000");
+    EXPECT_EQ(Cost(Weapon("54,1", 1000, 1)), "2000");
 }
 
 TEST(ForgeQuote, ResourcePaysTwoHundredMinusRatePercent) {
     EXPECT_EQ(Cost(Resource("100")), "150");
     EXPECT_EQ(Cost(Resource("50", 1)), "227");  // 1.5 x 151 = 226.5
     EXPECT_EQ(Cost(Resource("79.1")), "182");
-    EXPECT_EQ(Cost(Resource("79,1"), {}, ','), "182");
+    EXPECT_EQ(Cost(Resource("79,1")), "182");
     EXPECT_EQ(Cost(Resource("1")), "299");
     // Leading zeros are decimal digits like any other, never an octal prefix.
     EXPECT_EQ(Cost(Resource("010")), "285");
     EXPECT_EQ(Cost(Resource("0079.1")), "182");
-    EXPECT_EQ(Cost(Resource("00000001337279,1"), {}, ','), "-2005618");
+    EXPECT_EQ(Cost(Resource("00000001337279,1")), "-2005618");
 }
 
 TEST(ForgeQuote, RateFiftySixGivesTheExactTwoHundredSixteen) {
@@ -103,7 +103,7 @@ TEST(ForgeQuote, PricesAreReadAsMoney) {
           Case{"2147483648", "21474837480", false}, Case{"922337203685477580", "too much", false},
           Case{"99999999999999999999", "1000", true}}) {
         SCOPED_TRACE(c.typed);
-        ForgeQuote quote(knife, '.');
+        ForgeQuote quote(knife);
         quote.typePrice(RecipeRowKind::Material2, c.typed, {});
         EXPECT_EQ(Text(quote.cost()), c.cost);
         EXPECT_EQ(quote.countedAsZero(RecipeRowKind::Material2), c.countedAsZero);
@@ -135,7 +135,7 @@ TEST(ForgeQuote, CostsUpToThe64BitRange) {
     EXPECT_EQ(Cost(Weapon("0.000000001", 1000, 1)), "100000000000000");
     EXPECT_EQ(Cost(Weapon("0.000000000001", 2147483647, 1)), "too much");
 
-    ForgeQuote beyond(Weapon("100", 0, 2147483647), '.');
+    ForgeQuote beyond(Weapon("100", 0, 2147483647));
     beyond.typePrice(RecipeRowKind::Material1, "4 294 967 300", {});  // the attempt alone passes 2^63
     EXPECT_EQ(Text(beyond.cost()), "too much");
     EXPECT_FALSE(beyond.attempt());
@@ -145,7 +145,7 @@ TEST(ForgeQuote, CostsUpToThe64BitRange) {
 }
 
 TEST(ForgeQuote, WeaponBudgetFollowsThePrices) {
-    ForgeQuote quote(Weapon("50", 1000, 1), '.');
+    ForgeQuote quote(Weapon("50", 1000, 1));
     ASSERT_TRUE(quote.budget());
     EXPECT_EQ(quote.budget()->tryCost, 1000);
     EXPECT_EQ(quote.budget()->levels[0].tries, 1);
@@ -153,9 +153,9 @@ TEST(ForgeQuote, WeaponBudgetFollowsThePrices) {
     quote.typePrice(RecipeRowKind::Material1, "1к", {});
     EXPECT_EQ(quote.budget()->tryCost, 2000);
     EXPECT_EQ(quote.budget()->levels[2].cost, 14000);
-    EXPECT_FALSE(ForgeQuote(Resource("50"), '.').budget());
-    EXPECT_FALSE(ForgeQuote(Resource("50"), '.').attempt());
-    EXPECT_FALSE(ForgeQuote(Resource("50"), '.').budgetTries());
+    EXPECT_FALSE(ForgeQuote(Resource("50")).budget());
+    EXPECT_FALSE(ForgeQuote(Resource("50")).attempt());
+    EXPECT_FALSE(ForgeQuote(Resource("50")).budgetTries());
 }
 
 TEST(ForgeQuote, ResourceAtRateFiftySixAgreesWithTheRequest) {
@@ -165,38 +165,36 @@ TEST(ForgeQuote, ResourceAtRateFiftySixAgreesWithTheRequest) {
         .set(ForgeInput::Dex, "20")
         .set(ForgeInput::Luk, "20")
         .set(ForgeInput::IronTempering, "1");
-    auto outcome = RunForgeRequest(BuiltInRules().forge, controls, '.');
+    auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-    EXPECT_EQ(outcome.state.rateText, "56");
+    EXPECT_EQ(DecimalText(outcome.state.shownRate, '.'), "56");
     EXPECT_EQ(Cost(outcome.state), "216");
 }
 
 // Typing back the prices a window starts with keeps its first cost, for every
-// entry and both decimal separators.
+// entry.
 TEST(ForgeQuote, RetypedStartPricesKeepTheFirstCost) {
-    for (const char separator : {'.', ','}) {
-        for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
-            if (!row.recipe) continue;
-            for (bool extras : {false, true}) {
-                FakeInputs controls{std::string(row.text)};
-                if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
-                auto outcome = RunForgeRequest(BuiltInRules().forge, controls, separator);
-                SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : "") + " sep " + separator);
-                ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-                const Recipe recipe = RecipeOf(outcome.state);
-                std::vector<std::pair<RecipeRowKind, std::string>> typed;
-                for (std::size_t i = 1; i < kRecipeRowCount; ++i)
-                    if (recipe[i].used) typed.emplace_back(static_cast<RecipeRowKind>(i), IntegerText(recipe[i].price));
-                EXPECT_EQ(Cost(outcome.state, typed, separator), Cost(outcome.state, {}, separator));
-            }
+    for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
+        if (!row.recipe) continue;
+        for (bool extras : {false, true}) {
+            FakeInputs controls{std::string(row.text)};
+            if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
+            auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
+            SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : ""));
+            ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+            const Recipe recipe = RecipeOf(outcome.state);
+            std::vector<std::pair<RecipeRowKind, std::string>> typed;
+            for (std::size_t i = 1; i < kRecipeRowCount; ++i)
+                if (recipe[i].used) typed.emplace_back(static_cast<RecipeRowKind>(i), IntegerText(recipe[i].price));
+            EXPECT_EQ(Cost(outcome.state, typed), Cost(outcome.state));
         }
     }
 }
 
 TEST(ForgeQuote, TypedPricesChangeTheEstimate) {
-    auto outcome = RunForgeRequest(BuiltInRules().forge, FakeInputs("Knife").set(ForgeInput::Element, "Earth"), '.');
+    auto outcome = RunForgeRequest(BuiltInRules().forge, FakeInputs("Knife").set(ForgeInput::Element, "Earth"));
     ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-    EXPECT_EQ(outcome.state.rateText, "84.1");
+    EXPECT_EQ(DecimalText(outcome.state.shownRate, '.'), "84.1");
     EXPECT_EQ(Cost(outcome.state), "10000");                                      // 2 x (1000 + 4000)
     EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material2, "12"}}), "10240");  // and 10 x 12
 }
@@ -228,8 +226,8 @@ Figures FiguresOf(const std::string& rate, char separator) {
     auto value = ParseStrictFloat(rate, separator);
     figures.value = value.ok() ? *value : 0;
     figures.parsed = value.ok() ? FormatGeneral(*value, separator) : "error: " + value.error();
-    figures.weaponCost = Cost(Weapon(rate, 5000, 1, 1000), {}, separator);
-    figures.resourceCost = Cost(Resource(rate, 1000), {}, separator);
+    figures.weaponCost = Cost(Weapon(rate, 5000, 1, 1000));
+    figures.resourceCost = Cost(Resource(rate, 1000));
     return figures;
 }
 
@@ -261,10 +259,10 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
             .set(ForgeInput::JobLevel, "1")
             .set(ForgeInput::WeaponryResearch, "0");
         controls.set(ForgeInput::Anvil, "None").set(ForgeInput::SmithSpear, "1");
-        auto outcome = RunForgeRequest(BuiltInRules().forge, controls, separator);
+        auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
         ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
-        EXPECT_EQ(outcome.state.rateText, separator == '.' ? "33.5" : "33,5");
-        EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material1, "100"}}, separator), "59640") << separator;
+        EXPECT_EQ(DecimalText(outcome.state.shownRate, separator), separator == '.' ? "33.5" : "33,5");
+        EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material1, "100"}}), "59640") << separator;
     }
 }
 

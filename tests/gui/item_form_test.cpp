@@ -28,7 +28,7 @@ trivelon::ForgeState Cutter() {
     state.materials[1] = {"Jellopy", "images/iron.bmp", 10, 0};
     state.weaponLevel = 1;
     state.rate = 40;
-    state.rateText = "40";
+    state.shownRate = {false, "40", 0};
     return state;
 }
 

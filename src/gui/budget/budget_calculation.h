@@ -4,7 +4,6 @@
 // 90 and 99 % certainty as the calculation planned them, and the averages.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include <QString>
@@ -12,17 +11,6 @@
 #include "core/budget.h"
 
 namespace trivelon::gui {
-
-struct ChanceCurve {
-    // The chance that a sum, which may lie beyond 64 bits, covers the
-    // spending until the first success; it never falls as the sum grows.
-    std::function<double(double money)> within;
-    // The least sum above the given one at which the chance can rise.
-    std::function<double(double money)> nextRise;
-    // Whether a try always succeeds; a chance of an uncertain try never
-    // reads as 100 %.
-    bool certain = false;
-};
 
 struct BudgetCalculation {
     std::optional<ChanceCurve> curve;  // none: there are no tries to make

@@ -40,11 +40,11 @@ void ForgeResultWindow::showStatistics(const ForgeState& state) {
 }
 
 void ForgeResultWindow::fill(const ForgeState& state) {
-    quote_.emplace(state, SystemDecimalSeparator());
+    quote_.emplace(state);
     Load(*bigPicture_, state.bigPicture);
     description_->setText(QtText(state.description));
     equip_->setText(QtText(state.equip));
-    rate_->setText(QtText(state.rateText));
+    rate_->setText(QtText(DecimalText(state.shownRate, SystemDecimalSeparator())));
     showStatistics(state);
     const Recipe recipe = RecipeOf(state);
     for (RecipeRowKind kind : kFillOrder) {

@@ -292,7 +292,7 @@ void ForgeTab::elementChanged() {
 // warning alone, and an input that cannot be read one message naming it.
 void ForgeTab::forge() {
     Guarded(reporter_, [this] {
-        const ForgeRequestOutcome outcome = RunForgeRequest(rules_->forge, inputTexts(), SystemDecimalSeparator());
+        const ForgeRequestOutcome outcome = RunForgeRequest(rules_->forge, inputTexts());
         switch (outcome.stage) {
             case ForgeStage::CategoryHeader:
                 reporter_.warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));

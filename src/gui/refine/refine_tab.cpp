@@ -471,14 +471,7 @@ void RefineTab::showNoPlan(const QString& reason) {
 BudgetCalculation RefineTab::calculation() const {
     BudgetCalculation shown;
     if (!plan_ || !plan_->spending) return shown;
-    const std::shared_ptr<const RefineSpending> spending = plan_->spending;
-    shown.curve = ChanceCurve{
-        [spending](double money) {
-            return spending->chanceWithin(static_cast<std::int64_t>(std::clamp(std::floor(money), -1.0, 9.2e18)));
-        },
-        [](double money) { return std::floor(money) + 1; },
-        plan_->outcome.tryChance && plan_->outcome.tryChance->certain(),
-    };
+    shown.curve = plan_->chanceCurve();
     shown.tryCost = plan_->tryCost.value_or(kInt64Max);
     shown.budget.tryCost = shown.tryCost;
     for (std::size_t i = 0; i < plan_->budget->size(); ++i) {
