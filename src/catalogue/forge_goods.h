@@ -30,6 +30,8 @@ constexpr const ElementStone* FindElementStone(std::string_view element) {
 }
 
 inline constexpr std::string_view kStarCrumbName = "Star Crumb";
+// The most star crumbs a weapon takes.
+inline constexpr std::int32_t kMostStarCrumbs = 3;
 inline constexpr std::string_view kStarCrumbPicture = "images/starcrumb.bmp";
 
 // The unit beside a filled price, and the picture of a row a recipe leaves empty.

@@ -122,7 +122,9 @@ int RunForge(const QStringList& arguments) {
     QList<QCommandLineOption> options;
     for (const ForgeInputField& field : ForgeInputFields())
         if (!field.option.empty()) options.append(InputOption(field));
-    options.append({"star-crumbs", "star crumbs added, 0 to 3: ticks boxes 1 to N (default 0)", "N", "0"});
+    options.append({"star-crumbs",
+                    QString("star crumbs added, 0 to %1: ticks boxes 1 to N (default 0)").arg(kMostStarCrumbs), "N",
+                    "0"});
     for (const PriceOption& option : kPriceOptions) options.append({option.name, option.description, "text"});
     options.append({"saved-prices", "type the prices the desktop program remembers (its price book, in " +
                                         QDir::toNativeSeparators(SettingsStore::DefaultPath()) +
@@ -136,7 +138,8 @@ int RunForge(const QStringList& arguments) {
     for (const ForgeInputField& field : ForgeInputFields())
         if (!field.option.empty()) source.text(field.input) = CoreText(parser.value(QtText(field.option)));
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
-    if (!crumbs || *crumbs < 0 || *crumbs > 3) return UsageError("--star-crumbs takes a number from 0 to 3");
+    if (!crumbs || *crumbs < 0 || *crumbs > kMostStarCrumbs)
+        return UsageError(QString("--star-crumbs takes a number from 0 to %1").arg(kMostStarCrumbs));
     source.starCrumbs = *crumbs;
     if (!ElementNamed(source.text(ForgeInput::Element)))
         return UsageError("--" + QtText(FieldOf(ForgeInput::Element).option) + " takes one of " +

@@ -43,7 +43,7 @@ inline constexpr std::size_t kForgeInputCount = static_cast<std::size_t>(ForgeIn
 // chosen item needs, so a bad text elsewhere does no harm.
 struct ForgeInputTexts {
     std::array<std::string, kForgeInputCount> texts{};
-    std::int32_t starCrumbs = 0;  // 0 to 3
+    std::int32_t starCrumbs = 0;  // 0 to kMostStarCrumbs
 
     const std::string& text(ForgeInput input) const { return texts[static_cast<std::size_t>(input)]; }
     std::string& text(ForgeInput input) { return texts[static_cast<std::size_t>(input)]; }

@@ -88,8 +88,8 @@ std::string DecorateItemName(std::string_view name, std::int32_t elementFlag, st
                              std::int32_t starCrumbs) {
     std::string decorated(name);
     if (elementFlag == 1) decorated = std::string(element) + " " + decorated;
-    static constexpr std::array<std::string_view, 4> kPrefixes{"", "VS ", "VVS ", "VVVS "};
-    if (starCrumbs >= 1 && starCrumbs <= 3) decorated = std::string(kPrefixes[starCrumbs]) + decorated;
+    static constexpr std::array<std::string_view, kMostStarCrumbs + 1> kPrefixes{"", "VS ", "VVS ", "VVVS "};
+    if (starCrumbs >= 1 && starCrumbs <= kMostStarCrumbs) decorated = std::string(kPrefixes[starCrumbs]) + decorated;
     return decorated;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What a refine really uses per success. An attempt whose item breaks at a
-// step stops there: the steps after it use no material and no fee. Where the
-// refining tab's figures count every step of every attempt, these count only
-// the steps an attempt makes:
+// step stops there: the steps after it use no material and no fee. Where a
+// refine outcome's counts (ComputeRefine) take every step of every attempt,
+// these count only the steps an attempt makes:
 //
 //   A = the chance that an attempt reaches +t (the product of the step chances),
 //   E = the expected number of steps one attempt makes (the sum, over the steps
@@ -27,7 +27,7 @@ namespace trivelon {
 using Rational = boost::multiprecision::cpp_rational;
 
 // Zeny per material, per attempt (the fee, paid with each material) and per
-// item, as the tab holds them.
+// item.
 struct RefinePrices {
     std::int64_t material = 0;
     std::int64_t fee = 0;

@@ -58,7 +58,8 @@ protected:
 };
 
 TEST_F(ExtendedAgainstHardware, EveryRefineFigure) {
-    for (std::int32_t classNumber = 1; classNumber <= 5; ++classNumber) {
+    for (std::int32_t classNumber = 1; classNumber <= static_cast<std::int32_t>(BuiltInRules().refine.classes.size());
+         ++classNumber) {
         const RefineClassRule& cls = BuiltInClass(classNumber);
         for (std::int32_t research = 0; research <= 10; ++research) {
             for (std::int32_t from = 0; from <= 9; ++from) {

@@ -286,7 +286,8 @@ ChainSolution SolveChain(const std::vector<std::int32_t>& percents, const Refine
 
 TEST(ExpectRefine, AgreesWithAMarkovChainOverEveryRefine) {
     std::int32_t compared = 0, failed = 0;
-    for (std::int32_t classNumber = 1; classNumber <= 5; ++classNumber) {
+    for (std::int32_t classNumber = 1; classNumber <= static_cast<std::int32_t>(BuiltInRules().refine.classes.size());
+         ++classNumber) {
         const RefineClassRule& cls = BuiltInClass(classNumber);
         const RefinePrices prices{cls.materialPrice, cls.fee, 1000003};
         for (std::int32_t cur = 0; cur <= 9; ++cur)

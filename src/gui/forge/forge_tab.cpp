@@ -85,6 +85,7 @@ constexpr StarCrumbSpec kStarCrumbs[] = {
     {120, "Very Very Strong (VVS)"},
     {216, "Very Very Very Strong (VVVS)"},
 };
+static_assert(std::size(kStarCrumbs) == kMostStarCrumbs, "a box for each star crumb a weapon takes");
 constexpr int kStarCrumbTop = 304;
 // Each picture sits just right of its box's 10-pixel tick mark.
 constexpr int kStarCrumbPictureOffset = 16;
