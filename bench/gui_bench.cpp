@@ -10,7 +10,10 @@
 #include <memory>
 #include <utility>
 
+#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/budget/budget_chart_window.h"
@@ -19,6 +22,7 @@
 #include "gui/refine/refine_comparison_window.h"
 #include "main_window_harness.h"
 #include "recording_reporter.h"
+#include "rules_file/rules_file.h"
 #include "typing.h"
 #include "window_parts.h"
 
@@ -195,6 +199,43 @@ private slots:
             window->repaint();
         }
         QVERIFY(!window->budgetsPending());
+    }
+
+    // A rules file loaded while the refining tab, its chart and the
+    // comparison of ten offered levels are open, until every window shows
+    // the figures of the new rules, the comparison's budgets included: two
+    // files in turn, each with the slowest refine.
+    void rulesFileLoadedWithEveryWindowOpen() {
+        RefineComparisonWindow* comparison = openComparisonOfTenOfferedLevels();
+        Q_UNUSED(comparison);
+        MainWindowControls w(*window_);
+        ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
+        QTemporaryDir folder;
+        trivelon::Rules other = trivelon::BuiltInRules();
+        other.name = "Другой сервер";
+        other.refine.researchPerLevel = 2;
+        const QString paths[] = {folder.filePath(QStringLiteral("ours.toml")),
+                                 folder.filePath(QStringLiteral("other.toml"))};
+        for (const auto& [path, rules] : {std::pair{paths[0], trivelon::BuiltInRules()}, std::pair{paths[1], other}}) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) ||
+                file.write(QByteArray::fromStdString(trivelon::RulesText(rules))) < 0)
+                qFatal("cannot write %s", qPrintable(path));
+        }
+        int next = 0;
+        QBENCHMARK {
+            QVERIFY(window_->useRulesFile(paths[next]));
+            next = 1 - next;
+            // The comparison's budgets, which follow in later turns.
+            for (RefineComparisonWindow* open : window_->findChildren<RefineComparisonWindow*>())
+                while (open->isVisible() && open->budgetsPending())
+                    QCoreApplication::sendPostedEvents(open, QEvent::MetaCall);
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                if (shown->isVisible()) shown->repaint();
+        }
+        QVERIFY(reporter_.errors.isEmpty());
+        QVERIFY(w.refineCompareButton()->isVisible());
+        QCOMPARE(w.classSelector()->currentText(), QStringLiteral("Оружие 4 уровня"));
     }
 
 private:

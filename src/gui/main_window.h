@@ -28,6 +28,13 @@ public:
     // price book also when a result window closes.
     MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget* parent = nullptr);
 
+    // Works under the rules of the file, as loading it from the window's menu
+    // does, or under the built-in rules for an empty path: the tabs, the
+    // chart and the comparison follow, and the title names the rules. False,
+    // with the rules as they were and the file's problem reported, where the
+    // file cannot be used.
+    bool useRulesFile(const QString& path);
+
 signals:
     // Each press of the forge button that gets past the character inputs
     // opens a new result window, shown before it is filled.
@@ -41,10 +48,6 @@ private:
     // Loads a rules file the player picks; a file that cannot be used
     // changes nothing and is reported.
     void chooseRulesFile();
-    // Works under the rules of the file, or the built-in rules for an empty
-    // path; false, with the rules as they were, where the file cannot be
-    // used.
-    bool useRulesFile(const QString& path);
     void showRulesInTitle();
 
     ErrorReporter& reporter_;

@@ -60,7 +60,7 @@ QString CertainCostText(const RefineRoad& road, bool pending) {
 }  // namespace
 
 RefineComparisonWindow::RefineComparisonWindow(const RefineRules& rules, PriceBook& book, QWidget* parent)
-    : SideWindow(parent), book_(book), rules_(rules), rows_(static_cast<std::size_t>(rules.highestLevel()) + 1) {
+    : SideWindow(parent), book_(book), rules_(&rules), rows_(static_cast<std::size_t>(rules.highestLevel()) + 1) {
     setObjectName(QStringLiteral("refineComparisonWindow"));
     setWindowTitle(QStringLiteral("С какого уровня точить?"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
@@ -119,7 +119,7 @@ void RefineComparisonWindow::buildRows() {
     QFont bold = font();
     bold.setBold(true);
     const QFontMetrics boldMetrics(bold);
-    const std::int32_t highest = rules_.highestLevel();
+    const std::int32_t highest = rules_->highestLevel();
     grid->setColumnMinimumWidth(0, boldMetrics.horizontalAdvance(LevelCaption(highest, highest)));
     for (const int column : {Cost, Certain})
         grid->setColumnMinimumWidth(column + 2, boldMetrics.horizontalAdvance(QStringLiteral("000 000 000 000")));
@@ -164,6 +164,14 @@ void RefineComparisonWindow::follow(const RefineComparisonRequest& request, std:
     planAllRows();
 }
 
+bool RefineComparisonWindow::takeRules(const RefineRules& rules) {
+    if (static_cast<std::size_t>(rules.highestLevel()) + 1 != rows_.size()) return false;
+    keepTypedPrices();
+    rules_ = &rules;
+    request_.reset();
+    return true;
+}
+
 void RefineComparisonWindow::fillPrices(const QString& currentItemPrice) {
     for (std::int32_t level = 0; level < static_cast<std::int32_t>(rows_.size()); ++level) {
         Row& row = rows_[static_cast<std::size_t>(level)];
@@ -191,7 +199,7 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
         price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
     MarkProblem(*row.price, unreadable ? kUnreadablePriceTip : QString());
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
-    Result<RefineRoad> road = PlanRefineRoad(rules_, *request_, {level, price.zeny}, false);
+    Result<RefineRoad> road = PlanRefineRoad(*rules_, *request_, {level, price.zeny}, false);
     if (!road) {
         row.problem = QtText(road.error());
         return;
@@ -218,7 +226,7 @@ void RefineComparisonWindow::planNextBudget() {
     const auto level = static_cast<std::int32_t>(pending - rows_.begin());
     // The same road as the one shown, now with its budget: the averages and
     // the ranking stay as they are.
-    Result<RefineRoad> road = PlanRefineRoad(rules_, *request_, pending->road->offer);
+    Result<RefineRoad> road = PlanRefineRoad(*rules_, *request_, pending->road->offer);
     pending->budgetPending = false;
     if (road) pending->road = std::move(road.value());
     showRow(level, level == cheapestLevel_);

@@ -38,6 +38,10 @@ public:
     // price, and its current level, whose row holds the tab's own item price
     // as typed there.
     void follow(const RefineComparisonRequest& request, std::int32_t currentLevel, const QString& currentItemPrice);
+    // Works under other rules from the next follow on, which then works
+    // every row out again; false, with nothing changed, where their highest
+    // level differs from the rows'.
+    bool takeRules(const RefineRules& rules);
 
     QLineEdit* priceEdit(std::int32_t level) const { return rows_[static_cast<std::size_t>(level)].price; }
     QLabel* figure(std::int32_t level, Column column) const {
@@ -98,7 +102,7 @@ private:
     std::int32_t currentLevel_ = 0;
     std::optional<std::int32_t> cheapestLevel_;
     bool budgetScheduled_ = false;
-    const RefineRules& rules_;
+    const RefineRules* rules_;
     std::vector<Row> rows_;
     QLabel* verdict_ = nullptr;
 };

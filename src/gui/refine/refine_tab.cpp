@@ -148,11 +148,18 @@ void RefineTab::fillClassList() {
 }
 
 void RefineTab::setRules(const RefineRules& rules) {
-    // The comparison's rows are the levels of the rules it was opened with;
-    // it opens again under the new ones.
+    // The comparison's rows are the levels of the rules it was opened with:
+    // under rules of another highest level it opens again.
     const bool comparing = comparison_ && comparison_->isVisible();
-    if (comparison_) comparison_->close();
+    if (comparison_ && !comparison_->takeRules(rules)) {
+        comparison_->close();
+        comparison_ = nullptr;
+    }
     keepTypedPrices();
+    // The class the player was on stays picked where the new rules have it,
+    // with its levels where they lie within the new ones and its material
+    // price; otherwise the first class starts as when picked.
+    const SavedTexts before = savedTexts();
     rules_ = &rules;
     refine_ = StartState(rules);
     pricedLevel_.reset();
@@ -165,7 +172,11 @@ void RefineTab::setRules(const RefineRules& rules) {
         box->addItems(LevelItems(rules, kind));
     }
     classSelector_->pick(classSelector_->itemText(0));
-    if (comparing) openComparison();
+    if (classSelector_->findText(before.value(kClassKey)) >= 0) {
+        saved_ = before;
+        putSavedTexts();
+    }
+    if (comparing && !comparison_) openComparison();
 }
 
 void RefineTab::buildOnce(const PictureBox& character) {
