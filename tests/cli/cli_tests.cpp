@@ -395,6 +395,31 @@ TEST(CliRefine, ComparedRoadsAgreeWithTheirOwnRefines) {
 
 // Tries (or items), materials and cost of 50, 90 and 99 % certainty, and the
 // chance within a sum; null where there is no budget.
+// --rules reaches every command's figures: Weaponry Research worth 2 % a
+// level lifts +4 to +5 of a level-4 weapon from 70 % (60 + 10) to 80 %
+// (60 + 20), and a Star Crumb priced 1 Zeny is that in a recipe; a file that
+// cannot be used is wrong usage, named.
+TEST(CliRules, AFileReachesTheFiguresAndABadOneIsRefused) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("server.toml");
+    QString rules = Cli({"rules"}).out;
+    rules.replace("research-per-level = 1 ", "research-per-level = 2 ")
+        .replace("star-crumb-price = 15000", "star-crumb-price = 1");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(rules.toUtf8()) > 0);
+    file.close();
+
+    const CliRun refine = Cli({"refine", "--class", "4", "--from", "+4", "--to", "+5", "--rules", path});
+    EXPECT_EQ(refine.exitCode, 0) << refine.err.toStdString();
+    EXPECT_EQ(refine.json["rate_text"].toString(), "80");
+    const CliRun forge = Cli({"forge", "Knife", "--star-crumbs", "1", "--rules", path});
+    EXPECT_EQ(forge.json["recipe"].toArray()[5].toObject()["price"].toInt(), 1);
+
+    const CliRun bad = Cli({"refine", "--rules", folder.filePath("missing.toml")});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("missing.toml")) << bad.err.toStdString();
+}
+
 TEST(CliBudget, ForgeAndRefineBudgets) {
     auto levels = [](const CliRun& run, const char* field) {
         QStringList figures;

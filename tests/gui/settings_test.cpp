@@ -437,6 +437,7 @@ private slots:
         server.name = "Тестовый сервер";
         server.refine.classes = {server.refine.classes[3], server.refine.classes[4]};
         server.refine.classes[0].name = "Меч";
+        server.refine.researchPerLevel = 2;
         for (RefineClassRule& cls : server.refine.classes) cls.chances.pop_back();  // up to +9
         const QString rulesPath = settings.folder.filePath(QStringLiteral("server.toml"));
         WriteFile(rulesPath, QByteArray::fromStdString(RulesText(server)));
@@ -451,6 +452,9 @@ private slots:
         QCOMPARE(w.classSelector()->currentText(), QStringLiteral("Меч"));
         QCOMPARE(w.targetLevel()->count(), 9);
         QCOMPARE(w.attemptFee()->text(), QStringLiteral("20000"));
+        // Weaponry Research 10 worth 20 %: (60 + 20)(40 + 20)(40 + 20)(20 + 20)(20 + 20) / 100^4 = 4.608 %.
+        PickRow(*w.targetLevel(), QStringLiteral("+9"));
+        QCOMPARE(w.successRate()->text(), QStringLiteral("4.608").replace(u'.', QLocale::system().decimalPoint()));
         QVERIFY2(reporter.errors.isEmpty(), qPrintable(reporter.errors.join(u'\n')));
         QVERIFY(first->close());
         first.reset();
