@@ -268,17 +268,6 @@ Result<std::int32_t> ToInt32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-namespace {
-
-Result<std::int32_t> WholeToInt32(const Extended& whole) {
-    if (!(whole >= kInt32Min && whole <= kInt32Max)) return Error{kOutOfRangeMessage};
-    return whole.convertTo<std::int32_t>();
-}
-
-}  // namespace
-
-Result<std::int32_t> Ceil(const Extended& value) { return WholeToInt32(ceil(value)); }
-
 std::optional<std::int64_t> CeilToInt64(const Extended& value) {
     if (!isfinite(value)) return std::nullopt;
     const Extended whole = ceil(value);
@@ -289,16 +278,17 @@ std::optional<std::int64_t> CeilToInt64(const Extended& value) {
     return whole.convertTo<std::int64_t>();
 }
 
-Result<std::int32_t> RoundHalfEven(const Extended& value) {
-    if (!isfinite(value)) return Error{kOutOfRangeMessage};
+std::optional<std::int64_t> RoundHalfEvenToInt64(const Extended& value) {
+    if (!isfinite(value)) return std::nullopt;
     const Extended below = floor(value);
-    if (!(below >= kInt32Min - 1 && below <= kInt32Max)) return Error{kOutOfRangeMessage};
+    // Within 2^62 either way, so that below + 1 stays in range.
+    const Extended limit(std::int64_t{1} << 62);
+    if (!(below >= -limit && below <= limit)) return std::nullopt;
     // Both distances are exact: the value and its floor share their leading bits.
     const Extended toBelow = value - below;
     const Extended toAbove = below + 1 - value;
     const std::int64_t low = below.convertTo<std::int64_t>();
-    const std::int64_t nearest = toBelow < toAbove ? low : toAbove < toBelow ? low + 1 : low + (low % 2 != 0);
-    return ToInt32(nearest);
+    return toBelow < toAbove ? low : toAbove < toBelow ? low + 1 : low + (low % 2 != 0);
 }
 
 }  // namespace trivelon

@@ -81,12 +81,10 @@ std::optional<std::int64_t> CheckedProduct(std::int64_t a, std::int64_t b);
 extern const char* const kOutOfRangeMessage;
 
 Result<std::int32_t> ToInt32(std::int64_t value);
-// The smallest integer not below the value, as a 32-bit integer.
-Result<std::int32_t> Ceil(const Extended& value);
 // The smallest integer not below the value, or nothing beyond the 64-bit range.
 std::optional<std::int64_t> CeilToInt64(const Extended& value);
-// The nearest integer, an exact half going to the even neighbour, as a
-// 32-bit integer.
-Result<std::int32_t> RoundHalfEven(const Extended& value);
+// The nearest integer, an exact half going to the even neighbour, or nothing
+// beyond 2^62 either way.
+std::optional<std::int64_t> RoundHalfEvenToInt64(const Extended& value);
 
 }  // namespace trivelon

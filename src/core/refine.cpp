@@ -152,12 +152,12 @@ Result<RefineOutcome> ComputeRefine(const RefineClassRule& cls, std::int32_t cur
     const Extended rate = product / divisor;
     const Extended attempts = 100 / rate;
 
-    auto items = Ceil(attempts);
-    if (!items) return Error{items.error()};
-    auto rounded = RoundHalfEven(attempts);
-    if (!rounded) return Error{rounded.error()};
-    auto materials = ToInt32(std::int64_t{*rounded} * levels);
-    if (!materials) return Error{materials.error()};
+    // Within 64 bits: a refine succeeds with at least 10^-16 (see
+    // kMostRiskySteps), so it takes at most 10^16 attempts.
+    const std::optional<std::int64_t> items = CeilToInt64(attempts);
+    const std::optional<std::int64_t> rounded = RoundHalfEvenToInt64(attempts);
+    const std::optional<std::int64_t> materials = rounded ? CheckedProduct(*rounded, levels) : std::nullopt;
+    if (!items || !materials) return Error{kOutOfRangeMessage};
 
     outcome.rate = rate;
     outcome.tryChance = TryChance::FromPercent(exactProduct, 2 * (risky - 1));
@@ -168,7 +168,7 @@ Result<RefineOutcome> ComputeRefine(const RefineClassRule& cls, std::int32_t cur
     return outcome;
 }
 
-std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int64_t materialPrice,
+std::optional<std::int64_t> RefineCost(std::int64_t materialCount, std::int64_t itemCount, std::int64_t materialPrice,
                                        std::int64_t attemptFee, std::int64_t itemPrice) {
     const auto materials = CheckedProduct(materialCount, materialPrice);
     const auto fees = CheckedProduct(materialCount, attemptFee);

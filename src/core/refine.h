@@ -62,8 +62,8 @@ bool ChooseTargetLevel(RefineState& state, std::int32_t level);
 
 struct RefineOutcome {
     std::optional<Extended> rate;  // none when nothing lies above the safe level to do
-    std::int32_t materialCount = 0;
-    std::int32_t itemCount = 0;
+    std::int64_t materialCount = 0;
+    std::int64_t itemCount = 0;
     std::string bonusText;  // "ATK +18+1-6", "DEF +3"
     // The rate as an exact chance: certain for a safe refine, none when
     // nothing is to do.
@@ -93,12 +93,12 @@ std::optional<Error> RefineStepRateError(const RefineClassRule& cls, std::int32_
 // bonus (ResearchBonus). A step
 // rate above 100 counts as 100, so the rate is at most 100 % and the materials
 // at least the levels gained. Fails for a step rate at or below 0
-// (RefineStepRateError) and for counts beyond the 32-bit range.
+// (RefineStepRateError) and for counts beyond the 64-bit range.
 Result<RefineOutcome> ComputeRefine(const RefineClassRule& cls, std::int32_t cur, std::int32_t fin, std::int64_t w);
 
 // The expected cost in zeny: every material with its attempt fee, and every
 // item; none where it lies beyond the 64-bit range.
-std::optional<std::int64_t> RefineCost(std::int32_t materialCount, std::int32_t itemCount, std::int64_t materialPrice,
+std::optional<std::int64_t> RefineCost(std::int64_t materialCount, std::int64_t itemCount, std::int64_t materialPrice,
                                        std::int64_t attemptFee, std::int64_t itemPrice);
 
 // One try of a refine: one item, and a material with the attempt fee for

@@ -216,22 +216,31 @@ TEST(PlanRefine, FiguresOfWholePlans) {
 //   armour +2 -> +5 at 5: 80 x 60 x 35 / 100^2 = 16.8 %, 5.95 attempts:
 //     6 items, 6 x 3 = 18 materials, 18 x 800 + 6 x 2 000 = 26 400;
 //   armour +0 -> +4 at 0: 70 x 50 / 100 = 35 %, 2.86 attempts: 3 items,
-//     3 x 4 = 12 materials, 12 x 800 + 3 x 2 000 = 15 600.
+//     3 x 4 = 12 materials, 12 x 800 + 3 x 2 000 = 15 600;
+//   a third class with no safe level and every step at 1 %, fee 0, +0 -> +5
+//   at 0: 10^-8 %, 10^10 attempts, past 32 bits: 10^10 items, 5 x 10^10
+//   materials, 5 x 10^10 x 500 + 10^10 x 2 000 = 4.5 x 10^13.
 TEST(PlanRefine, FiguresUnderOtherRules) {
     RefineRules rules;
     rules.researchPerLevel = 2;
     rules.classes = {{"Меч", "Steel", 100, 1000, 3, {50, 30}, 4, 6, false},
-                     {"Щит", "Elunium", 500, 300, 2, {70, 50, 25}, 0, 0, true}};
+                     {"Щит", "Elunium", 500, 300, 2, {70, 50, 25}, 0, 0, true},
+                     {"Хрупкое", "Phracon", 100, 0, 0, {1, 1, 1, 1, 1}, 1, 1, false}};
     struct Row {
         std::size_t classIndex;
         std::int32_t from, to, research;
         const char* rate;
-        std::int32_t materials, items;
+        std::int64_t materials, items;
         std::int64_t cost;
     };
     const Row rows[] = {
-        {0, 3, 5, 5, "24", 8, 5, 22'000},  {0, 0, 5, 0, "15", 35, 7, 66'500},   {0, 0, 3, 5, "100", 3, 1, 6'500},
-        {0, 4, 5, 50, "100", 1, 1, 3'500}, {1, 2, 5, 5, "16.8", 18, 6, 26'400}, {1, 0, 4, 0, "35", 12, 3, 15'600},
+        {0, 3, 5, 5, "24", 8, 5, 22'000},
+        {0, 0, 5, 0, "15", 35, 7, 66'500},
+        {0, 0, 3, 5, "100", 3, 1, 6'500},
+        {0, 4, 5, 50, "100", 1, 1, 3'500},
+        {1, 2, 5, 5, "16.8", 18, 6, 26'400},
+        {1, 0, 4, 0, "35", 12, 3, 15'600},
+        {2, 0, 5, 0, "1E-8", 50'000'000'000, 10'000'000'000, 45'000'000'000'000},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "class " << row.classIndex << " +" << row.from << " to +" << row.to
