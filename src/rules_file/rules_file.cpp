@@ -39,7 +39,6 @@ namespace trivelon {
 namespace {
 
 constexpr std::size_t kLongestName = 100;  // bytes of a name or a material
-constexpr std::size_t kMostClasses = 20;
 constexpr std::size_t kLongestShownKey = 60;  // characters of a key quoted in a message
 constexpr std::int64_t kMostZeny = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kLargestWeight = 1'000'000;
@@ -295,9 +294,9 @@ private:
                         "ни одного класса: нужна хотя бы одна таблица [[refine.class]]");
         if (!list->is_array_of_tables())
             return fail(node->source(), "class", "ожидается массив таблиц [[refine.class]]");
-        if (list->size() > kMostClasses)
-            return fail((*list)[kMostClasses].source(), "class",
-                        Join({"больше ", std::to_string(kMostClasses), " классов"}));
+        if (list->size() > kMostRefineClasses)
+            return fail((*list)[kMostRefineClasses].source(), "class",
+                        Join({"больше ", std::to_string(kMostRefineClasses), " классов"}));
         for (const toml::node& entry : *list) {
             const Table table{*entry.as_table(), "[[refine.class]]"};
             RefineClassRule rule;
