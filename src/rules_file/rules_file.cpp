@@ -38,7 +38,7 @@ namespace trivelon {
 
 namespace {
 
-constexpr std::size_t kLongestName = 100;  // bytes of a name or a material
+constexpr std::size_t kLongestName = 100;     // bytes of a name or a material
 constexpr std::size_t kLongestShownKey = 60;  // characters of a key quoted in a message
 constexpr std::int64_t kMostZeny = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kLargestWeight = 1'000'000;
