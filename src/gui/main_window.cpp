@@ -14,6 +14,7 @@
 #include "gui/forge/forge_tab.h"
 #include "gui/pictures/built_in_icon.h"
 #include "gui/refine/refine_tab.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/screen_fit.h"
@@ -36,12 +37,15 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     : QWidget(parent), reporter_(reporter), settings_(settings) {
     // Before any control exists, so that none of them is polished twice.
     ClassicStyle::applyToApplication();
+    InstallAccessibleRoles();
     setWindowTitle(kTitle);
     setWindowIcon(BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
+    // It passes the focus on to its tab bar, but a screen reader lists it.
+    tabs_->setAccessibleName(QStringLiteral("Вкладки"));
     // The tabs follow the window's size; on a screen too small for the
     // window's design size they scroll instead of being cut off.
     tabs_->setMinimumSize(kClientSize);

@@ -199,7 +199,7 @@ private slots:
         // counted.
         QLineEdit& iron = *window->row(RecipeRowKind::Material1).priceEdit;
         TypeInto(iron, "1234567890123456789012345");
-        QCOMPARE(iron.toolTip(), QString("не могу прочитать сумму — считается как 0"));
+        QCOMPARE(iron.toolTip(), QString("Цена: Iron: не могу прочитать сумму — считается как 0"));
         QCOMPARE(Part(*window, "averageCost")->text(), QString("3000"));
         TypeInto(iron, "400000000000000000");
         QCOMPARE(figures(0), QStringList({"2", "5", "10"}));

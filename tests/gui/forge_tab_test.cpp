@@ -147,10 +147,8 @@ private slots:
         QTest::newRow("currentLevel +") << "currentLevel" << "" << "+" << "+0" << "0" << "+0";
         QTest::newRow("targetLevel +1 then 0") << "targetLevel" << "" << "+10" << "+10" << "" << "+10";
         QTest::newRow("jobLevel after Tab") << "jobLevel" << "baseLevel" << "5" << "5" << "" << "5";
-        QTest::newRow("element after Tab") << "element" << "anvil" << "W" << "Wind" << "ind" << "Wind";
         QTest::newRow("anvil after Tab") << "anvil" << "enchantedStoneCraft" << "o" << "oridecon Anvil" << "ridecon Anvil"
                                          << "Oridecon Anvil";
-        QTest::newRow("targetLevel after Tab") << "targetLevel" << "currentLevel" << "+8" << "+8" << "" << "+8";
     }
     // clang-format on
     void typedKeysCompleteInEveryEditableBox() {

@@ -155,7 +155,8 @@ private slots:
             TypeInto(jellopy, c.typed);
             QCOMPARE(jellopy.text(), QString(c.typed));
             QCOMPARE(cost.text(), QString(c.cost));
-            QCOMPARE(jellopy.toolTip(), c.red ? QString("не могу прочитать сумму — считается как 0") : QString());
+            QCOMPARE(jellopy.toolTip(),
+                     c.red ? QString("Цена: Jellopy: не могу прочитать сумму — считается как 0") : QString());
             QCOMPARE(jellopy.palette().color(QPalette::Text), c.red ? QColor(Qt::red) : normal);
         }
         QVERIFY(recorder.errors.isEmpty());

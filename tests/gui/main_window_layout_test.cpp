@@ -142,12 +142,12 @@ private slots:
         ClickInto(*w.baseLevel());
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.tabs()->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.currentLevel()));
         // And back, and again: the focus follows as it does for any page.
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.tabs()->currentIndex(), 0);
         PressKey(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.classSelector()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.currentLevel()));
     }
 
     void refiningTabDefaults() {
@@ -203,12 +203,11 @@ private slots:
         PressKey(Qt::Key_Escape);
     }
 
-    void starCrumbBoxesCarryTheOnlyHintsAndTakeNoFocus() {
+    void starCrumbBoxesCarryTheOnlyHints() {
         MainWindowFixture f;
         QCOMPARE(f.controls().starCrumbs()[0]->toolTip(), QString("VeryStrong (VS)"));
         QCOMPARE(f.controls().starCrumbs()[1]->toolTip(), QString("Very Very Strong (VVS)"));
         QCOMPARE(f.controls().starCrumbs()[2]->toolTip(), QString("Very Very Very Strong (VVVS)"));
-        QCOMPARE(f.controls().starCrumbs()[0]->focusPolicy(), Qt::NoFocus);
         QVERIFY(f.controls().baseLevel()->toolTip().isEmpty());
     }
 
@@ -217,7 +216,6 @@ private slots:
         MainWindowControls w(*f.window);
         const QList<QWidget*> order = {w.baseLevel(),
                                        w.jobLevel(),
-                                       w.forgeButton(),
                                        w.dex(),
                                        w.luk(),
                                        w.smithDagger(),
@@ -233,8 +231,12 @@ private slots:
                                        w.steelTempering(),
                                        w.enchantedStoneCraft(),
                                        w.anvil(),
+                                       w.itemSelector(),
                                        w.element(),
-                                       w.itemSelector()};
+                                       w.starCrumbs()[0],
+                                       w.starCrumbs()[1],
+                                       w.starCrumbs()[2],
+                                       w.forgeButton()};
         checkTabOrder(order);
     }
 
@@ -242,7 +244,9 @@ private slots:
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         OpenRefineTab(w);
-        checkTabOrder({w.classSelector(), w.currentLevel(), w.targetLevel(), w.materialPrice(), w.itemPrice()});
+        checkTabOrder({w.currentLevel(), w.classSelector(), w.targetLevel(), w.materialPrice(), w.itemPrice(),
+                       Part<QWidget>(*f.window, "refineChartButton"), Part<QWidget>(*f.window, "refineCompareButton"),
+                       Part<QWidget>(*f.window, "refineBudget")});
     }
 
     void resizingMovesNoControlButTheTabsFollow() {

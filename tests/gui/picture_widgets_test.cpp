@@ -1,6 +1,8 @@
 // The widgets that show pictures: the tick box, the picture box with its
 // see-through colour, the tiled wallpaper and the combo box with row pictures.
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,7 +66,17 @@ private slots:
         const QImage ticked = backdrop.grab().toImage();
         QVERIFY(ticked.copy(0, 4, 10, 10) != unticked.copy(0, 4, 10, 10));
         QCOMPARE(ticked.pixelColor(40, 8), kBehind);
-        QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+
+        // To the keys and a screen reader it is a check box.
+        backdrop.show();
+        QVERIFY(QTest::qWaitForWindowActive(&backdrop));
+        QTest::keyClick(&backdrop, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(clicked.count(), 3);
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(read->role(), QAccessible::CheckBox);
+        QVERIFY(!read->state().checked);
     }
 
     void transparentBoxLeavesOutTheBottomLeftColour() {

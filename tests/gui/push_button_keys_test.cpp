@@ -23,7 +23,7 @@ class PushButtonKeysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void enterPressesTheFocusedButtonAndEscClosesTheChart() {
+    void enterPressesTheFocusedButtonAndEscClosesTheWindowsItOpens() {
         MainWindowFixture f;
         MainWindowControls w(*f.window);
         PickRow(*w.itemSelector(), "Knife");
@@ -33,6 +33,10 @@ private slots:
         QVERIFY(TabOnTo(*w.luk(), *w.forgeButton()));
         PressKey(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(ResultWindows().size(), 2);
+        ClickInto(*ResultWindows().back()->row(trivelon::RecipeRowKind::Material1).priceEdit);
+        PressKey(Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(ResultWindows().size(), 1);
         CloseResultWindows();
 
         OpenRefineTab(w);

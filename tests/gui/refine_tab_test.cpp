@@ -457,7 +457,8 @@ private slots:
         QVERIFY(!window->levelLabel(3)->font().bold());
         // A price that cannot be read is no offer, and says so.
         TypeInto(*window->priceEdit(7), "10к5");
-        QCOMPARE(window->priceEdit(7)->toolTip(), QString("не могу прочитать сумму — этот уровень не сравнивается"));
+        QCOMPARE(window->priceEdit(7)->toolTip(),
+                 QString("Цена вещи +7: не могу прочитать сумму — этот уровень не сравнивается"));
         QVERIFY(!window->levelLabel(7)->isEnabled());
         QVERIFY(window->verdict()->text().contains("+3"));
 

@@ -16,6 +16,7 @@
 #include "core/numbers.h"
 #include "gui/budget/label_placer.h"
 #include "gui/budget/step_curve.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
@@ -206,6 +207,7 @@ BudgetChart::BudgetChart(QWidget* parent) : QWidget(parent), noteLabel_(new QLab
     setObjectName(QStringLiteral("budgetChart"));
     setFont(PixelFont(QStringLiteral("Arial"), 12));
     setMinimumSize(320, 200);
+    setFocusPolicy(Qt::TabFocus);
     noteLabel_->setObjectName(QStringLiteral("noteLabel"));
     noteLabel_->setFont(PixelFont(QStringLiteral("Arial"), 15));
     noteLabel_->setAlignment(Qt::AlignCenter);
@@ -238,13 +240,31 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     }
     noteLabel_->setText(note);
     noteLabel_->setVisible(!plot_);
-    update();
+    drawingChanged();
 }
 
 void BudgetChart::setMoney(std::optional<std::int64_t> money) {
     if (money == money_) return;
     money_ = money;
+    drawingChanged();
+}
+
+void BudgetChart::drawingChanged() {
     update();
+    if (!plot_) {
+        setAccessibleDescription(noteLabel_->text());
+        return;
+    }
+    const auto zeny = [](std::optional<std::int64_t> sum) {
+        return QtText(sum ? GroupedAmountText(*sum) : std::string(kTooMuchMoneyText)) + QStringLiteral(" Zeny");
+    };
+    QStringList parts;
+    for (const BudgetLevel& level : plot_->budget.levels)
+        parts << PercentLabel(level.chance) + QStringLiteral(": ") + zeny(level.cost);
+    if (plot_->averageCost) parts << QStringLiteral("среднее: ") + zeny(plot_->averageCost);
+    if (plot_->expectedCost) parts << QStringLiteral("в среднем по шагам: ") + zeny(plot_->expectedCost);
+    if (money_) parts << QStringLiteral("у меня: ") + zeny(money_);
+    setAccessibleDescription(parts.join(QStringLiteral("; ")));
 }
 
 void BudgetChart::fitAxis() {
@@ -277,6 +297,7 @@ QRectF BudgetChart::plotArea() const {
 void BudgetChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
+    DrawFocusFrame(*this, painter, rect());
     const QRectF plot = plotArea();
     if (!plot_ || plot.width() <= 0 || plot.height() <= 0) return;
     const PlotScale scale{plot, static_cast<double>(plot_->axis.end)};

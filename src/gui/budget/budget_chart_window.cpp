@@ -7,6 +7,7 @@
 
 #include "core/money_text.h"
 #include "core/typed_sum.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
@@ -41,8 +42,13 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
 
     moneyField_->setObjectName(QStringLiteral("moneyField"));
     moneyField_->setFixedWidth(kFieldWidth);
+    chart_->setAccessibleName(QStringLiteral("График шанса успеха от суммы"));
+    QLabel* moneyCaption = MakeCaption(QStringLiteral("У меня есть"), QStringLiteral("moneyCaption"), this);
+    CaptionOf(*moneyCaption, *moneyField_);
+    // Top to bottom: the chart, then the sum.
+    setTabOrder(chart_, moneyField_);
     auto* row = new QHBoxLayout;
-    row->addWidget(MakeCaption(QStringLiteral("У меня есть"), QStringLiteral("moneyCaption"), this));
+    row->addWidget(moneyCaption);
     row->addWidget(moneyField_);
     row->addWidget(MakeCaption(QStringLiteral("Zeny"), QStringLiteral("zenyCaption"), this));
     row->addSpacing(16);
@@ -50,6 +56,8 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
     auto* layout = new QVBoxLayout(content());
     layout->addWidget(chart_, 1);
     layout->addLayout(row);
+    // Typing starts in the sum, now in its place in the layout.
+    moneyField_->setFocus();
 
     connect(moneyField_, &QLineEdit::textChanged, this, &BudgetChartWindow::showChanceOfMoney);
     connect(moneyField_, &QLineEdit::textEdited, this, [this] { moneyTyped_ = true; });
@@ -84,7 +92,9 @@ void BudgetChartWindow::closeEvent(QCloseEvent* event) {
 void BudgetChartWindow::showChanceOfMoney() {
     const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), SystemGroupSeparator());
     chart_->setMoney(money.reading == TypedSum::Reading::Zeny ? std::optional(money.zeny) : std::nullopt);
-    MarkProblem(*moneyField_, money.reading == TypedSum::Reading::Unreadable ? kUnreadableSumToolTip : QString());
+    MarkProblem(*moneyField_, money.reading == TypedSum::Reading::Unreadable
+                                  ? FieldProblem(*moneyField_, kUnreadableSumToolTip)
+                                  : QString());
     switch (money.reading) {
         case TypedSum::Reading::Blank: chanceLabel_->clear(); return;
         case TypedSum::Reading::Unreadable: chanceLabel_->setText(QStringLiteral("не могу прочитать сумму")); return;

@@ -7,6 +7,7 @@
 
 #include "core/money_text.h"
 #include "core/refine_expectation.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
@@ -33,6 +34,15 @@ QString ColumnFigureText(const ColumnFigure& figure) {
     return figure.inTenths ? GroupedTenthsText(*figure.value) : QtText(GroupedAmountText(*figure.value));
 }
 
+// A row's name as a word before its figure: «Вещей:» reads «вещей»; a name
+// in Latin letters (Zeny) keeps its case.
+QString SpokenUnit(const QString& rowName) {
+    QString unit = rowName.trimmed();
+    if (unit.endsWith(u':')) unit.chop(1);
+    if (!unit.isEmpty() && unit.front().script() != QChar::Script_Latin) unit.front() = unit.front().toLower();
+    return unit;
+}
+
 }  // namespace
 
 BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& look, QWidget* parent,
@@ -44,6 +54,7 @@ BudgetTable::BudgetTable(const QStringList& rowNames, const BudgetTableLook& loo
       figures_(static_cast<std::size_t>(rowNames.size()),
                std::vector<Figure>(static_cast<std::size_t>(valueColumns()))) {
     setObjectName(QStringLiteral("budgetTable"));
+    setFocusPolicy(Qt::TabFocus);
     resize(look.nameWidth + valueColumns() * look.valueWidth, look.rowHeight * (static_cast<int>(rowNames.size()) + 1));
     if (extraColumn_) extraHeading_ = fitted(extraColumn_->heading, look_.header.font);
     showNothing();
@@ -65,19 +76,37 @@ void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
         cells[column] = amount.fits ? Figure{amount.text, look_.rows.font, amount.toolTip}
                                     : Figure{fitted(amount.text).text, fitted(amount.text).font, amount.toolTip};
     }
-    update();
+    figuresChanged();
 }
 
 void BudgetTable::showNothing() {
     const Figure dash = fitted(kNoFigure);
     for (auto& cells : figures_) std::fill_n(cells.begin(), kCertainties, dash);
-    update();
+    figuresChanged();
 }
 
 void BudgetTable::showColumnFigures(const std::optional<QList<ColumnFigure>>& figures) {
     if (!extraColumn_) return;
     for (std::size_t row = 0; row < figures_.size(); ++row)
         figures_[row].back() = fitted(figures ? ColumnFigureText((*figures)[static_cast<qsizetype>(row)]) : kNoFigure);
+    figuresChanged();
+}
+
+void BudgetTable::figuresChanged() {
+    QStringList columns;
+    for (int column = 0; column < valueColumns(); ++column) {
+        QStringList figures;
+        for (int row = 0; row < static_cast<int>(figures_.size()); ++row) {
+            const Figure& shown = figure(row, column);
+            const QString digits = shown.toolTip.isEmpty() ? QString(shown.text).replace(u'\n', u' ') : shown.toolTip;
+            figures << SpokenUnit(rowNames_[row]) + u' ' + digits;
+        }
+        const QString heading = column < kCertainties
+                                    ? QStringLiteral("%1 %").arg(kBudgetChances[static_cast<std::size_t>(column)])
+                                    : extraColumn_->heading;
+        columns << heading + QStringLiteral(": ") + figures.join(QStringLiteral(", "));
+    }
+    setAccessibleDescription(columns.join(QStringLiteral("; ")));
     update();
 }
 
@@ -178,6 +207,7 @@ void BudgetTable::paintEvent(QPaintEvent*) {
             cell(row + 1, column, look_.rows, figure.font, Qt::AlignCenter, figure.text);
         }
     }
+    DrawFocusFrame(*this, painter, rect());
 }
 
 }  // namespace trivelon::gui

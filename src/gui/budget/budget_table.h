@@ -4,6 +4,8 @@
 // Zeny) with what each certainty takes; optionally one more column of other
 // figures of the same quantities, whose heading explains them in a tooltip.
 // One widget that paints its cells, in the look of the box labels around it.
+// It takes the focus, and a screen reader reads its figures, with their
+// certainty and quantity, in its description.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -94,6 +96,10 @@ private:
     Figure fitted(const QString& text, const QFont& largest) const;
     Figure fitted(const QString& text) const { return fitted(text, look_.rows.font); }
     QRect cellRect(int row, int column) const;  // row 0 is the header, column 0 the names
+    // Repaints the figures shown and says them in the description: «50 %:
+    // вещей 220, материалов 1 387, Zeny 34 675 000; …», every digit of a
+    // shortened figure.
+    void figuresChanged();
     int valueColumns() const;
 
     BudgetTableLook look_;

@@ -7,12 +7,14 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/error_reporter.h"
 #include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/side_window.h"
 #include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
 
@@ -145,14 +147,14 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
 
     title_ = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
     bigPicture_ = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
-    MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
+    QLabel* typeCaption = MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
     atkCaption_ = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
     weaponLevelCaption_ =
         Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")), "weaponLevelCaption");
     type_ = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
     atk_ = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
     weaponLevel_ = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
-    MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
+    QLabel* weightCaption = MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
     rangeCaption_ =
         Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")), "rangeCaption");
     requiredBaseLevelCaption_ = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
@@ -160,9 +162,17 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     weight_ = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
     range_ = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
     requiredBaseLevel_ = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
-    MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
+    // Each statistic is read with its caption, which stands apart from it.
+    for (auto [figure, figureCaption] :
+         {std::pair{type_, typeCaption}, std::pair{atk_, atkCaption_}, std::pair{weaponLevel_, weaponLevelCaption_},
+          std::pair{weight_, weightCaption}, std::pair{range_, rangeCaption_},
+          std::pair{requiredBaseLevel_, requiredBaseLevelCaption_}})
+        NameFigure(*figure, figureCaption->text());
+    const QLabel* rateCaption =
+        MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
     rate_ = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look(kYellow, 19, true, Qt::AlignCenter)), "rate");
-    MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"));
+    NameFigure(*rate_, rateCaption->text(),
+               MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"))->text());
     const Qt::Alignment fromTop = Qt::AlignLeft | Qt::AlignTop;
     description_ =
         Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look(kWhite, 13, false, fromTop, true)), "description");
@@ -172,10 +182,12 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     for (std::size_t row = 0; row < kRecipeRowCount; ++row)
         recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
 
-    MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
+    const QLabel* costCaption =
+        MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
     averageCost_ =
         Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look(kYellow, 16, true, Qt::AlignCenter)), "averageCost");
-    MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"));
+    NameFigure(*averageCost_, costCaption->text(),
+               MakeLabel(panel, QRect(448, 449, 41, 25), headline, QStringLiteral("Zeny"))->text());
 
     // The price edits take the focus in row order.
     QLineEdit* previous = nullptr;
@@ -207,17 +219,24 @@ void ForgeResultWindow::showBudget() {
     fitToScreen();
     auto* block = new QWidget(panel_);
     block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
-    MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
-              QStringLiteral("Хватит с вероятностью:"));
+    QLabel* caption = MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
+                                QStringLiteral("Хватит с вероятностью:"));
     chartButton_ = Named(new QPushButton(QStringLiteral("График..."), block), "chartButton");
     chartButton_->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
-    setTabOrder(lastPriceEdit_, chartButton_);
     budget_ = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
                               {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, block);
     budget_->setObjectName(QStringLiteral("budget"));
     budget_->move(160, 0);
+    CaptionOf(*caption, *budget_);
+    // The block is read left to right: the button, then the table.
+    setTabOrder(lastPriceEdit_, chartButton_);
+    setTabOrder(chartButton_, budget_);
     connect(chartButton_, &QPushButton::clicked, this, &ForgeResultWindow::openChart);
     block->show();
+}
+
+void ForgeResultWindow::keyPressEvent(QKeyEvent* event) {
+    if (!CloseOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 void ForgeResultWindow::showEvent(QShowEvent* event) {
@@ -290,9 +309,14 @@ void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recip
     }
     controls.quantity->setText(QString::number(recipeRow.quantity));
     controls.name->setText(QtText(recipeRow.name));
+    // A row is read as its good's quantity and price.
+    const QString priceName = QStringLiteral("Цена: ") + controls.name->text();
+    NameFigure(*controls.quantity, controls.name->text(), QStringLiteral("шт."));
     if (kind == RecipeRowKind::Tool) {
         controls.fixedPrice->setText(QString::number(recipeRow.price));
+        NameFigure(*controls.fixedPrice, priceName, QtText(kPricePerUnit));
     } else {
+        controls.priceEdit->setAccessibleName(priceName);
         if (controls.blankPrice) controls.blankPrice->hide();
         controls.priceEdit->show();
         // The edit reports the new text, and its handler reads it.
@@ -336,7 +360,7 @@ void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
     if (!quote_) return;
     QLineEdit& edit = *row(kind).priceEdit;
     quote_->typePrice(kind, CoreText(edit.text()), SystemGroupSeparator());
-    MarkProblem(edit, quote_->countedAsZero(kind) ? kUnreadableSumToolTip : QString());
+    MarkProblem(edit, quote_->countedAsZero(kind) ? FieldProblem(edit, kUnreadableSumToolTip) : QString());
     if (costShown_) showCost();
 }
 

@@ -58,8 +58,8 @@ public:
 protected:
     // Keeps the prices typed and not yet kept.
     void closeEvent(QCloseEvent* event) override;
-
-protected:
+    // Esc closes it, as it closes the other side windows.
+    void keyPressEvent(QKeyEvent* event) override;
     // Shown by the program, the window is no larger than its screen's
     // available area (its content scrolls) and lies inside it.
     void showEvent(QShowEvent* event) override;

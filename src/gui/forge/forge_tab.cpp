@@ -4,6 +4,8 @@
 #include "gui/forge/forge_tab.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QImage>
 
@@ -22,11 +24,13 @@
 namespace trivelon::gui {
 namespace {
 
+// A caption, and the name of the control it names, if any.
 struct CaptionSpec {
     const char* text;
     int left, top;
     const char* family;
     bool bold;
+    const char* control;
 };
 
 constexpr const char* kArial = "Arial";
@@ -35,25 +39,25 @@ constexpr const char* kVerdana = "Verdana";
 constexpr int kCaptionPixels = 16;
 
 constexpr CaptionSpec kForgeCaptions[] = {
-    {"Base Lvl", 376, 8, kArial, false},
-    {"Job Lvl", 552, 8, kArial, false},
-    {"Dex", 408, 48, kArial, false},
-    {"Luk", 576, 48, kArial, false},
-    {"Умения:", 464, 80, kVerdana, true},
-    {"Smith Dagger", 320, 112, kNarrow, false},
-    {"Smith Sword", 320, 144, kNarrow, false},
-    {"Smith 2H Sword", 320, 176, kNarrow, false},
-    {"Smith Axe", 320, 208, kNarrow, false},
-    {"Smith Mace", 320, 240, kNarrow, false},
-    {"Smith Knucklebrace", 320, 272, kNarrow, false},
-    {"Smith Spear", 320, 304, kNarrow, false},
-    {"Weaponry Research", 496, 112, kNarrow, false},
-    {"Oridecon Research", 496, 144, kNarrow, false},
-    {"Iron Tempering", 496, 176, kNarrow, false},
-    {"Steel Tempering", 496, 208, kNarrow, false},
-    {"Enchanted Stone Craft", 496, 240, kNarrow, false},
-    {"Наковальня", 544, 272, kNarrow, false},
-    {"Что куем?", 112, 216, kVerdana, true},
+    {"Base Lvl", 376, 8, kArial, false, "baseLevel"},
+    {"Job Lvl", 552, 8, kArial, false, "jobLevel"},
+    {"Dex", 408, 48, kArial, false, "dex"},
+    {"Luk", 576, 48, kArial, false, "luk"},
+    {"Умения:", 464, 80, kVerdana, true, nullptr},
+    {"Smith Dagger", 320, 112, kNarrow, false, "smithDagger"},
+    {"Smith Sword", 320, 144, kNarrow, false, "smithSword"},
+    {"Smith 2H Sword", 320, 176, kNarrow, false, "smith2HSword"},
+    {"Smith Axe", 320, 208, kNarrow, false, "smithAxe"},
+    {"Smith Mace", 320, 240, kNarrow, false, "smithMace"},
+    {"Smith Knucklebrace", 320, 272, kNarrow, false, "smithKnucklebrace"},
+    {"Smith Spear", 320, 304, kNarrow, false, "smithSpear"},
+    {"Weaponry Research", 496, 112, kNarrow, false, "weaponryResearch"},
+    {"Oridecon Research", 496, 144, kNarrow, false, "orideconResearch"},
+    {"Iron Tempering", 496, 176, kNarrow, false, "ironTempering"},
+    {"Steel Tempering", 496, 208, kNarrow, false, "steelTempering"},
+    {"Enchanted Stone Craft", 496, 240, kNarrow, false, "enchantedStoneCraft"},
+    {"Наковальня", 544, 272, kNarrow, false, "anvil"},
+    {"Что куем?", 112, 216, kVerdana, true, "itemSelector"},
 };
 
 // A combo box of the tab: its input (whose default text, list of numbers
@@ -126,9 +130,11 @@ ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
 void ForgeTab::buildControls() {
     QWidget* panel = this;
 
+    std::vector<std::pair<QLabel*, const char*>> captions;
     for (const CaptionSpec& caption : kForgeCaptions)
-        AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
-                   PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold));
+        captions.emplace_back(AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
+                                         PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold)),
+                              caption.control);
 
     using enum ForgeInput;
     // clang-format off
@@ -192,18 +198,26 @@ void ForgeTab::buildControls() {
         box->setObjectName(QStringLiteral("starCrumb%1").arg(i + 1));
         box->move(spec.boxLeft, kStarCrumbTop);
         box->setToolTip(QString::fromUtf8(spec.hint));
+        box->setAccessibleName(box->toolTip());
         starCrumbs_[i] = box;
     }
 
     forgeButton_ = new QPushButton(QStringLiteral("Считаем..."), panel);
     forgeButton_->setObjectName(QStringLiteral("forgeButton"));
     forgeButton_->setGeometry(336, 384, 75, 25);
+
+    for (const auto& [caption, control] : captions)
+        if (control) CaptionOf(*caption, *findChild<QWidget*>(QLatin1String(control)));
+    // The element has no caption of its own: the item's stands above both.
+    element_->setAccessibleName(QtText(FieldOf(ForgeInput::Element).name));
 }
 
+// As the tab is read: the character, the smith skills down their column and
+// the others down theirs with the anvil under them, then what to forge, its
+// element and star crumbs, and the button at the foot last.
 void ForgeTab::setKeyboardOrder() {
     QWidget* const order[] = {baseLevel_,
                               jobLevel_,
-                              forgeButton_,
                               dex_,
                               luk_,
                               smithDagger_,
@@ -219,8 +233,12 @@ void ForgeTab::setKeyboardOrder() {
                               steelTempering_,
                               enchantedStoneCraft_,
                               anvil_,
+                              itemSelector_,
                               element_,
-                              itemSelector_};
+                              starCrumbs_[0],
+                              starCrumbs_[1],
+                              starCrumbs_[2],
+                              forgeButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

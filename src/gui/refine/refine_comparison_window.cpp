@@ -15,6 +15,7 @@
 #include "core/money_text.h"
 #include "core/numbers.h"
 #include "core/typed_sum.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
@@ -30,6 +31,31 @@ constexpr std::int32_t kCertainty = 90;  // percent, the budget shown
 // A price that cannot be read is compared as no price at all: counted as 0,
 // it would pass for the cheapest road.
 const QString kUnreadablePriceTip = QStringLiteral("не могу прочитать сумму — этот уровень не сравнивается");
+
+// The columns' headings: the level, the price, then each figure's.
+QString Heading(int column) {
+    static const QString headings[] = {QStringLiteral("Уровень"),         QStringLiteral("Цена вещи"),
+                                       QStringLiteral("Шанс попытки, %"), QStringLiteral("Вещей"),
+                                       QStringLiteral("Материалов"),      QStringLiteral("Zeny в среднем"),
+                                       QStringLiteral("Zeny на 90 %"),    QStringLiteral("Без риска")};
+    return headings[column];
+}
+constexpr int kFirstFigureColumn = 2;
+constexpr int kHeadings = kFirstFigureColumn + RefineComparisonWindow::kColumns;
+
+// What a screen reader says after a row's price: its figures under their
+// headings, and whether it is the cheapest road; or why it has none.
+QString RowDescription(const std::array<QString, RefineComparisonWindow::kColumns>& texts, const QString& problem,
+                       bool cheapest) {
+    if (!problem.isEmpty()) return problem;
+    QStringList parts;
+    for (int column = 0; column < RefineComparisonWindow::kColumns; ++column)
+        if (!texts[static_cast<std::size_t>(column)].isEmpty())
+            parts << Heading(column + kFirstFigureColumn) + QStringLiteral(": ") +
+                         texts[static_cast<std::size_t>(column)];
+    if (cheapest) parts << QStringLiteral("дешевле всего");
+    return parts.join(QStringLiteral("; "));
+}
 
 QString MoneyText(const std::optional<std::int64_t>& zeny) {
     return QtText(zeny ? GroupedAmountText(*zeny) : std::string(kTooMuchMoneyText));
@@ -76,12 +102,8 @@ RefineComparisonWindow::~RefineComparisonWindow() {
 void RefineComparisonWindow::buildRows() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    const QString headers[] = {QStringLiteral("Уровень"),         QStringLiteral("Цена вещи"),
-                               QStringLiteral("Шанс попытки, %"), QStringLiteral("Вещей"),
-                               QStringLiteral("Материалов"),      QStringLiteral("Zeny в среднем"),
-                               QStringLiteral("Zeny на 90 %"),    QStringLiteral("Без риска")};
-    for (int column = 0; column < static_cast<int>(std::size(headers)); ++column) {
-        auto* header = new QLabel(headers[column], this);
+    for (int column = 0; column < kHeadings; ++column) {
+        auto* header = new QLabel(Heading(column), this);
         QFont bold = header->font();
         bold.setBold(true);
         header->setFont(bold);
@@ -95,14 +117,16 @@ void RefineComparisonWindow::buildRows() {
         row.price = new QLineEdit(this);
         row.price->setFixedWidth(kPriceWidth);
         row.price->setObjectName(QStringLiteral("price%1").arg(level));
+        row.price->setAccessibleName(Heading(1) + u' ' + QtText(LevelText(level)));
         grid->addWidget(row.level, line, 0);
         grid->addWidget(row.price, line, 1);
         for (int column = 0; column < kColumns; ++column) {
             auto* figure = new QLabel(this);
             figure->setTextFormat(Qt::PlainText);
             figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            NameFigure(*figure, Heading(column + kFirstFigureColumn));
             row.figures[static_cast<std::size_t>(column)] = figure;
-            grid->addWidget(figure, line, column + 2);
+            grid->addWidget(figure, line, column + kFirstFigureColumn);
         }
         connect(row.price, &QLineEdit::textChanged, this, [this, level] { priceChanged(level); });
         connect(row.price, &QLineEdit::textEdited, this, [this, level](const QString& text) {
@@ -122,7 +146,8 @@ void RefineComparisonWindow::buildRows() {
     const std::int32_t highest = rules_->highestLevel();
     grid->setColumnMinimumWidth(0, boldMetrics.horizontalAdvance(LevelCaption(highest, highest)));
     for (const int column : {Cost, Certain})
-        grid->setColumnMinimumWidth(column + 2, boldMetrics.horizontalAdvance(QStringLiteral("000 000 000 000")));
+        grid->setColumnMinimumWidth(column + kFirstFigureColumn,
+                                    boldMetrics.horizontalAdvance(QStringLiteral("000 000 000 000")));
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setTextFormat(Qt::PlainText);
@@ -197,7 +222,7 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
     const TypedSum price = ReadTypedSum(CoreText(row.price->text()), SystemGroupSeparator());
     const bool unreadable =
         price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
-    MarkProblem(*row.price, unreadable ? kUnreadablePriceTip : QString());
+    MarkProblem(*row.price, unreadable ? FieldProblem(*row.price, kUnreadablePriceTip) : QString());
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
     Result<RefineRoad> road = PlanRefineRoad(*rules_, *request_, {level, price.zeny}, false);
     if (!road) {
@@ -268,6 +293,9 @@ void RefineComparisonWindow::showRow(std::int32_t level, bool cheapest) {
         figure->setFont(font);
         figure->setToolTip(row.problem);
     }
+    // A price that cannot be read keeps its problem as its description.
+    if (row.price->toolTip().isEmpty())
+        row.price->setAccessibleDescription(RowDescription(texts, row.problem, cheapest));
     if (row.road && row.road->safeSteps > 0)
         row.figures[SafeStart]->setToolTip(
             QStringLiteral("шаги до %1 не ломают вещь").arg(QtText(LevelText(level + row.road->safeSteps))));

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/font_families.h"
 
 namespace trivelon::gui {
@@ -44,12 +45,18 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold) {
     return font;
 }
 
-QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font) {
+QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font, QWidget* control) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->move(topLeft);
     label->adjustSize();
+    if (control) CaptionOf(*label, *control);
     return label;
+}
+
+void CaptionOf(QLabel& caption, QWidget& control) {
+    caption.setBuddy(&control);
+    control.setAccessibleName(SpokenCaption(caption.text()));
 }
 
 QLabel* AddBoxLabel(QWidget* parent, const QString& text, const QRect& place, const BoxLabelLook& look) {

@@ -17,8 +17,12 @@ namespace trivelon::gui {
 // installed family stands in where the named one is missing.
 QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
 
-// A caption over the wallpaper: transparent background, sized to its text.
-QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font);
+// A caption over the wallpaper: transparent background, sized to its text;
+// with a control, the caption of that control (see CaptionOf).
+QLabel* AddCaption(QWidget* parent, const QString& text, QPoint topLeft, const QFont& font, QWidget* control = nullptr);
+
+// The caption is the control's buddy and names it for a screen reader.
+void CaptionOf(QLabel& caption, QWidget& control);
 
 // The backgrounds of the box labels: yellow rows carry the main results,
 // cream rows the details and the forging tab's ground, white the recipe cells.

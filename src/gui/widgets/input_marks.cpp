@@ -7,6 +7,9 @@ namespace trivelon::gui {
 void MarkProblem(QWidget& field, const QString& problem) {
     if (field.toolTip() == problem) return;
     field.setToolTip(problem);
+    // A screen reader says the problem with the field, as the tool tip shows
+    // it to the pointer.
+    field.setAccessibleDescription(problem);
     if (problem.isEmpty()) {
         field.setPalette(QPalette());
         return;

@@ -2,6 +2,7 @@
 #include "gui/widgets/money_field.h"
 
 #include "core/typed_sum.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
 
@@ -10,7 +11,7 @@ namespace trivelon::gui {
 std::int64_t ReadMoneyField(QLineEdit& edit) {
     const TypedSum sum = ReadTypedSum(CoreText(edit.text()), SystemGroupSeparator());
     const bool unreadable = sum.reading == TypedSum::Reading::Unreadable || sum.reading == TypedSum::Reading::TooMuch;
-    MarkProblem(edit, unreadable ? kUnreadableSumToolTip : QString());
+    MarkProblem(edit, unreadable ? FieldProblem(edit, kUnreadableSumToolTip) : QString());
     return sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
 }
 

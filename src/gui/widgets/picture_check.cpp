@@ -1,9 +1,9 @@
 #include "gui/widgets/picture_check.h"
 
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/known_format_image.h"
 
 namespace trivelon::gui {
@@ -42,35 +42,17 @@ const QImage& TickFor(bool checked, bool enabled) {
 
 }  // namespace
 
-PictureCheck::PictureCheck(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, kHeight);
-    setFocusPolicy(Qt::NoFocus);
-}
+PictureCheck::PictureCheck(QWidget* parent) : QCheckBox(parent) { setFixedSize(kWidth, kHeight); }
 
-void PictureCheck::setChecked(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
-    update();
-}
+QSize PictureCheck::sizeHint() const { return {kWidth, kHeight}; }
+
+bool PictureCheck::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 void PictureCheck::paintEvent(QPaintEvent*) {
-    const QImage& tick = TickFor(checked_, isEnabled());
+    const QImage& tick = TickFor(isChecked(), isEnabled());
     QPainter painter(this);
     painter.drawImage(0, (height() - tick.height()) / 2, tick);
-}
-
-void PictureCheck::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    click();
-}
-
-void PictureCheck::click() {
-    checked_ = !checked_;
-    update();
-    emit clicked(checked_);
+    DrawFocusFrame(*this, painter, rect());
 }
 
 }  // namespace trivelon::gui

@@ -16,12 +16,14 @@ SideWindow::SideWindow(QWidget* parent) : QWidget(parent, Qt::Window), content_(
     fill->addWidget(content_);
 }
 
+bool CloseOnEscape(QWidget& window, const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Escape || event.modifiers() != Qt::NoModifier) return false;
+    window.close();
+    return true;
+}
+
 void SideWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!CloseOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 void SideWindow::showEvent(QShowEvent* event) {

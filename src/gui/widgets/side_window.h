@@ -11,6 +11,9 @@
 
 namespace trivelon::gui {
 
+// Esc alone closes the window; true where it did.
+bool CloseOnEscape(QWidget& window, const QKeyEvent& event);
+
 class SideWindow : public QWidget {
     Q_OBJECT
 public:
