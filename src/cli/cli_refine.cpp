@@ -40,7 +40,8 @@ int RunRefine(const QStringList& arguments) {
     const auto builtInCount = static_cast<int>(builtIn.classes.size());
     const QList<QCommandLineOption> options = {
         {"class",
-         QString("equipment class, its place in the rules' class list: 1 to %1 weapon level, %2 armour (default 1)")
+         QString("equipment class, its place in the rules' class list: 1 to %1 weapon level, %2 armour (default 1); "
+                 "or its id: weapon-1 to weapon-%1, armour")
              .arg(builtInCount - 1)
              .arg(builtInCount),
          "N", "1"},
@@ -66,10 +67,13 @@ int RunRefine(const QStringList& arguments) {
     if (!rules) return kUsageError;
     const RefineRules& refine = rules->refine;
     const auto classCount = static_cast<std::int32_t>(refine.classes.size());
-    const auto classNumber = TryParseInt(CoreText(parser.value("class")));
-    if (!classNumber || *classNumber < 1 || *classNumber > classCount)
-        return UsageError(QString("--class takes a number from 1 to %1").arg(classCount));
-    const auto classIndex = static_cast<std::size_t>(*classNumber - 1);
+    // The class by its place in the list, or by its id or name.
+    const std::string classText = CoreText(parser.value("class"));
+    std::optional<std::size_t> found = FindRefineClass(refine, classText);
+    if (const auto number = TryParseInt(classText); number && *number >= 1 && *number <= classCount)
+        found = static_cast<std::size_t>(*number - 1);
+    if (!found) return UsageError(QString("--class takes a number from 1 to %1, or a class's id").arg(classCount));
+    const std::size_t classIndex = *found;
     const RefineClassRule& cls = refine.classes[classIndex];
 
     RefineState state;
@@ -121,7 +125,7 @@ int RunRefine(const QStringList& arguments) {
     const RefineOutcome& outcome = plan->outcome;
     const bool hasRate = outcome.rate.has_value();
     QJsonObject result{
-        {"class", *classNumber},
+        {"class", static_cast<std::int32_t>(classIndex + 1)},
         {"from", QtText(LevelText(request.currentLevel))},
         {"to", QtText(LevelText(request.targetLevel))},
         {"rate", hasRate ? QJsonValue(outcome.rate->convertTo<double>()) : QJsonValue()},

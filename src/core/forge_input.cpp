@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "catalogue/anvils.h"
 #include "numbers.h"
@@ -12,6 +13,7 @@ namespace trivelon {
 namespace {
 
 constexpr std::array<std::string_view, 5> kElements{kNoElement, "Fire", "Ice", "Wind", "Earth"};
+constexpr std::array<std::string_view, 5> kElementIds{"none", "fire", "ice", "wind", "earth"};
 
 // clang-format off
 constexpr std::array<ForgeInputField, 19> kFields{{
@@ -32,8 +34,8 @@ constexpr std::array<ForgeInputField, 19> kFields{{
     {ForgeInput::IronTempering, "Iron Tempering", "iron-tempering", "1", "Iron Tempering level", {}, kOtherSkillRange},
     {ForgeInput::SteelTempering, "Steel Tempering", "steel-tempering", "1", "Steel Tempering level", {}, kOtherSkillRange},
     {ForgeInput::EnchantedStoneCraft, "Enchanted Stone Craft", "enchanted-stone-craft", "5", "Enchanted Stone Craft level", {}, kOtherSkillRange},
-    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvilNames.back(), "anvil", kAnvilNames},  // the best anvil
-    {ForgeInput::Element, "Элемент", "element", kNoElement, "element", kElements},
+    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvilNames.back(), "anvil", kAnvilNames, {0, 0}, kAnvilIds},  // the best anvil
+    {ForgeInput::Element, "Элемент", "element", kNoElement, "element", kElements, {0, 0}, kElementIds},
 }};
 // clang-format on
 
@@ -45,6 +47,8 @@ constexpr bool EveryInputOnce() {
     return true;
 }
 static_assert(EveryInputOnce(), "every forge input has exactly one row");
+static_assert(kElements.size() == kElementIds.size() && kAnvilNames.size() == kAnvilIds.size(),
+              "an id for every name picked from a list");
 
 // The text in lower case, for the Latin and the Russian letters (UTF-8:
 // А to П are D0 90 to D0 9F, Р to Я D0 A0 to D0 AF, Ё D0 81).
@@ -77,11 +81,26 @@ std::string Folded(std::string_view text) {
 
 }  // namespace
 
-std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text) {
+namespace {
+
+// The place of the name the text names, by name whatever its case or by id.
+std::optional<std::size_t> ChoiceIndex(const ForgeInputField& field, std::string_view text) {
     const std::string folded = Folded(text);
-    for (std::string_view choice : field.choices)
-        if (Folded(choice) == folded) return choice;
-    return text;
+    for (std::size_t i = 0; i < field.choices.size(); ++i)
+        if (Folded(field.choices[i]) == folded || (i < field.choiceIds.size() && field.choiceIds[i] == text)) return i;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text) {
+    const std::optional<std::size_t> index = ChoiceIndex(field, text);
+    return index ? field.choices[*index] : text;
+}
+
+std::string_view ChoiceId(const ForgeInputField& field, std::string_view text) {
+    const std::optional<std::size_t> index = ChoiceIndex(field, text);
+    return index && *index < field.choiceIds.size() ? field.choiceIds[*index] : text;
 }
 
 std::optional<std::string_view> ElementNamed(std::string_view text) {

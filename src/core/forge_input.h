@@ -63,6 +63,9 @@ struct ForgeInputField {
     std::span<const std::string_view> choices;
     // The numbers its list offers; none for the names.
     NumberRange range{0, 0};
+    // Each name's id, the same in every language ("fire", "golden-anvil"),
+    // as the settings keep it.
+    std::span<const std::string_view> choiceIds = {};
 };
 
 // Every input once: the item first, then the character, the skills, the
@@ -71,8 +74,12 @@ std::span<const ForgeInputField> ForgeInputFields();
 const ForgeInputField& FieldOf(ForgeInput input);
 
 // The one of the field's names that the text names whatever its case ("fire"
-// is "Fire"), or the text itself where it names none.
+// is "Fire"), or whose id it is ("none" is kNoElement), or the text itself
+// where it names none.
 std::string_view ChoiceNamed(const ForgeInputField& field, std::string_view text);
+// The id of the name the text names as ChoiceNamed reads it, or the text
+// itself where it names none.
+std::string_view ChoiceId(const ForgeInputField& field, std::string_view text);
 
 // The element the text names: one of the list whatever its case, or no
 // element (kNoElement) for a text of blanks alone; none where it names no

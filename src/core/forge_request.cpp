@@ -76,7 +76,8 @@ bool ComputeRate(const ForgeRules& rules, const ForgeInputTexts& source, const F
         !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;
 
-    const std::string& anvil = source.text(ForgeInput::Anvil);
+    // Named in any case, or by its id.
+    const std::string_view anvil = ChoiceNamed(FieldOf(ForgeInput::Anvil), source.text(ForgeInput::Anvil));
     state.rate = ForgeRate(rules, entry.rule, in,
                            {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
     return true;

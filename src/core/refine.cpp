@@ -27,7 +27,7 @@ void SetBonus(const RefineClassRule& cls, std::int32_t levels, RefineOutcome& ou
 
 std::optional<std::size_t> FindRefineClass(const RefineRules& rules, std::string_view className) {
     for (std::size_t i = 0; i < rules.classes.size(); ++i)
-        if (rules.classes[i].name == className) return i;
+        if (className == rules.classes[i].name || (!className.empty() && className == rules.classes[i].id)) return i;
     return std::nullopt;
 }
 

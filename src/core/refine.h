@@ -24,7 +24,7 @@ struct RefineState {
     std::int64_t itemPrice = 0;
 };
 
-// The place of the class whose name equals the text exactly, or none.
+// The place of the class whose name or id equals the text exactly, or none.
 std::optional<std::size_t> FindRefineClass(const RefineRules& rules, std::string_view className);
 // What picking a class does to the state: levels 0 and the class's safe
 // level.

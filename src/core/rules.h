@@ -36,8 +36,13 @@ struct RefineClassRule {
     std::int32_t atkPerLevel = 0;     // 0 for armour
     std::int32_t spreadPerLevel = 0;  // 0 for armour
     bool armour = false;
+    // How the settings and the command line name it, the same in every
+    // language: "weapon-4"; a server's file may leave it out.
+    std::string id = {};
 
     bool operator==(const RefineClassRule&) const = default;
+    // The id, or the name where there is none.
+    std::string_view key() const { return id.empty() ? std::string_view(name) : std::string_view(id); }
     std::int32_t highestLevel() const { return safeLevel + static_cast<std::int32_t>(chances.size()); }
     // The chance in percent of the step to +level, above the safe level.
     std::int32_t chanceTo(std::int32_t level) const { return chances[static_cast<std::size_t>(level - safeLevel - 1)]; }

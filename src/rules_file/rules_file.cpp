@@ -39,6 +39,7 @@ namespace trivelon {
 namespace {
 
 constexpr std::size_t kLongestName = 100;     // bytes of a name or a material
+constexpr std::size_t kLongestId = 40;        // characters of a class's id
 constexpr std::size_t kLongestShownKey = 60;  // characters of a key quoted in a message
 constexpr std::int64_t kMostZeny = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kLargestWeight = 1'000'000;
@@ -257,6 +258,22 @@ private:
         return true;
     }
 
+    // An id, where there is one: small Latin letters, digits and dashes, as
+    // the settings and the command line take it.
+    bool id(const Table& t, std::string& into) {
+        const toml::node* node = t.table.get("id");
+        if (!node) return true;
+        const toml::value<std::string>* value = node->as_string();
+        const auto idCharacter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'; };
+        if (!value || value->get().empty() || value->get().size() > kLongestId ||
+            !std::all_of(value->get().begin(), value->get().end(), idCharacter))
+            return fail(node->source(), "id",
+                        Join({"ожидается строка до ", std::to_string(kLongestId),
+                              " знаков из маленьких латинских букв, цифр и «-»"}));
+        into = value->get();
+        return true;
+    }
+
     std::optional<Table> subTable(const Table& t, std::string_view key) {
         const std::string where =
             Join({"[", t.where.empty() ? "" : t.where.substr(1, t.where.size() - 2) + ".", std::string(key), "]"});
@@ -301,10 +318,16 @@ private:
             const Table table{*entry.as_table(), "[[refine.class]]"};
             RefineClassRule rule;
             if (!readClass(table, rule)) return false;
-            for (const RefineClassRule& earlier : into.classes)
+            // A class with no id of its own is named by its place.
+            if (rule.id.empty()) rule.id = "class-" + std::to_string(into.classes.size() + 1);
+            for (const RefineClassRule& earlier : into.classes) {
                 if (earlier.name == rule.name)
                     return fail(table.table.get("name")->source(), "name",
                                 Join({"класс «", rule.name, "» уже есть выше"}));
+                if (earlier.id == rule.id)
+                    return fail(table.table.get("id") ? table.table.get("id")->source() : table.table.source(), "id",
+                                Join({"id «", rule.id, "» уже есть выше"}));
+            }
             if (!into.classes.empty() && rule.highestLevel() != into.classes.front().highestLevel())
                 return fail(table.table.get("chances")->source(), "chances",
                             Join({"заточка до +", std::to_string(rule.highestLevel()), ", ожидается +",
@@ -315,9 +338,10 @@ private:
     }
 
     bool readClass(const Table& t, RefineClassRule& rule) {
-        static constexpr std::string_view kKeys[] = {"name",    "material",      "material-price",   "fee",   "safe",
-                                                     "chances", "atk-per-level", "spread-per-level", "armour"};
-        if (!onlyKeys(t, kKeys) || !text(t, "name", true, rule.name) || !text(t, "material", true, rule.material) ||
+        static constexpr std::string_view kKeys[] = {"id",   "name",    "material",      "material-price",   "fee",
+                                                     "safe", "chances", "atk-per-level", "spread-per-level", "armour"};
+        if (!onlyKeys(t, kKeys) || !id(t, rule.id) || !text(t, "name", true, rule.name) ||
+            !text(t, "material", true, rule.material) ||
             !integer(t, "material-price", 0, kMostZeny, rule.materialPrice) ||
             !integer(t, "fee", 0, kMostZeny, rule.fee) || !integer(t, "safe", 0, kMostRefineLevel, rule.safeLevel) ||
             !chances(t, rule))
@@ -456,6 +480,7 @@ void WriteClass(const RefineClassRule& rule, std::string& out) {
     chances += ']';
     out += "\n[[refine.class]]\n";
     Block block;
+    if (!rule.id.empty()) block.add(Line("id", Quoted(rule.id)), "имя класса в настройках и в командной строке");
     block.add(Line("name", Quoted(rule.name)), "название класса в списке");
     block.add(Line("material", Quoted(rule.material)), "материал заточки");
     block.add(Line("material-price", rule.materialPrice), "цена материала, пока игрок не ввёл свою, Zeny");

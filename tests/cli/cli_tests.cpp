@@ -96,8 +96,18 @@ TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
     EXPECT_FALSE(resource.json["recipe"].toArray()[5].toObject()["used"].toBool());
     EXPECT_EQ(resource.json["title"].toString(), "Iron");
 
-    // An element in another case is the list's: the same output.
-    EXPECT_EQ(Cli({"forge", "Knife", "--element", "fire"}).out, Cli({"forge", "Knife", "--element", "Fire"}).out);
+    // A name in another case, or by its id, is the list's: the same output.
+    // An anvil once counted as none when not written as the list writes it.
+    const std::pair<QStringList, QStringList> same[] = {
+        {{"--element", "fire"}, {"--element", "Fire"}},
+        {{"--element", "none"}, {"--element", "Без элемента"}},
+        {{"--anvil", "golden anvil"}, {"--anvil", "Golden Anvil"}},
+        {{"--anvil", "golden-anvil"}, {"--anvil", "Golden Anvil"}},
+    };
+    for (const auto& [typed, listed] : same)
+        EXPECT_EQ(Cli(QStringList{"forge", "Knife"} + typed).out, Cli(QStringList{"forge", "Knife"} + listed).out)
+            << typed.join(' ').toStdString();
+    EXPECT_NE(Cli({"forge", "Knife", "--anvil", "golden-anvil"}).out, Cli({"forge", "Knife", "--anvil", "None"}).out);
     // An element outside the list is wrong usage, which names the list; an
     // empty one is no element.
     for (const char* element : {"Holy", "Огонь"}) {
@@ -276,6 +286,11 @@ TEST(CliRefine, OutcomesAndCosts) {
     EXPECT_EQ(risky.json["rate_text"].toString(), "0.064");
     EXPECT_EQ(risky.json["materials"].toInt(), 7815);
     EXPECT_EQ(risky.json["items"].toInt(), 1563);
+    // The class by its id or its name is the class by its place.
+    for (const char* cls : {"weapon-4", "Оружие 4 уровня"})
+        EXPECT_EQ(Cli({"refine", "--class", cls, "--from", "+5", "--to", "+10", "--weaponry-research", "0"}).out,
+                  risky.out)
+            << cls;
 
     const CliRun nothing = Cli({"refine", "--from", "+8", "--to", "+8"});
     EXPECT_TRUE(nothing.json["rate"].isNull());

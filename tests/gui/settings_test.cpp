@@ -286,6 +286,46 @@ private slots:
         QVERIFY2(!saved.contains('%') && !saved.contains("Iron") && !saved.contains("6000"), saved.constData());
     }
 
+    // A name picked from a list is kept by its id, the same in every
+    // language; the names an earlier version kept are read and kept by their
+    // ids at the next save, whether the refining tab was opened or not.
+    void listNamesAreKeptByTheirIds_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("openRefine");
+        QTest::addColumn<QStringList>("shown");  // element, anvil, and the class when the tab is opened
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray earlier =
+            "[forge]\nelement=Без элемента\nanvil=Golden Anvil\n[refine]\nclass=Оружие 4 уровня\n";
+        const QByteArray moved = "element=none;anvil=golden-anvil;class=weapon-4";
+        QTest::newRow("earlier names") << earlier << true
+                                       << QStringList{"Без элемента", "Golden Anvil", "Оружие 4 уровня"} << moved;
+        QTest::newRow("earlier names, refining tab not opened")
+            << earlier << false << QStringList{"Без элемента", "Golden Anvil"} << moved;
+        QTest::newRow("ids") << QByteArray("[forge]\nelement=fire\nanvil=iron-anvil\n[refine]\nclass=armour\n") << true
+                             << QStringList{"Fire", "Iron Anvil", "Одежда"}
+                             << QByteArray("element=fire;anvil=iron-anvil;class=armour");
+    }
+    void listNamesAreKeptByTheirIds() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, openRefine);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArray, saved);
+        MainWindowFixture f;
+        WriteFile(f.settings.store.path(), file);
+        f.window = StartedWindow(f.reporter, f.settings.store);
+        const MainWindowControls w(*f.window);
+        QStringList read{w.element()->currentText(), w.anvil()->currentText()};
+        if (openRefine) {
+            OpenRefineTab(w);
+            read << w.classSelector()->currentText();
+        }
+        QCOMPARE(read, shown);
+        QVERIFY(f.window->close());
+        const QByteArray written = ReadFile(f.settings.store.path());
+        for (const QByteArray& line : saved.split(';'))
+            QVERIFY2(written.contains("\n" + line + "\n"), written.constData());
+    }
+
     // Damaged, hand-edited and foreign files: the program starts without a
     // message box, takes each value its field would take as typed, leaves
     // every other field at its default, and keeps the keys it does not know.

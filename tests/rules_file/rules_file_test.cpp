@@ -81,12 +81,15 @@ TEST(RulesFile, RefusesAFaultyFileAtItsPlace) {
          "chances — заточка до +9, ожидается +10, как у первого класса"},
         {{{"name = \"Оружие 2 уровня\"", "name = @\"Оружие 1 уровня\""}},
          "name — класс «Оружие 1 уровня» уже есть выше"},
+        {{{"id = \"weapon-2\"", "id = @\"Weapon 2\""}},
+         "id — ожидается строка до 40 знаков из маленьких латинских букв, цифр и «-»"},
+        {{{"id = \"weapon-2\"", "id = @\"weapon-1\""}}, "id — id «weapon-1» уже есть выше"},
         {{{"material = \"Phracon\"", "material = @\"\""}},
          "material — ожидается непустая строка до 100 байт без управляющих символов"},
         {{{"armour = true", "armour = true\n@atk-per-level = 1"}},
          "atk-per-level — у брони (armour = true) не задаётся"},
         {{{"armour = true", "armour = @1"}}, "armour — ожидается true или false"},
-        {{{"[[refine.class]]\nname = \"Оружие 1", "@[[refine.class]]\nname = \"Оружие 1"},
+        {{{"[[refine.class]]\nid = \"weapon-1", "@[[refine.class]]\nid = \"weapon-1"},
           {"spread-per-level = 3\n", "armour = false\n"}},
          "spread-per-level — ключ не задан в таблице [[refine.class]]"},
         {{{PlainBuiltInText(), "name = \"\"\n@[refine]\nresearch-per-level = 1\n"}}, "class — ни одного класса"},
@@ -146,8 +149,8 @@ TEST(RulesFile, ReadsAnotherServersRules) {
     expected.name = "Мой сервер";
     expected.refine.researchPerLevel = 3;
     expected.refine.classes = {
-        {"Кинжалы", "Phracon", 250, 100, 8, {70, 50, 30, 10}, 3, 4, false},
-        {"Щиты", "Elunium", 50000, 0, 4, {100, 100, 100, 90, 80, 70, 60, 0}, 0, 0, true},
+        {"Кинжалы", "Phracon", 250, 100, 8, {70, 50, 30, 10}, 3, 4, false, "class-1"},
+        {"Щиты", "Elunium", 50000, 0, 4, {100, 100, 100, 90, 80, 70, 60, 0}, 0, 0, true, "class-2"},
     };
     expected.forge.anvils = {
         {"None", 1}, {"Iron Anvil", -2}, {"Oridecon Anvil", 3}, {"Golden Anvil", 5}, {"Emperium Anvil", 12}};

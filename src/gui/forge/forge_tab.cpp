@@ -359,22 +359,29 @@ EditCombo* ForgeTab::editBox(ForgeInput input) const {
     return nullptr;
 }
 
+// A name picked from a list is kept by its id, the same in every language.
 SavedTexts ForgeTab::savedTexts() const {
     SavedTexts saved;
-    for (const ForgeInputField& field : ForgeInputFields())
-        saved.insert(SavedKey(field), inputBox(field.input)->currentText());
+    for (const ForgeInputField& field : ForgeInputFields()) {
+        const QString text = inputBox(field.input)->currentText();
+        saved.insert(SavedKey(field), field.choices.empty() ? text : QtText(ChoiceId(field, CoreText(text))));
+    }
     saved.insert(kStarCrumbsKey,
                  QString::number(std::count_if(starCrumbs_.begin(), starCrumbs_.end(),
                                                [](const PictureCheck* box) { return box->isChecked(); })));
     return saved;
 }
 
+// A name picked from a list comes back from its id, or from its name as an
+// earlier version kept it.
 void ForgeTab::restore(const SavedTexts& saved) {
     for (const ForgeInputField& field : ForgeInputFields()) {
         const auto found = saved.find(SavedKey(field));
-        if (field.input == ForgeInput::Item || found == saved.end() || !TakesAsTyped(field, *found)) continue;
+        if (field.input == ForgeInput::Item || found == saved.end()) continue;
+        const QString text = field.choices.empty() ? *found : QtText(ChoiceNamed(field, CoreText(*found)));
+        if (!TakesAsTyped(field, text)) continue;
         EditCombo& box = *editBox(field.input);
-        if (box.currentText() != *found) box.setTextAsTyped(*found);
+        if (box.currentText() != text) box.setTextAsTyped(text);
     }
     // Clicking the last box ticks those before it, as the tab keeps them.
     const std::optional<std::int32_t> crumbs = TryParseInt(CoreText(saved.value(kStarCrumbsKey)));

@@ -63,8 +63,12 @@ void RefineTab::setRules(const RefineRules& rules) {
     keepTypedPrices();
     // The class the player was on stays picked where the new rules have it,
     // with its levels where they lie within the new ones and its material
-    // price; otherwise the first class starts as when picked.
-    const SavedTexts before = savedTexts();
+    // price; otherwise the first class starts as when picked. The class is
+    // the same by its id, or by its name.
+    SavedTexts before = savedTexts();
+    const RefineClassRule was = rules_->classes.at(refine_.classIndex);
+    std::optional<std::size_t> same = FindRefineClass(rules, was.id);
+    if (!same) same = FindRefineClass(rules, was.name);
     rules_ = &rules;
     refine_ = StartState(rules);
     pricedLevel_.reset();
@@ -77,7 +81,8 @@ void RefineTab::setRules(const RefineRules& rules) {
         box->addItems(LevelItems(rules, kind));
     }
     classSelector_->pick(classSelector_->itemText(0));
-    if (classSelector_->findText(before.value(kClassKey)) >= 0) {
+    if (same) {
+        before.insert(kClassKey, QtText(rules.classes[*same].key()));
         saved_ = before;
         putSavedTexts();
     }

@@ -46,29 +46,36 @@ void RefineTab::takeRememberedItemPrice() {
     refine_.itemPrice = ReadMoneyField(*itemPrice_);
 }
 
-// The item's price is the book's, by class and level; the material's is
-// kept only as a sum that can be read, never half-typed.
+// The class is kept by its id; the item's price is the book's, by class and
+// level; the material's is kept only as a sum that can be read, never
+// half-typed.
 SavedTexts RefineTab::savedTexts() const {
     if (!isBuilt()) return saved_;
-    SavedTexts texts{{kClassKey, classSelector_->currentText()},
+    SavedTexts texts{{kClassKey, QtText(rules_->classes.at(refine_.classIndex).key())},
                      {kCurrentLevelKey, QtText(LevelText(refine_.currentLevel))},
                      {kTargetLevelKey, QtText(LevelText(refine_.targetLevel))}};
     if (ReadsAsZeny(materialPrice_->text())) texts.insert(kMaterialPriceKey, materialPrice_->text());
     return texts;
 }
 
+// A class by its name, as an earlier version kept it, is kept by its id from
+// the next save on, whether the page is built by then or not.
 void RefineTab::restore(const SavedTexts& saved) {
     saved_.clear();
     for (const QString& key : {kClassKey, kCurrentLevelKey, kTargetLevelKey, kMaterialPriceKey})
         if (saved.contains(key)) saved_.insert(key, saved.value(key));
+    if (const auto cls = FindRefineClass(*rules_, CoreText(saved_.value(kClassKey))))
+        saved_.insert(kClassKey, QtText(rules_->classes[*cls].key()));
 }
 
 // The levels as typed and then left: a commit moves the other level where
 // it must, so either order ends at the saved pair.
 void RefineTab::putSavedTexts() {
     const SavedTexts saved = std::exchange(saved_, {});
-    const QString cls = saved.value(kClassKey);
-    if (cls != classSelector_->currentText()) classSelector_->pick(cls);
+    if (const auto cls = FindRefineClass(*rules_, CoreText(saved.value(kClassKey)))) {
+        const QString name = QtText(rules_->classes[*cls].name);
+        if (name != classSelector_->currentText()) classSelector_->pick(name);
+    }
     for (const auto& [key, box] :
          {std::pair{kCurrentLevelKey, currentLevel_}, std::pair{kTargetLevelKey, targetLevel_}}) {
         const QString level = saved.value(key);
