@@ -141,10 +141,11 @@ int RunForge(const QStringList& arguments) {
     if (!crumbs || *crumbs < 0 || *crumbs > kMostStarCrumbs)
         return UsageError(QString("--star-crumbs takes a number from 0 to %1").arg(kMostStarCrumbs));
     source.starCrumbs = *crumbs;
-    if (!ElementNamed(source.text(ForgeInput::Element)))
-        return UsageError("--" + QtText(FieldOf(ForgeInput::Element).option) + " takes one of " +
-                          ChoicesOf(FieldOf(ForgeInput::Element)) + " in any case, not \"" +
-                          QtText(source.text(ForgeInput::Element)) + "\"");
+    for (const auto& [input, named] :
+         {std::pair{ForgeInput::Element, &ElementNamed}, std::pair{ForgeInput::Anvil, &AnvilNamed}})
+        if (!named(source.text(input)))
+            return UsageError("--" + QtText(FieldOf(input).option) + " takes one of " + ChoicesOf(FieldOf(input)) +
+                              " in any case, not \"" + QtText(source.text(input)) + "\"");
 
     const std::optional<Rules> rules = RulesArgument(parser);
     if (!rules) return kUsageError;

@@ -103,12 +103,26 @@ std::string_view ChoiceId(const ForgeInputField& field, std::string_view text) {
     return index && *index < field.choiceIds.size() ? field.choiceIds[*index] : text;
 }
 
-std::optional<std::string_view> ElementNamed(std::string_view text) {
-    if (text.find_first_not_of(" \t") == std::string_view::npos) return kNoElement;
-    const ForgeInputField& field = FieldOf(ForgeInput::Element);
-    const std::string_view named = ChoiceNamed(field, text);
-    if (std::find(field.choices.begin(), field.choices.end(), named) == field.choices.end()) return std::nullopt;
-    return named;
+namespace {
+
+// The name of the field's list the text names; blanks alone name the first.
+std::optional<std::string_view> PickedName(ForgeInput input, std::string_view text) {
+    const ForgeInputField& field = FieldOf(input);
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return field.choices.front();
+    const std::optional<std::size_t> index = ChoiceIndex(field, text);
+    if (!index) return std::nullopt;
+    return field.choices[*index];
+}
+
+}  // namespace
+
+std::optional<std::string_view> ElementNamed(std::string_view text) { return PickedName(ForgeInput::Element, text); }
+
+std::optional<std::string_view> AnvilNamed(std::string_view text) { return PickedName(ForgeInput::Anvil, text); }
+
+std::string AnvilProblem(std::string_view text) {
+    if (AnvilNamed(text)) return {};
+    return std::string(FieldOf(ForgeInput::Anvil).name) + ": «" + std::string(text) + "» — нет такой наковальни";
 }
 
 std::string ElementProblem(std::string_view text) {

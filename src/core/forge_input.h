@@ -89,6 +89,13 @@ std::optional<std::string_view> ElementNamed(std::string_view text);
 // empty where it names one.
 std::string ElementProblem(std::string_view text);
 
+// The anvil the text names, as ElementNamed reads an element: blanks alone
+// are the first of the list, "None".
+std::optional<std::string_view> AnvilNamed(std::string_view text);
+// Why the text names no anvil: «Наковальня: «Diamond Anvil» — нет такой
+// наковальни»; empty where it names one.
+std::string AnvilProblem(std::string_view text);
+
 // Why a number input's text is not a whole number: «Dex: «» — не целое
 // число»; empty where it is one.
 std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text);

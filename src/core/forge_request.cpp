@@ -76,10 +76,15 @@ bool ComputeRate(const ForgeRules& rules, const ForgeInputTexts& source, const F
         !ReadInt(source, ForgeInput::OrideconResearch, in.orideconResearch, error))
         return false;
 
-    // Named in any case, or by its id.
-    const std::string_view anvil = ChoiceNamed(FieldOf(ForgeInput::Anvil), source.text(ForgeInput::Anvil));
+    // An anvil, too, is the list's in any case or by its id: a text that
+    // names none is an error, never an anvil that adds nothing.
+    const std::optional<std::string_view> anvil = AnvilNamed(source.text(ForgeInput::Anvil));
+    if (!anvil) {
+        error = AnvilProblem(source.text(ForgeInput::Anvil));
+        return false;
+    }
     state.rate = ForgeRate(rules, entry.rule, in,
-                           {state.starCrumbCount, state.elementFlag, anvil, entry.weaponLevel, *smithSkill});
+                           {state.starCrumbCount, state.elementFlag, *anvil, entry.weaponLevel, *smithSkill});
     return true;
 }
 

@@ -115,6 +115,9 @@ TEST(CliForge, RecipeRowsOfADecoratedWeapon) {
         EXPECT_EQ(wrong.exitCode, 2) << element;
         EXPECT_TRUE(wrong.err.contains("Без элемента, Fire, Ice, Wind, Earth")) << wrong.err.toStdString();
     }
+    const CliRun anvil = Cli({"forge", "Knife", "--anvil", "Diamond Anvil"});
+    EXPECT_EQ(anvil.exitCode, 2);
+    EXPECT_TRUE(anvil.err.contains("None, Iron Anvil, Oridecon Anvil")) << anvil.err.toStdString();
     EXPECT_EQ(Cli({"forge", "Knife", "--element", ""}).out, Cli({"forge", "Knife"}).out);
 }
 
@@ -225,9 +228,10 @@ TEST(CliArguments, ValuesBeginningWithADashAndStrayArguments) {
         {{"forge", "Knife", "--base", "---x"}, 1, "error", "Base Lvl: «---x» — не целое число"},
         {{"forge", "--base", "---x", "Knife"}, 1, "error", "Base Lvl: «---x» — не целое число"},
         {{"forge", "--base", "-", "Knife"}, 1, "error", "Base Lvl: «-» — не целое число"},
-        {{"forge", "Knife", "--anvil", "---"}, 0, "rate_text", "99.1"},  // an anvil the list does not offer
-        {{"forge", "Knife", "--anvil", "--help"}, 0, "rate_text", "99.1"},
-        {{"forge", "--anvil", header, "Knife"}, 0, "rate_text", "99.1"},
+        // Taken as an anvil, which the list does not offer.
+        {{"forge", "Knife", "--anvil", "---"}, 2, "stderr", "--anvil takes one of None, Iron Anvil"},
+        {{"forge", "Knife", "--anvil", "--help"}, 2, "stderr", "not \"--help\""},
+        {{"forge", "--anvil", header, "Knife"}, 2, "stderr", "not \"" + header + "\""},
         {{"forge", "--anvil", "None", header}, 3, "warning", "Выберите, что ковать"},
         {{"forge", header, "--luk", "-5"}, 3, "warning", "Выберите, что ковать"},
         {{"forge", "Knife", "--anvil"}, 2, "stderr", "Missing value after '--anvil'."},

@@ -345,12 +345,16 @@ TEST(ForgeRequest, EachElementAddsItsStone) {
 
 // A text that names no element of the list is an error naming the field,
 // never an element of its own that lowers the rate; blanks are no element.
-TEST(ForgeRequest, AnElementOutsideTheListIsAnError) {
+TEST(ForgeRequest, AnElementOrAnAnvilOutsideTheListIsAnError) {
     for (const std::string typed : {"Poison", "Огонь", "Fire Fire"}) {
         auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, typed));
         EXPECT_EQ(outcome.stage, ForgeStage::InvalidSkillOrItem) << typed;
         EXPECT_EQ(outcome.error, "Элемент: «" + typed + "» — нет такого элемента");
     }
+    // An anvil outside the list once added nothing to the rate, silently.
+    const auto anvil = Request(FakeInputs("Knife").set(ForgeInput::Anvil, "Diamond Anvil"));
+    EXPECT_EQ(anvil.stage, ForgeStage::InvalidSkillOrItem);
+    EXPECT_EQ(anvil.error, "Наковальня: «Diamond Anvil» — нет такой наковальни");
     for (const std::string blank : {"", "  "}) {
         const ForgeState s = Filled(Request(FakeInputs("Knife").set(ForgeInput::Element, blank)));
         EXPECT_EQ(s.elementFlag, 0);

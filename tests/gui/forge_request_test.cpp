@@ -246,6 +246,8 @@ private slots:
         // never lowers the rate as an element of its own.
         QTest::newRow("element outside the list") << "element" << "Огонь"
                                                   << "Элемент: «Огонь» — нет такого элемента" << "fire";
+        QTest::newRow("anvil outside the list") << "anvil" << "Diamond Anvil"
+                                                << "Наковальня: «Diamond Anvil» — нет такой наковальни" << "golden anvil";
     }
     // clang-format on
     void aFieldThatIsNoNumberIsMarkedWhileTyped() {

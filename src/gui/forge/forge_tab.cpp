@@ -253,6 +253,9 @@ void ForgeTab::bindHandlers() {
     for (std::size_t box = 0; box < starCrumbs_.size(); ++box)
         connect(starCrumbs_[box], &PictureCheck::clicked, this, [this, box] { starCrumbClicked(box); });
     connect(element_, &EditCombo::changed, this, &ForgeTab::elementChanged);
+    // An anvil outside the list is marked as an element outside its list is.
+    connect(anvil_, &EditCombo::changed, this,
+            [this] { MarkProblem(*anvil_, QtText(AnvilProblem(CoreText(anvil_->currentText())))); });
     connect(forgeButton_, &QPushButton::clicked, this, &ForgeTab::forge);
 }
 
