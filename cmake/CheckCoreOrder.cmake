@@ -4,7 +4,7 @@ cmake_policy(VERSION 3.25)
 # then forging, then refining, then the price book. A file may include its
 # own header and any before it, so no two files can include each other.
 # Run with -DCHECKED_DIR=<src/core>.
-set(order result text extended numbers typed_sum money_text money_axis rules budget forge_input rate_rules
+set(order message result text extended numbers typed_sum money_text money_axis rules budget forge_input rate_rules
           forge_request recipe forge_quote refine refine_expectation refine_spending refine_plan refine_comparison price_book)
 
 file(GLOB sources "${CHECKED_DIR}/*.h" "${CHECKED_DIR}/*.cpp")

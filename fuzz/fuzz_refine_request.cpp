@@ -83,11 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto plan = trivelon::PlanRefine(Rules(), request);
     if (!plan) {
-        Require(!plan.error().empty(), "a plan that fails says why");
+        Require(!plan.error().sourceText().empty(), "a plan that fails says why");
         Require(trivelon::RefineNeedsWeaponryResearch(cls, request.currentLevel, request.targetLevel),
                 "only a refine with steps that can fail can fail to plan");
         if (!request.weaponryResearch)
-            Require(plan.error() == trivelon::kUnreadableResearchMessage, "an unread research level is named");
+            Require(plan.error().sourceText() == trivelon::kUnreadableResearchMessage,
+                    "an unread research level is named");
         return 0;
     }
     trivelon::fuzz::CheckPlanFigures(request, *plan);

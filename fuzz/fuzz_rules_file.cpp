@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const trivelon::Result<trivelon::Rules> read = trivelon::ReadRules(text, "rules.toml");
     if (!read) {
-        Require(read.error().starts_with("rules.toml, строка ") || read.error().starts_with("rules.toml: "),
+        Require(read.error().sourceText().starts_with("rules.toml, строка ") ||
+                    read.error().sourceText().starts_with("rules.toml: "),
                 "a refusal names the file and the place");
         return 0;
     }

@@ -20,6 +20,7 @@
 #include "core/refine_plan.h"
 #include "core/rules.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::cli {
 
@@ -37,7 +38,7 @@ enum ExitCode {
 int PrintText(const QByteArray& text, ExitCode code);
 // Prints one JSON object on standard output and returns the exit code.
 int PrintJson(const QJsonObject& object, ExitCode code);
-int PrintError(const std::string& message);
+int PrintError(const Message& message);
 // Prints "trivelon-cli: " and the problem on a line of standard error.
 void PrintProblem(const QString& problem);
 // Prints the message and a pointer to --help on standard error.

@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "core/price_book.h"
 #include "core/recipe.h"
+#include "qt_text/translated.h"
 #include "settings/settings_store.h"
 
 namespace trivelon::cli {
@@ -152,8 +153,9 @@ int RunForge(const QStringList& arguments) {
     const ForgeRequestOutcome outcome = RunForgeRequest(rules->forge, source);
     switch (outcome.stage) {
         case ForgeStage::InvalidCharacter:
-        case ForgeStage::InvalidSkillOrItem: return PrintError(outcome.error);
-        case ForgeStage::CategoryHeader: return PrintJson({{"warning", QtText(kChooseItemWarning)}}, kSeparatorWarning);
+        case ForgeStage::InvalidSkillOrItem: return PrintError(*outcome.error);
+        case ForgeStage::CategoryHeader:
+            return PrintJson({{"warning", Sentence(kChooseItemWarning)}}, kSeparatorWarning);
         case ForgeStage::Filled: break;
     }
 

@@ -7,6 +7,7 @@
 
 #include "cli_common.h"
 #include "console/console_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::cli {
 
@@ -27,7 +28,7 @@ int PrintJson(const QJsonObject& object, ExitCode code) {
     return PrintText(QJsonDocument(object).toJson(QJsonDocument::Indented), code);
 }
 
-int PrintError(const std::string& message) { return PrintJson({{"error", QtText(message)}}, kCalculationError); }
+int PrintError(const Message& message) { return PrintJson({{"error", Sentence(message)}}, kCalculationError); }
 
 int UsageError(const QString& message) {
     PrintProblem(message + QStringLiteral("\nTry 'trivelon-cli --help'."));

@@ -6,6 +6,7 @@
 #include "core/forge_input.h"
 #include "core/numbers.h"
 #include "core/refine_plan.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::cli {
 
@@ -116,7 +117,7 @@ int RunRefine(const QStringList& arguments) {
         // Read as the forging tab and forge read it.
         const std::string typed = CoreText(parser.value("weaponry-research"));
         const std::optional<std::int32_t> research = TryParseInt(typed);
-        if (!research) return PrintError(WholeNumberProblem(FieldOf(ForgeInput::WeaponryResearch), typed));
+        if (!research) return PrintError(*WholeNumberProblem(FieldOf(ForgeInput::WeaponryResearch), typed));
         request.weaponryResearch = *research;
     }
     const auto plan = PlanRefine(refine, request);

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "cli_common.h"
+#include "qt_text/translated.h"
 #include "rules_file/rules_file.h"
 
 namespace trivelon::cli {
@@ -16,7 +17,7 @@ std::optional<Rules> RulesArgument(const QCommandLineParser& parser) {
     Result<Rules> rules = LoadRulesFile(std::filesystem::path(
         std::u8string(reinterpret_cast<const char8_t*>(path.constData()), static_cast<std::size_t>(path.size()))));
     if (!rules) {
-        PrintProblem(QtText(rules.error()));
+        PrintProblem(Sentence(rules.error()));
         return std::nullopt;
     }
     return std::move(rules.value());

@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 5> kElementIds{"none", "fire", "ice", "wi
 
 // clang-format off
 constexpr std::array<ForgeInputField, 19> kFields{{
-    {ForgeInput::Item, "Что куем?", "", "", "display name of the item to forge", {}},
+    {ForgeInput::Item, TRIVELON_TEXT("Fields", "Что куем?"), "", "", "display name of the item to forge", {}},
     {ForgeInput::BaseLevel, "Base Lvl", "base", "71", "base level", {}, kBaseLevelRange},
     {ForgeInput::JobLevel, "Job Lvl", "job", "42", "job level", {}, kJobLevelRange},
     {ForgeInput::Dex, "Dex", "dex", "117", "Dex", {}, kDexRange},
@@ -34,8 +34,8 @@ constexpr std::array<ForgeInputField, 19> kFields{{
     {ForgeInput::IronTempering, "Iron Tempering", "iron-tempering", "1", "Iron Tempering level", {}, kOtherSkillRange},
     {ForgeInput::SteelTempering, "Steel Tempering", "steel-tempering", "1", "Steel Tempering level", {}, kOtherSkillRange},
     {ForgeInput::EnchantedStoneCraft, "Enchanted Stone Craft", "enchanted-stone-craft", "5", "Enchanted Stone Craft level", {}, kOtherSkillRange},
-    {ForgeInput::Anvil, "Наковальня", "anvil", kAnvilNames.back(), "anvil", kAnvilNames, {0, 0}, kAnvilIds},  // the best anvil
-    {ForgeInput::Element, "Элемент", "element", kNoElement, "element", kElements, {0, 0}, kElementIds},
+    {ForgeInput::Anvil, TRIVELON_TEXT("Fields", "Наковальня"), "anvil", kAnvilNames.back(), "anvil", kAnvilNames, {0, 0}, kAnvilIds},  // the best anvil
+    {ForgeInput::Element, TRIVELON_TEXT("Fields", "Элемент"), "element", kNoElement, "element", kElements, {0, 0}, kElementIds},
 }};
 // clang-format on
 
@@ -120,19 +120,21 @@ std::optional<std::string_view> ElementNamed(std::string_view text) { return Pic
 
 std::optional<std::string_view> AnvilNamed(std::string_view text) { return PickedName(ForgeInput::Anvil, text); }
 
-std::string AnvilProblem(std::string_view text) {
-    if (AnvilNamed(text)) return {};
-    return std::string(FieldOf(ForgeInput::Anvil).name) + ": «" + std::string(text) + "» — нет такой наковальни";
+std::optional<Message> AnvilProblem(std::string_view text) {
+    if (AnvilNamed(text)) return std::nullopt;
+    return Message{TRIVELON_TEXT("Messages", "%1: «%2» — нет такой наковальни"),
+                   {FieldOf(ForgeInput::Anvil).translatedName(), std::string(text)}};
 }
 
-std::string ElementProblem(std::string_view text) {
-    if (ElementNamed(text)) return {};
-    return std::string(FieldOf(ForgeInput::Element).name) + ": «" + std::string(text) + "» — нет такого элемента";
+std::optional<Message> ElementProblem(std::string_view text) {
+    if (ElementNamed(text)) return std::nullopt;
+    return Message{TRIVELON_TEXT("Messages", "%1: «%2» — нет такого элемента"),
+                   {FieldOf(ForgeInput::Element).translatedName(), std::string(text)}};
 }
 
-std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text) {
-    if (TryParseInt(text)) return {};
-    return std::string(field.name) + ": «" + std::string(text) + "» — не целое число";
+std::optional<Message> WholeNumberProblem(const ForgeInputField& field, std::string_view text) {
+    if (TryParseInt(text)) return std::nullopt;
+    return Message{TRIVELON_TEXT("Messages", "%1: «%2» — не целое число"), {field.translatedName(), std::string(text)}};
 }
 
 std::span<const ForgeInputField> ForgeInputFields() { return kFields; }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "catalogue/forge_ranges.h"
+#include "message.h"
 
 namespace trivelon {
 
@@ -50,7 +51,7 @@ struct ForgeInputTexts {
 };
 
 // The element a weapon is forged without.
-inline constexpr std::string_view kNoElement = "Без элемента";
+inline constexpr std::string_view kNoElement = TRIVELON_TEXT("Fields", "Без элемента");
 
 struct ForgeInputField {
     ForgeInput input;
@@ -66,6 +67,9 @@ struct ForgeInputField {
     // Each name's id, the same in every language ("fire", "golden-anvil"),
     // as the settings keep it.
     std::span<const std::string_view> choiceIds = {};
+
+    // The name as a message's argument, shown in the player's language.
+    TranslatedName translatedName() const { return {"Fields", name}; }
 };
 
 // Every input once: the item first, then the character, the skills, the
@@ -86,18 +90,18 @@ std::string_view ChoiceId(const ForgeInputField& field, std::string_view text);
 // element of the list.
 std::optional<std::string_view> ElementNamed(std::string_view text);
 // Why the text names no element: «Элемент: «Огонь» — нет такого элемента»;
-// empty where it names one.
-std::string ElementProblem(std::string_view text);
+// none where it names one.
+std::optional<Message> ElementProblem(std::string_view text);
 
 // The anvil the text names, as ElementNamed reads an element: blanks alone
 // are the first of the list, "None".
 std::optional<std::string_view> AnvilNamed(std::string_view text);
 // Why the text names no anvil: «Наковальня: «Diamond Anvil» — нет такой
-// наковальни»; empty where it names one.
-std::string AnvilProblem(std::string_view text);
+// наковальни»; none where it names one.
+std::optional<Message> AnvilProblem(std::string_view text);
 
 // Why a number input's text is not a whole number: «Dex: «» — не целое
-// число»; empty where it is one.
-std::string WholeNumberProblem(const ForgeInputField& field, std::string_view text);
+// число»; none where it is one.
+std::optional<Message> WholeNumberProblem(const ForgeInputField& field, std::string_view text);
 
 }  // namespace trivelon

@@ -12,7 +12,7 @@ namespace {
 
 // Reads one input strictly into a field; the message naming the input and
 // its text otherwise.
-bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& field, std::string& error) {
+bool ReadInt(const ForgeInputTexts& source, ForgeInput input, std::int32_t& field, std::optional<Message>& error) {
     const std::string& text = source.text(input);
     const std::optional<std::int32_t> value = TryParseInt(text);
     if (!value) {
@@ -48,7 +48,7 @@ void CopyRecipe(const ForgeRules& rules, const ForgeRecipe& entry, ForgeState& s
 // Reads what the entry's rule needs and sets the unclamped rate; false with
 // the message when a text is not a whole number.
 bool ComputeRate(const ForgeRules& rules, const ForgeInputTexts& source, const ForgeRecipe& entry, ForgeState& state,
-                 std::string& error) {
+                 std::optional<Message>& error) {
     ForgeInputs& in = state.inputs;
     const std::optional<ForgeInput> skill = SkillInputOf(entry);
     if (!entry.isWeapon()) {
@@ -119,7 +119,7 @@ ForgeRequestOutcome RunForgeRequest(const ForgeRules& rules, const ForgeInputTex
     outcome.stage = ForgeStage::InvalidSkillOrItem;
     const ForgeRecipe* entry = ForgeCatalogue::Find(outcome.caption);
     if (!entry) {
-        outcome.error = "Предмет «" + outcome.caption + "» не найден в каталоге";
+        outcome.error = Message{TRIVELON_TEXT("Messages", "Предмет «%1» не найден в каталоге"), {outcome.caption}};
         return outcome;
     }
     state.itemName = outcome.caption;

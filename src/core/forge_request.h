@@ -15,7 +15,7 @@
 
 namespace trivelon {
 
-inline constexpr std::string_view kChooseItemWarning = "Выберите, что ковать";
+inline constexpr const char* kChooseItemWarning = TRIVELON_TEXT("Messages", "Выберите, что ковать");
 struct ForgeMaterial {
     std::string name;
     std::string picture;
@@ -67,9 +67,9 @@ enum class ForgeStage {
 
 struct ForgeRequestOutcome {
     ForgeStage stage = ForgeStage::InvalidCharacter;
-    std::string caption;  // the item name as selected
-    std::string error;    // for the two failure stages
-    ForgeState state;     // for Filled
+    std::string caption;           // the item name as selected
+    std::optional<Message> error;  // for the two failure stages
+    ForgeState state;              // for Filled
 };
 
 // The request under the rules: their rate weights, anvils and prices.

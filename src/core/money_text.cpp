@@ -1,4 +1,4 @@
-// Writing sums short with Russian words for the powers of a thousand.
+// Writing sums short with words for the powers of a thousand.
 #include "money_text.h"
 
 #include <algorithm>
@@ -12,19 +12,9 @@ namespace trivelon {
 
 namespace {
 
-struct Unit {
-    std::uint64_t size;
-    std::string_view word;
-};
-
 // From the largest down; the last one has no word.
-constexpr std::array<Unit, 7> kUnits{{{1'000'000'000'000'000'000, "квинтлн"},
-                                      {1'000'000'000'000'000, "квадрлн"},
-                                      {1'000'000'000'000, "трлн"},
-                                      {1'000'000'000, "млрд"},
-                                      {1'000'000, "млн"},
-                                      {1'000, "тыс."},
-                                      {1, ""}}};
+constexpr std::array<std::uint64_t, 7> kUnits{
+    1'000'000'000'000'000'000, 1'000'000'000'000'000, 1'000'000'000'000, 1'000'000'000, 1'000'000, 1'000, 1};
 
 std::uint64_t Magnitude(std::int64_t value) {
     return value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value);
@@ -33,15 +23,11 @@ std::uint64_t Magnitude(std::int64_t value) {
 // The largest unit the magnitude reaches, the last one below a thousand.
 std::size_t UnitOf(std::uint64_t magnitude) {
     std::size_t unit = 0;
-    while (kUnits[unit].size > magnitude && unit + 1 < kUnits.size()) ++unit;
+    while (kUnits[unit] > magnitude && unit + 1 < kUnits.size()) ++unit;
     return unit;
 }
 
 }  // namespace
-
-std::string WholeAmountText(const std::optional<std::int64_t>& value) {
-    return value ? IntegerText(*value) : std::string(kTooMuchMoneyText);
-}
 
 std::string GroupedAmountText(std::int64_t value) {
     const std::string digits = IntegerText(value);
@@ -54,15 +40,16 @@ std::string GroupedAmountText(std::int64_t value) {
     return grouped;
 }
 
-std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator, Rounding rounding) {
+std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimalSeparator, Rounding rounding,
+                            const UnitWords& words) {
     const std::uint64_t magnitude = Magnitude(value);
     std::size_t unit = UnitOf(magnitude);
     // Rounding can carry into the next unit: 999,96 млн is 1 млрд.
     for (;; --unit) {
         int digits = std::clamp(fractionDigits, 0, 18);  // 10^18 is the largest unit
-        while (digits > 0 && static_cast<std::uint64_t>(PowerOfTen(digits)) > kUnits[unit].size) --digits;
+        while (digits > 0 && static_cast<std::uint64_t>(PowerOfTen(digits)) > kUnits[unit]) --digits;
         const auto power = static_cast<std::uint64_t>(PowerOfTen(digits));
-        const std::uint64_t divisor = kUnits[unit].size / power;
+        const std::uint64_t divisor = kUnits[unit] / power;
         // magnitude <= 2^63 and a divisor <= 10^18 together stay below 2^64.
         const std::uint64_t carry = rounding == Rounding::Up ? divisor - 1 : divisor / 2;
         const std::uint64_t scaled = (magnitude + carry) / divisor;
@@ -73,15 +60,16 @@ std::string ShortAmountText(std::int64_t value, int fractionDigits, char decimal
         const std::string fraction = IntegerText(static_cast<std::int64_t>(power + scaled % power)).substr(1);
         const std::string_view sign = value < 0 && scaled > 0 ? "-" : "";
         const std::string_view separator(&decimalSeparator, fraction.empty() ? 0 : 1);
-        const std::string_view space = kUnits[unit].word.empty() ? "" : " ";
+        const bool worded = unit + 1 < kUnits.size();
+        const std::string_view word = worded ? words[kUnits.size() - 2 - unit] : "";
         return Join(
-            {sign, IntegerText(static_cast<std::int64_t>(whole)), separator, fraction, space, kUnits[unit].word});
+            {sign, IntegerText(static_cast<std::int64_t>(whole)), separator, fraction, worded ? " " : "", word});
     }
 }
 
 int ExactFractionDigits(std::int64_t value) {
     const std::uint64_t magnitude = Magnitude(value);
-    const std::uint64_t unitSize = kUnits[UnitOf(magnitude)].size;
+    const std::uint64_t unitSize = kUnits[UnitOf(magnitude)];
     std::uint64_t rest = magnitude % unitSize;
     if (rest == 0) return 0;
     int digits = 0;

@@ -13,7 +13,7 @@
 
 namespace trivelon {
 
-const char* const kOutOfRangeMessage = "Результат слишком велик для расчёта";
+const char* const kOutOfRangeMessage = TRIVELON_TEXT("Messages", "Результат слишком велик для расчёта");
 
 namespace {
 
@@ -140,11 +140,15 @@ std::string IntegerText(std::int64_t value) {
 
 namespace {
 
-std::string IntegerMessage(std::string_view text) { return Join({"'", text, "' is not a valid integer value"}); }
+Message IntegerMessage(std::string_view text) {
+    return {TRIVELON_TEXT("Messages", "'%1' is not a valid integer value"), {std::string(text)}};
+}
 
 }  // namespace
 
-std::string FloatMessage(std::string_view text) { return Join({"'", text, "' is not a valid floating point value"}); }
+Message FloatMessage(std::string_view text) {
+    return {TRIVELON_TEXT("Messages", "'%1' is not a valid floating point value"), {std::string(text)}};
+}
 
 std::optional<std::int64_t> TryParseInt64(std::string_view text) {
     std::size_t i = SkipBlanks(text, 0);

@@ -29,7 +29,7 @@ std::int64_t ParseLenientInt64(std::string_view text);
 // Plain decimal digits with a leading "-" when negative.
 std::string IntegerText(std::int64_t value);
 
-std::string FloatMessage(std::string_view text);
+Message FloatMessage(std::string_view text);
 
 // General format: at most 15 significant digits, no trailing zeros, fixed
 // notation from 1E-5 up to 15 integer digits, otherwise "1.5E20" style.

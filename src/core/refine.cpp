@@ -94,8 +94,8 @@ std::int64_t StepRate(const RefineClassRule& cls, std::int32_t level, std::int64
 namespace {
 
 Error StepRateError(std::int32_t level, std::int64_t stepRate) {
-    return Error{"Шанс успешной заточки на " + LevelText(level) + " равен " + IntegerText(stepRate) +
-                 "%, расчёт невозможен"};
+    return Error{{TRIVELON_TEXT("Messages", "Шанс успешной заточки на %1 равен %2%, расчёт невозможен"),
+                  {LevelText(level), IntegerText(stepRate)}}};
 }
 
 }  // namespace

@@ -60,10 +60,11 @@ Result<RefineComparison> CompareRefineRoads(const RefineRules& rules, const Refi
     roads.reserve(offers.size());
     for (const RefineOffer& offer : offers) {
         if (offer.level < 0 || offer.level > request.targetLevel)
-            return Error{Join({"уровень ", LevelText(offer.level), " не между +0 и ", LevelText(request.targetLevel)})};
+            return Error{{TRIVELON_TEXT("Messages", "уровень %1 не между +0 и %2"),
+                          {LevelText(offer.level), LevelText(request.targetLevel)}}};
         const auto same = [&](const RefineRoad& road) { return road.offer.level == offer.level; };
         if (std::any_of(roads.begin(), roads.end(), same))
-            return Error{Join({"уровень ", LevelText(offer.level), " предложен дважды"})};
+            return Error{{TRIVELON_TEXT("Messages", "уровень %1 предложен дважды"), {LevelText(offer.level)}}};
         auto road = PlanRefineRoad(rules, request, offer);
         if (!road) return Error{road.error()};
         roads.push_back(std::move(road.value()));

@@ -8,7 +8,8 @@
 
 namespace trivelon {
 
-const char* const kUnreadableResearchMessage = "уровень Weaponry Research не прочитан — шанс не посчитать";
+const char* const kUnreadableResearchMessage =
+    TRIVELON_TEXT("Messages", "уровень Weaponry Research не прочитан — шанс не посчитать");
 
 namespace {
 

@@ -1,14 +1,15 @@
 #pragma once
 // A value or the message of the error that prevented it. The core never shows
 // or prints anything: callers decide how an error reaches the user.
-#include <string>
 #include <utility>
 #include <variant>
+
+#include "message.h"
 
 namespace trivelon {
 
 struct Error {
-    std::string message;
+    Message message;
 };
 
 template <class T>
@@ -23,7 +24,7 @@ public:
     T& value() { return std::get<0>(data_); }
     const T& operator*() const { return value(); }
     const T* operator->() const { return &value(); }
-    const std::string& error() const { return std::get<1>(data_).message; }
+    const Message& error() const { return std::get<1>(data_).message; }
 
 private:
     std::variant<T, Error> data_;

@@ -19,6 +19,7 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/screen_fit.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 #include "rules_file/rules_file.h"
 
 namespace trivelon::gui {
@@ -97,7 +98,7 @@ bool MainWindow::useRulesFile(const QString& path) {
         Result<Rules> read = LoadRulesFile(std::filesystem::path(
             std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size()))));
         if (!read) {
-            reporter_.error(QtText(read.error()));
+            reporter_.error(Sentence(read.error()));
             return false;
         }
         rules = std::make_unique<const Rules>(std::move(read.value()));

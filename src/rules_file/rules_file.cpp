@@ -190,14 +190,14 @@ public:
 
     Result<Rules> read(std::string_view text) {
         if (text.size() > kLargestRulesFile)
-            return Error{Join({fileName_, ": файл правил больше 1 МиБ (1 048 576 байт)"})};
+            return Error{Verbatim(Join({fileName_, ": файл правил больше 1 МиБ (1 048 576 байт)"}))};
         const toml::parse_result parsed = toml::parse(text);
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
-            return Error{Join({at(error.source()), "не TOML: ", Shown(error.description(), 200)})};
+            return Error{Verbatim(Join({at(error.source()), "не TOML: ", Shown(error.description(), 200)}))};
         }
         Rules rules;
-        if (!readRules(Table{parsed.table(), ""}, rules)) return Error{*error_};
+        if (!readRules(Table{parsed.table(), ""}, rules)) return Error{Verbatim(*error_)};
         return rules;
     }
 
@@ -528,7 +528,7 @@ Result<Rules> LoadRulesFile(const std::filesystem::path& path) {
     const std::u8string u8Path = path.u8string();
     const std::string shown = Join({"«", Shown(std::string(u8Path.begin(), u8Path.end()), 300), "»"});
     const auto refuse = [&](std::string_view before, std::string_view after) {
-        return Error{Join({before, shown, after})};
+        return Error{Verbatim(Join({before, shown, after}))};
     };
     const std::string_view tooLarge = " больше 1 МиБ (1 048 576 байт)";
 

@@ -67,7 +67,7 @@ TEST_F(ExtendedAgainstHardware, EveryRefineFigure) {
                     SCOPED_TRACE(testing::Message() << "class " << classNumber << " +" << from << " to +" << to
                                                     << " research " << research);
                     const auto outcome = ComputeRefine(cls, from, to, research);
-                    ASSERT_TRUE(outcome.ok()) << outcome.error();
+                    ASSERT_TRUE(outcome.ok()) << outcome.error().sourceText();
                     const std::int32_t first = std::max(from, cls.safeLevel) + 1;
                     if (to <= cls.safeLevel || from == to) continue;
                     long double product = 1;
@@ -102,7 +102,7 @@ TEST_F(ExtendedAgainstHardware, RandomRateTextsAndTotals) {
         SCOPED_TRACE(text);
         const long double hardware = std::strtold(text.c_str(), nullptr);
         const auto parsed = ParseStrictFloat(text, '.');
-        ASSERT_TRUE(parsed.ok()) << parsed.error();
+        ASSERT_TRUE(parsed.ok()) << parsed.error().sourceText();
         ASSERT_EQ(*parsed, FromHardware(hardware));
         ASSERT_EQ(FormatGeneral(*parsed, '.'), HardwareFormat(hardware));
         if (hardware == 0) continue;

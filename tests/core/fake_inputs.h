@@ -1,11 +1,15 @@
 #pragma once
 // The forge inputs as plain texts, each at its default until set.
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/forge_input.h"
 
 namespace trivelon {
+
+// A request's error as the Russian interface reads it; empty for none.
+inline std::string ErrorText(const std::optional<Message>& error) { return error ? error->sourceText() : ""; }
 
 struct FakeInputs : ForgeInputTexts {
     // Every input at its default, the item as given.

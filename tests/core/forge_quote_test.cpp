@@ -166,7 +166,7 @@ TEST(ForgeQuote, ResourceAtRateFiftySixAgreesWithTheRequest) {
         .set(ForgeInput::Luk, "20")
         .set(ForgeInput::IronTempering, "1");
     auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
-    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << ErrorText(outcome.error);
     EXPECT_EQ(DecimalText(outcome.state.shownRate, '.'), "56");
     EXPECT_EQ(Cost(outcome.state), "216");
 }
@@ -181,7 +181,7 @@ TEST(ForgeQuote, RetypedStartPricesKeepTheFirstCost) {
             if (extras) controls.tick(1).tick(2).set(ForgeInput::Element, "Ice").set(ForgeInput::Anvil, "None");
             auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
             SCOPED_TRACE(std::string(row.text) + (extras ? " with crumbs and element" : ""));
-            ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+            ASSERT_EQ(outcome.stage, ForgeStage::Filled) << ErrorText(outcome.error);
             const Recipe recipe = RecipeOf(outcome.state);
             std::vector<std::pair<RecipeRowKind, std::string>> typed;
             for (std::size_t i = 1; i < kRecipeRowCount; ++i)
@@ -193,7 +193,7 @@ TEST(ForgeQuote, RetypedStartPricesKeepTheFirstCost) {
 
 TEST(ForgeQuote, TypedPricesChangeTheEstimate) {
     auto outcome = RunForgeRequest(BuiltInRules().forge, FakeInputs("Knife").set(ForgeInput::Element, "Earth"));
-    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+    ASSERT_EQ(outcome.stage, ForgeStage::Filled) << ErrorText(outcome.error);
     EXPECT_EQ(DecimalText(outcome.state.shownRate, '.'), "84.1");
     EXPECT_EQ(Cost(outcome.state), "10000");                                      // 2 x (1000 + 4000)
     EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material2, "12"}}), "10240");  // and 10 x 12
@@ -225,7 +225,7 @@ Figures FiguresOf(const std::string& rate, char separator) {
     Figures figures;
     auto value = ParseStrictFloat(rate, separator);
     figures.value = value.ok() ? *value : 0;
-    figures.parsed = value.ok() ? FormatGeneral(*value, separator) : "error: " + value.error();
+    figures.parsed = value.ok() ? FormatGeneral(*value, separator) : "error: " + value.error().sourceText();
     figures.weaponCost = Cost(Weapon(rate, 5000, 1, 1000));
     figures.resourceCost = Cost(Resource(rate, 1000));
     return figures;
@@ -260,7 +260,7 @@ TEST_F(InCommaLocale, LanceAtThirtyThreeAndAHalfCostsThreeAttempts) {
             .set(ForgeInput::WeaponryResearch, "0");
         controls.set(ForgeInput::Anvil, "None").set(ForgeInput::SmithSpear, "1");
         auto outcome = RunForgeRequest(BuiltInRules().forge, controls);
-        ASSERT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+        ASSERT_EQ(outcome.stage, ForgeStage::Filled) << ErrorText(outcome.error);
         EXPECT_EQ(DecimalText(outcome.state.shownRate, separator), separator == '.' ? "33.5" : "33,5");
         EXPECT_EQ(Cost(outcome.state, {{RecipeRowKind::Material1, "100"}}), "59640") << separator;
     }

@@ -29,7 +29,7 @@ std::optional<std::int64_t> FirstCost(const ForgeState& state) { return ForgeQuo
 std::string RateText(const ForgeState& state, char separator = '.') { return DecimalText(state.shownRate, separator); }
 
 const ForgeState& Filled(const ForgeRequestOutcome& outcome) {
-    EXPECT_EQ(outcome.stage, ForgeStage::Filled) << outcome.error;
+    EXPECT_EQ(outcome.stage, ForgeStage::Filled) << ErrorText(outcome.error);
     return outcome.state;
 }
 
@@ -173,7 +173,7 @@ TEST(ForgeRequest, TheFirstBadInputInReadingOrderIsReported) {
         auto outcome = Request(inputs);
         SCOPED_TRACE(std::string(c.item) + " reporting " + c.reported);
         EXPECT_EQ(outcome.stage, c.stage);
-        EXPECT_EQ(outcome.error, c.reported);
+        EXPECT_EQ(ErrorText(outcome.error), c.reported);
         if (c.stage == ForgeStage::InvalidSkillOrItem) {
             EXPECT_EQ(outcome.caption, c.item);
         }
@@ -228,7 +228,7 @@ TEST(ForgeRequest, WeaponsReadTheSmithSkillOfTheirCategoryOnly) {
         inputs.set(c.smith, "$z");
         auto failed = Request(inputs);
         EXPECT_EQ(failed.stage, ForgeStage::InvalidSkillOrItem);
-        EXPECT_EQ(failed.error, std::string(FieldOf(c.smith).name) + ": «$z» — не целое число");
+        EXPECT_EQ(ErrorText(failed.error), std::string(FieldOf(c.smith).name) + ": «$z» — не целое число");
     }
 }
 
@@ -349,12 +349,12 @@ TEST(ForgeRequest, AnElementOrAnAnvilOutsideTheListIsAnError) {
     for (const std::string typed : {"Poison", "Огонь", "Fire Fire"}) {
         auto outcome = Request(FakeInputs("Knife").set(ForgeInput::Element, typed));
         EXPECT_EQ(outcome.stage, ForgeStage::InvalidSkillOrItem) << typed;
-        EXPECT_EQ(outcome.error, "Элемент: «" + typed + "» — нет такого элемента");
+        EXPECT_EQ(ErrorText(outcome.error), "Элемент: «" + typed + "» — нет такого элемента");
     }
     // An anvil outside the list once added nothing to the rate, silently.
     const auto anvil = Request(FakeInputs("Knife").set(ForgeInput::Anvil, "Diamond Anvil"));
     EXPECT_EQ(anvil.stage, ForgeStage::InvalidSkillOrItem);
-    EXPECT_EQ(anvil.error, "Наковальня: «Diamond Anvil» — нет такой наковальни");
+    EXPECT_EQ(ErrorText(anvil.error), "Наковальня: «Diamond Anvil» — нет такой наковальни");
     for (const std::string blank : {"", "  "}) {
         const ForgeState s = Filled(Request(FakeInputs("Knife").set(ForgeInput::Element, blank)));
         EXPECT_EQ(s.elementFlag, 0);
@@ -366,7 +366,7 @@ TEST(ForgeRequest, UnknownItemNameFailsInTheWindow) {
     auto outcome = Request(FakeInputs("Excalibur"));
     EXPECT_EQ(outcome.stage, ForgeStage::InvalidSkillOrItem);
     EXPECT_EQ(outcome.caption, "Excalibur");
-    EXPECT_FALSE(outcome.error.empty());
+    EXPECT_FALSE(ErrorText(outcome.error).empty());
     EXPECT_EQ(Request(FakeInputs("iron")).stage, ForgeStage::InvalidSkillOrItem);
 }
 

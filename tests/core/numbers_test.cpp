@@ -25,7 +25,7 @@ class StrictIntAccepts : public ::testing::TestWithParam<IntCase> {};
 TEST_P(StrictIntAccepts, ReadsTheValue) {
     const auto& c = GetParam();
     auto parsed = ParseStrictInt(c.text);
-    ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error();
+    ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error().sourceText();
     EXPECT_EQ(*parsed, c.value) << c.text;
     EXPECT_EQ(ParseLenientInt(c.text), c.value) << c.text;
     EXPECT_EQ(TryParseInt(c.text), c.value) << c.text;
@@ -46,7 +46,7 @@ TEST_P(StrictIntRejects, NamesTheTextAndLenientGivesZero) {
     const std::string text = GetParam();
     auto parsed = ParseStrictInt(text);
     ASSERT_FALSE(parsed.ok()) << "accepted '" << text << "' as " << *parsed;
-    EXPECT_EQ(parsed.error(), "'" + text + "' is not a valid integer value");
+    EXPECT_EQ(parsed.error().sourceText(), "'" + text + "' is not a valid integer value");
     EXPECT_EQ(ParseLenientInt(text), 0) << text;
     EXPECT_FALSE(TryParseInt(text).has_value()) << text;
 }
@@ -111,7 +111,7 @@ TEST(ParseStrictFloat, ReadsWithTheGivenSeparatorAndSurroundingBlanks) {
           Case{"1e-4931", '.', Extended("1e-4931")}, Case{"0.00001e-4926", '.', Extended("1e-4931")},
           Case{"1e-4940", '.', Extended(0)}, Case{"-0,3e-4949", ',', Extended(0)}, Case{"1e-5000", '.', Extended(0)}}) {
         auto parsed = ParseStrictFloat(c.text, c.separator);
-        ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error();
+        ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error().sourceText();
         EXPECT_EQ(*parsed, c.value) << c.text;
     }
 }
@@ -126,7 +126,7 @@ TEST(ParseStrictFloat, RejectsWithTheFloatMessage) {
           Case{"79,1", '.'}, Case{"7 9", '.'}, Case{"1e5000", '.'}, Case{"-1e99999999999999999999", '.'}}) {
         auto parsed = ParseStrictFloat(c.text, c.separator);
         ASSERT_FALSE(parsed.ok()) << "accepted '" << c.text << "'";
-        EXPECT_EQ(parsed.error(), std::string("'") + c.text + "' is not a valid floating point value");
+        EXPECT_EQ(parsed.error().sourceText(), std::string("'") + c.text + "' is not a valid floating point value");
     }
 }
 

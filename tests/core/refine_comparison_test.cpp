@@ -81,7 +81,7 @@ TEST(RefineComparisonTest, FindsTheCheapestRoad) {
         const RefineComparisonRequest request{static_cast<std::size_t>(row.classNumber - 1), row.target, 10,
                                               BuiltInClass(row.classNumber).materialPrice};
         const auto comparison = CompareRefineRoads(BuiltInRules().refine, request, row.offers);
-        ASSERT_TRUE(comparison) << comparison.error();
+        ASSERT_TRUE(comparison) << comparison.error().sourceText();
         ASSERT_EQ(comparison->roads.size(), row.costs.size());
         for (std::size_t i = 0; i < row.costs.size(); ++i) {
             const RefineRoad& road = comparison->roads[i];
@@ -117,10 +117,10 @@ TEST(RefineComparisonTest, TheFinishedItemIsOneItemAtItsPrice) {
 TEST(RefineComparisonTest, RefusesOffersItCannotCompare) {
     const RefineRules& rules = BuiltInRules().refine;
     const RefineComparisonRequest request{3, 7, 10, 5000};
-    EXPECT_EQ(CompareRefineRoads(rules, request, {{8, 1}}).error(), "уровень +8 не между +0 и +7");
-    EXPECT_EQ(CompareRefineRoads(rules, request, {{4, 1}, {4, 2}}).error(), "уровень +4 предложен дважды");
+    EXPECT_EQ(CompareRefineRoads(rules, request, {{8, 1}}).error().sourceText(), "уровень +8 не между +0 и +7");
+    EXPECT_EQ(CompareRefineRoads(rules, request, {{4, 1}, {4, 2}}).error().sourceText(), "уровень +4 предложен дважды");
     // A Weaponry Research that cannot be read stops every road that needs it.
-    EXPECT_EQ(CompareRefineRoads(rules, {3, 7, std::nullopt, 5000}, {{0, 1}, {7, 2}}).error(),
+    EXPECT_EQ(CompareRefineRoads(rules, {3, 7, std::nullopt, 5000}, {{0, 1}, {7, 2}}).error().sourceText(),
               kUnreadableResearchMessage);
     // The finished item needs none.
     EXPECT_TRUE(CompareRefineRoads(rules, {3, 7, std::nullopt, 5000}, {{7, 2}}));

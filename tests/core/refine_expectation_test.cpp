@@ -94,14 +94,14 @@ TEST(ExpectRefine, WorkedCases) {
     for (const WorkedCase& c : cases) {
         SCOPED_TRACE(std::string(c.why) + ", " + Describe(c.classNumber, c.cur, c.fin, c.w));
         auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, c.prices);
-        ASSERT_TRUE(exact.ok()) << exact.error();
+        ASSERT_TRUE(exact.ok()) << exact.error().sourceText();
         ASSERT_TRUE(exact->has_value());
         EXPECT_EQ((*exact)->items, c.items);
         EXPECT_EQ((*exact)->materials, c.materials);
         EXPECT_EQ((*exact)->cost, c.cost);
 
         auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, c.prices);
-        ASSERT_TRUE(figures.ok()) << figures.error();
+        ASSERT_TRUE(figures.ok()) << figures.error().sourceText();
         ASSERT_TRUE(figures->has_value());
         EXPECT_EQ((*figures)->itemsTenths, c.itemsTenths);
         EXPECT_EQ((*figures)->materialsTenths, c.materialsTenths);
@@ -128,10 +128,10 @@ TEST(ExpectRefine, NothingToDoAboveTheSafeLevel) {
     for (const Case& c : {Case{1, 8, 10}, Case{1, 10, 0}, Case{4, 5, 10}, Case{5, 10, -1000}, Case{3, 9, kMin}}) {
         SCOPED_TRACE(Describe(c.classNumber, c.level, c.level, c.w));
         auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.level, c.level, c.w, {5000, 20000, 100});
-        ASSERT_TRUE(exact.ok()) << exact.error();
+        ASSERT_TRUE(exact.ok()) << exact.error().sourceText();
         EXPECT_FALSE(exact->has_value());
         auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.level, c.level, c.w, {5000, 20000, 100});
-        ASSERT_TRUE(figures.ok()) << figures.error();
+        ASSERT_TRUE(figures.ok()) << figures.error().sourceText();
         EXPECT_FALSE(figures->has_value());
     }
 }
@@ -156,13 +156,13 @@ TEST(ExpectRefine, StepChancesAtOrBelowZeroAreTheTabsErrors) {
         SCOPED_TRACE(Describe(c.classNumber, c.cur, c.fin, c.w));
         auto exact = ExpectRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, {200, 50, 0});
         ASSERT_FALSE(exact.ok());
-        EXPECT_EQ(exact.error(), c.message);
+        EXPECT_EQ(exact.error().sourceText(), c.message);
         auto figures = ExpectRefineFigures(BuiltInClass(c.classNumber), c.cur, c.fin, c.w, {200, 50, 0});
         ASSERT_FALSE(figures.ok());
-        EXPECT_EQ(figures.error(), c.message);
+        EXPECT_EQ(figures.error().sourceText(), c.message);
         auto tab = ComputeRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w);
         ASSERT_FALSE(tab.ok());
-        EXPECT_EQ(tab.error(), c.message);
+        EXPECT_EQ(tab.error().sourceText(), c.message);
     }
 }
 
@@ -303,12 +303,12 @@ TEST(ExpectRefine, AgreesWithAMarkovChainOverEveryRefine) {
                     auto exact = ExpectRefine(cls, cur, fin, w, prices);
                     if (!possible) {
                         ASSERT_FALSE(exact.ok()) << Describe(classNumber, cur, fin, w);
-                        EXPECT_EQ(exact.error(), ComputeRefine(cls, cur, fin, w).error())
+                        EXPECT_EQ(exact.error().sourceText(), ComputeRefine(cls, cur, fin, w).error().sourceText())
                             << Describe(classNumber, cur, fin, w);
                         ++failed;
                         continue;
                     }
-                    ASSERT_TRUE(exact.ok()) << Describe(classNumber, cur, fin, w) << ": " << exact.error();
+                    ASSERT_TRUE(exact.ok()) << Describe(classNumber, cur, fin, w) << ": " << exact.error().sourceText();
                     ASSERT_TRUE(exact->has_value()) << Describe(classNumber, cur, fin, w);
                     const ChainSolution chain = SolveChain(percents, prices);
                     EXPECT_EQ((*exact)->items, chain.items) << Describe(classNumber, cur, fin, w);

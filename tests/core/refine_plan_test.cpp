@@ -190,7 +190,7 @@ TEST(PlanRefine, FiguresOfWholePlans) {
     };
     for (const PlanFigures& p : plans) {
         const auto plan = PlanRefine(BuiltInRules().refine, p.request);
-        ASSERT_TRUE(plan.ok()) << plan.error();
+        ASSERT_TRUE(plan.ok()) << plan.error().sourceText();
         EXPECT_EQ(plan->cost, p.cost);
         const RefineBudgetLevel& even = plan->budget->front();
         EXPECT_EQ(std::tie(even.items, *even.materials, *even.cost), std::tie(p.items50, p.materials50, p.zeny50));
@@ -246,7 +246,7 @@ TEST(PlanRefine, FiguresUnderOtherRules) {
         SCOPED_TRACE(testing::Message() << "class " << row.classIndex << " +" << row.from << " to +" << row.to
                                         << " research " << row.research);
         const auto plan = PlanRefine(rules, {row.classIndex, row.from, row.to, row.research, 500, 2000, false});
-        ASSERT_TRUE(plan.ok()) << plan.error();
+        ASSERT_TRUE(plan.ok()) << plan.error().sourceText();
         ASSERT_TRUE(plan->outcome.rate.has_value());
         EXPECT_EQ(FormatGeneral(*plan->outcome.rate, '.'), row.rate);
         EXPECT_EQ(plan->outcome.materialCount, row.materials);
@@ -259,7 +259,7 @@ TEST(PlanRefine, FiguresUnderOtherRules) {
 // count, never a sum converted out of range.
 TEST(PlanRefine, AStepPricedNearTwoToTheSixtyThreeIsTooMuch) {
     const auto plan = PlanRefine(BuiltInRules().refine, {1, 8, 9, 49, 9'223'372'036'854'775'507, 0});
-    ASSERT_TRUE(plan.ok()) << plan.error();
+    ASSERT_TRUE(plan.ok()) << plan.error().sourceText();
     for (const RefineBudgetLevel& level : *plan->budget) EXPECT_EQ(level.cost, std::nullopt) << level.chance;
 }
 
@@ -270,9 +270,9 @@ TEST(PlanRefine, NothingToDoAndWhatCannotBePlanned) {
     EXPECT_FALSE(nothing->budget || nothing->expected || nothing->spending);
     EXPECT_EQ(nothing->chanceWithinInTenths(1000), std::nullopt);
 
-    EXPECT_EQ(PlanRefine(rules, {0, 0, 8, std::nullopt, 200, 0}).error(), kUnreadableResearchMessage);
+    EXPECT_EQ(PlanRefine(rules, {0, 0, 8, std::nullopt, 200, 0}).error().sourceText(), kUnreadableResearchMessage);
     EXPECT_TRUE(PlanRefine(rules, {0, 0, 7, std::nullopt, 200, 0}).ok());  // a safe refine needs no research
-    EXPECT_EQ(PlanRefine(rules, {0, 7, 8, -60, 200, 0}).error(),
+    EXPECT_EQ(PlanRefine(rules, {0, 7, 8, -60, 200, 0}).error().sourceText(),
               "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
     // Prices at the edge of 64 bits: counted, or too much, never wrapped.

@@ -45,7 +45,7 @@ TEST(RefineTables, SafeRefineOfEachClass) {
                   std::tie(rows[i].level, rows[i].bonus, rows[i].cost));
 
         auto computed = ComputeRefine(cls, 0, safe.level, 10);
-        ASSERT_TRUE(computed.ok()) << computed.error();
+        ASSERT_TRUE(computed.ok()) << computed.error().sourceText();
         EXPECT_EQ(computed->bonusText, safe.bonusText);
         EXPECT_EQ(computed->materialCount, safe.level);
         EXPECT_EQ(computed->itemCount, 1);
@@ -79,7 +79,7 @@ TEST_P(RefineFromZero, MatchesTheOutcomeAtWeaponryResearchTenAndZero) {
          {Expected{10, row.rate10, row.materials10, row.items10}, Expected{0, row.rate0, row.materials0, row.items0}}) {
         SCOPED_TRACE("W " + std::to_string(e.w));
         auto outcome = ComputeRefine(BuiltInClass(row.classNumber), 0, row.target, e.w);
-        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        ASSERT_TRUE(outcome.ok()) << outcome.error().sourceText();
         ASSERT_TRUE(outcome->rate.has_value());
         EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), e.rate);
         EXPECT_EQ(outcome->materialCount, e.materials);
@@ -136,7 +136,7 @@ TEST(ComputeRefine, RoundingOfTheExpectedAttempts) {
         SCOPED_TRACE("class " + std::to_string(c.classNumber) + " +" + std::to_string(c.cur) + " -> +" +
                      std::to_string(c.fin) + " W " + std::to_string(c.w));
         auto outcome = ComputeRefine(BuiltInClass(c.classNumber), c.cur, c.fin, c.w);
-        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        ASSERT_TRUE(outcome.ok()) << outcome.error().sourceText();
         ASSERT_TRUE(outcome->rate.has_value());
         EXPECT_EQ(FormatGeneral(*outcome->rate, '.'), c.rate);
         EXPECT_EQ(outcome->materialCount, c.materials);
@@ -182,7 +182,7 @@ TEST(ComputeRefine, ArmourDefenceByLevelsGained) {
 TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
     auto zero = ComputeRefine(BuiltInClass(1), 7, 8, -60);
     ASSERT_FALSE(zero.ok());
-    EXPECT_EQ(zero.error(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
+    EXPECT_EQ(zero.error().sourceText(), "Шанс успешной заточки на +8 равен 0%, расчёт невозможен");
 
     EXPECT_FALSE(ComputeRefine(BuiltInClass(1), 7, 8, -70).ok());
     // Two negative steps multiply to a positive product; still no valid rate.
@@ -195,7 +195,7 @@ TEST(ComputeRefine, StepRatesAtOrBelowZeroAreErrors) {
 TEST(ComputeRefine, StepsAboveOneHundredAreCertain) {
     for (const std::int32_t w : {90, 100, kMax}) {
         auto outcome = ComputeRefine(BuiltInClass(4), 4, 10, w);
-        ASSERT_TRUE(outcome.ok()) << outcome.error();
+        ASSERT_TRUE(outcome.ok()) << outcome.error().sourceText();
         EXPECT_EQ(*outcome->rate, Extended(100)) << w;
         EXPECT_EQ(outcome->itemCount, 1);
         EXPECT_EQ(outcome->materialCount, 6);
@@ -276,7 +276,7 @@ TEST(RefineState, StartAndClassChange) {
     EXPECT_EQ(std::tie(state.currentLevel, state.targetLevel, state.classIndex), std::make_tuple(0, 4, std::size_t{4}));
     // A class starts as its safe refine: its fee, one item, a material per level.
     const auto plan = PlanRefine(rules, {state.classIndex, state.currentLevel, state.targetLevel, 10, 0, 0, false});
-    ASSERT_TRUE(plan.ok()) << plan.error();
+    ASSERT_TRUE(plan.ok()) << plan.error().sourceText();
     EXPECT_EQ(std::tie(plan->attemptFee, plan->outcome.itemCount, plan->outcome.materialCount),
               std::make_tuple(BuiltInClass(5).fee, 1, 4));
 }

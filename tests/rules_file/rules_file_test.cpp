@@ -119,13 +119,13 @@ TEST(RulesFile, RefusesAFaultyFileAtItsPlace) {
         text.erase(mark, 1);
         const Result<Rules> read = ReadRules(text, "rules.toml");
         ASSERT_FALSE(read.ok()) << c.message;
-        EXPECT_EQ(read.error().substr(0, place.size() + c.message.size()), place + c.message);
+        EXPECT_EQ(read.error().sourceText().substr(0, place.size() + c.message.size()), place + c.message);
     }
 }
 
 TEST(RulesFile, BuiltInRulesReadBack) {
     const Result<Rules> read = ReadRules(RulesText(BuiltInRules()), "rules.toml");
-    ASSERT_TRUE(read.ok()) << read.error();
+    ASSERT_TRUE(read.ok()) << read.error().sourceText();
     EXPECT_EQ(*read, BuiltInRules());
 }
 
@@ -155,10 +155,10 @@ TEST(RulesFile, ReadsAnotherServersRules) {
     expected.forge.anvils = {
         {"None", 1}, {"Iron Anvil", -2}, {"Oridecon Anvil", 3}, {"Golden Anvil", 5}, {"Emperium Anvil", 12}};
     const Result<Rules> read = ReadRules(text, "rules.toml");
-    ASSERT_TRUE(read.ok()) << read.error();
+    ASSERT_TRUE(read.ok()) << read.error().sourceText();
     EXPECT_EQ(*read, expected);
     const Result<Rules> again = ReadRules(RulesText(expected), "rules.toml");
-    ASSERT_TRUE(again.ok()) << again.error();
+    ASSERT_TRUE(again.ok()) << again.error().sourceText();
     EXPECT_EQ(*again, expected);
 }
 
@@ -186,11 +186,11 @@ TEST(RulesFile, LoadsOnlyAReadableFileUpTo1MiB) {
         if (c.text) std::ofstream(folder / c.name, std::ios::binary) << *c.text;
         const Result<Rules> read = LoadRulesFile(folder / c.name);
         if (c.message.empty()) {
-            ASSERT_TRUE(read.ok()) << read.error();
+            ASSERT_TRUE(read.ok()) << read.error().sourceText();
             EXPECT_EQ(*read, BuiltInRules());
         } else {
             ASSERT_FALSE(read.ok()) << c.name;
-            EXPECT_EQ(read.error(), c.message);
+            EXPECT_EQ(read.error().sourceText(), c.message);
         }
     }
     std::filesystem::remove_all(folder);

@@ -3,6 +3,7 @@
 
 #include "core/numbers.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -17,7 +18,7 @@ BudgetCalculation EqualTries(const std::optional<TryChance>& chance, std::int64_
     if (planned)
         calculation.budget = *planned;
     else
-        calculation.problem = QtText(kOutOfRangeMessage);
+        calculation.problem = Sentence(kOutOfRangeMessage);
     return calculation;
 }
 

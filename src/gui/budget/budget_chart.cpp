@@ -20,6 +20,7 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -43,7 +44,7 @@ constexpr int kPercentTicks[] = {0, 25, 50, 75, 100};
 QString PercentLabel(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
 
 QString AmountLabel(std::int64_t value, int fractionDigits, Rounding rounding = Rounding::Nearest) {
-    return QtText(ShortAmountText(value, fractionDigits, SystemDecimalSeparator(), rounding));
+    return ShortAmount(value, fractionDigits, SystemDecimalSeparator(), rounding);
 }
 
 // Where money and chances fall on the plot.
@@ -256,7 +257,7 @@ void BudgetChart::drawingChanged() {
         return;
     }
     const auto zeny = [](std::optional<std::int64_t> sum) {
-        return QtText(sum ? GroupedAmountText(*sum) : std::string(kTooMuchMoneyText)) + QStringLiteral(" Zeny");
+        return (sum ? QtText(GroupedAmountText(*sum)) : TooMuchMoney()) + QStringLiteral(" Zeny");
     };
     QStringList parts;
     for (const BudgetLevel& level : plot_->budget.levels)

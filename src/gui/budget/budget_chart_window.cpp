@@ -12,6 +12,7 @@
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -98,7 +99,7 @@ void BudgetChartWindow::showChanceOfMoney() {
     switch (money.reading) {
         case TypedSum::Reading::Blank: chanceLabel_->clear(); return;
         case TypedSum::Reading::Unreadable: chanceLabel_->setText(QStringLiteral("не могу прочитать сумму")); return;
-        case TypedSum::Reading::TooMuch: chanceLabel_->setText(QtText(kTooMuchMoneyText)); return;
+        case TypedSum::Reading::TooMuch: chanceLabel_->setText(TooMuchMoney()); return;
         case TypedSum::Reading::Zeny: break;
     }
     QString chance = QStringLiteral("—");

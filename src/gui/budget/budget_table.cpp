@@ -11,6 +11,7 @@
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 namespace {
@@ -30,7 +31,7 @@ QString GroupedTenthsText(std::int64_t tenths) {
 }
 
 QString ColumnFigureText(const ColumnFigure& figure) {
-    if (!figure.value) return QtText(kTooMuchMoneyText);
+    if (!figure.value) return TooMuchMoney();
     return figure.inTenths ? GroupedTenthsText(*figure.value) : QtText(GroupedAmountText(*figure.value));
 }
 

@@ -20,6 +20,7 @@
 #include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 namespace {
@@ -255,7 +256,7 @@ void ForgeTab::bindHandlers() {
     connect(element_, &EditCombo::changed, this, &ForgeTab::elementChanged);
     // An anvil outside the list is marked as an element outside its list is.
     connect(anvil_, &EditCombo::changed, this,
-            [this] { MarkProblem(*anvil_, QtText(AnvilProblem(CoreText(anvil_->currentText())))); });
+            [this] { MarkProblem(*anvil_, ProblemSentence(AnvilProblem(CoreText(anvil_->currentText())))); });
     connect(forgeButton_, &QPushButton::clicked, this, &ForgeTab::forge);
 }
 
@@ -274,7 +275,7 @@ void ForgeTab::updateCharacterPicture() {
 }
 
 void ForgeTab::checkWholeNumber(EditCombo& box, const ForgeInputField& field) {
-    MarkProblem(box, QtText(WholeNumberProblem(field, CoreText(box.currentText()))));
+    MarkProblem(box, ProblemSentence(WholeNumberProblem(field, CoreText(box.currentText()))));
 }
 
 std::optional<std::int32_t> ForgeTab::weaponryResearch() const {
@@ -306,7 +307,7 @@ void ForgeTab::starCrumbClicked(std::size_t box) {
 // An element outside the list is marked while typed, as a number that
 // cannot be read is.
 void ForgeTab::elementChanged() {
-    MarkProblem(*element_, QtText(ElementProblem(CoreText(element_->currentText()))));
+    MarkProblem(*element_, ProblemSentence(ElementProblem(CoreText(element_->currentText()))));
     if (element_->currentText() != QtText(kNoElement)) starCrumbs_.back()->setChecked(false);
 }
 
@@ -317,10 +318,10 @@ void ForgeTab::forge() {
         const ForgeRequestOutcome outcome = RunForgeRequest(rules_->forge, inputTexts());
         switch (outcome.stage) {
             case ForgeStage::CategoryHeader:
-                reporter_.warning(QStringLiteral("Warning"), QtText(kChooseItemWarning));
+                reporter_.warning(QStringLiteral("Warning"), Sentence(kChooseItemWarning));
                 return;
             case ForgeStage::InvalidCharacter:
-            case ForgeStage::InvalidSkillOrItem: throw HandlerError{QtText(outcome.error)};
+            case ForgeStage::InvalidSkillOrItem: throw HandlerError{Sentence(*outcome.error)};
             case ForgeStage::Filled: break;
         }
         // Owned by the main window: one task bar button for the program.

@@ -20,6 +20,7 @@
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -58,7 +59,7 @@ QString RowDescription(const std::array<QString, RefineComparisonWindow::kColumn
 }
 
 QString MoneyText(const std::optional<std::int64_t>& zeny) {
-    return QtText(zeny ? GroupedAmountText(*zeny) : std::string(kTooMuchMoneyText));
+    return zeny ? QtText(GroupedAmountText(*zeny)) : TooMuchMoney();
 }
 
 QString LevelCaption(std::int32_t level, std::int32_t target) {
@@ -226,7 +227,7 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
     Result<RefineRoad> road = PlanRefineRoad(*rules_, *request_, {level, price.zeny}, false);
     if (!road) {
-        row.problem = QtText(road.error());
+        row.problem = Sentence(road.error());
         return;
     }
     row.road = std::move(road.value());

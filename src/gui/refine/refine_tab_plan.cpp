@@ -8,6 +8,7 @@
 #include "gui/refine/refine_tab_texts.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -21,7 +22,7 @@ void RefineTab::recompute() {
         showPlan(*plan_);
     } else {
         plan_.reset();
-        showNoPlan(QtText(plan.error()));
+        showNoPlan(Sentence(plan.error()));
     }
     showChart();
     showComparison();
@@ -35,7 +36,7 @@ void RefineTab::showPlan(const RefinePlan& plan) {
     // Nothing to do above the safe level has no rate of its own.
     successRate_->setText(outcome.rate ? QtText(FormatGeneral(*outcome.rate, SystemDecimalSeparator()))
                                        : QStringLiteral("—"));
-    averageCost_->setText(QtText(WholeAmountText(plan.cost)));
+    averageCost_->setText(WholeAmount(plan.cost));
     for (QLabel* figure : {successRate_, itemCount_, materialCount_, bonus_}) figure->setToolTip(QString());
     averageCost_->setToolTip(kEveryStepToolTip);
     if (plan.budget) {

@@ -8,6 +8,7 @@
 #include "core/money_text.h"
 #include "gui/widgets/decimal_separator.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -31,7 +32,7 @@ FittedAmount FitAmount(const QString& whole, std::int64_t value, const QFont& fo
     // not fit: "100 млн", not "100,00 млн".
     QString shortened;
     for (int digits = std::min(ExactFractionDigits(value), kMostShortFractionDigits); digits >= 0; --digits) {
-        shortened = QtText(ShortAmountText(value, digits, SystemDecimalSeparator(), rounding));
+        shortened = ShortAmount(value, digits, SystemDecimalSeparator(), rounding);
         if (fits(shortened)) return {shortened, whole};
     }
     return {shortened, whole, false};
@@ -43,7 +44,7 @@ void ShowAmount(QLabel& label, const std::optional<std::int64_t>& value) {
     const char* const ownFont = "amountFont";
     if (!label.property(ownFont).isValid()) label.setProperty(ownFont, label.font());
     QFont font = label.property(ownFont).value<QFont>();
-    const QString whole = QtText(WholeAmountText(value));
+    const QString whole = WholeAmount(value);
     const FittedAmount fitted = value ? FitAmount(whole, *value, font, label.width()) : FittedAmount{whole, {}};
     const auto fits = [&] {
         return QFontMetrics(font).horizontalAdvance(fitted.text) + 2 * kSideRoom <= label.width();

@@ -8,6 +8,7 @@
 
 #include "core/result.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -38,7 +39,7 @@ struct HandlerError {
 // Unwraps a core result, or stops the handler with its error.
 template <class T>
 T Take(Result<T> result) {
-    if (!result) throw HandlerError{QtText(result.error())};
+    if (!result) throw HandlerError{Sentence(result.error())};
     return std::move(result.value());
 }
 
@@ -53,7 +54,7 @@ void Guarded(ErrorReporter& reporter, F&& handler) {
     } catch (const HandlerError& failure) {
         reporter.error(failure.message);
     } catch (const Error& failure) {
-        reporter.error(QtText(failure.message));
+        reporter.error(Sentence(failure.message));
     }
 }
 
