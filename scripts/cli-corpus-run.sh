@@ -12,6 +12,8 @@ corpus=${1:?usage: $0 CORPUS COMMAND...}
 shift
 [ $# -gt 0 ] || { echo "usage: $0 CORPUS COMMAND..." >&2; exit 2; }
 jobs=${CORPUS_JOBS:-$(nproc)}
+# The messages in Russian whatever the locale this runs in.
+unset LC_ALL LC_MESSAGES LANG
 
 run_requests() {
   local line status arguments errors

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev libboost-dev libtomlplusplus-dev
   fonts-liberation fonts-dejavu-core
 )

@@ -161,9 +161,10 @@ set_dpi() {
 }
 
 # The installed program, started from a folder that has no images/: it finds
-# its pictures beside the .exe.
+# its pictures beside the .exe. In Russian, whatever Wine's locale, as the
+# windows below are found by their Russian titles.
 start_program() {
-  (cd "$work/elsewhere" && exec wine 'C:\Program Files\Trivelon\trivelon.exe' "$@") >/dev/null 2>&1 &
+  (cd "$work/elsewhere" && exec wine 'C:\Program Files\Trivelon\trivelon.exe' --lang ru "$@") >/dev/null 2>&1 &
   disown  # ended with the Wine server at the latest, without a notice from the shell
 }
 

@@ -1,5 +1,6 @@
 #include "help_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace trivelon::app {
@@ -11,10 +12,17 @@ struct OptionHelp {
 };
 
 constexpr OptionHelp kOptions[] = {
-    {"-h, --help", "эта справка"},
-    {"-v, --version", "версия программы"},
-    {"--reset", "начать с исходными значениями и пустой книгой цен: файл настроек удаляется"},
+    {"-h, --help", QT_TRANSLATE_NOOP("Help", "эта справка")},
+    {"-v, --version", QT_TRANSLATE_NOOP("Help", "версия программы")},
+    {"--reset",
+     QT_TRANSLATE_NOOP("Help", "начать с исходными значениями и пустой книгой цен: файл настроек удаляется")},
+    {"--lang ru|en",
+     QT_TRANSLATE_NOOP(
+         "Help",
+         "язык этого запуска: русский или английский; без него — выбранный в окне, а до выбора — язык системы")},
 };
+
+QString Tr(const char* text) { return QCoreApplication::translate("Help", text); }
 
 constexpr qsizetype kTerminalWidth = 80;
 constexpr qsizetype kNamesWidth = 18;
@@ -41,13 +49,13 @@ QString Wrapped(const QString& text, qsizetype indent, qsizetype width) {
 }  // namespace
 
 QString HelpText(const QString& version, const QString& settingsFile, HelpLayout layout) {
-    const QString about = QStringLiteral("Тривелон %1 — калькулятор ковки и заточки.").arg(version);
-    const QString usage = QStringLiteral("Запуск: trivelon [параметр]");
-    const QString keptIn = QStringLiteral("Всё, что вы вводите, сохраняется между запусками в файле");
+    const QString about = Tr(QT_TRANSLATE_NOOP("Help", "Тривелон %1 — калькулятор ковки и заточки.")).arg(version);
+    const QString usage = Tr(QT_TRANSLATE_NOOP("Help", "Запуск: trivelon [параметр]"));
+    const QString keptIn = Tr(QT_TRANSLATE_NOOP("Help", "Всё, что вы вводите, сохраняется между запусками в файле"));
     QStringList parts{about, QString(), usage, QString()};
     for (const OptionHelp& option : kOptions) {
         const QString names = QString::fromUtf8(option.names);
-        const QString description = QString::fromUtf8(option.description);
+        const QString description = Tr(option.description);
         if (layout == HelpLayout::MessageBox) {
             parts << names + QStringLiteral(" — ") + description + u'.';
         } else {

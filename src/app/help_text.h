@@ -1,5 +1,5 @@
 #pragma once
-// The text of trivelon --help, in Russian: for a terminal in two columns
+// The text of trivelon --help, in the language in use: for a terminal in two columns
 // wrapped at 80 characters, for a Windows message box (a proportional font,
 // wrapped by the box) as one paragraph per option.
 #include <QString>

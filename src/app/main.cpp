@@ -12,6 +12,7 @@
 #include "gui/pictures/built_in_icon.h"
 #include "gui/widgets/error_reporter.h"
 #include "help_text.h"
+#include "language/language.h"
 #include "settings/settings_store.h"
 #include "start_probe.h"
 #ifdef Q_OS_WIN
@@ -68,18 +69,42 @@ QString Help() {
 
 enum class Start { Normal, Reset, Done, WrongUsage };
 
+QString Tr(const char* text) { return QCoreApplication::translate("Help", text); }
+
+// The language of this run: --lang, else the one chosen in the window, else
+// the system's.
+trivelon::Language ChosenLanguage(const QStringList& arguments, trivelon::SettingsStore& settings) {
+    QCommandLineParser parser;
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    parser.addOption(lang);
+    parser.parse(arguments);
+    if (const auto given = trivelon::LanguageNamed(parser.value(lang))) return *given;
+    if (const auto chosen = trivelon::LanguageNamed(settings.savedText(trivelon::kLanguageKey))) return *chosen;
+    return trivelon::SystemLanguage();
+}
+
 // --help and --version, which show their text and end the program; --reset,
-// which forgets the saved settings.
+// which forgets the saved settings; --lang, read by ChosenLanguage.
 Start ReadOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption reset(QStringLiteral("reset"));
-    parser.addOptions({help, version, reset});
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    parser.addOptions({help, version, reset, lang});
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString wrong = parser.unknownOptionNames().isEmpty() ? parser.positionalArguments().value(0)
                                                                     : parser.unknownOptionNames().first();
-        ShowOptionsText(QStringLiteral("Неизвестный параметр «%1».\n\n").arg(wrong) + Help(), true);
+        const QString problem = wrong.isEmpty()
+                                    ? parser.errorText()
+                                    : Tr(QT_TRANSLATE_NOOP("Help", "Неизвестный параметр «%1».")).arg(wrong);
+        ShowOptionsText(problem + QStringLiteral("\n\n") + Help(), true);
+        return Start::WrongUsage;
+    }
+    if (parser.isSet(lang) && !trivelon::LanguageNamed(parser.value(lang))) {
+        ShowOptionsText(Tr(QT_TRANSLATE_NOOP("Help", "Неизвестный язык «%1»: ru или en.")).arg(parser.value(lang)) +
+                            QStringLiteral("\n\n") + Help(),
+                        true);
         return Start::WrongUsage;
     }
     if (parser.isSet(help)) {
@@ -87,7 +112,7 @@ Start ReadOptions(const QStringList& arguments) {
         return Start::Done;
     }
     if (parser.isSet(version)) {
-        ShowOptionsText(QStringLiteral("Тривелон %1\n").arg(QApplication::applicationVersion()), false);
+        ShowOptionsText(Tr(QT_TRANSLATE_NOOP("Help", "Тривелон %1\n")).arg(QApplication::applicationVersion()), false);
         return Start::Done;
     }
     return parser.isSet(reset) ? Start::Reset : Start::Normal;
@@ -96,6 +121,7 @@ Start ReadOptions(const QStringList& arguments) {
 // The exit code where the options end the program; the settings forgotten
 // for --reset.
 std::optional<int> FollowOptions(const QStringList& arguments, trivelon::SettingsStore& settings) {
+    trivelon::UseLanguage(ChosenLanguage(arguments, settings));
     switch (ReadOptions(arguments)) {
         case Start::Done: return 0;
         case Start::WrongUsage: return 2;
@@ -137,14 +163,18 @@ int main(int argc, char* argv[]) {
         if (const std::optional<int> exit = FollowOptions(QCoreApplication::arguments(), settings)) return *exit;
     }
     if (!HasDisplay()) {
-        trivelon::console::Write(trivelon::console::Stream::Error,
-                                 "trivelon: нет экрана, на котором показать окно (DISPLAY не задан).\n");
+        trivelon::console::Write(
+            trivelon::console::Stream::Error,
+            Tr(QT_TRANSLATE_NOOP("Help", "trivelon: нет экрана, на котором показать окно (DISPLAY не задан).\n"))
+                .toUtf8()
+                .toStdString());
         return 1;
     }
 #endif
     QApplication app(argc, argv);
     UsePictureFolderBesideProgram();
     NameTheProgram();
+    trivelon::UseLanguage(ChosenLanguage(QApplication::arguments(), settings));
     // Decoded only when the window system asks for the icon.
     QApplication::setWindowIcon(trivelon::gui::BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
 

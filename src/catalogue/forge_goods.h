@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "translatable.h"
+
 namespace trivelon {
 
 struct ElementStone {
@@ -35,7 +37,7 @@ inline constexpr std::int32_t kMostStarCrumbs = 3;
 inline constexpr std::string_view kStarCrumbPicture = "images/starcrumb.bmp";
 
 // The unit beside a filled price, and the picture of a row a recipe leaves empty.
-inline constexpr std::string_view kPricePerUnit = "Zeny/шт.";
+inline constexpr std::string_view kPricePerUnit = TRIVELON_TEXT("Catalogue", "Zeny/шт.");
 inline constexpr std::string_view kEmptyPicture = "images/empty.bmp";
 
 }  // namespace trivelon

@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "core/price_book.h"
 #include "core/recipe.h"
+#include "language/language.h"
 #include "qt_text/translated.h"
 #include "settings/settings_store.h"
 
@@ -138,6 +139,9 @@ int RunForge(const QStringList& arguments) {
     source.text(ForgeInput::Item) = CoreText(parser.positionalArguments()[0]);
     for (const ForgeInputField& field : ForgeInputFields())
         if (!field.option.empty()) source.text(field.input) = CoreText(parser.value(QtText(field.option)));
+    // A name of the element list in either language.
+    source.text(ForgeInput::Element) =
+        SourceName("Fields", FieldOf(ForgeInput::Element).choices, QtText(source.text(ForgeInput::Element)));
     const auto crumbs = TryParseInt(CoreText(parser.value("star-crumbs")));
     if (!crumbs || *crumbs < 0 || *crumbs > kMostStarCrumbs)
         return UsageError(QString("--star-crumbs takes a number from 0 to %1").arg(kMostStarCrumbs));

@@ -6,6 +6,7 @@
 #include "core/forge_input.h"
 #include "core/numbers.h"
 #include "core/refine_plan.h"
+#include "language/language.h"
 #include "qt_text/translated.h"
 
 namespace trivelon::cli {
@@ -69,7 +70,9 @@ int RunRefine(const QStringList& arguments) {
     const RefineRules& refine = rules->refine;
     const auto classCount = static_cast<std::int32_t>(refine.classes.size());
     // The class by its place in the list, or by its id or name.
-    const std::string classText = CoreText(parser.value("class"));
+    std::vector<std::string_view> classNames;
+    for (const RefineClassRule& rule : refine.classes) classNames.push_back(rule.name);
+    const std::string classText = SourceName("Rules", classNames, parser.value("class"));
     std::optional<std::size_t> found = FindRefineClass(refine, classText);
     if (const auto number = TryParseInt(classText); number && *number >= 1 && *number <= classCount)
         found = static_cast<std::size_t>(*number - 1);

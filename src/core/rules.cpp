@@ -2,6 +2,8 @@
 // Rules value.
 #include "rules.h"
 
+#include "catalogue/translatable.h"
+
 namespace trivelon {
 
 namespace {
@@ -10,11 +12,38 @@ Rules MakeBuiltInRules() {
     Rules rules;
     rules.refine.researchPerLevel = 1;
     rules.refine.classes = {
-        {"Оружие 1 уровня", "Phracon", 200, 50, 7, {60, 40, 20}, 2, 3, false, "weapon-1"},
-        {"Оружие 2 уровня", "Emveretarcon", 1000, 200, 6, {60, 40, 20, 20}, 3, 5, false, "weapon-2"},
-        {"Оружие 3 уровня", "Oridecon", 5000, 5000, 5, {60, 50, 20, 20, 20}, 5, 8, false, "weapon-3"},
-        {"Оружие 4 уровня", "Oridecon", 5000, 20000, 4, {60, 40, 40, 20, 20, 10}, 7, 14, false, "weapon-4"},
-        {"Одежда", "Elunium", 60000, 2000, 4, {60, 40, 40, 20, 20, 10}, 0, 0, true, "armour"},
+        {TRIVELON_TEXT("Rules", "Оружие 1 уровня"), "Phracon", 200, 50, 7, {60, 40, 20}, 2, 3, false, "weapon-1"},
+        {TRIVELON_TEXT("Rules", "Оружие 2 уровня"),
+         "Emveretarcon",
+         1000,
+         200,
+         6,
+         {60, 40, 20, 20},
+         3,
+         5,
+         false,
+         "weapon-2"},
+        {TRIVELON_TEXT("Rules", "Оружие 3 уровня"),
+         "Oridecon",
+         5000,
+         5000,
+         5,
+         {60, 50, 20, 20, 20},
+         5,
+         8,
+         false,
+         "weapon-3"},
+        {TRIVELON_TEXT("Rules", "Оружие 4 уровня"),
+         "Oridecon",
+         5000,
+         20000,
+         4,
+         {60, 40, 40, 20, 20, 10},
+         7,
+         14,
+         false,
+         "weapon-4"},
+        {TRIVELON_TEXT("Rules", "Одежда"), "Elunium", 60000, 2000, 4, {60, 40, 40, 20, 20, 10}, 0, 0, true, "armour"},
     };
 
     ForgeRules& forge = rules.forge;

@@ -3,11 +3,13 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QShowEvent>
 
 #include "gui/forge/forge_result_window.h"
@@ -18,6 +20,7 @@
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/screen_fit.h"
+#include "language/language.h"
 #include "qt_text/qt_text.h"
 #include "qt_text/translated.h"
 #include "rules_file/rules_file.h"
@@ -28,7 +31,6 @@ namespace {
 // The client area of the window's design.
 constexpr QSize kClientSize(688, 446);
 
-const QString kTitle = QStringLiteral("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006");
 // The rules file in force; none or empty for the built-in rules.
 const QString kRulesFileKey = QStringLiteral("rules/file");
 
@@ -39,14 +41,14 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     // Before any control exists, so that none of them is polished twice.
     ClassicStyle::applyToApplication();
     InstallAccessibleRoles();
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     setWindowIcon(BuiltInIcon(QStringLiteral(":/pictures/icon.ico")));
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
     // It passes the focus on to its tab bar, but a screen reader lists it.
-    tabs_->setAccessibleName(QStringLiteral("Вкладки"));
+    tabs_->setAccessibleName(tr("Вкладки"));
     // The tabs follow the window's size; on a screen too small for the
     // window's design size they scroll instead of being cut off.
     tabs_->setMinimumSize(kClientSize);
@@ -75,19 +77,20 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
 
     // A server's rules: from the window's menu or by keys. The built-in
     // rules read no file.
-    auto* load = new QAction(QStringLiteral("Загрузить правила сервера…"), this);
+    auto* load = new QAction(tr("Загрузить правила сервера…"), this);
     load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &MainWindow::chooseRulesFile);
-    auto* builtIn = new QAction(QStringLiteral("Встроенные правила"), this);
+    auto* builtIn = new QAction(tr("Встроенные правила"), this);
     connect(builtIn, &QAction::triggered, this, [this] { useRulesFile({}); });
     addActions({load, builtIn});
+    addLanguageChoice();
     setContextMenuPolicy(Qt::ActionsContextMenu);
     if (const QString path = saved.value(kRulesFileKey); !path.isEmpty()) useRulesFile(path);
 }
 
 void MainWindow::chooseRulesFile() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Правила сервера"), rulesPath_,
-                                                      QStringLiteral("Правила (*.toml);;Все файлы (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Правила сервера"), rulesPath_, tr("Правила (*.toml);;Все файлы (*)"));
     if (!path.isEmpty()) useRulesFile(path);
 }
 
@@ -114,11 +117,45 @@ bool MainWindow::useRulesFile(const QString& path) {
 
 void MainWindow::showRulesInTitle() {
     if (!fileRules_) {
-        setWindowTitle(kTitle);
+        setWindowTitle(title());
         return;
     }
     const QString name = fileRules_->name.empty() ? QFileInfo(rulesPath_).fileName() : QtText(fileRules_->name);
-    setWindowTitle(kTitle + QStringLiteral(" — правила: ") + name);
+    setWindowTitle(tr("%1 — правила: %2").arg(title(), name));
+}
+
+QString MainWindow::title() { return tr("Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006"); }
+
+// The languages, each named in itself, in the window's menu. The choice is
+// kept at once and applies from the next start, since the windows are made
+// in their language.
+void MainWindow::addLanguageChoice() {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    auto* group = new QActionGroup(this);
+    for (const auto& choice : {std::pair{Language::Russian, QStringLiteral("Русский")},
+                               std::pair{Language::English, QStringLiteral("English")}}) {
+        const Language language = choice.first;
+        auto* action = new QAction(choice.second, group);
+        action->setCheckable(true);
+        action->setChecked(language == LanguageInUse());
+        connect(action, &QAction::triggered, this, [this, language] {
+            settings_.save({{kLanguageKey, LanguageCode(language)}}, book_);
+            if (language == LanguageInUse()) return;
+            // Said in both languages, and without stopping anything the
+            // player does.
+            auto* note = new QMessageBox(QMessageBox::Information, QCoreApplication::applicationName(),
+                                         QStringLiteral("Язык окон сменится при следующем запуске.\n"
+                                                        "The windows change their language at the next start."),
+                                         QMessageBox::Ok, this);
+            note->setObjectName(QStringLiteral("languageNote"));
+            note->setAttribute(Qt::WA_DeleteOnClose);
+            note->setModal(false);
+            note->show();
+        });
+        addAction(action);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -49,6 +49,8 @@ private:
     // changes nothing and is reported.
     void chooseRulesFile();
     void showRulesInTitle();
+    void addLanguageChoice();
+    static QString title();
 
     ErrorReporter& reporter_;
     SettingsStore& settings_;

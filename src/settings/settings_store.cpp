@@ -125,6 +125,12 @@ SavedTexts SettingsStore::read(PriceBook& book) {
     return texts;
 }
 
+QString SettingsStore::savedText(const QString& key) {
+    if (!QFileInfo::exists(path_) || !usable()) return {};
+    const QSettings file(path_, QSettings::IniFormat);
+    return ShortText(file.value(key)).value_or(QString());
+}
+
 bool SettingsStore::save(const SavedTexts& texts, PriceBook& book) {
     const auto prices = book.unsaved();
     if (texts.isEmpty() && prices.empty() && oldKeys_.isEmpty()) return true;

@@ -20,6 +20,9 @@
 
 namespace trivelon {
 
+// The language the player chose in the window ("ru", "en"), kept with the texts.
+inline const QString kLanguageKey = QStringLiteral("language");
+
 class SettingsStore {
 public:
     // Told, once a run, what keeps the settings from being read or written:
@@ -39,6 +42,9 @@ public:
     // The saved texts, and the price book's entries into the book; nothing
     // where the file is missing or cannot be used.
     SavedTexts read(PriceBook& book);
+    // One saved text, read before the windows are made; empty where there is
+    // none or the file cannot be used.
+    QString savedText(const QString& key);
     // Writes the texts, and the book's entries typed since its last save;
     // false (told) when the file cannot be written.
     bool save(const SavedTexts& texts, PriceBook& book);

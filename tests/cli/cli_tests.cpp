@@ -31,11 +31,13 @@ QStringList CliCommand() {
     return command.isEmpty() ? QStringList{TRIVELON_CLI} : QProcess::splitCommand(command);
 }
 
-// Runs the program; standard output goes to the file when one is named.
+// Runs the program; standard output goes to the file when one is named. Its
+// messages are in Russian whatever the locale the tests run in.
 CliRun Cli(const QStringList& arguments, const QString& outputFile = {},
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+           QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
     static const QStringList command = CliCommand();
     QProcess process;
+    for (const char* locale : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.remove(locale);
     process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     process.start(command.first(), command.mid(1) + arguments);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/money_axis.h"
+#include "core/message.h"
 #include "core/money_text.h"
 #include "core/numbers.h"
 #include "core/typed_sum.h"
@@ -129,6 +130,19 @@ TEST(ShortAmountText, UsesTheLargestUnitReachedWithTheDecimalsAsked) {
         EXPECT_EQ(ExactFractionDigits(c.value), c.exactDigits) << c.value;
     }
     EXPECT_EQ(ShortAmountText(1'500'000, 1, '.'), "1.5 млн");
+    // Another language's words, each at its power of a thousand.
+    const UnitWords english{"k", "M", "bn", "tn", "qd", "qn"};
+    EXPECT_EQ(ShortAmountText(999'960'000, 1, '.', Rounding::Nearest, english), "1.0 bn");
+    EXPECT_EQ(ShortAmountText(2'500, 1, '.', Rounding::Nearest, english), "2.5 k");
+    EXPECT_EQ(ShortAmountText(-3'000'000'000'000'000'000, 0, '.', Rounding::Nearest, english), "-3 qn");
+}
+
+// A message's arguments go in one pass: an argument's own "%1" stays as
+// typed, a number without an argument and a lone "%" stay.
+TEST(Message, FillsEachNumberWithItsArgumentOnce) {
+    EXPECT_EQ(Filled("%1: «%2» — не целое число", {"Dex", "%1%2"}), "Dex: «%1%2» — не целое число");
+    EXPECT_EQ(Filled("%2 %1 %3 100%", {"a", "b"}), "b a %3 100%");
+    EXPECT_EQ((Message{"уровень %1", {TranslatedName{"Fields", "Элемент"}}}.sourceText()), "уровень Элемент");
 }
 
 // A sum to put aside never reads smaller than it is: any dropped digit rounds

@@ -22,24 +22,6 @@ QString Said(QObject* object, QAccessible::Text text = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(object)->text(text);
 }
 
-// The window, or the tab page, a row of the table opens.
-QWidget* Opened(const MainWindowControls& w, const QString& window) {
-    if (window == "forging tab") return w.tabs()->widget(0);
-    OpenRefineTab(w);
-    if (window == "refining tab") return w.tabs()->widget(1);
-    if (window == "chart") {
-        ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
-        return w.window().findChild<BudgetChartWindow*>();
-    }
-    if (window == "comparison") {
-        ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
-        return w.window().findChild<RefineComparisonWindow*>();
-    }
-    OpenForgeTab(w);
-    PickRow(*w.itemSelector(), "Knife");
-    return PressSubmit(w);
-}
-
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -61,7 +43,7 @@ private slots:
         QFETCH(int, role);
         QFETCH(int, controls);
         MainWindowFixture f;
-        QWidget* root = Opened(f.controls(), window);
+        QWidget* root = OpenWindow(f.controls(), window);
         QVERIFY(root);
         QCOMPARE(int(QAccessible::queryAccessibleInterface(root->window())->role()), role);
         int reached = 0;

@@ -5,6 +5,8 @@
 // own in a temporary folder.
 #include <QApplication>
 #include <QProcess>
+#include <QAction>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTest>
 
@@ -536,6 +538,25 @@ private slots:
         QVERIFY(QFile::exists(file));  // a start that only reads writes nothing
         run({"--reset"});
         QVERIFY(!QFile::exists(file));
+
+        // The language chosen in the window is the next start's, unless
+        // --lang says otherwise for one run.
+        WriteFile(file, "language=en\n");
+        QVERIFY2(run({"--help"}).contains("this help"), "the chosen language");
+        QVERIFY2(run({"--help", "--lang", "ru"}).contains("эта справка"), "--lang over the chosen language");
+    }
+
+    // Choosing a language in the window's menu keeps it at once and says it
+    // applies from the next start.
+    void theLanguageChosenIsKept() {
+        MainWindowFixture f;
+        for (QAction* action : f.window->actions())
+            if (action->text() == "English") action->trigger();
+        QCOMPARE(QSettings(f.settings.store.path(), QSettings::IniFormat).value("language").toString(),
+                 QStringLiteral("en"));
+        auto* note = f.window->findChild<QMessageBox*>("languageNote");
+        QVERIFY(note && note->isVisible() && !note->isModal());
+        note->close();
     }
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
@@ -173,9 +174,9 @@ QList<QRectF> DrawLabels(QPainter& painter, const PlotScale& scale, const QList<
     }
     const qreal rowHeight = QFontMetricsF(painter.font()).height() + 2;
     const qreal footTop = plot.bottom() - rowHeight;
-    const auto drawAbove = [&](const QString& caption, std::int64_t sum, const QColor& color,
+    const auto drawAbove = [&](const QString& pattern, std::int64_t sum, const QColor& color,
                                std::initializer_list<qreal> besideTops) {
-        const QString text = caption + AmountLabel(sum, amountDigits);
+        const QString text = pattern.arg(AmountLabel(sum, amountDigits));
         const QRectF box = TextBox(painter, text);
         const qreal x = scale.x(static_cast<double>(sum));
         const qreal top = plot.top() - kGap / 2 - box.height();
@@ -186,15 +187,18 @@ QList<QRectF> DrawLabels(QPainter& painter, const PlotScale& scale, const QList<
         return draw(text, color, places);
     };
     QList<QRectF> averages{QRectF(), QRectF()};
-    if (average) averages[0] = drawAbove(QStringLiteral("среднее: "), *average, kAverage, {footTop - rowHeight});
+    if (average)
+        averages[0] = drawAbove(QCoreApplication::translate("BudgetChart", "среднее: %1"), *average, kAverage,
+                                {footTop - rowHeight});
     // Usually close below the average: beside it above the plot, or a row
     // higher at the foot.
     if (expected)
-        averages[1] = drawAbove(QStringLiteral("в среднем по шагам: "), *expected, kExpected,
-                                {footTop - rowHeight, footTop - 2 * rowHeight});
+        averages[1] = drawAbove(QCoreApplication::translate("BudgetChart", "в среднем по шагам: %1"), *expected,
+                                kExpected, {footTop - rowHeight, footTop - 2 * rowHeight});
     if (money) {
         // A sum beyond the axis stands at its end, pointing further on.
-        const QString text = moneyBeyond ? QStringLiteral("у меня →") : QStringLiteral("у меня");
+        const QString text = moneyBeyond ? QCoreApplication::translate("BudgetChart", "у меня →")
+                                         : QCoreApplication::translate("BudgetChart", "у меня");
         const qreal x = scale.x(static_cast<double>(*money));
         const qreal nearTop = plot.top() + kGap / 2;
         draw(text, kMoney, PlacesBeside(TextBox(painter, text), x, {footTop, footTop - rowHeight, nearTop}));
@@ -228,9 +232,9 @@ void BudgetChart::setCalculation(const BudgetCalculation& calculation) {
     plot_.reset();
     QString note;
     if (!calculation.curve) {
-        note = QStringLiteral("Нет попыток — нечего считать");
+        note = tr("Нет попыток — нечего считать");
     } else if (calculation.tryCost <= 0) {
-        note = QStringLiteral("Попытка ничего не стоит: шанс успеха 100 % при любой сумме");
+        note = tr("Попытка ничего не стоит: шанс успеха 100 % при любой сумме");
     } else if (!calculation.problem.isEmpty()) {
         note = calculation.problem;
     } else {
@@ -262,9 +266,9 @@ void BudgetChart::drawingChanged() {
     QStringList parts;
     for (const BudgetLevel& level : plot_->budget.levels)
         parts << PercentLabel(level.chance) + QStringLiteral(": ") + zeny(level.cost);
-    if (plot_->averageCost) parts << QStringLiteral("среднее: ") + zeny(plot_->averageCost);
-    if (plot_->expectedCost) parts << QStringLiteral("в среднем по шагам: ") + zeny(plot_->expectedCost);
-    if (money_) parts << QStringLiteral("у меня: ") + zeny(money_);
+    if (plot_->averageCost) parts << tr("среднее: %1").arg(zeny(plot_->averageCost));
+    if (plot_->expectedCost) parts << tr("в среднем по шагам: %1").arg(zeny(plot_->expectedCost));
+    if (money_) parts << tr("у меня: %1").arg(zeny(money_));
     setAccessibleDescription(parts.join(QStringLiteral("; ")));
 }
 

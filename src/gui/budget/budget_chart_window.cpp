@@ -37,14 +37,14 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
       moneyField_(new QLineEdit(this)),
       chanceLabel_(MakeCaption(QString(), QStringLiteral("chanceLabel"), this)) {
     setObjectName(QStringLiteral("budgetChartWindow"));
-    setWindowTitle(QStringLiteral("График"));
+    setWindowTitle(tr("График"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     resize(kWidth, kHeight);
 
     moneyField_->setObjectName(QStringLiteral("moneyField"));
     moneyField_->setFixedWidth(kFieldWidth);
-    chart_->setAccessibleName(QStringLiteral("График шанса успеха от суммы"));
-    QLabel* moneyCaption = MakeCaption(QStringLiteral("У меня есть"), QStringLiteral("moneyCaption"), this);
+    chart_->setAccessibleName(tr("График шанса успеха от суммы"));
+    QLabel* moneyCaption = MakeCaption(tr("У меня есть"), QStringLiteral("moneyCaption"), this);
     CaptionOf(*moneyCaption, *moneyField_);
     // Top to bottom: the chart, then the sum.
     setTabOrder(chart_, moneyField_);
@@ -94,11 +94,11 @@ void BudgetChartWindow::showChanceOfMoney() {
     const TypedSum money = ReadTypedSum(CoreText(moneyField_->text()), SystemGroupSeparator());
     chart_->setMoney(money.reading == TypedSum::Reading::Zeny ? std::optional(money.zeny) : std::nullopt);
     MarkProblem(*moneyField_, money.reading == TypedSum::Reading::Unreadable
-                                  ? FieldProblem(*moneyField_, kUnreadableSumToolTip)
+                                  ? FieldProblem(*moneyField_, UnreadableSumToolTip())
                                   : QString());
     switch (money.reading) {
         case TypedSum::Reading::Blank: chanceLabel_->clear(); return;
-        case TypedSum::Reading::Unreadable: chanceLabel_->setText(QStringLiteral("не могу прочитать сумму")); return;
+        case TypedSum::Reading::Unreadable: chanceLabel_->setText(tr("не могу прочитать сумму")); return;
         case TypedSum::Reading::TooMuch: chanceLabel_->setText(TooMuchMoney()); return;
         case TypedSum::Reading::Zeny: break;
     }
@@ -111,7 +111,7 @@ void BudgetChartWindow::showChanceOfMoney() {
                                                          calculation_.curve->certain);
         chance = QtText(PercentText(tenths, SystemDecimalSeparator())) + QStringLiteral(" %");
     }
-    chanceLabel_->setText(QStringLiteral("Шанс успеха: ") + chance);
+    chanceLabel_->setText(tr("Шанс успеха: %1").arg(chance));
 }
 
 }  // namespace trivelon::gui

@@ -66,7 +66,7 @@ void BudgetTable::showFigures(int row, const BudgetFigures& figures) {
     auto& cells = figures_[static_cast<std::size_t>(row)];
     for (std::size_t column = 0; column < figures.size(); ++column) {
         if (!figures[column]) {
-            cells[column] = fitted(QtText(kTooMuchMoneyText));
+            cells[column] = fitted(TooMuchMoney());
             continue;
         }
         // A figure keeps the table's font and one line: shortened, with every

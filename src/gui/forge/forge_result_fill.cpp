@@ -7,6 +7,7 @@
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/error_reporter.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 namespace {
@@ -29,21 +30,22 @@ void ShowStatistic(QLabel& caption, const QString& captionText, QLabel& value, b
 
 void ForgeResultWindow::showStatistics(const ForgeState& state) {
     title_->setText(QtText(state.itemName));
-    type_->setText(QtText(state.typeText));
+    type_->setText(Translated("Catalogue", state.typeText));
     weight_->setText(QString::number(state.weight));
     ShowStatistic(*atkCaption_, QStringLiteral("ATK:"), *atk_, state.atk > 0, state.atk);
-    ShowStatistic(*rangeCaption_, QStringLiteral("Дистанция:"), *range_, state.range > 0, state.range);
+    ShowStatistic(*rangeCaption_, tr("Дистанция:"), *range_, state.range > 0, state.range);
     const bool isWeapon = state.weaponLevel > 0;
-    ShowStatistic(*weaponLevelCaption_, QStringLiteral("Уровень:"), *weaponLevel_, isWeapon, state.weaponLevel);
-    ShowStatistic(*requiredBaseLevelCaption_, QStringLiteral("Нужен Base:"), *requiredBaseLevel_, isWeapon,
+    ShowStatistic(*weaponLevelCaption_, tr("Уровень:"), *weaponLevel_, isWeapon, state.weaponLevel);
+    ShowStatistic(*requiredBaseLevelCaption_, tr("Нужен Base:"), *requiredBaseLevel_, isWeapon,
                   state.requiredBaseLevel);
 }
 
 void ForgeResultWindow::fill(const ForgeState& state) {
     quote_.emplace(state);
     Load(*bigPicture_, state.bigPicture);
-    description_->setText(QtText(state.description));
-    equip_->setText(QtText(state.equip));
+    // The catalogue's texts in the player's language.
+    description_->setText(Translated("Catalogue", state.description));
+    equip_->setText(Translated("Catalogue", state.equip));
     rate_->setText(QtText(DecimalText(state.shownRate, SystemDecimalSeparator())));
     showStatistics(state);
     const Recipe recipe = RecipeOf(state);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "gui/widgets/side_window.h"
 #include "gui/widgets/tab_panel.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -110,7 +112,8 @@ RecipeRowControls MakeRecipeRow(QWidget* panel, RecipeRowKind kind) {
         if (kind != RecipeRowKind::Material1)
             row.blankPrice = Named(MakeBlankPriceCell(panel, top), name + QStringLiteral("BlankPrice"));
     }
-    row.unit = Named(MakeLabel(panel, QRect(416, top, 73, kRowHeight), cell, QStringLiteral("Zeny/шт")),
+    row.unit = Named(MakeLabel(panel, QRect(416, top, 73, kRowHeight), cell,
+                               QCoreApplication::translate("ForgeResultWindow", "Zeny/шт")),
                      name + QStringLiteral("Unit"));
     // The unit's box begins on the price box's last column: the price box
     // stays whole above it.
@@ -147,18 +150,17 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
 
     title_ = Named(MakeLabel(panel, QRect(16, 16, 473, 25), headline, QStringLiteral("Weapon Name")), "title");
     bigPicture_ = Named(MakePicture(panel, QRect(16, 42, 75, 100)), "bigPicture");
-    QLabel* typeCaption = MakeLabel(panel, QRect(92, 42, 101, 25), caption, QStringLiteral("Тип:"));
+    QLabel* typeCaption = MakeLabel(panel, QRect(92, 42, 101, 25), caption, tr("Тип:"));
     atkCaption_ = Named(MakeLabel(panel, QRect(92, 66, 101, 25), caption, QStringLiteral("ATK:")), "atkCaption");
     weaponLevelCaption_ =
-        Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, QStringLiteral("Уровень:")), "weaponLevelCaption");
+        Named(MakeLabel(panel, QRect(92, 90, 101, 25), caption, tr("Уровень:")), "weaponLevelCaption");
     type_ = Named(MakeLabel(panel, QRect(193, 42, 99, 25), value), "type");
     atk_ = Named(MakeLabel(panel, QRect(193, 66, 99, 25), value), "atk");
     weaponLevel_ = Named(MakeLabel(panel, QRect(193, 90, 99, 25), value), "weaponLevel");
-    QLabel* weightCaption = MakeLabel(panel, QRect(293, 42, 100, 25), caption, QStringLiteral("Вес:"));
-    rangeCaption_ =
-        Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, QStringLiteral("Дистанция:")), "rangeCaption");
-    requiredBaseLevelCaption_ = Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, QStringLiteral("Нужен Base:")),
-                                      "requiredBaseLevelCaption");
+    QLabel* weightCaption = MakeLabel(panel, QRect(293, 42, 100, 25), caption, tr("Вес:"));
+    rangeCaption_ = Named(MakeLabel(panel, QRect(293, 66, 100, 25), caption, tr("Дистанция:")), "rangeCaption");
+    requiredBaseLevelCaption_ =
+        Named(MakeLabel(panel, QRect(293, 90, 100, 25), caption, tr("Нужен Base:")), "requiredBaseLevelCaption");
     weight_ = Named(MakeLabel(panel, QRect(393, 42, 96, 25), value), "weight");
     range_ = Named(MakeLabel(panel, QRect(393, 66, 96, 25), value), "range");
     requiredBaseLevel_ = Named(MakeLabel(panel, QRect(393, 90, 96, 25), value), "requiredBaseLevel");
@@ -168,8 +170,7 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
           std::pair{weight_, weightCaption}, std::pair{range_, rangeCaption_},
           std::pair{requiredBaseLevel_, requiredBaseLevelCaption_}})
         NameFigure(*figure, figureCaption->text());
-    const QLabel* rateCaption =
-        MakeLabel(panel, QRect(92, 115, 316, 27), headline, QStringLiteral("Вероятность успешной ковки"));
+    const QLabel* rateCaption = MakeLabel(panel, QRect(92, 115, 316, 27), headline, tr("Вероятность успешной ковки"));
     rate_ = Named(MakeLabel(panel, QRect(408, 115, 56, 27), Look(kYellow, 19, true, Qt::AlignCenter)), "rate");
     NameFigure(*rate_, rateCaption->text(),
                MakeLabel(panel, QRect(464, 115, 25, 27), headline, QStringLiteral("%"))->text());
@@ -178,12 +179,11 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
         Named(MakeLabel(panel, QRect(16, 143, 473, 80), Look(kWhite, 13, false, fromTop, true)), "description");
     equip_ = Named(MakeLabel(panel, QRect(16, 224, 473, 79), Look(highlight, 13, false, fromTop, true)), "equip");
 
-    MakeLabel(panel, QRect(16, 304, 143, 144), Look(kCream, 16, true), QStringLiteral("Для ковки надо:"));
+    MakeLabel(panel, QRect(16, 304, 143, 144), Look(kCream, 16, true), tr("Для ковки надо:"));
     for (std::size_t row = 0; row < kRecipeRowCount; ++row)
         recipeRows_[row] = MakeRecipeRow(panel, static_cast<RecipeRowKind>(row));
 
-    const QLabel* costCaption =
-        MakeLabel(panel, QRect(16, 449, 313, 25), headline, QStringLiteral("Средняя себестоимость ковки:"));
+    const QLabel* costCaption = MakeLabel(panel, QRect(16, 449, 313, 25), headline, tr("Средняя себестоимость ковки:"));
     averageCost_ =
         Named(MakeLabel(panel, QRect(329, 449, 119, 25), Look(kYellow, 16, true, Qt::AlignCenter)), "averageCost");
     NameFigure(*averageCost_, costCaption->text(),
@@ -220,10 +220,10 @@ void ForgeResultWindow::showBudget() {
     auto* block = new QWidget(panel_);
     block->setGeometry(0, kBudgetTop, kClientWidth, 3 * kRowHeight);
     QLabel* caption = MakeLabel(block, QRect(16, 0, 143, 2 * kRowHeight), Look(kCream, 16, true, Qt::AlignCenter, true),
-                                QStringLiteral("Хватит с вероятностью:"));
-    chartButton_ = Named(new QPushButton(QStringLiteral("График..."), block), "chartButton");
+                                tr("Хватит с вероятностью:"));
+    chartButton_ = Named(new QPushButton(tr("График..."), block), "chartButton");
     chartButton_->setGeometry(16, 2 * kRowHeight, 143, kRowHeight);
-    budget_ = new BudgetTable({QStringLiteral("Попыток"), QStringLiteral("Zeny")},
+    budget_ = new BudgetTable({tr("Попыток"), QStringLiteral("Zeny")},
                               {80, 83, kRowHeight, Look(kYellow, 16, true), Look(kWhite, 13)}, block);
     budget_->setObjectName(QStringLiteral("budget"));
     budget_->move(160, 0);
@@ -277,9 +277,9 @@ void ForgeResultWindow::updateBudget() {
     if (!chart_ || !attempt) return;
     BudgetCalculation calculation = EqualTries(attempt->chance, attempt->price, quote_->cost(), quote_->budget());
     calculation.budgetTexts = budget_->certaintyTexts(1);
-    calculation.averageToolTip = QStringLiteral(
-        "Средняя себестоимость ковки: попыток на один успех в среднем, "
-        "100 / шанс с округлением вверх, по цене одной попытки");
+    calculation.averageToolTip =
+        tr("Средняя себестоимость ковки: попыток на один успех в среднем, "
+           "100 / шанс с округлением вверх, по цене одной попытки");
     chart_->setCalculation(calculation);
 }
 
@@ -287,7 +287,7 @@ void ForgeResultWindow::openChart() {
     Guarded(reporter_, [this] {
         if (!chart_) {
             chart_ = new BudgetChartWindow(book_, this);
-            chart_->setWindowTitle(QStringLiteral("График: ") + title_->text());
+            chart_->setWindowTitle(tr("График: %1").arg(title_->text()));
         }
         updateBudget();
         chart_->show();
@@ -310,11 +310,12 @@ void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recip
     controls.quantity->setText(QString::number(recipeRow.quantity));
     controls.name->setText(QtText(recipeRow.name));
     // A row is read as its good's quantity and price.
-    const QString priceName = QStringLiteral("Цена: ") + controls.name->text();
-    NameFigure(*controls.quantity, controls.name->text(), QStringLiteral("шт."));
+    const QString priceName = tr("Цена: %1").arg(controls.name->text());
+    NameFigure(*controls.quantity, controls.name->text(), tr("шт."));
+    const QString perUnit = Translated("Catalogue", kPricePerUnit);
     if (kind == RecipeRowKind::Tool) {
         controls.fixedPrice->setText(QString::number(recipeRow.price));
-        NameFigure(*controls.fixedPrice, priceName, QtText(kPricePerUnit));
+        NameFigure(*controls.fixedPrice, priceName, perUnit);
     } else {
         controls.priceEdit->setAccessibleName(priceName);
         if (controls.blankPrice) controls.blankPrice->hide();
@@ -322,7 +323,7 @@ void ForgeResultWindow::showRecipeRow(RecipeRowKind kind, const RecipeRow& recip
         // The edit reports the new text, and its handler reads it.
         controls.priceEdit->setText(QString::number(recipeRow.price));
     }
-    controls.unit->setText(QtText(kPricePerUnit));
+    controls.unit->setText(perUnit);
 }
 
 void ForgeResultWindow::showCost() {
@@ -360,7 +361,7 @@ void ForgeResultWindow::priceEdited(RecipeRowKind kind) {
     if (!quote_) return;
     QLineEdit& edit = *row(kind).priceEdit;
     quote_->typePrice(kind, CoreText(edit.text()), SystemGroupSeparator());
-    MarkProblem(edit, quote_->countedAsZero(kind) ? FieldProblem(edit, kUnreadableSumToolTip) : QString());
+    MarkProblem(edit, quote_->countedAsZero(kind) ? FieldProblem(edit, UnreadableSumToolTip()) : QString());
     if (costShown_) showCost();
 }
 

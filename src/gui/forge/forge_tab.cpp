@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QImage>
 
 #include "catalogue/forge_catalogue.h"
@@ -19,13 +20,16 @@
 #include "gui/widgets/decimal_separator.h"
 #include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
+#include "language/language.h"
 #include "qt_text/qt_text.h"
 #include "qt_text/translated.h"
 
 namespace trivelon::gui {
 namespace {
 
-// A caption, and the name of the control it names, if any.
+// A caption, and the name of the control it names, if any. The captions are
+// shown in the player's language, translated in the context "ForgeTab"; the
+// skills' and the character's names are the game's and stay as they are.
 struct CaptionSpec {
     const char* text;
     int left, top;
@@ -44,7 +48,7 @@ constexpr CaptionSpec kForgeCaptions[] = {
     {"Job Lvl", 552, 8, kArial, false, "jobLevel"},
     {"Dex", 408, 48, kArial, false, "dex"},
     {"Luk", 576, 48, kArial, false, "luk"},
-    {"Умения:", 464, 80, kVerdana, true, nullptr},
+    {QT_TRANSLATE_NOOP("ForgeTab", "Умения:"), 464, 80, kVerdana, true, nullptr},
     {"Smith Dagger", 320, 112, kNarrow, false, "smithDagger"},
     {"Smith Sword", 320, 144, kNarrow, false, "smithSword"},
     {"Smith 2H Sword", 320, 176, kNarrow, false, "smith2HSword"},
@@ -57,8 +61,8 @@ constexpr CaptionSpec kForgeCaptions[] = {
     {"Iron Tempering", 496, 176, kNarrow, false, "ironTempering"},
     {"Steel Tempering", 496, 208, kNarrow, false, "steelTempering"},
     {"Enchanted Stone Craft", 496, 240, kNarrow, false, "enchantedStoneCraft"},
-    {"Наковальня", 544, 272, kNarrow, false, "anvil"},
-    {"Что куем?", 112, 216, kVerdana, true, "itemSelector"},
+    {QT_TRANSLATE_NOOP("ForgeTab", "Наковальня"), 544, 272, kNarrow, false, "anvil"},
+    {QT_TRANSLATE_NOOP("ForgeTab", "Что куем?"), 112, 216, kVerdana, true, "itemSelector"},
 };
 
 // A combo box of the tab: its input (whose default text, list of numbers
@@ -72,11 +76,29 @@ struct ComboSpec {
     StartItem start = StartItem::Matching;
 };
 
+// A name of a field's list as the field shows it: in the player's language
+// ("Без элемента" has a translation, the game's names stay as they are).
+QString ShownChoice(std::string_view name) { return Translated("Fields", name); }
+
+// What the core reads from a field's text: a name of its list typed or
+// picked in either language goes back to the name the core knows; any other
+// text, a number among them, goes as it is.
+std::string SourceText(const ForgeInputField& field, const QString& shown) {
+    return SourceName("Fields", field.choices, shown);
+}
+
+// The field's text as shown for a text the core gives: one of its names in
+// the player's language, anything else as it is.
+QString ShownText(const ForgeInputField& field, std::string_view text) {
+    const bool named = std::find(field.choices.begin(), field.choices.end(), text) != field.choices.end();
+    return named ? ShownChoice(text) : QtText(text);
+}
+
 QStringList ListItems(const ComboSpec& spec) {
     const ForgeInputField& field = FieldOf(spec.input);
     if (field.choices.empty()) return NumberItems(field.range.first, field.range.last);
     QStringList names;
-    for (std::string_view choice : field.choices) names << QtText(choice);
+    for (std::string_view choice : field.choices) names << ShownChoice(choice);
     return names;
 }
 
@@ -109,7 +131,7 @@ const QString kStarCrumbsKey = QStringLiteral("forge/star-crumbs");
 // number, or one of the names it is picked from. The item is checked by its
 // list.
 bool TakesAsTyped(const ForgeInputField& field, const QString& text) {
-    const std::string typed = CoreText(text);
+    const std::string typed = SourceText(field, text);
     if (field.choices.empty()) return TryParseInt(typed).has_value();
     return std::find(field.choices.begin(), field.choices.end(), typed) != field.choices.end();
 }
@@ -120,7 +142,7 @@ ForgeTab::ForgeTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     : TabPanel(BuiltInPicture(QStringLiteral(":/pictures/wallpaper_forge.bmp"))), reporter_(reporter), book_(book) {
     setBackground(kCream);
     resize(680, 418);
-    tabs.addTab(this, QStringLiteral("Ковка"));
+    tabs.addTab(this, tr("Ковка"));
     buildControls();
     setKeyboardOrder();
     bindHandlers();
@@ -133,9 +155,10 @@ void ForgeTab::buildControls() {
 
     std::vector<std::pair<QLabel*, const char*>> captions;
     for (const CaptionSpec& caption : kForgeCaptions)
-        captions.emplace_back(AddCaption(panel, QString::fromUtf8(caption.text), {caption.left, caption.top},
-                                         PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold)),
-                              caption.control);
+        captions.emplace_back(
+            AddCaption(panel, QCoreApplication::translate("ForgeTab", caption.text), {caption.left, caption.top},
+                       PixelFont(QString::fromUtf8(caption.family), kCaptionPixels, caption.bold)),
+            caption.control);
 
     using enum ForgeInput;
     // clang-format off
@@ -161,8 +184,8 @@ void ForgeTab::buildControls() {
     };
     // clang-format on
     for (const ComboSpec& spec : combos) {
-        this->*spec.member =
-            AddEditCombo(panel, spec.place, ListItems(spec), QtText(FieldOf(spec.input).defaultText), spec.start);
+        this->*spec.member = AddEditCombo(panel, spec.place, ListItems(spec),
+                                          ShownText(FieldOf(spec.input), FieldOf(spec.input).defaultText), spec.start);
         (this->*spec.member)->setObjectName(QLatin1String(spec.name));
     }
     element_->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
@@ -179,13 +202,15 @@ void ForgeTab::buildControls() {
     itemSelector_->setGeometry(16, 248, 153, 23);
     SetListWidth(*itemSelector_, 153);
     itemSelector_->setMaxVisibleItems(kItemListRows);
+    // Each row keeps the text the core knows it by as its key: a category's
+    // header is shown in the player's language, the game's items as they are.
     for (const SelectorRow& row : ForgeCatalogue::SelectorRows()) {
-        const QString text = QtText(row.text);
+        const QString key = QtText(row.text);
         if (row.recipe)
             itemSelector_->addRow(
-                text, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp").arg(QtText(PictureKey(row.text)))));
+                key, BuiltInIcon(QStringLiteral(":/pictures/rows/%1.bmp").arg(QtText(PictureKey(row.text)))));
         else
-            itemSelector_->addRow(text);
+            itemSelector_->addRow(Translated("Catalogue", row.text), QIcon(), key);
     }
     itemSelector_->setCurrentIndex(0);
 
@@ -203,14 +228,14 @@ void ForgeTab::buildControls() {
         starCrumbs_[i] = box;
     }
 
-    forgeButton_ = new QPushButton(QStringLiteral("Считаем..."), panel);
+    forgeButton_ = new QPushButton(tr("Считаем..."), panel);
     forgeButton_->setObjectName(QStringLiteral("forgeButton"));
     forgeButton_->setGeometry(336, 384, 75, 25);
 
     for (const auto& [caption, control] : captions)
         if (control) CaptionOf(*caption, *findChild<QWidget*>(QLatin1String(control)));
     // The element has no caption of its own: the item's stands above both.
-    element_->setAccessibleName(QtText(FieldOf(ForgeInput::Element).name));
+    element_->setAccessibleName(Translated("Fields", FieldOf(ForgeInput::Element).name));
 }
 
 // As the tab is read: the character, the smith skills down their column and
@@ -256,7 +281,7 @@ void ForgeTab::bindHandlers() {
     connect(element_, &EditCombo::changed, this, &ForgeTab::elementChanged);
     // An anvil outside the list is marked as an element outside its list is.
     connect(anvil_, &EditCombo::changed, this,
-            [this] { MarkProblem(*anvil_, ProblemSentence(AnvilProblem(CoreText(anvil_->currentText())))); });
+            [this] { MarkProblem(*anvil_, ProblemSentence(AnvilProblem(inputText(ForgeInput::Anvil)))); });
     connect(forgeButton_, &QPushButton::clicked, this, &ForgeTab::forge);
 }
 
@@ -282,10 +307,14 @@ std::optional<std::int32_t> ForgeTab::weaponryResearch() const {
     return TryParseInt(CoreText(weaponryResearch_->currentText()));
 }
 
+std::string ForgeTab::inputText(ForgeInput input) const {
+    if (input == ForgeInput::Item) return CoreText(itemSelector_->currentKey());
+    return SourceText(FieldOf(input), editBox(input)->currentText());
+}
+
 ForgeInputTexts ForgeTab::inputTexts() const {
     ForgeInputTexts texts;
-    for (const ForgeInputField& field : ForgeInputFields())
-        texts.text(field.input) = CoreText(inputBox(field.input)->currentText());
+    for (const ForgeInputField& field : ForgeInputFields()) texts.text(field.input) = inputText(field.input);
     // The ticked boxes always form a prefix: the last ticked one counts them.
     for (std::size_t box = 0; box < starCrumbs_.size(); ++box)
         if (starCrumbs_[box]->isChecked()) texts.starCrumbs = static_cast<std::int32_t>(box + 1);
@@ -297,7 +326,7 @@ ForgeInputTexts ForgeTab::inputTexts() const {
 // A third star crumb and an element_ exclude each other.
 void ForgeTab::starCrumbClicked(std::size_t box) {
     if (starCrumbs_[box]->isChecked()) {
-        if (box == starCrumbs_.size() - 1) element_->setTextSilently(QtText(kNoElement));
+        if (box == starCrumbs_.size() - 1) element_->setTextSilently(ShownChoice(kNoElement));
         for (std::size_t before = 0; before < box; ++before) starCrumbs_[before]->setChecked(true);
     } else {
         for (std::size_t after = box + 1; after < starCrumbs_.size(); ++after) starCrumbs_[after]->setChecked(false);
@@ -307,8 +336,8 @@ void ForgeTab::starCrumbClicked(std::size_t box) {
 // An element outside the list is marked while typed, as a number that
 // cannot be read is.
 void ForgeTab::elementChanged() {
-    MarkProblem(*element_, ProblemSentence(ElementProblem(CoreText(element_->currentText()))));
-    if (element_->currentText() != QtText(kNoElement)) starCrumbs_.back()->setChecked(false);
+    MarkProblem(*element_, ProblemSentence(ElementProblem(inputText(ForgeInput::Element))));
+    if (element_->currentText() != ShownChoice(kNoElement)) starCrumbs_.back()->setChecked(false);
 }
 
 // Only a filled request opens a window: a category header gives the
@@ -331,11 +360,6 @@ void ForgeTab::forge() {
         emit resultWindowOpened(window);
         window->fill(outcome.state);
     });
-}
-
-const QComboBox* ForgeTab::inputBox(ForgeInput input) const {
-    if (input == ForgeInput::Item) return itemSelector_;
-    return editBox(input);
 }
 
 EditCombo* ForgeTab::editBox(ForgeInput input) const {
@@ -363,12 +387,21 @@ EditCombo* ForgeTab::editBox(ForgeInput input) const {
     return nullptr;
 }
 
-// A name picked from a list is kept by its id, the same in every language.
+// A name picked from a list is kept by its id, and the item by the name
+// the core knows it by, the same in every language.
 SavedTexts ForgeTab::savedTexts() const {
     SavedTexts saved;
     for (const ForgeInputField& field : ForgeInputFields()) {
-        const QString text = inputBox(field.input)->currentText();
-        saved.insert(SavedKey(field), field.choices.empty() ? text : QtText(ChoiceId(field, CoreText(text))));
+        QString text;
+        if (field.input == ForgeInput::Item) {
+            text = itemSelector_->currentKey();
+        } else if (field.choices.empty()) {
+            text = editBox(field.input)->currentText();
+        } else {
+            const std::string name = inputText(field.input);
+            text = QtText(ChoiceId(field, name));
+        }
+        saved.insert(SavedKey(field), text);
     }
     saved.insert(kStarCrumbsKey,
                  QString::number(std::count_if(starCrumbs_.begin(), starCrumbs_.end(),
@@ -382,7 +415,7 @@ void ForgeTab::restore(const SavedTexts& saved) {
     for (const ForgeInputField& field : ForgeInputFields()) {
         const auto found = saved.find(SavedKey(field));
         if (field.input == ForgeInput::Item || found == saved.end()) continue;
-        const QString text = field.choices.empty() ? *found : QtText(ChoiceNamed(field, CoreText(*found)));
+        const QString text = field.choices.empty() ? *found : ShownText(field, ChoiceNamed(field, CoreText(*found)));
         if (!TakesAsTyped(field, text)) continue;
         EditCombo& box = *editBox(field.input);
         if (box.currentText() != text) box.setTextAsTyped(text);
@@ -392,7 +425,7 @@ void ForgeTab::restore(const SavedTexts& saved) {
     if (crumbs && *crumbs >= 1 && *crumbs <= static_cast<std::int32_t>(starCrumbs_.size()))
         starCrumbs_[static_cast<std::size_t>(*crumbs - 1)]->click();
     const auto item = saved.find(SavedKey(FieldOf(ForgeInput::Item)));
-    if (item != saved.end() && *item != itemSelector_->currentText()) itemSelector_->pick(*item);
+    if (item != saved.end() && *item != itemSelector_->currentKey()) itemSelector_->pickKey(*item);
 }
 
 }  // namespace trivelon::gui

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -72,9 +73,10 @@ private:
     void forge();
 
     // What the forge request is worked out from: each input's current text
-    // and the star crumbs ticked.
+    // as the core reads it (a name shown in the player's language as the
+    // core knows it) and the star crumbs ticked.
+    std::string inputText(ForgeInput input) const;
     ForgeInputTexts inputTexts() const;
-    const QComboBox* inputBox(ForgeInput input) const;
     // The box of every input but the item.
     EditCombo* editBox(ForgeInput input) const;
 

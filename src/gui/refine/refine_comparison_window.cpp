@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSignalBlocker>
@@ -29,17 +30,19 @@ namespace {
 constexpr int kPriceWidth = 110;
 constexpr std::int32_t kCertainty = 90;  // percent, the budget shown
 
-// A price that cannot be read is compared as no price at all: counted as 0,
-// it would pass for the cheapest road.
-const QString kUnreadablePriceTip = QStringLiteral("не могу прочитать сумму — этот уровень не сравнивается");
-
 // The columns' headings: the level, the price, then each figure's.
 QString Heading(int column) {
-    static const QString headings[] = {QStringLiteral("Уровень"),         QStringLiteral("Цена вещи"),
-                                       QStringLiteral("Шанс попытки, %"), QStringLiteral("Вещей"),
-                                       QStringLiteral("Материалов"),      QStringLiteral("Zeny в среднем"),
-                                       QStringLiteral("Zeny на 90 %"),    QStringLiteral("Без риска")};
-    return headings[column];
+    static constexpr const char* headings[] = {
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Уровень"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Цена вещи"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Шанс попытки, %"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Вещей"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Материалов"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Zeny в среднем"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Zeny на 90 %"),
+        QT_TRANSLATE_NOOP("RefineComparisonWindow", "Без риска"),
+    };
+    return QCoreApplication::translate("RefineComparisonWindow", headings[column]);
 }
 constexpr int kFirstFigureColumn = 2;
 constexpr int kHeadings = kFirstFigureColumn + RefineComparisonWindow::kColumns;
@@ -54,7 +57,7 @@ QString RowDescription(const std::array<QString, RefineComparisonWindow::kColumn
         if (!texts[static_cast<std::size_t>(column)].isEmpty())
             parts << Heading(column + kFirstFigureColumn) + QStringLiteral(": ") +
                          texts[static_cast<std::size_t>(column)];
-    if (cheapest) parts << QStringLiteral("дешевле всего");
+    if (cheapest) parts << QCoreApplication::translate("RefineComparisonWindow", "дешевле всего");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -64,14 +67,15 @@ QString MoneyText(const std::optional<std::int64_t>& zeny) {
 
 QString LevelCaption(std::int32_t level, std::int32_t target) {
     const QString text = QtText(LevelText(level));
-    return level == target ? text + QStringLiteral(" купить готовый") : text;
+    return level == target ? QCoreApplication::translate("RefineComparisonWindow", "%1 купить готовый").arg(text)
+                           : text;
 }
 
 // "купить +4 и точить", "купить готовый +10".
 QString RoadText(std::int32_t level, std::int32_t target) {
     const QString text = QtText(LevelText(level));
-    return level == target ? QStringLiteral("купить готовый ") + text
-                           : QStringLiteral("купить ") + text + QStringLiteral(" и точить");
+    return level == target ? QCoreApplication::translate("RefineComparisonWindow", "купить готовый %1").arg(text)
+                           : QCoreApplication::translate("RefineComparisonWindow", "купить %1 и точить").arg(text);
 }
 
 // The Zeny of 90 % certainty: the finished item's price, or the road's
@@ -89,7 +93,7 @@ QString CertainCostText(const RefineRoad& road, bool pending) {
 RefineComparisonWindow::RefineComparisonWindow(const RefineRules& rules, PriceBook& book, QWidget* parent)
     : SideWindow(parent), book_(book), rules_(&rules), rows_(static_cast<std::size_t>(rules.highestLevel()) + 1) {
     setObjectName(QStringLiteral("refineComparisonWindow"));
-    setWindowTitle(QStringLiteral("С какого уровня точить?"));
+    setWindowTitle(tr("С какого уровня точить?"));
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     buildRows();
 }
@@ -223,7 +227,11 @@ void RefineComparisonWindow::planRow(std::int32_t level) {
     const TypedSum price = ReadTypedSum(CoreText(row.price->text()), SystemGroupSeparator());
     const bool unreadable =
         price.reading == TypedSum::Reading::Unreadable || price.reading == TypedSum::Reading::TooMuch;
-    MarkProblem(*row.price, unreadable ? FieldProblem(*row.price, kUnreadablePriceTip) : QString());
+    // A price that cannot be read is compared as no price at all: counted as
+    // 0, it would pass for the cheapest road.
+    MarkProblem(*row.price, unreadable
+                                ? FieldProblem(*row.price, tr("не могу прочитать сумму — этот уровень не сравнивается"))
+                                : QString());
     if (level > request_->targetLevel || price.reading != TypedSum::Reading::Zeny) return;
     Result<RefineRoad> road = PlanRefineRoad(*rules_, *request_, {level, price.zeny}, false);
     if (!road) {
@@ -277,7 +285,7 @@ void RefineComparisonWindow::showRow(std::int32_t level, bool cheapest) {
                  QtText(TenthsText(road.expected.materialsTenths, separator)),
                  MoneyText(road.expected.cost),
                  CertainCostText(road, row.budgetPending),
-                 road.safeSteps > 0 ? QStringLiteral("до ") + QtText(LevelText(level + road.safeSteps)) : QString()};
+                 road.safeSteps > 0 ? tr("до %1").arg(QtText(LevelText(level + road.safeSteps))) : QString()};
     } else if (!row.problem.isEmpty()) {
         texts.fill(QStringLiteral("—"));
         texts[SafeStart].clear();
@@ -299,7 +307,7 @@ void RefineComparisonWindow::showRow(std::int32_t level, bool cheapest) {
         row.price->setAccessibleDescription(RowDescription(texts, row.problem, cheapest));
     if (row.road && row.road->safeSteps > 0)
         row.figures[SafeStart]->setToolTip(
-            QStringLiteral("шаги до %1 не ломают вещь").arg(QtText(LevelText(level + row.road->safeSteps))));
+            tr("шаги до %1 не ломают вещь").arg(QtText(LevelText(level + row.road->safeSteps))));
 }
 
 void RefineComparisonWindow::showRanking() {
@@ -322,17 +330,17 @@ void RefineComparisonWindow::showRanking() {
     if (!problem.isEmpty()) {
         verdict = problem;
     } else if (comparison.roads.empty()) {
-        verdict = QStringLiteral("введите цены, за которые продаются вещи на этих уровнях");
+        verdict = tr("введите цены, за которые продаются вещи на этих уровнях");
     } else if (!cheapest) {
-        verdict = QStringLiteral("каждая дорога стоит больше, чем можно сосчитать");
+        verdict = tr("каждая дорога стоит больше, чем можно сосчитать");
     } else {
         const RefineRoad& road = comparison.roads[*comparison.cheapest];
-        verdict = QStringLiteral("дешевле всего: ") + RoadText(*cheapest, target) +
-                  (road.bought() ? QStringLiteral(" — ") : QStringLiteral(" — в среднем ")) +
-                  MoneyText(road.expected.cost) + QStringLiteral(" Zeny");
-        tip = comparison.nextBestExtra ? QStringLiteral("следующая по цене дорога дороже на ") +
-                                             MoneyText(comparison.nextBestExtra) + QStringLiteral(" Zeny")
-                                       : QStringLiteral("сравнить не с чем");
+        // A finished item costs its price; a road to refine costs that on average.
+        verdict = (road.bought() ? tr("дешевле всего: %1 — %2 Zeny") : tr("дешевле всего: %1 — в среднем %2 Zeny"))
+                      .arg(RoadText(*cheapest, target), MoneyText(road.expected.cost));
+        tip = comparison.nextBestExtra
+                  ? tr("следующая по цене дорога дороже на %1 Zeny").arg(MoneyText(comparison.nextBestExtra))
+                  : tr("сравнить не с чем");
     }
     verdict_->setText(verdict);
     verdict_->setToolTip(tip);

@@ -41,7 +41,7 @@ bool IsBuiltInMaterial(const std::string& material) {
 RefineTab::RefineTab(QTabWidget& tabs, ErrorReporter& reporter, PriceBook& book)
     : TabPanel(QImage()), reporter_(reporter), book_(book), refine_(StartState(*rules_)) {
     resize(680, 418);
-    tabs.addTab(this, QStringLiteral("Заточка (Beta)"));
+    tabs.addTab(this, tr("Заточка (Beta)"));
 }
 
 // The price fields report that editing finished when they lose the focus,
@@ -146,7 +146,7 @@ void RefineTab::setWeaponryResearch(std::optional<std::int32_t> level) {
 
 void RefineTab::classChosen() {
     Guarded(reporter_, [this] {
-        const std::optional<std::size_t> found = FindRefineClass(*rules_, CoreText(classSelector_->currentText()));
+        const std::optional<std::size_t> found = FindRefineClass(*rules_, CoreText(classSelector_->currentKey()));
         if (!found) return;
         const RefineClassRule* cls = &rules_->classes[*found];
         ApplyRefineClass(refine_, *rules_, *found);

@@ -14,6 +14,7 @@
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/known_format_image.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 namespace {
@@ -61,7 +62,9 @@ constexpr QRect kCompareButtonPlace(104, 344, 75, 25);
 
 QFont LevelFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 13); }
 
-// One label of the result rows; the member is null for a fixed caption.
+// One label of the result rows; the member is null for a fixed caption. Its
+// text is shown in the player's language: a caption's has a translation, a
+// figure's stands until the first plan replaces it.
 struct RowLabel {
     QLabel* RefineTab::*member;
     const char* name;
@@ -72,13 +75,16 @@ struct RowLabel {
 
 }  // namespace
 
-// A class past the built-in pictures has none.
+// A class past the built-in pictures has none. A built-in class shows its
+// name in the player's language, a server's as its rules write it; each row
+// keeps the name the rules give as its key.
 void RefineTab::fillClassList() {
     classSelector_->clear();
     for (std::size_t i = 0; i < rules_->classes.size(); ++i) {
+        const std::string& name = rules_->classes[i].name;
         const QString picture = QStringLiteral(":/pictures/refine_rows/class%1.bmp").arg(i + 1);
-        classSelector_->addRow(QtText(rules_->classes[i].name),
-                               QFile::exists(picture) ? BuiltInIcon(picture) : QIcon());
+        classSelector_->addRow(Translated("Rules", name), QFile::exists(picture) ? BuiltInIcon(picture) : QIcon(),
+                               QtText(name));
     }
     classSelector_->setCurrentIndex(0);
 }
@@ -93,8 +99,8 @@ void RefineTab::buildControls(const PictureBox& character) {
     showCharacterPicture(character);
 
     const QFont headline = PixelFont(QStringLiteral("Verdana"), 16, true);
-    QLabel* classCaption = AddCaption(panel, QStringLiteral("Что точим?"), {112, 216}, headline);
-    QLabel* targetCaption = AddCaption(panel, QStringLiteral("Хотим получить"), {48, 280}, headline);
+    QLabel* classCaption = AddCaption(panel, tr("Что точим?"), {112, 216}, headline);
+    QLabel* targetCaption = AddCaption(panel, tr("Хотим получить"), {48, 280}, headline);
 
     classSelector_ = new ImageCombo(panel);
     classSelector_->setGeometry(104, 248, 153, 23);
@@ -108,45 +114,44 @@ void RefineTab::buildControls(const PictureBox& character) {
     CaptionOf(*classCaption, *classSelector_);
     CaptionOf(*targetCaption, *targetLevel_);
     // Left of the class, with no caption of its own.
-    currentLevel_->setAccessibleName(QStringLiteral("Текущий уровень"));
+    currentLevel_->setAccessibleName(tr("Текущий уровень"));
     for (EditCombo* level : {currentLevel_, targetLevel_}) {
         level->setFont(LevelFont());
         SetListRowHeight(*level, 16);
     }
 
     const RowLabel rows[] = {
-        {nullptr, nullptr, "Безопасно точится до ", 272, 33, 216, 22, Main},
+        {nullptr, nullptr, QT_TR_NOOP("Безопасно точится до "), 272, 33, 216, 22, Main},
         {&RefineTab::safeLevel_, "safeLevel", "+7", 488, 33, 185, 22, MainCentred},
-        {nullptr, nullptr, "Стоимость одной заточки", 320, 56, 193, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Стоимость одной заточки"), 320, 56, 193, 24, Detail},
         {&RefineTab::attemptFee_, "attemptFee", "50", 512, 56, 89, 24, DetailCentred},
         {nullptr, nullptr, "Zeny", 600, 56, 73, 24, Detail},
-        {nullptr, nullptr, "Необходимый материал:", 320, 80, 193, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Необходимый материал:"), 320, 80, 193, 24, Detail},
         {&RefineTab::materialName_, "materialName", " Phracon", 536, 80, 137, 24, Detail},
-        {nullptr, nullptr, "Вероятность успешной заточки:", 272, 105, 313, 22, Main},
+        {nullptr, nullptr, QT_TR_NOOP("Вероятность успешной заточки:"), 272, 105, 313, 22, Main},
         {&RefineTab::successRate_, "successRate", "100", 584, 105, 73, 22, MainCentred},
         {nullptr, nullptr, "%", 656, 105, 17, 22, Main},
-        {nullptr, nullptr, "Цена материала:", 320, 128, 209, 24, Detail},
-        {nullptr, nullptr, " Zeny/шт.", 600, 128, 73, 24, Detail},
-        {nullptr, nullptr, "Цена вещи:", 320, 152, 209, 24, Detail},
-        {nullptr, nullptr, " Zeny/шт.", 600, 152, 73, 24, Detail},
-        {nullptr, nullptr, "Среднее количество материалов:", 320, 176, 257, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Цена материала:"), 320, 128, 209, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP(" Zeny/шт."), 600, 128, 73, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Цена вещи:"), 320, 152, 209, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP(" Zeny/шт."), 600, 152, 73, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Среднее количество материалов:"), 320, 176, 257, 24, Detail},
         {&RefineTab::materialCount_, "materialCount", "7", 576, 176, 65, 24, DetailCentred},
-        {nullptr, nullptr, "шт.", 640, 176, 33, 24, Detail},
-        {nullptr, nullptr, "Среднее количество вещей:", 320, 200, 257, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("шт."), 640, 176, 33, 24, Detail},
+        {nullptr, nullptr, QT_TR_NOOP("Среднее количество вещей:"), 320, 200, 257, 24, Detail},
         {&RefineTab::itemCount_, "itemCount", "1", 576, 200, 65, 24, DetailCentred},
-        {nullptr, nullptr, "шт.", 640, 200, 33, 24, Detail},
-        {&RefineTab::averageCostCaption_, "averageCostCaption", "Средняя себестоимость заточки:", 272, 225, 257, 49,
-         MainWrapped},
+        {nullptr, nullptr, QT_TR_NOOP("шт."), 640, 200, 33, 24, Detail},
+        {&RefineTab::averageCostCaption_, "averageCostCaption", QT_TR_NOOP("Средняя себестоимость заточки:"), 272, 225,
+         257, 49, MainWrapped},
         {&RefineTab::averageCost_, "averageCost", "1750", 528, 225, 145, 49, MainCentredWrapped},
-        {nullptr, nullptr, "Бонус от заточки:", 272, 275, 177, 22, BonusRow},
+        {nullptr, nullptr, QT_TR_NOOP("Бонус от заточки:"), 272, 275, 177, 22, BonusRow},
         {&RefineTab::bonus_, "bonus", "ATK +14", 448, 275, 225, 22, BonusValue},
     };
 
     for (int top : kCreamRowTops) AddBoxLabel(panel, {}, {272, top, 49, 24}, Detail());
     std::vector<QLabel*> labels;
     for (const RowLabel& row : rows) {
-        labels.push_back(
-            AddBoxLabel(panel, QString::fromUtf8(row.text), {row.left, row.top, row.width, row.height}, row.look()));
+        labels.push_back(AddBoxLabel(panel, tr(row.text), {row.left, row.top, row.width, row.height}, row.look()));
         if (!row.member) continue;
         this->*row.member = labels.back();
         labels.back()->setObjectName(QLatin1String(row.name));
@@ -166,7 +171,7 @@ void RefineTab::buildControls(const PictureBox& character) {
             }
     };
 
-    averageCostCaption_->setToolTip(kEveryStepToolTip);
+    averageCostCaption_->setToolTip(EveryStepToolTip());
 
     materialPicture_ = new PictureBox(panel);
     materialPicture_->setGeometry(512, 80, 24, 24);
@@ -180,15 +185,15 @@ void RefineTab::buildControls(const PictureBox& character) {
         figure->setTextFormat(Qt::PlainText);
 
     // Under the bonus: what it takes to succeed with 50, 90 and 99 % certainty.
-    QLabel* budgetCaption = AddBoxLabel(panel, QStringLiteral("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
-    budget_ = new BudgetTable({QStringLiteral("Вещей:"), QStringLiteral("Материалов:"), QStringLiteral("Zeny:")},
+    QLabel* budgetCaption = AddBoxLabel(panel, tr("Хватит с вероятностью:"), {272, 298, 401, 22}, Main());
+    budget_ = new BudgetTable({tr("Вещей:"), tr("Материалов:"), QStringLiteral("Zeny:")},
                               {kBudgetNameWidth, kBudgetValueWidth, 24, Detail(), Detail()}, panel,
-                              BudgetTableColumn{QStringLiteral("в среднем"), kStepsMadeToolTip});
+                              BudgetTableColumn{tr("в среднем"), StepsMadeToolTip()});
     budget_->move(272, 321);
     CaptionOf(*budgetCaption, *budget_);
-    chartButton_ = new QPushButton(QStringLiteral("График..."), panel);
+    chartButton_ = new QPushButton(tr("График..."), panel);
     chartButton_->setGeometry(kChartButtonPlace);
-    compareButton_ = new QPushButton(QStringLiteral("Сравнить..."), panel);
+    compareButton_ = new QPushButton(tr("Сравнить..."), panel);
     compareButton_->setGeometry(kCompareButtonPlace);
 
     const std::pair<QWidget*, const char*> named[] = {{characterPicture_, "refineCharacterPicture"},

@@ -38,7 +38,7 @@ void RefineTab::showPlan(const RefinePlan& plan) {
                                        : QStringLiteral("—"));
     averageCost_->setText(WholeAmount(plan.cost));
     for (QLabel* figure : {successRate_, itemCount_, materialCount_, bonus_}) figure->setToolTip(QString());
-    averageCost_->setToolTip(kEveryStepToolTip);
+    averageCost_->setToolTip(EveryStepToolTip());
     if (plan.budget) {
         BudgetFigures items, materials, zeny;
         for (std::size_t i = 0; i < plan.budget->size(); ++i) {

@@ -74,7 +74,7 @@ void RefineTab::putSavedTexts() {
     const SavedTexts saved = std::exchange(saved_, {});
     if (const auto cls = FindRefineClass(*rules_, CoreText(saved.value(kClassKey)))) {
         const QString name = QtText(rules_->classes[*cls].name);
-        if (name != classSelector_->currentText()) classSelector_->pick(name);
+        if (name != classSelector_->currentKey()) classSelector_->pickKey(name);
     }
     for (const auto& [key, box] :
          {std::pair{kCurrentLevelKey, currentLevel_}, std::pair{kTargetLevelKey, targetLevel_}}) {

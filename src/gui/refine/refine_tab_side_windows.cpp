@@ -4,6 +4,7 @@
 #include "gui/refine/refine_tab.h"
 #include "gui/refine/refine_tab_texts.h"
 #include "qt_text/qt_text.h"
+#include "qt_text/translated.h"
 
 namespace trivelon::gui {
 
@@ -20,17 +21,17 @@ BudgetCalculation RefineTab::calculation() const {
     shown.budgetTexts = budget_->certaintyTexts(2);
     shown.averageCost = plan_->cost;
     shown.expectedCost = plan_->expected ? plan_->expected->cost : std::nullopt;
-    shown.averageToolTip = kEveryStepToolTip;
-    shown.expectedToolTip = kStepsMadeToolTip;
+    shown.averageToolTip = EveryStepToolTip();
+    shown.expectedToolTip = StepsMadeToolTip();
     return shown;
 }
 
 void RefineTab::showChart() {
     if (!chart_) return;
     const RefineClassRule& cls = rules_->classes.at(refine_.classIndex);
-    chart_->setWindowTitle(
-        QStringLiteral("График: %1, %2 → %3")
-            .arg(QtText(cls.name), QtText(LevelText(refine_.currentLevel)), QtText(LevelText(refine_.targetLevel))));
+    chart_->setWindowTitle(tr("График: %1, %2 → %3")
+                               .arg(Translated("Rules", cls.name), QtText(LevelText(refine_.currentLevel)),
+                                    QtText(LevelText(refine_.targetLevel))));
     chart_->setCalculation(calculation());
 }
 

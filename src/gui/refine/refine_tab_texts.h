@@ -1,6 +1,7 @@
 #pragma once
 // What the parts of the refining tab share: the level lists, what the two
 // averages count, and the keys of the inputs in the settings.
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,14 +15,21 @@ inline QStringList LevelItems(const RefineRules& rules, LevelKind kind) {
     return NumberItems(levels.lowest, levels.highest, "+");
 }
 
-// What the two averages count: every step of every attempt, or what one
-// success really takes when an attempt stops where the item broke.
-inline const QString kEveryStepToolTip = QStringLiteral(
-    "Считает каждый шаг каждой попытки, как если бы попытка не останавливалась, когда вещь "
-    "сломалась. Сколько на самом деле уходит на один успех, говорит «в среднем»");
-inline const QString kStepsMadeToolTip = QStringLiteral(
-    "Сколько в среднем уходит на один успех, если попытка останавливается на шаге, где вещь сломалась: "
-    "материалы и сборы только за сделанные шаги. Откладывать — по этой сумме или по «Хватит с вероятностью»");
+// What the two averages count, in the player's language: every step of every
+// attempt, or what one success really takes when an attempt stops where the
+// item broke.
+inline QString EveryStepToolTip() {
+    return QCoreApplication::translate(
+        "RefineTab",
+        "Считает каждый шаг каждой попытки, как если бы попытка не останавливалась, когда вещь "
+        "сломалась. Сколько на самом деле уходит на один успех, говорит «в среднем»");
+}
+inline QString StepsMadeToolTip() {
+    return QCoreApplication::translate(
+        "RefineTab",
+        "Сколько в среднем уходит на один успех, если попытка останавливается на шаге, где вещь сломалась: "
+        "материалы и сборы только за сделанные шаги. Откладывать — по этой сумме или по «Хватит с вероятностью»");
+}
 
 // The keys of the inputs in the settings.
 inline const QString kClassKey = QStringLiteral("refine/class");

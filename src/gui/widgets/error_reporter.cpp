@@ -1,19 +1,20 @@
 #include "gui/widgets/error_reporter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace trivelon::gui {
 
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("Тривелон");
+QString ApplicationTitle() { return QCoreApplication::translate("MessageBoxReporter", "Тривелон"); }
 
 }  // namespace
 
 ErrorReporter::~ErrorReporter() = default;
 
 void MessageBoxReporter::error(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, kApplicationTitle, WithFullStop(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), WithFullStop(message), QMessageBox::Ok);
     box.exec();
 }
 

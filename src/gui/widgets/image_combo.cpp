@@ -79,14 +79,21 @@ void ImageCombo::keyPressEvent(QKeyEvent* event) {
     QComboBox::keyPressEvent(event);
 }
 
-bool ImageCombo::pick(const QString& text) {
-    const int row = findText(text);
+bool ImageCombo::pick(const QString& text) { return pickRow(findText(text)); }
+
+bool ImageCombo::pickKey(const QString& key) { return pickRow(findData(key)); }
+
+bool ImageCombo::pickRow(int row) {
     if (row < 0) return false;
     setCurrentIndex(row);
     emit changed();
     return true;
 }
 
-void ImageCombo::addRow(const QString& text, const QIcon& picture) { addItem(picture, text); }
+void ImageCombo::addRow(const QString& text, const QIcon& picture, const QString& key) {
+    addItem(picture, text, key.isEmpty() ? text : key);
+}
+
+QString ImageCombo::currentKey() const { return currentData().toString(); }
 
 }  // namespace trivelon::gui

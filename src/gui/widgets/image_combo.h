@@ -12,10 +12,17 @@ public:
 
     explicit ImageCombo(QWidget* parent = nullptr);
 
-    void addRow(const QString& text, const QIcon& picture = {});
+    // A row shows its text in the player's language; its key is what it
+    // stands for whatever the language (the name the core knows it by), the
+    // text itself unless another is given.
+    void addRow(const QString& text, const QIcon& picture = {}, const QString& key = {});
+    // The key of the row shown; empty without one.
+    QString currentKey() const;
     // Picks the row with exactly this text as the user would, emitting
     // changed(); false, with nothing changed, when there is none.
     bool pick(const QString& text);
+    // Picks the row of exactly this key as pick() picks a text.
+    bool pickKey(const QString& key);
 
 protected:
     // Ctrl+Tab and Ctrl+Shift+Tab belong to the tabs around the box, whatever
@@ -25,6 +32,9 @@ protected:
 signals:
     // The user picked a row; changing the row from code stays silent.
     void changed();
+
+private:
+    bool pickRow(int row);
 };
 
 }  // namespace trivelon::gui

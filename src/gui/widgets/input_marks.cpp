@@ -1,8 +1,13 @@
 #include "gui/widgets/input_marks.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace trivelon::gui {
+
+QString UnreadableSumToolTip() {
+    return QCoreApplication::translate("InputMarks", "не могу прочитать сумму — считается как 0");
+}
 
 void MarkProblem(QWidget& field, const QString& problem) {
     if (field.toolTip() == problem) return;

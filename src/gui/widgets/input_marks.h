@@ -7,8 +7,8 @@
 
 namespace trivelon::gui {
 
-// The tool tip of a sum of money that reads as none.
-inline const QString kUnreadableSumToolTip = QStringLiteral("не могу прочитать сумму — считается как 0");
+// The tool tip of a sum of money that reads as none, in the player's language.
+QString UnreadableSumToolTip();
 
 // Red with the problem as its tool tip and accessible description, or back to the plain look for an
 // empty problem; nothing changes where the look is already right.

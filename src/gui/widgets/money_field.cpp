@@ -11,7 +11,7 @@ namespace trivelon::gui {
 std::int64_t ReadMoneyField(QLineEdit& edit) {
     const TypedSum sum = ReadTypedSum(CoreText(edit.text()), SystemGroupSeparator());
     const bool unreadable = sum.reading == TypedSum::Reading::Unreadable || sum.reading == TypedSum::Reading::TooMuch;
-    MarkProblem(edit, unreadable ? FieldProblem(edit, kUnreadableSumToolTip) : QString());
+    MarkProblem(edit, unreadable ? FieldProblem(edit, UnreadableSumToolTip()) : QString());
     return sum.reading == TypedSum::Reading::Zeny ? sum.zeny : 0;
 }
 

@@ -9,7 +9,7 @@ namespace trivelon::gui {
 
 // The sum the edit holds; 0 for an empty edit, and 0 for a text that cannot
 // be read or lies beyond 64 bits, which then turns red with
-// kUnreadableSumToolTip after the field's name.
+// UnreadableSumToolTip() after the field's name.
 std::int64_t ReadMoneyField(QLineEdit& edit);
 
 }  // namespace trivelon::gui

@@ -14,6 +14,8 @@
 #include "catalogue/forge_catalogue.h"
 #include "core/forge_request.h"
 #include "core/refine.h"
+#include "gui/budget/budget_chart_window.h"
+#include "gui/refine/refine_comparison_window.h"
 #include "qt_text/qt_text.h"
 
 namespace trivelon::gui::testing {
@@ -137,6 +139,23 @@ QList<ForgeResultWindow*> ResultWindows() {
 void CloseResultWindows() {
     for (ForgeResultWindow* form : ResultWindows()) form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget* OpenWindow(const MainWindowControls& w, const QString& name) {
+    if (name == "forging tab") return w.tabs()->widget(0);
+    OpenRefineTab(w);
+    if (name == "refining tab") return w.tabs()->widget(1);
+    if (name == "chart") {
+        ClickAt(*w.refineChartButton(), w.refineChartButton()->rect().center());
+        return w.window().findChild<BudgetChartWindow*>();
+    }
+    if (name == "comparison") {
+        ClickAt(*w.refineCompareButton(), w.refineCompareButton()->rect().center());
+        return w.window().findChild<RefineComparisonWindow*>();
+    }
+    OpenForgeTab(w);
+    PickRow(*w.itemSelector(), "Knife");
+    return PressSubmit(w);
 }
 
 }  // namespace trivelon::gui::testing

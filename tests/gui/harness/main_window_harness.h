@@ -69,6 +69,10 @@ void OpenForgeTab(const MainWindowControls& window);
 QString Ticked(const MainWindowControls& window);
 // Presses the button and returns the result window it opened, if any.
 ForgeResultWindow* PressSubmit(const MainWindowControls& window);
+// The window a person opens by its name: "forging tab" and "refining tab"
+// (their pages), "result window" (Knife forged), "chart" and "comparison"
+// (from the refining tab).
+QWidget* OpenWindow(const MainWindowControls& window, const QString& name);
 // Every result window that is still alive.
 QList<ForgeResultWindow*> ResultWindows();
 // Closes and frees every result window.
