@@ -12,3 +12,7 @@ set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64;-L;/usr/aarch64-linux-gnu)
 set(QT_HOST_PATH /usr CACHE PATH "Qt's host tools")
+# Debian keeps the host's Qt packages under its multiarch folder, which Qt's
+# own look-up in QT_HOST_PATH does not search: the translation tools are
+# named where they are.
+set(Qt6LinguistTools_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools CACHE PATH "Qt's host translation tools")
