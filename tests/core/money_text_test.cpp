@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "core/money_axis.h"
 #include "core/message.h"
+#include "core/money_axis.h"
 #include "core/money_text.h"
 #include "core/numbers.h"
 #include "core/typed_sum.h"

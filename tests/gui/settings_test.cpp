@@ -3,10 +3,10 @@
 // files, a folder that cannot be written, two programs writing at once, and
 // the program's --reset and --help. Every test has a settings file of its
 // own in a temporary folder.
-#include <QApplication>
-#include <QProcess>
 #include <QAction>
+#include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
