@@ -551,6 +551,150 @@
         <source>уровень Weaponry Research не прочитан — шанс не посчитать</source>
         <translation>the Weaponry Research level cannot be read, so the chance cannot be worked out</translation>
     </message>
+    <message>
+        <source>%1: файл правил больше 1 МиБ (1 048 576 байт)</source>
+        <translation>%1: the rules file is larger than 1 MiB (1 048 576 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: не TOML: %2</source>
+        <translation>%1: not TOML: %2</translation>
+    </message>
+    <message>
+        <source>%1, строка %2, столбец %3</source>
+        <translation>%1, line %2, column %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2: %3</translation>
+    </message>
+    <message>
+        <source>неизвестный ключ</source>
+        <translation>unknown key</translation>
+    </message>
+    <message>
+        <source>неизвестный ключ в таблице %1</source>
+        <translation>unknown key in the table %1</translation>
+    </message>
+    <message>
+        <source>ключ не задан</source>
+        <translation>the key is missing</translation>
+    </message>
+    <message>
+        <source>ключ не задан в таблице %1</source>
+        <translation>the key is missing in the table %1</translation>
+    </message>
+    <message>
+        <source>ожидается целое число от %1 до %2</source>
+        <translation>expected a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>ожидается непустая строка до %1 байт без управляющих символов</source>
+        <translation>expected a non-empty string of up to %1 bytes without control characters</translation>
+    </message>
+    <message>
+        <source>ожидается строка до %1 байт без управляющих символов</source>
+        <translation>expected a string of up to %1 bytes without control characters</translation>
+    </message>
+    <message>
+        <source>ожидается строка до %1 знаков из маленьких латинских букв, цифр и «-»</source>
+        <translation>expected a string of up to %1 characters of small Latin letters, digits and &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>нет таблицы %1</source>
+        <translation>the table %1 is missing</translation>
+    </message>
+    <message>
+        <source>ожидается таблица %1</source>
+        <translation>expected the table %1</translation>
+    </message>
+    <message>
+        <source>ожидается массив таблиц [[refine.class]]</source>
+        <translation>expected an array of tables [[refine.class]]</translation>
+    </message>
+    <message>
+        <source>ни одного класса: нужна хотя бы одна таблица [[refine.class]]</source>
+        <translation>no class: at least one table [[refine.class]] is needed</translation>
+    </message>
+    <message>
+        <source>больше %1 классов</source>
+        <translation>more than %1 classes</translation>
+    </message>
+    <message>
+        <source>класс «%1» уже есть выше</source>
+        <translation>the class &quot;%1&quot; is already above</translation>
+    </message>
+    <message>
+        <source>id «%1» уже есть выше</source>
+        <translation>the id &quot;%1&quot; is already above</translation>
+    </message>
+    <message>
+        <source>заточка до +%1, ожидается +%2, как у первого класса</source>
+        <translation>refines up to +%1, expected +%2 as the first class does</translation>
+    </message>
+    <message>
+        <source>ожидается true или false</source>
+        <translation>expected true or false</translation>
+    </message>
+    <message>
+        <source>у брони (armour = true) не задаётся</source>
+        <translation>not given for armour (armour = true)</translation>
+    </message>
+    <message>
+        <source>ожидается список чисел от 0 до 100</source>
+        <translation>expected a list of numbers from 0 to 100</translation>
+    </message>
+    <message>
+        <source>пустой список: нужен хотя бы один шаг выше безопасного уровня</source>
+        <translation>empty list: at least one step above the safe level is needed</translation>
+    </message>
+    <message>
+        <source>больше %1 шагов выше безопасного уровня</source>
+        <translation>more than %1 steps above the safe level</translation>
+    </message>
+    <message>
+        <source>заточка до +%1, больше +%2</source>
+        <translation>refines up to +%1, more than +%2</translation>
+    </message>
+    <message>
+        <source>ожидается &quot;base&quot; или &quot;job&quot;</source>
+        <translation>expected &quot;base&quot; or &quot;job&quot;</translation>
+    </message>
+    <message>
+        <source>неизвестное имя в таблице %1, ожидается одно из: %2</source>
+        <translation>unknown name in the table %1, expected one of: %2</translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» больше 1 МиБ (1 048 576 байт)</source>
+        <translation>The rules file &quot;%1&quot; is larger than 1 MiB (1 048 576 bytes)</translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не найден</source>
+        <translation>The rules file &quot;%1&quot; is not found</translation>
+    </message>
+    <message>
+        <source>Нет доступа к файлу правил «%1»</source>
+        <translation>No access to the rules file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не открывается</source>
+        <translation>The rules file &quot;%1&quot; cannot be opened</translation>
+    </message>
+    <message>
+        <source>«%1» — это папка, а не файл правил</source>
+        <translation>&quot;%1&quot; is a folder, not a rules file</translation>
+    </message>
+    <message>
+        <source>«%1» — не обычный файл: правила читаются только из файла</source>
+        <translation>&quot;%1&quot; is not a regular file: rules are read only from a file</translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не читается: нет прав на чтение, или его держит другая программа</source>
+        <translation>The rules file &quot;%1&quot; cannot be read: no permission to read it, or another program holds it</translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не читается</source>
+        <translation>The rules file &quot;%1&quot; cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -549,6 +549,150 @@
         <source>уровень Weaponry Research не прочитан — шанс не посчитать</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: файл правил больше 1 МиБ (1 048 576 байт)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: не TOML: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, строка %2, столбец %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный ключ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный ключ в таблице %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ключ не задан</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ключ не задан в таблице %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается целое число от %1 до %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается непустая строка до %1 байт без управляющих символов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается строка до %1 байт без управляющих символов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается строка до %1 знаков из маленьких латинских букв, цифр и «-»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет таблицы %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается таблица %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается массив таблиц [[refine.class]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ни одного класса: нужна хотя бы одна таблица [[refine.class]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>больше %1 классов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>класс «%1» уже есть выше</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id «%1» уже есть выше</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заточка до +%1, ожидается +%2, как у первого класса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается true или false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>у брони (armour = true) не задаётся</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается список чисел от 0 до 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пустой список: нужен хотя бы один шаг выше безопасного уровня</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>больше %1 шагов выше безопасного уровня</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заточка до +%1, больше +%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ожидается &quot;base&quot; или &quot;job&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестное имя в таблице %1, ожидается одно из: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» больше 1 МиБ (1 048 576 байт)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не найден</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет доступа к файлу правил «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не открывается</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1» — это папка, а не файл правил</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1» — не обычный файл: правила читаются только из файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не читается: нет прав на чтение, или его держит другая программа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл правил «%1» не читается</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -22,7 +22,8 @@ std::string Filled(std::string_view pattern, const std::vector<std::string>& arg
 std::string Message::sourceText() const {
     std::vector<std::string> texts;
     texts.reserve(arguments.size());
-    for (const MessageArgument& argument : arguments) texts.push_back(argument.text);
+    for (const MessageArgument& argument : arguments)
+        texts.push_back(argument.message ? argument.message->sourceText() : argument.text);
     return Filled(pattern, texts);
 }
 

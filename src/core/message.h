@@ -6,6 +6,7 @@
 // and the command line turn a message into the player's language with one
 // formatter (qt_text/translated.h). sourceText() fills the pattern as it
 // stands, for the tests and for a reader without translations.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,13 +26,18 @@ struct TranslatedName {
     std::string_view text;
 };
 
+struct Message;
+
+// An argument: a text as it stands, a name to translate, or a message of its
+// own (a rules file's place and the problem found there).
 struct MessageArgument {
     MessageArgument(std::string value) : text(std::move(value)) {}
     MessageArgument(TranslatedName name) : text(name.text), context(name.context) {}
+    MessageArgument(Message part);
 
     std::string text;
-    const char* context = nullptr;  // set for a name to translate
-    bool operator==(const MessageArgument&) const = default;
+    const char* context = nullptr;           // set for a name to translate
+    std::shared_ptr<const Message> message;  // set for a message
 };
 
 struct Message {
@@ -44,11 +50,9 @@ struct Message {
     std::vector<MessageArgument> arguments;
 
     std::string sourceText() const;
-    bool operator==(const Message&) const = default;
 };
 
-// A sentence made whole elsewhere, shown as it stands in every language.
-inline Message Verbatim(std::string text) { return {"%1", {std::move(text)}}; }
+inline MessageArgument::MessageArgument(Message part) : message(std::make_shared<const Message>(std::move(part))) {}
 
 // The pattern with each %1 … %9 replaced by the argument of that number, in
 // one pass, so that an argument's own "%1" stays as typed; any other "%" stays.

@@ -25,12 +25,18 @@ inline QString Translated(const char* context, std::string_view text) {
 }
 
 // The message's pattern translated, then filled with its arguments, a name
-// among them translated too.
+// or a message among them put into words too.
 inline QString Sentence(const Message& message) {
     std::vector<std::string> arguments;
     arguments.reserve(message.arguments.size());
-    for (const MessageArgument& argument : message.arguments)
-        arguments.push_back(argument.context ? CoreText(Translated(argument.context, argument.text)) : argument.text);
+    for (const MessageArgument& argument : message.arguments) {
+        if (argument.message)
+            arguments.push_back(CoreText(Sentence(*argument.message)));
+        else if (argument.context)
+            arguments.push_back(CoreText(Translated(argument.context, argument.text)));
+        else
+            arguments.push_back(argument.text);
+    }
     return QtText(Filled(CoreText(Translated(kMessageContext, message.pattern)), arguments));
 }
 

@@ -190,31 +190,32 @@ public:
 
     Result<Rules> read(std::string_view text) {
         if (text.size() > kLargestRulesFile)
-            return Error{Verbatim(Join({fileName_, ": файл правил больше 1 МиБ (1 048 576 байт)"}))};
+            return Error{{TRIVELON_TEXT("Messages", "%1: файл правил больше 1 МиБ (1 048 576 байт)"), {fileName_}}};
         const toml::parse_result parsed = toml::parse(text);
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
-            return Error{Verbatim(Join({at(error.source()), "не TOML: ", Shown(error.description(), 200)}))};
+            return Error{
+                {TRIVELON_TEXT("Messages", "%1: не TOML: %2"), {at(error.source()), Shown(error.description(), 200)}}};
         }
         Rules rules;
-        if (!readRules(Table{parsed.table(), ""}, rules)) return Error{Verbatim(*error_)};
+        if (!readRules(Table{parsed.table(), ""}, rules)) return Error{*error_};
         return rules;
     }
 
 private:
-    std::string at(const toml::source_region& region) const {
+    Message at(const toml::source_region& region) const {
         // Every node toml++ makes has a place; a missing one reads as the file's start.
         const auto line = region.begin.line == 0 ? 1 : region.begin.line;
         const auto column = region.begin.line == 0 ? 1 : region.begin.column;
-        return Join({fileName_, ", строка ", std::to_string(line), ", столбец ", std::to_string(column), ": "});
+        return {TRIVELON_TEXT("Messages", "%1, строка %2, столбец %3"),
+                {fileName_, std::to_string(line), std::to_string(column)}};
     }
 
-    bool fail(const toml::source_region& region, std::string_view key, std::string_view what) {
-        if (!error_) error_ = Join({at(region), key, " — ", what});
+    bool fail(const toml::source_region& region, std::string_view key, Message what) {
+        if (!error_)
+            error_ = Message{TRIVELON_TEXT("Messages", "%1: %2 — %3"), {at(region), std::string(key), std::move(what)}};
         return false;
     }
-
-    static std::string in(const Table& t) { return t.where.empty() ? std::string() : " в таблице " + t.where; }
 
     // Refuses the first key, in the file's order, that the table may not hold.
     bool onlyKeys(const Table& t, std::span<const std::string_view> keys) {
@@ -224,12 +225,17 @@ private:
                 (!unknown || Before(entry.first.source(), unknown->source())))
                 unknown = &entry.first;
         if (!unknown) return true;
-        return fail(unknown->source(), Shown(KeyText(unknown->str())), "неизвестный ключ" + in(t));
+        return fail(unknown->source(), Shown(KeyText(unknown->str())),
+                    t.where.empty() ? Message{TRIVELON_TEXT("Messages", "неизвестный ключ")}
+                                    : Message{TRIVELON_TEXT("Messages", "неизвестный ключ в таблице %1"), {t.where}});
     }
 
     const toml::node* need(const Table& t, std::string_view key) {
         const toml::node* node = t.table.get(key);
-        if (!node) fail(t.table.source(), KeyText(key), "ключ не задан" + in(t));
+        if (!node)
+            fail(t.table.source(), KeyText(key),
+                 t.where.empty() ? Message{TRIVELON_TEXT("Messages", "ключ не задан")}
+                                 : Message{TRIVELON_TEXT("Messages", "ключ не задан в таблице %1"), {t.where}});
         return node;
     }
 
@@ -240,7 +246,8 @@ private:
         const toml::value<std::int64_t>* value = node->as_integer();
         if (!value || value->get() < least || value->get() > most)
             return fail(node->source(), KeyText(key),
-                        Join({"ожидается целое число от ", GroupedNumber(least), " до ", GroupedNumber(most)}));
+                        {TRIVELON_TEXT("Messages", "ожидается целое число от %1 до %2"),
+                         {GroupedNumber(least), GroupedNumber(most)}});
         into = static_cast<Number>(value->get());
         return true;
     }
@@ -251,9 +258,11 @@ private:
         const toml::value<std::string>* value = node->as_string();
         if (!value || (nonEmpty && value->get().empty()) || value->get().size() > kLongestName ||
             !IsPlainText(value->get()))
-            return fail(node->source(), key,
-                        Join({"ожидается ", nonEmpty ? "непустая " : "", "строка до ", std::to_string(kLongestName),
-                              " байт без управляющих символов"}));
+            return fail(
+                node->source(), key,
+                {nonEmpty ? TRIVELON_TEXT("Messages", "ожидается непустая строка до %1 байт без управляющих символов")
+                          : TRIVELON_TEXT("Messages", "ожидается строка до %1 байт без управляющих символов"),
+                 {std::to_string(kLongestName)}});
         into = value->get();
         return true;
     }
@@ -267,9 +276,10 @@ private:
         const auto idCharacter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'; };
         if (!value || value->get().empty() || value->get().size() > kLongestId ||
             !std::all_of(value->get().begin(), value->get().end(), idCharacter))
-            return fail(node->source(), "id",
-                        Join({"ожидается строка до ", std::to_string(kLongestId),
-                              " знаков из маленьких латинских букв, цифр и «-»"}));
+            return fail(
+                node->source(), "id",
+                {TRIVELON_TEXT("Messages", "ожидается строка до %1 знаков из маленьких латинских букв, цифр и «-»"),
+                 {std::to_string(kLongestId)}});
         into = value->get();
         return true;
     }
@@ -279,11 +289,11 @@ private:
             Join({"[", t.where.empty() ? "" : t.where.substr(1, t.where.size() - 2) + ".", std::string(key), "]"});
         const toml::node* node = t.table.get(key);
         if (!node) {
-            fail(t.table.source(), key, "нет таблицы " + where);
+            fail(t.table.source(), key, {TRIVELON_TEXT("Messages", "нет таблицы %1"), {where}});
             return std::nullopt;
         }
         if (!node->is_table()) {
-            fail(node->source(), key, "ожидается таблица " + where);
+            fail(node->source(), key, {TRIVELON_TEXT("Messages", "ожидается таблица %1"), {where}});
             return std::nullopt;
         }
         return Table{*node->as_table(), where};
@@ -305,15 +315,19 @@ private:
             return false;
         const toml::node* node = refine.table.get("class");
         const toml::array* list = node ? node->as_array() : nullptr;
-        if (node && !list) return fail(node->source(), "class", "ожидается массив таблиц [[refine.class]]");
+        if (node && !list)
+            return fail(node->source(), "class",
+                        Message{TRIVELON_TEXT("Messages", "ожидается массив таблиц [[refine.class]]")});
         if (!list || list->empty())
-            return fail(node ? node->source() : refine.table.source(), "class",
-                        "ни одного класса: нужна хотя бы одна таблица [[refine.class]]");
+            return fail(
+                node ? node->source() : refine.table.source(), "class",
+                Message{TRIVELON_TEXT("Messages", "ни одного класса: нужна хотя бы одна таблица [[refine.class]]")});
         if (!list->is_array_of_tables())
-            return fail(node->source(), "class", "ожидается массив таблиц [[refine.class]]");
+            return fail(node->source(), "class",
+                        Message{TRIVELON_TEXT("Messages", "ожидается массив таблиц [[refine.class]]")});
         if (list->size() > kMostRefineClasses)
             return fail((*list)[kMostRefineClasses].source(), "class",
-                        Join({"больше ", std::to_string(kMostRefineClasses), " классов"}));
+                        {TRIVELON_TEXT("Messages", "больше %1 классов"), {std::to_string(kMostRefineClasses)}});
         for (const toml::node& entry : *list) {
             const Table table{*entry.as_table(), "[[refine.class]]"};
             RefineClassRule rule;
@@ -323,15 +337,16 @@ private:
             for (const RefineClassRule& earlier : into.classes) {
                 if (earlier.name == rule.name)
                     return fail(table.table.get("name")->source(), "name",
-                                Join({"класс «", rule.name, "» уже есть выше"}));
+                                {TRIVELON_TEXT("Messages", "класс «%1» уже есть выше"), {rule.name}});
                 if (earlier.id == rule.id)
                     return fail(table.table.get("id") ? table.table.get("id")->source() : table.table.source(), "id",
-                                Join({"id «", rule.id, "» уже есть выше"}));
+                                {TRIVELON_TEXT("Messages", "id «%1» уже есть выше"), {rule.id}});
             }
             if (!into.classes.empty() && rule.highestLevel() != into.classes.front().highestLevel())
-                return fail(table.table.get("chances")->source(), "chances",
-                            Join({"заточка до +", std::to_string(rule.highestLevel()), ", ожидается +",
-                                  std::to_string(into.classes.front().highestLevel()), ", как у первого класса"}));
+                return fail(
+                    table.table.get("chances")->source(), "chances",
+                    {TRIVELON_TEXT("Messages", "заточка до +%1, ожидается +%2, как у первого класса"),
+                     {std::to_string(rule.highestLevel()), std::to_string(into.classes.front().highestLevel())}});
             into.classes.push_back(std::move(rule));
         }
         return true;
@@ -347,7 +362,8 @@ private:
             !chances(t, rule))
             return false;
         if (const toml::node* armour = t.table.get("armour")) {
-            if (!armour->is_boolean()) return fail(armour->source(), "armour", "ожидается true или false");
+            if (!armour->is_boolean())
+                return fail(armour->source(), "armour", Message{TRIVELON_TEXT("Messages", "ожидается true или false")});
             rule.armour = armour->as_boolean()->get();
         }
         if (!rule.armour)
@@ -355,30 +371,34 @@ private:
                    integer(t, "spread-per-level", 0, kMostBonusPerLevel, rule.spreadPerLevel);
         for (const std::string_view key : {"atk-per-level", "spread-per-level"})
             if (const auto found = t.table.find(key); found != t.table.end())
-                return fail(found->first.source(), key, "у брони (armour = true) не задаётся");
+                return fail(found->first.source(), key,
+                            Message{TRIVELON_TEXT("Messages", "у брони (armour = true) не задаётся")});
         return true;
     }
 
     bool chances(const Table& t, RefineClassRule& rule) {
         const toml::node* node = need(t, "chances");
         if (!node) return false;
-        constexpr std::string_view kWhat = "ожидается список чисел от 0 до 100";
+        const Message what{TRIVELON_TEXT("Messages", "ожидается список чисел от 0 до 100")};
         const toml::array* list = node->as_array();
-        if (!list) return fail(node->source(), "chances", kWhat);
+        if (!list) return fail(node->source(), "chances", what);
         if (list->empty())
-            return fail(node->source(), "chances", "пустой список: нужен хотя бы один шаг выше безопасного уровня");
+            return fail(
+                node->source(), "chances",
+                Message{TRIVELON_TEXT("Messages", "пустой список: нужен хотя бы один шаг выше безопасного уровня")});
         if (list->size() > kMostRiskySteps)
             return fail(node->source(), "chances",
-                        Join({"больше ", std::to_string(kMostRiskySteps), " шагов выше безопасного уровня"}));
+                        {TRIVELON_TEXT("Messages", "больше %1 шагов выше безопасного уровня"),
+                         {std::to_string(kMostRiskySteps)}});
         for (const toml::node& step : *list) {
             const toml::value<std::int64_t>* chance = step.as_integer();
-            if (!chance || chance->get() < 0 || chance->get() > 100) return fail(step.source(), "chances", kWhat);
+            if (!chance || chance->get() < 0 || chance->get() > 100) return fail(step.source(), "chances", what);
             rule.chances.push_back(static_cast<std::int32_t>(chance->get()));
         }
         if (rule.highestLevel() > kMostRefineLevel)
             return fail(node->source(), "chances",
-                        Join({"заточка до +", std::to_string(rule.highestLevel()), ", больше +",
-                              std::to_string(kMostRefineLevel)}));
+                        {TRIVELON_TEXT("Messages", "заточка до +%1, больше +%2"),
+                         {std::to_string(rule.highestLevel()), std::to_string(kMostRefineLevel)}});
         return true;
     }
 
@@ -414,7 +434,7 @@ private:
         if (!level) return false;
         const std::optional<std::string_view> which = level->value<std::string_view>();
         if (!level->is_string() || (which != "base" && which != "job"))
-            return fail(level->source(), "level", "ожидается \"base\" или \"job\"");
+            return fail(level->source(), "level", Message{TRIVELON_TEXT("Messages", "ожидается \"base\" или \"job\"")});
         into.baseLevel = which == "base";
         return integer(t, "level-weight", -kLargestWeight, kLargestWeight, into.level) &&
                integer(t, "dex", -kLargestWeight, kLargestWeight, into.dex) &&
@@ -436,7 +456,8 @@ private:
                 unknown = &entry.first;
         if (unknown)
             return fail(unknown->source(), Shown(KeyText(unknown->str())),
-                        Join({"неизвестное имя в таблице ", t->where, ", ожидается одно из: ", NameList(known)}));
+                        {TRIVELON_TEXT("Messages", "неизвестное имя в таблице %1, ожидается одно из: %2"),
+                         {t->where, NameList(known)}});
         for (const NamedValue& entry : known) {
             NamedValue value{entry.name, 0};
             if (!integer(*t, entry.name, least, most, value.value)) return false;
@@ -446,7 +467,7 @@ private:
     }
 
     std::string fileName_;
-    std::optional<std::string> error_;
+    std::optional<Message> error_;
 };
 
 // ---- Writing ----
@@ -526,32 +547,35 @@ Result<Rules> ReadRules(std::string_view text, std::string_view fileName) { retu
 
 Result<Rules> LoadRulesFile(const std::filesystem::path& path) {
     const std::u8string u8Path = path.u8string();
-    const std::string shown = Join({"«", Shown(std::string(u8Path.begin(), u8Path.end()), 300), "»"});
-    const auto refuse = [&](std::string_view before, std::string_view after) {
-        return Error{Verbatim(Join({before, shown, after}))};
-    };
-    const std::string_view tooLarge = " больше 1 МиБ (1 048 576 байт)";
+    const std::string shown = Shown(std::string(u8Path.begin(), u8Path.end()), 300);
+    const auto refuse = [&](const char* pattern) { return Error{{pattern, {shown}}}; };
+    const char* const tooLarge = TRIVELON_TEXT("Messages", "Файл правил «%1» больше 1 МиБ (1 048 576 байт)");
 
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return refuse("Файл правил ", " не найден");
-    if (error == std::errc::permission_denied) return refuse("Нет доступа к файлу правил ", "");
-    if (error) return refuse("Файл правил ", " не открывается");
-    if (status.type() == std::filesystem::file_type::directory) return refuse("", " — это папка, а не файл правил");
+    if (status.type() == std::filesystem::file_type::not_found)
+        return refuse(TRIVELON_TEXT("Messages", "Файл правил «%1» не найден"));
+    if (error == std::errc::permission_denied)
+        return refuse(TRIVELON_TEXT("Messages", "Нет доступа к файлу правил «%1»"));
+    if (error) return refuse(TRIVELON_TEXT("Messages", "Файл правил «%1» не открывается"));
+    if (status.type() == std::filesystem::file_type::directory)
+        return refuse(TRIVELON_TEXT("Messages", "«%1» — это папка, а не файл правил"));
     if (status.type() != std::filesystem::file_type::regular)
-        return refuse("", " — не обычный файл: правила читаются только из файла");
+        return refuse(TRIVELON_TEXT("Messages", "«%1» — не обычный файл: правила читаются только из файла"));
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kLargestRulesFile) return refuse("Файл правил ", tooLarge);
+    if (!error && size > kLargestRulesFile) return refuse(tooLarge);
 
     std::ifstream file(path, std::ios::binary);
-    if (!file) return refuse("Файл правил ", " не читается: нет прав на чтение, или его держит другая программа");
+    if (!file)
+        return refuse(TRIVELON_TEXT(
+            "Messages", "Файл правил «%1» не читается: нет прав на чтение, или его держит другая программа"));
     // One byte past the limit is read, so that a file grown since its size was
     // taken is refused too.
     std::string text(kLargestRulesFile + 1, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad()) return refuse("Файл правил ", " не читается");
+    if (file.bad()) return refuse(TRIVELON_TEXT("Messages", "Файл правил «%1» не читается"));
     text.resize(static_cast<std::size_t>(file.gcount()));
-    if (text.size() > kLargestRulesFile) return refuse("Файл правил ", tooLarge);
+    if (text.size() > kLargestRulesFile) return refuse(tooLarge);
 
     const std::u8string u8Name = path.filename().u8string();
     return ReadRules(text, std::string(u8Name.begin(), u8Name.end()));
