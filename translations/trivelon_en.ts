@@ -813,6 +813,175 @@
     </message>
 </context>
 <context>
+    <name>RulesFile</name>
+    <message>
+        <source>имя класса в настройках и в командной строке</source>
+        <translation>the class&apos;s name in the settings and on the command line</translation>
+    </message>
+    <message>
+        <source>название класса в списке</source>
+        <translation>the class&apos;s name in the list</translation>
+    </message>
+    <message>
+        <source>материал заточки</source>
+        <translation>the refine material</translation>
+    </message>
+    <message>
+        <source>цена материала, пока игрок не ввёл свою, Zeny</source>
+        <translation>the material&apos;s price until the player types one, Zeny</translation>
+    </message>
+    <message>
+        <source>плата за каждый пробуемый уровень, Zeny (вместе с материалом)</source>
+        <translation>the fee for each level tried, Zeny (with the material)</translation>
+    </message>
+    <message>
+        <source>безопасный уровень: до него заточка не ломает предмет</source>
+        <translation>the safe level: refining up to it never breaks the item</translation>
+    </message>
+    <message>
+        <source>шанс каждого шага выше безопасного, %; число шагов задаёт высший уровень</source>
+        <translation>the chance of each step above the safe level, %; the number of steps sets the highest level</translation>
+    </message>
+    <message>
+        <source>броня: защита за уровень считается по игре, атаки нет</source>
+        <translation>armour: its defence per level is the game&apos;s, no attack</translation>
+    </message>
+    <message>
+        <source>атака за каждый уровень заточки</source>
+        <translation>attack for each refine level</translation>
+    </message>
+    <message>
+        <source>верх случайной прибавки к атаке за каждый уровень выше безопасного</source>
+        <translation>the top of the random attack bonus for each level above the safe level</translation>
+    </message>
+    <message>
+        <source>какой уровень умножается на level-weight: &quot;base&quot; или &quot;job&quot;</source>
+        <translation>which level level-weight multiplies: &quot;base&quot; or &quot;job&quot;</translation>
+    </message>
+    <message>
+        <source>за каждый уровень</source>
+        <translation>for each level</translation>
+    </message>
+    <message>
+        <source>за каждую единицу Dex</source>
+        <translation>for each point of Dex</translation>
+    </message>
+    <message>
+        <source>за каждую единицу Luk</source>
+        <translation>for each point of Luk</translation>
+    </message>
+    <message>
+        <source>за каждый уровень навыка сверх skill-offset</source>
+        <translation>for each skill level above skill-offset</translation>
+    </message>
+    <message>
+        <source>уровни навыка, которые не считаются</source>
+        <translation>the skill levels that do not count</translation>
+    </message>
+    <message>
+        <source>прибавляется всегда</source>
+        <translation>always added</translation>
+    </message>
+    <message>
+        <source># Правила сервера для Тривелона: заточка и ковка.
+# Формат TOML. Нужен каждый ключ; после «#» — пояснения, их можно стирать.
+
+</source>
+        <translation># A server&apos;s rules for Тривелон: refining and forging.
+# TOML format. Every key is needed; after &quot;#&quot; come explanations, which may be deleted.
+
+</translation>
+    </message>
+    <message>
+        <source>название правил в заголовке окна; &quot;&quot; — встроенные правила</source>
+        <translation>the rules&apos; name in the window&apos;s title; &quot;&quot; for the built-in rules</translation>
+    </message>
+    <message>
+        <source>процентов к каждому шагу выше безопасного за уровень Weaponry Research</source>
+        <translation>percent added to each step above the safe level per Weaponry Research level</translation>
+    </message>
+    <message>
+        <source>
+# Классы заточки в порядке списка, от 1 до 20; все доходят до одного высшего уровня.
+# У оружия — atk-per-level и spread-per-level, у брони — armour = true.
+</source>
+        <translation>
+# The refine classes in list order, 1 to 20; all reach the same highest level.
+# A weapon has atk-per-level and spread-per-level, armour has armour = true.
+</translation>
+    </message>
+    <message>
+        <source>к шансу оружия за уровень Weaponry Research</source>
+        <translation>added to a weapon&apos;s chance per Weaponry Research level</translation>
+    </message>
+    <message>
+        <source>вычитается из шанса оружия за каждый Star Crumb</source>
+        <translation>taken from a weapon&apos;s chance for each Star Crumb</translation>
+    </message>
+    <message>
+        <source>вычитается из шанса оружия за камень элемента</source>
+        <translation>taken from a weapon&apos;s chance for an element stone</translation>
+    </message>
+    <message>
+        <source>цена Star Crumb, Zeny</source>
+        <translation>the price of a Star Crumb, Zeny</translation>
+    </message>
+    <message>
+        <source>
+# Шанс по правилу, в сотых долях процента: уровень × level-weight + Dex × dex + Luk × luk +
+# (уровень навыка − skill-offset) × skill + constant.
+</source>
+        <translation>
+# A rule&apos;s chance, in hundredths of a percent: level × level-weight + Dex × dex + Luk × luk +
+# (skill level − skill-offset) × skill + constant.
+</translation>
+    </message>
+    <message>
+        <source>Iron: навык Iron Tempering</source>
+        <translation>Iron: the skill Iron Tempering</translation>
+    </message>
+    <message>
+        <source>Steel: навык Steel Tempering</source>
+        <translation>Steel: the skill Steel Tempering</translation>
+    </message>
+    <message>
+        <source>Oridecon: навык Oridecon Research</source>
+        <translation>Oridecon: the skill Oridecon Research</translation>
+    </message>
+    <message>
+        <source>Elunium: навык Oridecon Research</source>
+        <translation>Elunium: the skill Oridecon Research</translation>
+    </message>
+    <message>
+        <source>камни элементов: навык Enchanted Stone Craft</source>
+        <translation>element stones: the skill Enchanted Stone Craft</translation>
+    </message>
+    <message>
+        <source>оружие: навык ковки его вида</source>
+        <translation>weapons: the smithing skill of their kind</translation>
+    </message>
+    <message>
+        <source>наковальни: все из списка программы, от -100 до 100</source>
+        <translation>anvils: every one of the program&apos;s list, -100 to 100</translation>
+    </message>
+    <message>
+        <source>процентов к шансу оружия</source>
+        <translation>percent added to a weapon&apos;s chance</translation>
+    </message>
+    <message>
+        <source>цены инструментов: все из списка программы</source>
+        <translation>tool prices: every one of the program&apos;s list</translation>
+    </message>
+    <message>
+        <source>цены камней элементов: все из списка программы</source>
+        <translation>element stone prices: every one of the program&apos;s list</translation>
+    </message>
+    <message>
+        <source>шансы ковки в сотых долях процента: 100 — это 1 %</source>
+        <translation>forging chances in hundredths of a percent: 100 is 1 %</translation>
+    </message>
+</context>
+<context>
     <name>trivelon::gui::BudgetChart</name>
     <message>
         <source>Нет попыток — нечего считать</source>

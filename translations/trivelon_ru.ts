@@ -811,6 +811,166 @@
     </message>
 </context>
 <context>
+    <name>RulesFile</name>
+    <message>
+        <source>имя класса в настройках и в командной строке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>название класса в списке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>материал заточки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>цена материала, пока игрок не ввёл свою, Zeny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>плата за каждый пробуемый уровень, Zeny (вместе с материалом)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>безопасный уровень: до него заточка не ломает предмет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>шанс каждого шага выше безопасного, %; число шагов задаёт высший уровень</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>броня: защита за уровень считается по игре, атаки нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>атака за каждый уровень заточки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>верх случайной прибавки к атаке за каждый уровень выше безопасного</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>какой уровень умножается на level-weight: &quot;base&quot; или &quot;job&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>за каждый уровень</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>за каждую единицу Dex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>за каждую единицу Luk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>за каждый уровень навыка сверх skill-offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>уровни навыка, которые не считаются</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>прибавляется всегда</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># Правила сервера для Тривелона: заточка и ковка.
+# Формат TOML. Нужен каждый ключ; после «#» — пояснения, их можно стирать.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>название правил в заголовке окна; &quot;&quot; — встроенные правила</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>процентов к каждому шагу выше безопасного за уровень Weaponry Research</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+# Классы заточки в порядке списка, от 1 до 20; все доходят до одного высшего уровня.
+# У оружия — atk-per-level и spread-per-level, у брони — armour = true.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>к шансу оружия за уровень Weaponry Research</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вычитается из шанса оружия за каждый Star Crumb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вычитается из шанса оружия за камень элемента</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>цена Star Crumb, Zeny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+# Шанс по правилу, в сотых долях процента: уровень × level-weight + Dex × dex + Luk × luk +
+# (уровень навыка − skill-offset) × skill + constant.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iron: навык Iron Tempering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steel: навык Steel Tempering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oridecon: навык Oridecon Research</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elunium: навык Oridecon Research</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>камни элементов: навык Enchanted Stone Craft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>оружие: навык ковки его вида</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>наковальни: все из списка программы, от -100 до 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>процентов к шансу оружия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>цены инструментов: все из списка программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>цены камней элементов: все из списка программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>шансы ковки в сотых долях процента: 100 — это 1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>trivelon::gui::BudgetChart</name>
     <message>
         <source>Нет попыток — нечего считать</source>

@@ -32,7 +32,8 @@ int RunRules(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty()) return UsageError("rules takes no arguments besides options");
     const std::optional<Rules> rules = RulesArgument(parser);
     if (!rules) return kUsageError;
-    return PrintText(QByteArray::fromStdString(RulesText(*rules)), kResult);
+    const auto inLanguage = [](const char* text) { return CoreText(Translated("RulesFile", text)); };
+    return PrintText(QByteArray::fromStdString(RulesText(*rules, inLanguage)), kResult);
 }
 
 }  // namespace trivelon::cli

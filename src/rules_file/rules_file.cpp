@@ -495,40 +495,52 @@ private:
 std::string Line(std::string_view key, std::string_view value) { return Join({KeyText(key), " = ", value}); }
 std::string Line(std::string_view key, std::int64_t value) { return Line(key, std::to_string(value)); }
 
-void WriteClass(const RefineClassRule& rule, std::string& out) {
+void WriteClass(const RefineClassRule& rule, const InLanguage& say, std::string& out) {
     std::string chances = "[";
     for (const std::int32_t chance : rule.chances) chances += (chances.size() > 1 ? ", " : "") + std::to_string(chance);
     chances += ']';
     out += "\n[[refine.class]]\n";
     Block block;
-    if (!rule.id.empty()) block.add(Line("id", Quoted(rule.id)), "имя класса в настройках и в командной строке");
-    block.add(Line("name", Quoted(rule.name)), "название класса в списке");
-    block.add(Line("material", Quoted(rule.material)), "материал заточки");
-    block.add(Line("material-price", rule.materialPrice), "цена материала, пока игрок не ввёл свою, Zeny");
-    block.add(Line("fee", rule.fee), "плата за каждый пробуемый уровень, Zeny (вместе с материалом)");
-    block.add(Line("safe", rule.safeLevel), "безопасный уровень: до него заточка не ломает предмет");
-    block.add(Line("chances", chances), "шанс каждого шага выше безопасного, %; число шагов задаёт высший уровень");
+    if (!rule.id.empty())
+        block.add(Line("id", Quoted(rule.id)),
+                  say(TRIVELON_TEXT("RulesFile", "имя класса в настройках и в командной строке")));
+    block.add(Line("name", Quoted(rule.name)), say(TRIVELON_TEXT("RulesFile", "название класса в списке")));
+    block.add(Line("material", Quoted(rule.material)), say(TRIVELON_TEXT("RulesFile", "материал заточки")));
+    block.add(Line("material-price", rule.materialPrice),
+              say(TRIVELON_TEXT("RulesFile", "цена материала, пока игрок не ввёл свою, Zeny")));
+    block.add(Line("fee", rule.fee),
+              say(TRIVELON_TEXT("RulesFile", "плата за каждый пробуемый уровень, Zeny (вместе с материалом)")));
+    block.add(Line("safe", rule.safeLevel),
+              say(TRIVELON_TEXT("RulesFile", "безопасный уровень: до него заточка не ломает предмет")));
+    block.add(
+        Line("chances", chances),
+        say(TRIVELON_TEXT("RulesFile", "шанс каждого шага выше безопасного, %; число шагов задаёт высший уровень")));
     if (rule.armour) {
-        block.add("armour = true", "броня: защита за уровень считается по игре, атаки нет");
+        block.add("armour = true",
+                  say(TRIVELON_TEXT("RulesFile", "броня: защита за уровень считается по игре, атаки нет")));
     } else {
-        block.add(Line("atk-per-level", rule.atkPerLevel), "атака за каждый уровень заточки");
-        block.add(Line("spread-per-level", rule.spreadPerLevel),
-                  "верх случайной прибавки к атаке за каждый уровень выше безопасного");
+        block.add(Line("atk-per-level", rule.atkPerLevel),
+                  say(TRIVELON_TEXT("RulesFile", "атака за каждый уровень заточки")));
+        block.add(
+            Line("spread-per-level", rule.spreadPerLevel),
+            say(TRIVELON_TEXT("RulesFile", "верх случайной прибавки к атаке за каждый уровень выше безопасного")));
     }
     block.writeTo(out);
 }
 
-void WriteWeights(std::string_view key, std::string_view what, const RateWeights& w, std::string& out) {
+void WriteWeights(std::string_view key, std::string_view what, const RateWeights& w, const InLanguage& say,
+                  std::string& out) {
     out += Join({"\n[forge.", key, "]  # ", what, "\n"});
     Block block;
     block.add(Line("level", w.baseLevel ? "\"base\"" : "\"job\""),
-              "какой уровень умножается на level-weight: \"base\" или \"job\"");
-    block.add(Line("level-weight", w.level), "за каждый уровень");
-    block.add(Line("dex", w.dex), "за каждую единицу Dex");
-    block.add(Line("luk", w.luk), "за каждую единицу Luk");
-    block.add(Line("skill", w.skill), "за каждый уровень навыка сверх skill-offset");
-    block.add(Line("skill-offset", w.skillOffset), "уровни навыка, которые не считаются");
-    block.add(Line("constant", w.constant), "прибавляется всегда");
+              say(TRIVELON_TEXT("RulesFile", "какой уровень умножается на level-weight: \"base\" или \"job\"")));
+    block.add(Line("level-weight", w.level), say(TRIVELON_TEXT("RulesFile", "за каждый уровень")));
+    block.add(Line("dex", w.dex), say(TRIVELON_TEXT("RulesFile", "за каждую единицу Dex")));
+    block.add(Line("luk", w.luk), say(TRIVELON_TEXT("RulesFile", "за каждую единицу Luk")));
+    block.add(Line("skill", w.skill), say(TRIVELON_TEXT("RulesFile", "за каждый уровень навыка сверх skill-offset")));
+    block.add(Line("skill-offset", w.skillOffset),
+              say(TRIVELON_TEXT("RulesFile", "уровни навыка, которые не считаются")));
+    block.add(Line("constant", w.constant), say(TRIVELON_TEXT("RulesFile", "прибавляется всегда")));
     block.writeTo(out);
 }
 
@@ -582,42 +594,59 @@ Result<Rules> LoadRulesFile(const std::filesystem::path& path) {
 }
 
 std::string RulesText(const Rules& rules) {
+    return RulesText(rules, [](const char* text) { return std::string(text); });
+}
+
+std::string RulesText(const Rules& rules, const InLanguage& say) {
     std::string out =
-        "# Правила сервера для Тривелона: заточка и ковка.\n"
-        "# Формат TOML. Нужен каждый ключ; после «#» — пояснения, их можно стирать.\n\n";
+        say(TRIVELON_TEXT("RulesFile",
+                          "# Правила сервера для Тривелона: заточка и ковка.\n"
+                          "# Формат TOML. Нужен каждый ключ; после «#» — пояснения, их можно стирать.\n\n"));
     Block block;
-    block.add(Line("name", Quoted(rules.name)), "название правил в заголовке окна; \"\" — встроенные правила");
+    block.add(Line("name", Quoted(rules.name)),
+              say(TRIVELON_TEXT("RulesFile", "название правил в заголовке окна; \"\" — встроенные правила")));
     block.writeTo(out);
 
     out += "\n[refine]\n";
-    block.add(Line("research-per-level", rules.refine.researchPerLevel),
-              "процентов к каждому шагу выше безопасного за уровень Weaponry Research");
+    block.add(
+        Line("research-per-level", rules.refine.researchPerLevel),
+        say(TRIVELON_TEXT("RulesFile", "процентов к каждому шагу выше безопасного за уровень Weaponry Research")));
     block.writeTo(out);
-    out +=
-        "\n# Классы заточки в порядке списка, от 1 до 20; все доходят до одного высшего уровня.\n"
-        "# У оружия — atk-per-level и spread-per-level, у брони — armour = true.\n";
-    for (const RefineClassRule& rule : rules.refine.classes) WriteClass(rule, out);
+    out += say(TRIVELON_TEXT("RulesFile",
+                             "\n# Классы заточки в порядке списка, от 1 до 20; все доходят до одного высшего уровня.\n"
+                             "# У оружия — atk-per-level и spread-per-level, у брони — armour = true.\n"));
+    for (const RefineClassRule& rule : rules.refine.classes) WriteClass(rule, say, out);
 
     const ForgeRules& forge = rules.forge;
-    out += "\n[forge]  # шансы ковки в сотых долях процента: 100 — это 1 %\n";
-    block.add(Line("research-per-level", forge.researchPerLevel), "к шансу оружия за уровень Weaponry Research");
-    block.add(Line("star-crumb", forge.perStarCrumb), "вычитается из шанса оружия за каждый Star Crumb");
-    block.add(Line("element", forge.element), "вычитается из шанса оружия за камень элемента");
-    block.add(Line("star-crumb-price", forge.starCrumbPrice), "цена Star Crumb, Zeny");
+    out += Join(
+        {"\n[forge]  # ", say(TRIVELON_TEXT("RulesFile", "шансы ковки в сотых долях процента: 100 — это 1 %")), "\n"});
+    block.add(Line("research-per-level", forge.researchPerLevel),
+              say(TRIVELON_TEXT("RulesFile", "к шансу оружия за уровень Weaponry Research")));
+    block.add(Line("star-crumb", forge.perStarCrumb),
+              say(TRIVELON_TEXT("RulesFile", "вычитается из шанса оружия за каждый Star Crumb")));
+    block.add(Line("element", forge.element),
+              say(TRIVELON_TEXT("RulesFile", "вычитается из шанса оружия за камень элемента")));
+    block.add(Line("star-crumb-price", forge.starCrumbPrice), say(TRIVELON_TEXT("RulesFile", "цена Star Crumb, Zeny")));
     block.writeTo(out);
-    out +=
-        "\n# Шанс по правилу, в сотых долях процента: уровень × level-weight + Dex × dex + Luk × luk +\n"
-        "# (уровень навыка − skill-offset) × skill + constant.\n";
-    WriteWeights("iron", "Iron: навык Iron Tempering", forge.iron, out);
-    WriteWeights("steel", "Steel: навык Steel Tempering", forge.steel, out);
-    WriteWeights("oridecon", "Oridecon: навык Oridecon Research", forge.oridecon, out);
-    WriteWeights("elunium", "Elunium: навык Oridecon Research", forge.elunium, out);
-    WriteWeights("stone", "камни элементов: навык Enchanted Stone Craft", forge.stone, out);
-    WriteWeights("weapon", "оружие: навык ковки его вида", forge.weapon, out);
-    WriteNamed("anvils", "наковальни: все из списка программы, от -100 до 100", "процентов к шансу оружия",
-               forge.anvils, out);
-    WriteNamed("tool-prices", "цены инструментов: все из списка программы", "Zeny", forge.toolPrices, out);
-    WriteNamed("stone-prices", "цены камней элементов: все из списка программы", "Zeny", forge.stonePrices, out);
+    out += say(
+        TRIVELON_TEXT("RulesFile",
+                      "\n# Шанс по правилу, в сотых долях процента: уровень × level-weight + Dex × dex + Luk × luk +\n"
+                      "# (уровень навыка − skill-offset) × skill + constant.\n"));
+    WriteWeights("iron", say(TRIVELON_TEXT("RulesFile", "Iron: навык Iron Tempering")), forge.iron, say, out);
+    WriteWeights("steel", say(TRIVELON_TEXT("RulesFile", "Steel: навык Steel Tempering")), forge.steel, say, out);
+    WriteWeights("oridecon", say(TRIVELON_TEXT("RulesFile", "Oridecon: навык Oridecon Research")), forge.oridecon, say,
+                 out);
+    WriteWeights("elunium", say(TRIVELON_TEXT("RulesFile", "Elunium: навык Oridecon Research")), forge.elunium, say,
+                 out);
+    WriteWeights("stone", say(TRIVELON_TEXT("RulesFile", "камни элементов: навык Enchanted Stone Craft")), forge.stone,
+                 say, out);
+    WriteWeights("weapon", say(TRIVELON_TEXT("RulesFile", "оружие: навык ковки его вида")), forge.weapon, say, out);
+    WriteNamed("anvils", say(TRIVELON_TEXT("RulesFile", "наковальни: все из списка программы, от -100 до 100")),
+               say(TRIVELON_TEXT("RulesFile", "процентов к шансу оружия")), forge.anvils, out);
+    WriteNamed("tool-prices", say(TRIVELON_TEXT("RulesFile", "цены инструментов: все из списка программы")), "Zeny",
+               forge.toolPrices, out);
+    WriteNamed("stone-prices", say(TRIVELON_TEXT("RulesFile", "цены камней элементов: все из списка программы")),
+               "Zeny", forge.stonePrices, out);
     return out;
 }
 

@@ -5,6 +5,7 @@
 // toml++, used only inside rules_file.cpp.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,10 @@ Result<Rules> ReadRules(std::string_view text, std::string_view fileName);
 Result<Rules> LoadRulesFile(const std::filesystem::path& path);
 
 // The rules as a complete TOML file, with a comment for every key, that
-// ReadRules reads back equal.
+// ReadRules reads back equal; the comments in Russian, or as `say` gives
+// each (a text marked TRIVELON_TEXT("RulesFile", …)) in another language.
+using InLanguage = std::function<std::string(const char* text)>;
 std::string RulesText(const Rules& rules);
+std::string RulesText(const Rules& rules, const InLanguage& say);
 
 }  // namespace trivelon

@@ -31,13 +31,19 @@ QStringList CliCommand() {
     return command.isEmpty() ? QStringList{TRIVELON_CLI} : QProcess::splitCommand(command);
 }
 
-// Runs the program; standard output goes to the file when one is named. Its
-// messages are in Russian whatever the locale the tests run in.
+// The tests' environment without the locale, so that the program's messages
+// are in Russian whatever the locale the tests run in.
+QProcessEnvironment Environment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* locale : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.remove(locale);
+    return environment;
+}
+
+// Runs the program; standard output goes to the file when one is named.
 CliRun Cli(const QStringList& arguments, const QString& outputFile = {},
-           QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
+           const QProcessEnvironment& environment = Environment()) {
     static const QStringList command = CliCommand();
     QProcess process;
-    for (const char* locale : {"LC_ALL", "LC_MESSAGES", "LANG"}) environment.remove(locale);
     process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     process.start(command.first(), command.mid(1) + arguments);
@@ -174,7 +180,7 @@ TEST(CliForge, SavedPricesOnlyWhenAsked) {
     saved.setValue("prices/Flame Heart", "not a price");
     saved.sync();
     ASSERT_EQ(saved.status(), QSettings::NoError);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = Environment();
     environment.insert("XDG_CONFIG_HOME", config.path());
     const auto costAfterPrices = [&](const QStringList& arguments) {
         const CliRun run = Cli(QStringList{"forge", "Knife", "--element", "Fire"} + arguments, {}, environment);
@@ -196,6 +202,14 @@ TEST(CliForge, ErrorsWarningsAndUsage) {
     const CliRun badBase = Cli({"forge", "Knife", "--base", "7a", "--dex", "x"});
     EXPECT_EQ(badBase.exitCode, 1);
     EXPECT_EQ(badBase.json["error"].toString(), "Base Lvl: «7a» — не целое число");
+    // In English by --lang or by the locale; a list's name in either language.
+    EXPECT_EQ(Cli({"forge", "Knife", "--base", "7a", "--lang", "en"}).json["error"].toString(),
+              "Base Lvl: \"7a\" is not a whole number");
+    QProcessEnvironment english = Environment();
+    english.insert("LC_MESSAGES", "en_GB.UTF-8");
+    EXPECT_EQ(Cli({"forge", "Knife", "--element", "no element", "--base", "7a"}, {}, english).json["error"].toString(),
+              "Base Lvl: \"7a\" is not a whole number");
+    EXPECT_EQ(Cli({"forge", "Knife", "--lang", "de"}).exitCode, 2);
 
     const CliRun badOri = Cli({"forge", "Iron", "--oridecon-research", "q"});
     EXPECT_EQ(badOri.exitCode, 0) << "Iron does not read Oridecon Research";
@@ -423,7 +437,8 @@ TEST(CliRefine, ComparedRoadsAgreeWithTheirOwnRefines) {
 TEST(CliRules, AFileReachesTheFiguresAndABadOneIsRefused) {
     QTemporaryDir folder;
     const QString path = folder.filePath("server.toml");
-    QString rules = Cli({"rules"}).out;
+    // Written with its comments in English, it reads as the Russian one does.
+    QString rules = Cli({"rules", "--lang", "en"}).out;
     rules.replace("research-per-level = 1 ", "research-per-level = 2 ")
         .replace("star-crumb-price = 15000", "star-crumb-price = 1");
     QFile file(path);
