@@ -19,7 +19,7 @@ inline constexpr std::size_t kLargestRulesFile = 1'048'576;
 
 // Reads the text of a rules file; fileName (e.g. "rules.toml", the file's name
 // without folders) starts every message. A file that cannot be used gives one
-// message in Russian with its line, column and key:
+// message with its line, column and key, in Russian as the source text reads:
 // "rules.toml, строка 12, столбец 11: chances — ожидается …".
 Result<Rules> ReadRules(std::string_view text, std::string_view fileName);
 
