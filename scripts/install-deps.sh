@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev libboost-dev libtomlplusplus-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core python3
 )
 packages+=("$@")
 
