@@ -6,6 +6,8 @@
 - Every link of README.md and docs/*.md that is not a web address points to
   a file that exists, and a link to a heading (#...) to a heading that the
   file has (GitHub's anchors: lower case, spaces to dashes, punctuation out).
+- Every file the player's guide (docs/guide.*.md) links to is built into the
+  program beside it (resources/guide.qrc), where F1 shows it.
 - Every path named in the first column of docs/development.md's layout table
   exists.
 - With TRIVELON_CLI: the commands of `trivelon-cli --help` each have their
@@ -51,6 +53,18 @@ def check_links():
                 faults.append(f"{name}: {target}: no such heading")
 
 
+def check_guide_resources():
+    resources = (ROOT / "resources" / "guide.qrc").read_text(encoding="utf-8")
+    built_in = set(re.findall(r'alias="([^"]+)"', resources))
+    for guide in sorted((ROOT / "docs").glob("guide.*.md")):
+        if guide.name not in built_in:
+            faults.append(f"resources/guide.qrc: {guide.name} is not built in")
+        for target in LINK.findall(guide.read_text(encoding="utf-8")):
+            path = target.partition("#")[0]
+            if path and not re.match(r"[a-z]+:", target) and path not in built_in:
+                faults.append(f"docs/{guide.name}: {path} is not built in beside it (resources/guide.qrc)")
+
+
 def check_layout():
     text = (ROOT / "docs" / "development.md").read_text(encoding="utf-8")
     table = text.split("## Layout", 1)[1].split("\n## ", 1)[0]
@@ -89,6 +103,7 @@ def check_cli(cli):
 
 
 check_links()
+check_guide_resources()
 check_layout()
 if len(sys.argv) > 1:
     check_cli(sys.argv[1])

@@ -1102,6 +1102,13 @@
     </message>
 </context>
 <context>
+    <name>trivelon::gui::HelpWindow</name>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>trivelon::gui::MainWindow</name>
     <message>
         <source>Вкладки</source>
@@ -1130,6 +1137,10 @@
     <message>
         <source>Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006</source>
         <translation>Тривелон for TALV, version 0.7.0 of 28.08.2006</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>

@@ -1091,6 +1091,13 @@
     </message>
 </context>
 <context>
+    <name>trivelon::gui::HelpWindow</name>
+    <message>
+        <source>Справка</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>trivelon::gui::MainWindow</name>
     <message>
         <source>Вкладки</source>
@@ -1118,6 +1125,10 @@
     </message>
     <message>
         <source>Тривелон для ТАЛВ версия 0.7.0 от 28.08.2006</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

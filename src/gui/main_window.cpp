@@ -19,6 +19,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/classic_style.h"
 #include "gui/widgets/control_factory.h"
+#include "gui/widgets/help_window.h"
 #include "gui/widgets/screen_fit.h"
 #include "language/language.h"
 #include "qt_text/qt_text.h"
@@ -82,7 +83,10 @@ MainWindow::MainWindow(ErrorReporter& reporter, SettingsStore& settings, QWidget
     connect(load, &QAction::triggered, this, &MainWindow::chooseRulesFile);
     auto* builtIn = new QAction(tr("Встроенные правила"), this);
     connect(builtIn, &QAction::triggered, this, [this] { useRulesFile({}); });
-    addActions({load, builtIn});
+    auto* help = new QAction(tr("Справка"), this);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] { HelpWindow::Open(*this); });
+    addActions({load, builtIn, help});
     addLanguageChoice();
     setContextMenuPolicy(Qt::ActionsContextMenu);
     if (const QString path = saved.value(kRulesFileKey); !path.isEmpty()) useRulesFile(path);

@@ -5,10 +5,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "gui/budget/budget_chart_window.h"
 #include "gui/budget/budget_table.h"
 #include "gui/refine/refine_comparison_window.h"
+#include "gui/widgets/help_window.h"
 #include "harness/main_window_harness.h"
 #include "harness/window_parts.h"
 
@@ -58,6 +61,38 @@ private slots:
                      qPrintable(control->objectName() + ": «" + name + "»"));
         }
         QCOMPARE(reached, controls);
+    }
+
+    // F1 in any window opens the guide built into the program, its pictures
+    // with it.
+    void f1OpensTheGuide_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"forging tab", "result window", "chart", "comparison"})
+            QTest::newRow(window) << window;
+    }
+    void f1OpensTheGuide() {
+        QFETCH(QString, window);
+        MainWindowFixture f;
+        QWidget* root = OpenWindow(f.controls(), window);
+        QVERIFY(root);
+        root->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(root->window()));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : root->window(), Qt::Key_F1);
+        auto* help = f.window->findChild<HelpWindow*>();
+        QVERIFY(help && help->isVisible());
+        QTextDocument& guide = *help->browser()->document();
+        QCOMPARE(guide.begin().text(), QString("Тривелон: руководство игрока"));
+        int pictures = 0;
+        for (QTextBlock block = guide.begin(); block.isValid(); block = block.next())
+            for (auto part = block.begin(); !part.atEnd(); ++part)
+                if (const QTextImageFormat image = part.fragment().charFormat().toImageFormat(); image.isValid()) {
+                    ++pictures;
+                    QVERIFY2(!help->browser()->loadResource(QTextDocument::ImageResource, image.name()).isNull(),
+                             qPrintable(image.name()));
+                }
+        QCOMPARE(pictures, 5);
+        help->close();
+        CloseResultWindows();
     }
 
     void figuresAndProblemsAreSaidWithWhatTheyBelongTo() {

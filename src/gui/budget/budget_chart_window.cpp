@@ -10,6 +10,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/help_window.h"
 #include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
 #include "qt_text/translated.h"
@@ -38,6 +39,7 @@ BudgetChartWindow::BudgetChartWindow(PriceBook& book, QWidget* parent)
       chanceLabel_(MakeCaption(QString(), QStringLiteral("chanceLabel"), this)) {
     setObjectName(QStringLiteral("budgetChartWindow"));
     setWindowTitle(tr("График"));
+    InstallHelpKey(*this);
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     resize(kWidth, kHeight);
 

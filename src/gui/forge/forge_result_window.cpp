@@ -12,6 +12,7 @@
 #include "gui/widgets/amount_label.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/error_reporter.h"
+#include "gui/widgets/help_window.h"
 #include "gui/widgets/input_marks.h"
 #include "gui/widgets/known_format_image.h"
 #include "gui/widgets/screen_fit.h"
@@ -134,6 +135,7 @@ ForgeResultWindow::ForgeResultWindow(ErrorReporter& reporter, PriceBook& book, Q
     // ends the program even while some of them are open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("DBForm"));
+    InstallHelpKey(*this);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 

@@ -19,6 +19,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/control_factory.h"
 #include "gui/widgets/decimal_separator.h"
+#include "gui/widgets/help_window.h"
 #include "gui/widgets/input_marks.h"
 #include "qt_text/qt_text.h"
 #include "qt_text/translated.h"
@@ -94,6 +95,7 @@ RefineComparisonWindow::RefineComparisonWindow(const RefineRules& rules, PriceBo
     : SideWindow(parent), book_(book), rules_(&rules), rows_(static_cast<std::size_t>(rules.highestLevel()) + 1) {
     setObjectName(QStringLiteral("refineComparisonWindow"));
     setWindowTitle(tr("С какого уровня точить?"));
+    InstallHelpKey(*this);
     setFont(PixelFont(QStringLiteral("Arial"), 15));
     buildRows();
 }
