@@ -12,8 +12,10 @@ corpus=${1:?usage: $0 CORPUS COMMAND...}
 shift
 [ $# -gt 0 ] || { echo "usage: $0 CORPUS COMMAND..." >&2; exit 2; }
 jobs=${CORPUS_JOBS:-$(nproc)}
-# The messages in Russian whatever the locale this runs in.
-unset LC_ALL LC_MESSAGES LANG
+# The messages in Russian whatever the locale this runs in, in a UTF-8
+# locale all the same: Wine passes the arguments on in the locale's encoding.
+unset LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 run_requests() {
   local line status arguments errors
