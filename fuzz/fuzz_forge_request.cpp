@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (outcome.stage) {
         case trivelon::ForgeStage::InvalidCharacter:
         case trivelon::ForgeStage::InvalidSkillOrItem:
-            Require(!outcome.error.empty(), "a failed request carries its message");
+            Require(outcome.error && !outcome.error->sourceText().empty(), "a failed request carries its message");
             break;
         case trivelon::ForgeStage::CategoryHeader:
             Require(trivelon::ForgeCatalogue::IsSeparator(outcome.caption), "only a category header is rejected");
